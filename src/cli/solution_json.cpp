@@ -1,0 +1,129 @@
+#include "cli/solution_json.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "core/number/number_text.h"
+
+namespace uc::cli {
+namespace {
+
+std::string jsonNumber(const std::optional<double>& value) {
+  if (!value || !std::isfinite(*value)) return "null";
+  return shortestText(*value);
+}
+
+std::string chartDataJson(const ChartData& data) {
+  if (const auto* circle = dynamic_cast<const UnitCircleChartData*>(&data)) {
+    return "{\"kind\": \"unitCircle\", \"frameRatio\": " + jsonNumber(circle->frameRatio) +
+           ", \"alpha\": " + jsonNumber(circle->alpha) + ", \"b\": " + jsonNumber(circle->b) +
+           ", \"angle\": " + jsonNumber(circle->angle) + ", \"fullCircles\": " +
+           (circle->fullCircles ? std::to_string(*circle->fullCircles) : "null") +
+           ", \"quadrant\": " +
+           (circle->quadrant ? jsonString(rawValue(*circle->quadrant)) : "null") + "}";
+  }
+  if (const auto* graph = dynamic_cast<const TrigonometricChartData*>(&data)) {
+    return "{\"kind\": \"trigonometric\", \"frameRatio\": " + jsonNumber(graph->frameRatio) +
+           ", \"lengthOfGraph\": " + jsonNumber(graph->lengthOfGraph) +
+           ", \"offset\": " + jsonNumber(graph->offset) +
+           ", \"periodLength\": " + jsonNumber(graph->periodLength) +
+           ", \"amplitude\": " + jsonNumber(graph->amplitude) +
+           ", \"type\": " + (graph->type ? jsonString(name(*graph->type)) : "null") + "}";
+  }
+  return "{\"kind\": \"other\", \"frameRatio\": " + jsonNumber(data.frameRatio) + "}";
+}
+
+template <typename Items, typename Write>
+std::string jsonArray(const Items& items, Write write) {
+  std::string text = "[";
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) text += ", ";
+    text += write(items[i]);
+  }
+  return text + "]";
+}
+
+}  // namespace
+
+std::string_view fieldName(int tag) {
+  if (tag == kAlphaFieldTag) return "alpha";
+  if (tag == kBFieldTag) return "b";
+  return "unknown";
+}
+
+std::string jsonString(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned char>(c));
+          out += escaped;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+std::string solutionJson(const SolveResult& result) {
+  std::string error = "null";
+  if (result.errorKey) {
+    const std::vector<int> tags = result.errorTags.value_or(std::vector<int>{});
+    error = "{\"key\": " + jsonString(*result.errorKey) + ", \"fields\": " +
+            jsonArray(tags, [](int tag) { return jsonString(fieldName(tag)); }) + "}";
+  }
+  const SolutionSteps steps = result.solutionSteps.value_or(SolutionSteps{});
+  const ChartSteps charts = result.chartSteps.value_or(ChartSteps{});
+
+  // The numbers the solution used are the ones its unit-circle chart shows.
+  std::optional<double> alpha;
+  std::optional<double> b;
+  if (!charts.empty() && !charts.front().empty()) {
+    if (const auto* circle = dynamic_cast<const UnitCircleChartData*>(charts.front().front().get())) {
+      alpha = circle->alpha;
+      b = circle->b;
+    }
+  }
+  return "{\"error\": " + error + ", \"steps\": " +
+         jsonArray(steps,
+                   [](const SolutionStep& step) {
+                     return "{\"title\": " + jsonString(step.title) +
+                            ", \"latexString\": " + jsonString(step.latexString) + "}";
+                   }) +
+         ", \"alpha\": " + jsonNumber(alpha) + ", \"b\": " + jsonNumber(b) + ", \"chartSteps\": " +
+         jsonArray(charts,
+                   [](const ChartStep& step) {
+                     return jsonArray(step, [](const ChartDataPtr& d) { return chartDataJson(*d); });
+                   }) +
+         "}";
+}
+
+std::string solutionText(const SolveResult& result) {
+  std::string text;
+  const SolutionSteps steps = result.solutionSteps.value_or(SolutionSteps{});
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    if (i > 0) text += "\n";
+    text += steps[i].title + "\n" + steps[i].latexString + "\n";
+  }
+  return text;
+}
+
+}  // namespace uc::cli

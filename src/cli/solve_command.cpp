@@ -1,0 +1,76 @@
+#include "cli/solve_command.h"
+
+#include <istream>
+#include <ostream>
+
+#include "cli/solution_json.h"
+#include "core/localization.h"
+
+namespace uc::cli {
+namespace {
+
+void printError(const SolveResult& result, std::ostream& err) {
+  std::string fields;
+  for (int tag : result.errorTags.value_or(std::vector<int>{})) {
+    fields += (fields.empty() ? "" : ", ") + std::string(fieldName(tag));
+  }
+  err << "error: " << *result.errorKey << ": " << localized(*result.errorKey);
+  if (!fields.empty()) err << " (" << fields << ")";
+  err << "\n";
+}
+
+int solveOne(const SolveOptions& options, std::ostream& out, std::ostream& err) {
+  const SolveResult result = calculate(options.alpha, options.b);
+  if (options.json) {
+    out << solutionJson(result) << "\n";
+  } else if (result.errorKey) {
+    printError(result, err);
+  } else {
+    out << solutionText(result);
+  }
+  return result.errorKey ? kExitInputError : kExitSolved;
+}
+
+int solveBatch(const SolveOptions& options, std::istream& in, std::ostream& out,
+               std::ostream& err) {
+  std::string line;
+  bool first = true;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    SolveOptions one = options;
+    const auto tab = line.find('\t');
+    one.alpha = line.substr(0, tab);
+    one.b = tab == std::string::npos ? std::string() : line.substr(tab + 1);
+    if (!options.json && !first) out << "\n";
+    first = false;
+    solveOne(one, out, err);
+  }
+  out.flush();
+  return kExitSolved;
+}
+
+}  // namespace
+
+int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                   std::ostream& err, const LanguageInstaller& installLanguage) {
+  const ParsedCommandLine parsed = parseCommandLine(arguments);
+  if (std::holds_alternative<HelpRequest>(parsed)) {
+    out << usageText();
+    return kExitSolved;
+  }
+  if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+    err << "unitcircle: " << usage->message << "\n\n" << usageText();
+    return kExitUsage;
+  }
+  const auto& options = std::get<SolveOptions>(parsed);
+
+  if (!options.translate) {
+    setTranslateFunction({});
+  } else if (installLanguage && !installLanguage(options.language)) {
+    err << "unitcircle: no texts for language '" << options.language << "'\n\n" << usageText();
+    return kExitUsage;
+  }
+  return options.batch ? solveBatch(options, in, out, err) : solveOne(options, out, err);
+}
+
+}  // namespace uc::cli

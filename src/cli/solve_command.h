@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+#include <iosfwd>
+#include <string>
+
+#include "cli/cli_options.h"
+
+namespace uc::cli {
+
+inline constexpr int kExitSolved = 0;
+inline constexpr int kExitInputError = 2;
+inline constexpr int kExitUsage = 64;
+
+// Switches the texts to a language; returns false when it has none for the code.
+using LanguageInstaller = std::function<bool(const std::string& language)>;
+
+// Runs the command line; returns the exit status.
+int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
+                   std::ostream& err, const LanguageInstaller& installLanguage);
+
+}  // namespace uc::cli

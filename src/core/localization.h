@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace uc {
+
+// Texts the learner reads are looked up by key (with a comment for translators). The
+// application injects its translations; without them every text is its key.
+using TranslateFunction =
+    std::function<std::string(const std::string& key, const std::string& comment)>;
+
+// An empty function restores the default, which returns the key itself.
+void setTranslateFunction(TranslateFunction function);
+
+std::string localized(const std::string& key, const std::string& comment = {});
+
+}  // namespace uc

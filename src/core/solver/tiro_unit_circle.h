@@ -1,0 +1,71 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/number/digit.h"
+#include "core/solver/chart_data.h"
+#include "core/solver/solution_step.h"
+#include "core/solver/tiro_math_operation.h"
+#include "core/solver/tiro_string_output.h"
+
+namespace uc {
+
+struct SolveResult {
+  std::optional<std::string> errorKey;
+  std::optional<std::vector<int>> errorTags;
+  std::optional<SolutionSteps> solutionSteps;
+  DigitPtr alpha;  // null on error
+  DigitPtr b;      // null on error
+  std::optional<ChartSteps> chartSteps;
+};
+
+// Solves one calculation: from the typed angle α (degrees) or arc length b (radians) to the
+// other quantity, the trigonometric values, full circles, reduced angle and quadrant. Steps
+// are collected in TiroStringOutput::shared(), which the caller empties before and after.
+class TiroUnitCircle {
+ public:
+  TiroMathOperation& operation = TiroMathOperation::shared();
+  TiroStringOutput& output = TiroStringOutput::shared();
+  std::string inputStringAlpha;
+  std::string inputStringB;
+  int solutionStepCounter = 0;
+  bool withFraction = false;
+  DigitPtr alpha = makeDigit(std::nullopt, 1.0);
+  DigitPtr b = makeDigit(std::nullopt, 1.0);
+  std::shared_ptr<UnitCircleChartData> unitCircleChartData =
+      std::make_shared<UnitCircleChartData>(0, 0, 0, 0, Quadrant::first);
+
+  SolveResult solve(const std::optional<std::string>& alphaText, int alphaTag,
+                    const std::optional<std::string>& bText, int bTag);
+
+  ChartSteps makeChartSteps() const;
+
+ private:
+  void addProportionSteps();
+  void convertAngleToArc(double degrees);
+  void convertArcToAngle(double radians, double degrees);
+  void calculateTrigonometry(double radians, double degrees);
+};
+
+// Tags that identify the two input fields to the parser.
+inline constexpr int kAlphaFieldTag = 1;
+inline constexpr int kBFieldTag = 2;
+
+// One complete calculation as the calculate screen runs it: the shared step list is emptied
+// before and after, so every calculation numbers its steps from 1, and the fraction flag is
+// reset afterwards.
+SolveResult calculate(const std::optional<std::string>& alphaText,
+                      const std::optional<std::string>& bText, int alphaTag = kAlphaFieldTag,
+                      int bTag = kBFieldTag);
+
+// The angle in degrees that a typed angle stands for (constants do not enter it), and the
+// arc length in radians that a typed arc stands for (π counts once per side).
+double angleInDegrees(const Digit& alpha);
+double arcInRadians(const Digit& b);
+// An arc length turned into degrees, rounded to 12 places.
+double degreesOfArc(double radians);
+
+}  // namespace uc
