@@ -1,0 +1,266 @@
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <memory>
+
+#include "flow/calc_manager.h"
+#include "flow/user_defaults.h"
+
+using uc::CalcManager;
+using uc::Calculation;
+using uc::UserDefaults;
+
+namespace {
+
+Calculation record(const QString& alpha, const QString& latex) {
+  Calculation calculation;
+  calculation.inputParameters.insert(QStringLiteral("α"), alpha);
+  calculation.latexString = latex;
+  calculation.setupParameter.insert("appKey", "KV");
+  return calculation;
+}
+
+QStringList latexOf(const CalcManager& manager) {
+  QStringList result;
+  for (const auto& calculation : manager.calculations()) result << calculation.latexString;
+  return result;
+}
+
+// One app start: a fresh store over the same file, as after a restart.
+struct Start {
+  explicit Start(const QString& path) : defaults(path), manager(defaults) {}
+  UserDefaults defaults;
+  CalcManager manager;
+};
+
+constexpr char kChildEnv[] = "UC_TEST_KILLED_WRITER_FILE";
+
+// The child of the killed-writer test: inserts until killed, reporting each insert that
+// has returned.
+int runInsertingChild(const QString& path) {
+  UserDefaults defaults(path);
+  CalcManager manager(defaults);
+  for (int i = 0;; ++i) {
+    manager.insertCalculation(record(QString::number(i), QStringLiteral("r%1").arg(i)));
+    std::printf("%d\n", i);
+    std::fflush(stdout);
+  }
+}
+
+}  // namespace
+
+class TestCalcManager : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    QVERIFY(dir_.isValid());
+    path_ = dir_.filePath(QStringLiteral("store-%1.jsonl").arg(++counter_));
+  }
+
+  void recordDictionaryHasExactlyTheFourKeys() {
+    const Calculation sample = CalcManager::firstStartSample();
+    const QJsonObject dictionary = sample.asDictionary();
+    QCOMPARE(dictionary.keys(),
+             QStringList({"inputParameters", "latexString", "setupParameter", "solutionSteps"}));
+    QCOMPARE(dictionary["inputParameters"].toObject()["α"].toString(), QStringLiteral("55"));
+    QCOMPARE(dictionary["setupParameter"].toObject()["appKey"].toString(), QStringLiteral("KV"));
+    QCOMPARE(Calculation::fromDictionary(dictionary), sample);
+  }
+
+  void lenientReadingGivesEmptyFieldsNotErrors() {
+    // Missing setupParameter, a number as latexString.
+    Calculation c = Calculation::fromDictionary(
+        QJsonObject{{"inputParameters", QJsonObject{{"b", "π"}}}, {"latexString", 5}});
+    QCOMPARE(c.inputParameters.value("b"), QStringLiteral("π"));
+    QVERIFY(c.latexString.isEmpty());
+    QVERIFY(c.setupParameter.isEmpty());
+    // A map of texts with one number in it, steps that are not all maps.
+    c = Calculation::fromDictionary(QJsonObject{
+        {"inputParameters", QJsonObject{{"α", "1"}, {"b", 2}}},
+        {"solutionSteps", QJsonArray{QJsonObject{{"title", "t"}}, "not a map"}},
+        {"setupParameter", "KV"}});
+    QVERIFY(c.inputParameters.isEmpty());
+    QVERIFY(c.solutionSteps.isEmpty());
+    QVERIFY(c.setupParameter.isEmpty());
+    QCOMPARE(Calculation::fromDictionary({}), Calculation{});
+  }
+
+  void firstStartSeedsTheSampleOnce() {
+    {
+      Start start(path_);
+      start.manager.prepareFirstStart();
+      QCOMPARE(start.manager.count(), 1);
+      QCOMPARE(start.manager.calculations().first(), CalcManager::firstStartSample());
+      QVERIFY(start.defaults.dateValue("firstAppStartAt").has_value());
+    }
+    Start second(path_);
+    second.manager.prepareFirstStart();
+    QCOMPARE(second.manager.count(), 1);
+    QCOMPARE(second.manager.calculations().first().latexString,
+             QStringLiteral("\\alpha = 55^{\\circ} \\quad b = ?"));
+  }
+
+  void deletingEverythingStaysEmptyAfterRestart() {
+    {
+      Start start(path_);
+      start.manager.prepareFirstStart();
+      start.manager.insertCalculation(record("1", "one"));
+      QVERIFY(start.manager.removeCalculation(1));
+      QVERIFY(start.manager.removeCalculation(0));
+    }
+    Start restarted(path_);
+    restarted.manager.prepareFirstStart();
+    QCOMPARE(restarted.manager.count(), 0);
+    QCOMPARE(restarted.defaults.value("Calculations"), QJsonValue(QJsonArray()));
+  }
+
+  void moveFirstToLastSurvivesRestart() {
+    {
+      Start start(path_);
+      for (const char* name : {"C", "B", "A"}) start.manager.insertCalculation(record("1", name));
+      QCOMPARE(latexOf(start.manager), QStringList({"A", "B", "C"}));
+      QSignalSpy moved(&start.manager, &CalcManager::calculationMoved);
+      QVERIFY(start.manager.moveCalculation(0, 2));
+      QCOMPARE(latexOf(start.manager), QStringList({"B", "C", "A"}));
+      QCOMPARE(moved.count(), 1);
+      QVERIFY(start.manager.moveCalculation(2, 1));
+      QCOMPARE(latexOf(start.manager), QStringList({"B", "A", "C"}));
+    }
+    Start restarted(path_);
+    QCOMPARE(latexOf(restarted.manager), QStringList({"B", "A", "C"}));
+  }
+
+  void invalidIndicesChangeNothing() {
+    Start start(path_);
+    start.manager.insertCalculation(record("1", "A"));
+    QSignalSpy changed(&start.manager, &CalcManager::calculationsChanged);
+    QVERIFY(!start.manager.removeCalculation(1));
+    QVERIFY(!start.manager.removeCalculation(-1));
+    QVERIFY(!start.manager.moveCalculation(0, 1));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(start.manager.calculationAt(5), Calculation{});
+    Start restarted(path_);
+    QCOMPARE(latexOf(restarted.manager), QStringList({"A"}));
+  }
+
+  void clearLeavesAnEmptyListStored() {
+    Start start(path_);
+    for (int i = 0; i < 3; ++i) start.manager.insertCalculation(record("1", "x"));
+    start.manager.clearCalculations();
+    QCOMPARE(start.manager.count(), 0);
+    start.manager.insertCalculation(record("2", "after"));
+    Start restarted(path_);
+    QCOMPARE(latexOf(restarted.manager), QStringList({"after"}));
+  }
+
+  void manyInsertsKeepEveryRecordNewestFirst() {
+    {
+      Start start(path_);
+      for (int i = 0; i < 3000; ++i) start.manager.insertCalculation(record("1", QString::number(i)));
+      start.manager.removeCalculation(10);
+    }
+    Start restarted(path_);
+    QCOMPARE(restarted.manager.count(), 2999);
+    QCOMPARE(restarted.manager.calculations().first().latexString, QStringLiteral("2999"));
+    QCOMPARE(restarted.manager.calculations()[10].latexString, QStringLiteral("2988"));
+    QCOMPARE(restarted.manager.calculations().last().latexString, QStringLiteral("0"));
+  }
+
+  void damagedStoredRecordsAreRepaired() {
+    {
+      UserDefaults defaults(path_);
+      defaults.setValue("Calculations",
+                        QJsonArray{record("1", "A").asDictionary(), "junk", 42,
+                                   QJsonObject{{"inputParameters", QJsonObject{{"b", "2"}}},
+                                               {"latexString", 3}}});
+      defaults.setValue("CurrentCalculation", "not a record");
+    }
+    {
+      Start start(path_);
+      QCOMPARE(start.manager.count(), 2);
+      QCOMPARE(start.manager.calculations()[1].inputParameters.value("b"), QStringLiteral("2"));
+      QVERIFY(!start.manager.currentCalculation().has_value());
+      QVERIFY(!start.defaults.contains("CurrentCalculation"));
+      // Edits after the repair address the same records in memory and on disk.
+      QVERIFY(start.manager.removeCalculation(1));
+      start.manager.insertCalculation(record("3", "B"));
+    }
+    Start restarted(path_);
+    QCOMPARE(latexOf(restarted.manager), QStringList({"B", "A"}));
+  }
+
+  void openCalculationsPersistEveryAssignment() {
+    const Calculation typed = record("30", "");
+    const Calculation picked = record("60", "\\alpha = 60^{\\circ} \\quad b = ?");
+    {
+      Start start(path_);
+      start.manager.setCurrentCalculation(typed);
+      start.manager.setCurrentCalculation(std::nullopt);
+      start.manager.setCurrentCalculation(typed);
+      start.manager.setCurrentSelectedCalculation(picked);
+    }
+    {
+      Start restarted(path_);
+      QCOMPARE(restarted.manager.currentCalculation().value(), typed);
+      QCOMPARE(restarted.manager.takeCurrentSelectedCalculation().value(), picked);
+      QVERIFY(!restarted.manager.currentSelectedCalculation().has_value());
+      QVERIFY(!restarted.defaults.contains("CurrentSelectedCalculation"));
+    }
+    Start again(path_);
+    QVERIFY(!again.manager.takeCurrentSelectedCalculation().has_value());
+    QVERIFY(again.manager.currentCalculation().has_value());
+  }
+
+  void killedWriterLeavesEveryReturnedInsertReadable() {
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kChildEnv, path_);
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForStarted());
+
+    // Let it write past the first compactions, then kill it mid-burst.
+    QByteArray output;
+    while (output.count('\n') < 1500 && child.state() == QProcess::Running) {
+      child.waitForReadyRead(5000);
+      output += child.readAllStandardOutput();
+    }
+    child.kill();
+    child.waitForFinished();
+    output += child.readAllStandardOutput();
+
+    const QList<QByteArray> lines = output.trimmed().split('\n');
+    const int lastReturned = lines.last().toInt();
+    QVERIFY(lastReturned >= 1499);
+
+    Start reader(path_);
+    // Every insert that returned is there, newest first; at most one more got through.
+    const int count = reader.manager.count();
+    QVERIFY(count == lastReturned + 1 || count == lastReturned + 2);
+    const auto& calculations = reader.manager.calculations();
+    for (int i = 0; i <= lastReturned; ++i) {
+      QCOMPARE(calculations[count - 1 - i].latexString, QStringLiteral("r%1").arg(i));
+    }
+  }
+
+ private:
+  QTemporaryDir dir_;
+  QString path_;
+  int counter_ = 0;
+};
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QString childFile = qEnvironmentVariable(kChildEnv);
+  if (!childFile.isEmpty()) return runInsertingChild(childFile);
+  TestCalcManager test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_calc_manager.moc"
