@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/solve_command.h"
+
+namespace uc::cli {
+namespace {
+
+struct Outcome {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+Outcome run(const std::vector<std::string>& arguments, const std::string& input = {}) {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = runCommandLine(arguments, in, out, err,
+                                    [](const std::string& language) { return language == "en"; });
+  return {status, out.str(), err.str()};
+}
+
+TEST(CommandLine, OptionValuesMayStartWithAMinusOrFollowAnEqualsSign) {
+  const Outcome spaced = run({"solve", "--b", "-π/4", "--json"});
+  const Outcome joined = run({"solve", "--b=-π/4", "--json"});
+  EXPECT_EQ(spaced.status, kExitSolved);
+  EXPECT_EQ(spaced.out, joined.out);
+  EXPECT_NE(spaced.out.find("\"alpha\": -45.0, \"b\": -0.7853981633974483"), std::string::npos);
+  EXPECT_EQ(run({"solve", "--alpha", "-45"}).status, kExitSolved);
+}
+
+TEST(CommandLine, TextModePrintsTitleAndFormulaPerStep) {
+  const Outcome r = run({"solve", "--alpha", "45"});
+  EXPECT_EQ(r.out.rfind("Your Input\n\\alpha = 45^{\\circ} \\quad b =  ? \n\nStep 1    ", 0), 0u);
+  EXPECT_NE(r.out.find("Step 22    Quadrant\nQ = I\n"), std::string::npos);
+}
+
+TEST(CommandLine, InputErrorsExitWithTwo) {
+  Outcome r = run({"solve", "--alpha", "1/0"});
+  EXPECT_EQ(r.status, kExitInputError);
+  EXPECT_TRUE(r.out.empty());
+  EXPECT_EQ(r.err, "error: inputZeroInDenominator: inputZeroInDenominator (alpha)\n");
+
+  r = run({"solve", "--json"});
+  EXPECT_EQ(r.status, kExitInputError);
+  EXPECT_EQ(r.out,
+            "{\"error\": {\"key\": \"notEnoughInputValues\", \"fields\": [\"alpha\", \"b\"]}, "
+            "\"steps\": [], \"alpha\": null, \"b\": null, \"chartSteps\": []}\n");
+}
+
+TEST(CommandLine, WrongUsageExitsWithSixtyFourAndHelp) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {}, {"solv"}, {"solve", "--alpha"}, {"solve", "--beta", "1"}, {"solve", "--json=1"},
+           {"solve", "--batch", "--alpha", "1"}, {"solve", "--lang", "xx"}}) {
+    const Outcome r = run(arguments);
+    EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(arguments);
+    EXPECT_NE(r.err.find("Usage: unitcircle solve"), std::string::npos);
+  }
+  const Outcome help = run({"--help"});
+  EXPECT_EQ(help.status, kExitSolved);
+  EXPECT_NE(help.out.find("Usage"), std::string::npos);
+}
+
+TEST(CommandLine, BatchPrintsOneJsonLinePerInputLine) {
+  const Outcome r = run({"solve", "--batch", "--json"}, "45\t\r\n\t3π/4\nabc\n90\n");
+  EXPECT_EQ(r.status, kExitSolved);
+  std::vector<std::string> lines;
+  std::istringstream out(r.out);
+  for (std::string line; std::getline(out, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_NE(lines[0].find("\"alpha\": 45.0"), std::string::npos);
+  EXPECT_NE(lines[1].find("\"alpha\": 135.0"), std::string::npos);
+  EXPECT_NE(lines[2].find("\"key\": \"inputParameterError\""), std::string::npos);
+  EXPECT_NE(lines[3].find("\"title\": \"Step 1    Choosen Formula\""), std::string::npos)
+      << "every line numbers its steps from 1";
+  // The same answers as one run per input.
+  EXPECT_EQ(lines[1] + "\n", run({"solve", "--b", "3π/4", "--json"}).out);
+}
+
+}  // namespace
+}  // namespace uc::cli
