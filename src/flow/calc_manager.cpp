@@ -46,10 +46,9 @@ void CalcManager::load() {
       needsRewrite = true;
       continue;
     }
-    const QJsonObject dictionary = element.toObject();
-    Calculation calculation = Calculation::fromDictionary(dictionary);
-    needsRewrite = needsRewrite || calculation.asDictionary() != dictionary;
-    calculations_.append(std::move(calculation));
+    bool exact = true;
+    calculations_.append(Calculation::fromDictionary(element.toObject(), &exact));
+    needsRewrite = needsRewrite || !exact;
   }
 
   if (calculations_.isEmpty()) {

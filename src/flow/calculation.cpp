@@ -19,8 +19,9 @@ QJsonObject Calculation::asDictionary() const {
                      {kSetupParameter, QJsonObject::fromVariantMap(setupParameter)}};
 }
 
-Calculation Calculation::fromDictionary(const QJsonObject& dictionary) {
+Calculation Calculation::fromDictionary(const QJsonObject& dictionary, bool* exact) {
   Calculation calculation;
+  bool clean = dictionary.size() == 4;
 
   // A map of texts: one member of another type makes the whole field mistyped.
   const QJsonValue inputs = dictionary.value(kInputParameters);
@@ -30,14 +31,19 @@ Calculation Calculation::fromDictionary(const QJsonObject& dictionary) {
     for (auto it = object.begin(); it != object.end() && allTexts; ++it) {
       allTexts = it.value().isString();
     }
+    clean = clean && allTexts;
     if (allTexts) {
       for (auto it = object.begin(); it != object.end(); ++it) {
         calculation.inputParameters.insert(it.key(), it.value().toString());
       }
     }
+  } else {
+    clean = false;
   }
 
-  calculation.latexString = dictionary.value(kLatexString).toString();
+  const QJsonValue latex = dictionary.value(kLatexString);
+  clean = clean && latex.isString();
+  calculation.latexString = latex.toString();
 
   const QJsonValue steps = dictionary.value(kSolutionSteps);
   if (steps.isArray()) {
@@ -51,10 +57,16 @@ Calculation Calculation::fromDictionary(const QJsonObject& dictionary) {
       }
       read.append(step.toObject().toVariantMap());
     }
+    clean = clean && allMaps;
     if (allMaps) calculation.solutionSteps = read;
+  } else {
+    clean = false;
   }
 
-  calculation.setupParameter = dictionary.value(kSetupParameter).toObject().toVariantMap();
+  const QJsonValue setup = dictionary.value(kSetupParameter);
+  clean = clean && setup.isObject();
+  calculation.setupParameter = setup.toObject().toVariantMap();
+  if (exact) *exact = clean;
   return calculation;
 }
 

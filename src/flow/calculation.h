@@ -29,8 +29,9 @@ struct Calculation {
   // The record as its stored dictionary: exactly the four keys, named after the fields.
   QJsonObject asDictionary() const;
   // Lenient: a missing key or a value of another type gives that field's empty value, so
-  // any stored dictionary yields a record.
-  static Calculation fromDictionary(const QJsonObject& dictionary);
+  // any stored dictionary yields a record. exact, when given, tells whether the dictionary
+  // was already in stored form (the four keys, each of its type, nothing else).
+  static Calculation fromDictionary(const QJsonObject& dictionary, bool* exact = nullptr);
 
   QVariantMap inputParametersVariant() const;
   QVariantList solutionStepsVariant() const;
