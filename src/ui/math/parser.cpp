@@ -377,7 +377,7 @@ class Parser {
       list.push_back(errorNode(src_.substr(at, pos_ - at)));
     }
     Node n;
-    n.kind = NodeKind::Color;
+    n.kind = color ? NodeKind::Color : NodeKind::Group;
     n.color = color.value_or(kInheritColor);
     skipSpace();
     if (!atEnd() && peek() == '{') {

@@ -21,25 +21,28 @@ class Speaker {
 
  private:
   std::string out_;
-  bool lastNumeric_ = false;
+  enum class Run { None, Number, Roman };
+  Run last_ = Run::None;
 
-  void word(std::string_view w, bool numeric = false) {
+  // Digits join into one number and I, V, X into one numeral (the quadrant "III").
+  void word(std::string_view w, Run run = Run::None) {
     if (w.empty()) return;
-    bool glue = w == "," || (numeric && lastNumeric_);
+    bool glue = w == "," || (run != Run::None && run == last_);
     if (!out_.empty() && !glue) out_ += ' ';
     out_ += w;
-    lastNumeric_ = numeric;
+    last_ = run;
   }
 
   void symbol(char32_t c) {
     if ((c >= '0' && c <= '9') || c == '.') {
       char ch = static_cast<char>(c);
-      word(std::string_view(&ch, 1), true);
+      word(std::string_view(&ch, 1), Run::Number);
       return;
     }
     if (c >= 0x1D434 && c < 0x1D434 + 26) {
       char ch = static_cast<char>('A' + (c - 0x1D434));
-      word(std::string_view(&ch, 1));
+      bool roman = ch == 'I' || ch == 'V' || ch == 'X';
+      word(std::string_view(&ch, 1), roman ? Run::Roman : Run::None);
       return;
     }
     if ((c >= 0x1D44E && c < 0x1D44E + 26) || c == 0x210E) {
@@ -89,6 +92,7 @@ class Speaker {
   }
 
   void node(const Node& n) {
+    if (n.kind != NodeKind::Symbol) last_ = Run::None;  // "2\frac{1}{2}" is not "21 over 2"
     switch (n.kind) {
       case NodeKind::Symbol:
       case NodeKind::LargeOp:
