@@ -1,0 +1,169 @@
+#include <QCoreApplication>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTranslator>
+#include <memory>
+
+#include "flow/error_manager.h"
+#include "services/analytics.h"
+
+using uc::ErrorManager;
+using uc::InputFieldState;
+
+namespace {
+
+// Stands in for the shipped translations of context "Core".
+class FakeCoreTranslator : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char* = nullptr,
+                    int = -1) const override {
+    if (QByteArray(context) != "Core") return {};
+    const QByteArray key(source);
+    if (key == "mustBeGreatherThanX") return QStringLiteral("more than %0, %0!");
+    if (key == "mustBeBiggerThanXAndLessThanY") return QStringLiteral("between %0 and %1");
+    if (key == "error") return QStringLiteral("Oops");
+    if (key == "oppositionError") return QStringLiteral("contradiction");
+    if (key == "inputZeroInDenominator") return QStringLiteral("no zero below");
+    return {};
+  }
+  bool isEmpty() const override { return false; }
+};
+
+}  // namespace
+
+class TestErrorManager : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { QCoreApplication::installTranslator(&translator_); }
+
+  void init() {
+    recorder_ = std::make_shared<uc::RecordingAnalyticsSink>();
+    uc::Analytics::setSink(recorder_);
+    alpha_ = std::make_unique<InputFieldState>();
+    b_ = std::make_unique<InputFieldState>();
+    alpha_->setTag(1);
+    b_->setTag(2);
+    manager_ = std::make_unique<ErrorManager>();
+    manager_->setAllFields({alpha_.get(), b_.get()});
+    manager_->setRequiredAmountOfFields(1);
+  }
+
+  void fillingOneFieldDisablesTheOther() {
+    alpha_->setText("5");
+    manager_->updateFieldStates();
+    QVERIFY(alpha_->enabled());
+    QVERIFY(!b_->enabled());
+    QVERIFY(b_->greyed());
+
+    alpha_->setText("");
+    manager_->updateFieldStates();
+    QVERIFY(alpha_->enabled() && b_->enabled());
+    QVERIFY(!b_->greyed());
+  }
+
+  void hiddenFieldsAreNeitherCountedNorDisabled() {
+    alpha_->setShown(false);
+    alpha_->setText("5");
+    manager_->updateFieldStates();
+    QVERIFY(b_->enabled());  // the hidden text does not count
+
+    alpha_->setText("");
+    b_->setText("1");
+    manager_->updateFieldStates();
+    QVERIFY(alpha_->enabled());  // hidden and empty, but left alone
+  }
+
+  void requiredBelowOneTurnsTheUpdateOff() {
+    b_->setText("1");
+    manager_->updateFieldStates();
+    QVERIFY(!alpha_->enabled());
+    manager_->setRequiredAmountOfFields(0);
+    b_->setText("");
+    manager_->updateFieldStates();
+    QVERIFY(!alpha_->enabled());
+  }
+
+  void errorCasesAreSplitAtTheSectionSign() {
+    QCOMPARE(ErrorManager::splitErrorCase(QStringLiteral("a§§b§")), QStringList({"a", "b"}));
+    QVERIFY(ErrorManager::splitErrorCase(QStringLiteral("§§")).isEmpty());
+  }
+
+  void messagesByKey_data() {
+    QTest::addColumn<QString>("errorCase");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("message");
+    const int toast = ErrorManager::Presentation::Toast;
+    const int none = ErrorManager::Presentation::None;
+    QTest::newRow("argument") << "mustBeGreatherThanX§0" << toast << "" << "more than 0, 0!";
+    QTest::newRow("argument missing") << "mustBeGreatherThanX" << none << "" << "";
+    QTest::newRow("too many arguments") << "mustBeGreatherThanX§1§2" << none << "" << "";
+    QTest::newRow("two arguments") << "mustBeBiggerThanXAndLessThanY§-1§1" << toast << ""
+                                   << "between -1 and 1";
+    // %1 is replaced after %0, so an argument holding "%1" is replaced too.
+    QTest::newRow("argument with %1") << "mustBeBiggerThanXAndLessThanY§%1§x" << toast << ""
+                                      << "between x and x";
+    QTest::newRow("less than, untranslated") << "mustBeLessThanX§9" << toast << ""
+                                             << "mustBeLessThanX";
+    QTest::newRow("plain key") << "inputZeroInDenominator" << toast << "" << "no zero below";
+    QTest::newRow("unknown key shows itself") << "somethingNew" << toast << "" << "somethingNew";
+    QTest::newRow("only separators") << "§§" << none << "" << "";
+    QTest::newRow("alert") << "oppositionError§x" << int(ErrorManager::Presentation::Alert)
+                           << "Oops" << "contradiction";
+  }
+
+  void messagesByKey() {
+    QFETCH(QString, errorCase);
+    QFETCH(int, kind);
+    QFETCH(QString, title);
+    QFETCH(QString, message);
+    const auto presentation = ErrorManager::presentationFor(errorCase);
+    QCOMPARE(int(presentation.kind), kind);
+    QCOMPARE(presentation.title, title);
+    QCOMPARE(presentation.message, message);
+  }
+
+  void showErrorLogsColoursAndRequestsTheMessage() {
+    QSignalSpy toasts(manager_.get(), &ErrorManager::toastRequested);
+    QSignalSpy alerts(manager_.get(), &ErrorManager::alertRequested);
+
+    manager_->showErrorForTags("notEnoughInputValues", {1, 2});
+    QCOMPARE(alpha_->border(), InputFieldState::Warning);
+    QCOMPARE(b_->border(), InputFieldState::Warning);
+    QCOMPARE(toasts.count(), 1);
+
+    manager_->resetBorders();
+    manager_->showErrorForTags("mustBeGreatherThanX", {2, 99});  // unknown tag skipped
+    QCOMPARE(alpha_->border(), InputFieldState::Normal);
+    QCOMPARE(b_->border(), InputFieldState::Error);
+    QCOMPARE(toasts.count(), 1);  // nothing shown, but logged and coloured
+
+    manager_->showError("oppositionError", {});
+    QCOMPARE(alerts.count(), 1);
+    QCOMPARE(alerts.first().at(0).toString(), QStringLiteral("Oops"));
+
+    const auto& events = recorder_->events();
+    QCOMPARE(events.size(), 3);
+    for (const auto& event : events) QCOMPARE(event.name, QStringLiteral("tiro_got_error"));
+    QCOMPARE(events[1].params, (QVariantMap{{"error_case", "mustBeGreatherThanX"}}));
+  }
+
+  void deletedFieldsAreDropped() {
+    b_.reset();
+    QCOMPARE(manager_->allFields().size(), 1);
+    manager_->updateFieldStates();
+    manager_->showErrorForTags("inputParameterError", {2});
+  }
+
+  void cleanupTestCase() { uc::Analytics::setSink(nullptr); }
+
+ private:
+  FakeCoreTranslator translator_;
+  std::shared_ptr<uc::RecordingAnalyticsSink> recorder_;
+  std::unique_ptr<InputFieldState> alpha_, b_;
+  std::unique_ptr<ErrorManager> manager_;
+};
+
+QTEST_GUILESS_MAIN(TestErrorManager)
+#include "tst_error_manager.moc"
