@@ -17,12 +17,12 @@ TEST(MathOperation, RoundingIsHalfAwayFromZeroAndKeepsTheSignOfZero) {
   EXPECT_TRUE(std::signbit(negativeZero));
   EXPECT_EQ(op.roundValue(45.00000000000001, 12).value, 45.0);
 
-  EXPECT_TRUE(op.roundValue(0.7071067811865476, 12).changedNoticeably);
-  EXPECT_TRUE(op.roundValue(45.00000000000001, 12).changedNoticeably);
-  EXPECT_FALSE(op.roundValue(0.12345678901200003, 12).changedNoticeably) << "only zeros dropped";
-  EXPECT_FALSE(op.roundValue(0.12345678901299997, 12).changedNoticeably) << "only nines dropped";
-  EXPECT_FALSE(op.roundValue(0.99999999999999999, 12).changedNoticeably);
-  EXPECT_FALSE(op.roundValue(0.5, 12).changedNoticeably) << "unchanged";
+  EXPECT_TRUE(op.roundValue(0.7071067811865476, 12).changedNoticeably());
+  EXPECT_TRUE(op.roundValue(45.00000000000001, 12).changedNoticeably());
+  EXPECT_FALSE(op.roundValue(0.12345678901200003, 12).changedNoticeably()) << "only zeros dropped";
+  EXPECT_FALSE(op.roundValue(0.12345678901299997, 12).changedNoticeably()) << "only nines dropped";
+  EXPECT_FALSE(op.roundValue(0.99999999999999999, 12).changedNoticeably());
+  EXPECT_FALSE(op.roundValue(0.5, 12).changedNoticeably()) << "unchanged";
 }
 
 TEST(MathOperation, ExpansionScalesByTheSixDigitTexts) {

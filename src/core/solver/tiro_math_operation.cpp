@@ -26,19 +26,17 @@ TiroMathOperation& TiroMathOperation::shared() {
 
 RoundedValue TiroMathOperation::roundValue(double x, int places) const {
   const double p = std::pow(10.0, places);
-  const double result = std::round(x * p) / p;
-  bool changed = false;
-  if (result != x && std::isfinite(x)) {
-    const std::string text = shortestText(x);
-    const auto dot = text.find('.');
-    const auto exponent = text.find('e');
-    std::string following;
-    if (dot != std::string::npos && exponent == std::string::npos) {
-      following = text.substr(std::min(text.size(), dot + 1 + static_cast<std::size_t>(places)));
-    }
-    changed = following.rfind("0000", 0) != 0 && following.rfind("9999", 0) != 0;
-  }
-  return {result, changed};
+  return {x, places, std::round(x * p) / p};
+}
+
+bool RoundedValue::changedNoticeably() const {
+  if (value == original || !std::isfinite(original)) return false;
+  const std::string text = shortestText(original);
+  const auto dot = text.find('.');
+  if (dot == std::string::npos || text.find('e') != std::string::npos) return true;
+  const std::string following =
+      text.substr(std::min(text.size(), dot + 1 + static_cast<std::size_t>(std::max(places, 0))));
+  return following.rfind("0000", 0) != 0 && following.rfind("9999", 0) != 0;
 }
 
 std::optional<RewrittenDigit> TiroMathOperation::expandToIntegers(const DigitPtr& digit) const {

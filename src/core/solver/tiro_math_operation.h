@@ -10,8 +10,13 @@
 namespace uc {
 
 struct RoundedValue {
+  double original;
+  int places;
   double value;
-  bool changedNoticeably;  // false when rounding only dropped a run of zeros or nines
+
+  // False when rounding only dropped a run of zeros or nines. Worked out on request: the
+  // solver never asks, and it costs a shortest-text conversion.
+  bool changedNoticeably() const;
 };
 
 // A digit the operation produced, with the LaTeX side text that explains the rewrite.

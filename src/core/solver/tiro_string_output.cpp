@@ -1,6 +1,7 @@
 #include "core/solver/tiro_string_output.h"
 
 #include <cmath>
+#include <utility>
 
 #include "core/localization.h"
 #include "core/number/number_text.h"
@@ -54,16 +55,19 @@ void TiroStringOutput::reset() {
   solutionStepCounter = 0;
 }
 
-void TiroStringOutput::addStep(const std::string& name, const std::string& latex) {
-  addStepWithLocalizedName(name.empty() ? std::string() : localized(name), latex);
+void TiroStringOutput::addStep(const std::string& name, std::string latex) {
+  addStepWithLocalizedName(name.empty() ? std::string() : localized(name), std::move(latex));
 }
 
 void TiroStringOutput::addStepWithLocalizedName(const std::string& localizedName,
-                                                const std::string& latex) {
+                                                std::string latex) {
   ++solutionStepCounter;
-  solutionSteps.push_back({localized("Step") + " " + std::to_string(solutionStepCounter) +
-                               "    " + localizedName,
-                           latex});
+  const std::string word = localized("Step");
+  const std::string number = std::to_string(solutionStepCounter);
+  std::string title;
+  title.reserve(word.size() + number.size() + localizedName.size() + 5);
+  title.append(word).append(" ").append(number).append("    ").append(localizedName);
+  solutionSteps.push_back({std::move(title), std::move(latex)});
 }
 
 std::string TiroStringOutput::latexString(const Digit& digit, const std::string& unit,

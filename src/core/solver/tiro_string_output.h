@@ -21,9 +21,9 @@ class TiroStringOutput {
   void reset();
 
   // Appends "<Step> <n>    <name>" with the given formula; name is a localisation key.
-  void addStep(const std::string& name, const std::string& latex);
+  void addStep(const std::string& name, std::string latex);
   // The same with a name that is already localised.
-  void addStepWithLocalizedName(const std::string& localizedName, const std::string& latex);
+  void addStepWithLocalizedName(const std::string& localizedName, std::string latex);
 
   // Renders a digit; parenthesise absent wraps a result that starts with "-".
   std::string latexString(const Digit& digit, const std::string& unit = {},

@@ -45,12 +45,12 @@ SolveResult TiroUnitCircle::solve(const std::optional<std::string>& alphaText, i
                                   const std::optional<std::string>& bText, int bTag) {
   const std::vector<std::string> texts{alphaText.value_or(""), bText.value_or("")};
   const std::vector<int> tags{alphaTag, bTag};
-  const SolutionSteps stepsBefore = output.solutionSteps;
+  const std::size_t stepsBefore = output.solutionSteps.size();
   const int counterBefore = output.solutionStepCounter;
 
   auto fail = [&](const std::string& key, std::vector<int> errorTags) {
     // A refused calculation leaves the step list as it found it.
-    output.solutionSteps = stepsBefore;
+    output.solutionSteps.resize(stepsBefore);
     output.solutionStepCounter = counterBefore;
     SolveResult result;
     result.errorKey = key;
@@ -174,12 +174,14 @@ void TiroUnitCircle::calculateTrigonometry(double radians, double degrees) {
   const std::string verb = localized("Calculate Verb");
 
   const double s = operation.roundValue(std::sin(radians), 12).value;
+  const std::string sine = shortestText(s);
   output.addStepWithLocalizedName(verb + " sin", "\\sin(\\alpha) = \\sin(" + a + "^{\\circ})");
-  output.addStep("", "\\sin(\\alpha) = " + shortestText(s));
+  output.addStep("", "\\sin(\\alpha) = " + sine);
 
   const double c = operation.roundValue(std::cos(radians), 12).value;
+  const std::string cosine = shortestText(c);
   output.addStepWithLocalizedName(verb + " cos", "\\cos(\\alpha) = \\cos(" + a + "^{\\circ})");
-  output.addStep("", "\\cos(\\alpha) = " + shortestText(c));
+  output.addStep("", "\\cos(\\alpha) = " + cosine);
 
   const double t = operation.roundValue(std::tan(radians), 12).value;
   std::string tangent;
@@ -194,7 +196,7 @@ void TiroUnitCircle::calculateTrigonometry(double radians, double degrees) {
       verb + " tan", "\\tan(\\alpha) = \\frac{\\sin(\\alpha^{\\circ})}{\\cos(\\alpha^{\\circ})}");
   output.addStep("", "\\tan(\\alpha) = \\frac{\\sin(" + a + "^{\\circ})}{\\cos(" + a +
                          "^{\\circ})}");
-  output.addStep("", "\\tan(\\alpha) = \\frac{" + shortestText(s) + "}{" + shortestText(c) + "}");
+  output.addStep("", "\\tan(\\alpha) = \\frac{" + sine + "}{" + cosine + "}");
   output.addStep("", "\\tan(\\alpha) = " + tangent);
 
   // solve() only lets angles through that truncate to a 64-bit integer.
