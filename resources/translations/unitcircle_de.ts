@@ -1,0 +1,409 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Core</name>
+    <message>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <source>Choosen Formula</source>
+        <translation>Gewählte Formel</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umstellen</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Einsetzen</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Calculate Verb</source>
+        <translation>Berechne</translation>
+    </message>
+    <message>
+        <source>Full circles</source>
+        <translation>Volle Umdrehungen</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Quadrant</source>
+        <translation>Quadrant</translation>
+    </message>
+    <message>
+        <source>Your Input</source>
+        <comment>The input title in solution view</comment>
+        <translation>Deine Eingabe</translation>
+    </message>
+    <message>
+        <source>Modified Input</source>
+        <translation>Umgeformte Eingabe</translation>
+    </message>
+    <message>
+        <source>Expand</source>
+        <translation>Erweitern</translation>
+    </message>
+    <message>
+        <source>Cancel (math)</source>
+        <translation>Kürzen</translation>
+    </message>
+    <message>
+        <source>notEnoughInputValues</source>
+        <translation>Bitte gib einen Wert ein: entweder den Winkel α oder die Bogenlänge b.</translation>
+    </message>
+    <message>
+        <source>inputParameterError</source>
+        <translation>Das ist keine gültige Zahl. Erlaubt sind Ziffern, ein Dezimalpunkt, höchstens ein Bruchstrich „/“ und π oder e nur am Ende einer Zahl.</translation>
+    </message>
+    <message>
+        <source>fractionIncomplete</source>
+        <translation>Der Bruch ist unvollständig: Über und unter den Bruchstrich „/“ gehört jeweils eine Zahl.</translation>
+    </message>
+    <message>
+        <source>inputZeroInDenominator</source>
+        <translation>Der Nenner darf nicht 0 sein, denn durch null kann man nicht teilen.</translation>
+    </message>
+    <message>
+        <source>toManyNaturalConstantsInSubstring</source>
+        <translation>Im Zähler und im Nenner darf jeweils höchstens eine Konstante (π oder e) stehen.</translation>
+    </message>
+    <message>
+        <source>toManyVariablesInSubstring</source>
+        <translation>Im Zähler und im Nenner darf jeweils höchstens eine Variable stehen.</translation>
+    </message>
+    <message>
+        <source>naturalConstantInWrongPositionOfSubstring</source>
+        <translation>π oder e muss am Ende der Zahl stehen, zum Beispiel 2π oder π/4.</translation>
+    </message>
+    <message>
+        <source>valueOutOfRange</source>
+        <translation>Mit diesem Wert lässt sich nicht rechnen, er ist zu groß. Bitte gib eine kleinere Zahl ein.</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>oppositionError</source>
+        <translation>Diese Werte widersprechen sich. Bitte überprüfe deine Eingabe.</translation>
+    </message>
+    <message>
+        <source>mustBeBiggerThanXAndLessThanY</source>
+        <translation>Der Wert muss größer als %0 und kleiner als %1 sein.</translation>
+    </message>
+    <message>
+        <source>mustBeGreatherThanX</source>
+        <translation>Der Wert muss größer als %0 sein.</translation>
+    </message>
+    <message>
+        <source>mustBeLessThanX</source>
+        <translation>Der Wert muss kleiner als %0 sein.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>appName</source>
+        <translation>Einheitskreis</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CalculateView</name>
+    <message>
+        <source>Fill in your given numbers:</source>
+        <translation>Trage den Wert ein, den du kennst:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <comment>Pagebar title for main calculate view</comment>
+        <translation>Eingabe</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Calculate Title</source>
+        <comment>Toolbar title for calculate view</comment>
+        <translation>Einheitskreis</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionView</name>
+    <message>
+        <source>Result</source>
+        <comment>Pagebar title for result view</comment>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Calculate Title</source>
+        <comment>Toolbar title for calculate view</comment>
+        <translation>Einheitskreis</translation>
+    </message>
+    <message>
+        <source>sharingImageQualityTitle</source>
+        <translation>Bildqualität</translation>
+    </message>
+    <message>
+        <source>sharingImageQualityText</source>
+        <translation>Die Lösung wird als ein langes Bild geteilt. Manche Apps verkleinern lange Bilder, dort kann es daher unschärfer aussehen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>History</source>
+        <comment>Toolbar title for history view</comment>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <comment>Alert view title for clearing history</comment>
+        <translation>Verlauf löschen</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete your whole history?</source>
+        <comment>Alert view message for clearing history</comment>
+        <translation>Möchtest du wirklich deinen gesamten Verlauf löschen?</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <comment>Alert view action -Clear- for clearing history</comment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>Alert view action -Cancel- for clearing history</comment>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>SideMenu</name>
+    <message>
+        <source>Calculate Title</source>
+        <comment>Left Menu: navigate to calculation</comment>
+        <translation>Berechnung</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <comment>Left Menu: navigate to history</comment>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>introduction</source>
+        <comment>Left Menu: Introduction</comment>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>privacyPolicy</source>
+        <comment>Left Menu: Privacy Policy</comment>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <comment>Discord</comment>
+        <translation>Zur Community</translation>
+    </message>
+    <message>
+        <source>Rate this App</source>
+        <comment>Left Menu: Rate this App</comment>
+        <translation>App bewerten</translation>
+    </message>
+    <message>
+        <source>Visit us:</source>
+        <comment>Left Menu: Section Header: Contact</comment>
+        <translation>Besuche uns:</translation>
+    </message>
+    <message>
+        <source>All in one:</source>
+        <comment>Left Menu: Section Header: Multi apps</comment>
+        <translation>Alles in einer App:</translation>
+    </message>
+    <message>
+        <source>Other apps:</source>
+        <comment>Left Menu: Section Header: Single apps</comment>
+        <translation>Weitere Apps:</translation>
+    </message>
+    <message>
+        <source>noInternet</source>
+        <comment>No internet</comment>
+        <translation>Keine Internetverbindung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>onboardingA</source>
+        <comment>onboardingA</comment>
+        <translation>Willkommen bei §appname! Hier lernst du, wie Winkel und Bogenlänge am Einheitskreis zusammenhängen.</translation>
+    </message>
+    <message>
+        <source>onboardingB</source>
+        <comment>onboardingB</comment>
+        <translation>Gib auf dem Tastenfeld entweder den Winkel α in Grad oder die Bogenlänge b ein. Brüche, Dezimalzahlen und π sind erlaubt, zum Beispiel 3π/4.</translation>
+    </message>
+    <message>
+        <source>onboardingC</source>
+        <comment>onboardingC</comment>
+        <translation>Tippe auf das Häkchen: Du erhältst die andere Größe und dazu Sinus, Kosinus, Tangens und den Quadranten, Schritt für Schritt.</translation>
+    </message>
+    <message>
+        <source>onboardingD</source>
+        <comment>onboardingD</comment>
+        <translation>Unter den Rechenschritten zeigen dir der Einheitskreis und die Graphen von Sinus und Kosinus dein Ergebnis.</translation>
+    </message>
+    <message>
+        <source>onboardingE</source>
+        <comment>onboardingE</comment>
+        <translation>Jede Rechnung wird im Verlauf gespeichert. Öffne dort einen Eintrag, um seine Eingabe wieder zu laden.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube1</source>
+        <comment>onboardingYoutube1</comment>
+        <translation>Unter der Lösung findest du Videos, die das Thema erklären.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube2</source>
+        <comment>onboardingYoutube2</comment>
+        <translation>Die Videos stammen von einer externen Videoplattform. Bevor sie angezeigt werden, bitten wir um deine Einwilligung.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube3</source>
+        <comment>onboardingYoutube3</comment>
+        <translation>Tippe auf „Zum Entsperren tippen“ und stimme zu, um die Videos anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube4</source>
+        <comment>onboardingYoutube4</comment>
+        <translation>Wische seitlich durch die Videos und tippe eines an, um es abzuspielen.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube5</source>
+        <comment>onboardingYoutube5</comment>
+        <translation>Mit dem Schloss-Symbol kannst du deine Einwilligung jederzeit widerrufen.</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <comment>Next</comment>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>letsStart</source>
+        <comment>Let's start</comment>
+        <translation>Los geht's</translation>
+    </message>
+</context>
+<context>
+    <name>Consent</name>
+    <message>
+        <source>dsgvoTitlePro</source>
+        <comment>Privacy Policy</comment>
+        <translation>Datenschutz</translation>
+    </message>
+    <message>
+        <source>dsgvoTextPro</source>
+        <translation>Diese App speichert deine Rechnungen und Einstellungen nur auf diesem Gerät. Welche Funktionen du nutzt, wird nur in einer lokalen Datei festgehalten, um die App zu verbessern; diese Aufzeichnung verlässt dein Gerät nie. Die Liste der empfohlenen Videos und weiterer Apps lädt die App über eine verschlüsselte Verbindung. Videos werden erst eingebettet, wenn du dem gesondert zustimmst.</translation>
+    </message>
+    <message>
+        <source>dsgvoAccept</source>
+        <comment>Accept</comment>
+        <translation>Akzeptieren</translation>
+    </message>
+    <message>
+        <source>dsgvoYoutubeTitle</source>
+        <comment>Youtube Privacy Policy</comment>
+        <translation>Datenschutz bei Videos</translation>
+    </message>
+    <message>
+        <source>dsgvoYoutubeText</source>
+        <comment>Youtube Dsgvo Text</comment>
+        <translation>Die Videos werden von einer externen Videoplattform eingebettet. Während ein Video angezeigt wird, verbindet sich dein Gerät mit dieser Plattform. Sie kann dabei Daten wie deine IP-Adresse erhalten und Cookies speichern. Bist du einverstanden, dass die Videos angezeigt werden?</translation>
+    </message>
+    <message>
+        <source>dsgvoDecline</source>
+        <comment>Decline</comment>
+        <translation>Ablehnen</translation>
+    </message>
+</context>
+<context>
+    <name>VideoStrip</name>
+    <message>
+        <source>recommendedVideoIfUnclear</source>
+        <comment>Recommended video if unclear</comment>
+        <translation>Noch unklar? Diese Videos helfen dir:</translation>
+    </message>
+    <message>
+        <source>touchTounlock</source>
+        <comment>Touch to unlock</comment>
+        <translation>Zum Entsperren tippen</translation>
+    </message>
+</context>
+<context>
+    <name>ManualView</name>
+    <message>
+        <source>Assistance</source>
+        <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>Rating</name>
+    <message>
+        <source>Rate</source>
+        <translation>Gefällt dir die App? Dann bewerte sie bitte!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Danke für deine Bewertung!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>noInternet</source>
+        <comment>No internet</comment>
+        <translation>Keine Internetverbindung</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>

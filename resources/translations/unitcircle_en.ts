@@ -1,0 +1,409 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>Core</name>
+    <message>
+        <source>Step</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Choosen Formula</source>
+        <translation>Chosen Formula</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Calculate Verb</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Full circles</source>
+        <translation>Full circles</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Angle</translation>
+    </message>
+    <message>
+        <source>Quadrant</source>
+        <translation>Quadrant</translation>
+    </message>
+    <message>
+        <source>Your Input</source>
+        <comment>The input title in solution view</comment>
+        <translation>Your Input</translation>
+    </message>
+    <message>
+        <source>Modified Input</source>
+        <translation>Modified Input</translation>
+    </message>
+    <message>
+        <source>Expand</source>
+        <translation>Expand</translation>
+    </message>
+    <message>
+        <source>Cancel (math)</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>notEnoughInputValues</source>
+        <translation>Please enter one value: either the angle α or the arc length b.</translation>
+    </message>
+    <message>
+        <source>inputParameterError</source>
+        <translation>This is not a valid number. Use digits, one decimal point, at most one “/” and π or e only at the end of a number.</translation>
+    </message>
+    <message>
+        <source>fractionIncomplete</source>
+        <translation>The fraction is incomplete: write a number above and below the “/”.</translation>
+    </message>
+    <message>
+        <source>inputZeroInDenominator</source>
+        <translation>The denominator must not be 0: you cannot divide by zero.</translation>
+    </message>
+    <message>
+        <source>toManyNaturalConstantsInSubstring</source>
+        <translation>Use at most one constant (π or e) in the numerator and at most one in the denominator.</translation>
+    </message>
+    <message>
+        <source>toManyVariablesInSubstring</source>
+        <translation>Use at most one variable in the numerator and at most one in the denominator.</translation>
+    </message>
+    <message>
+        <source>naturalConstantInWrongPositionOfSubstring</source>
+        <translation>Write π or e at the end of the number, for example 2π or π/4.</translation>
+    </message>
+    <message>
+        <source>valueOutOfRange</source>
+        <translation>This value is too large to calculate with. Please enter a smaller number.</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>oppositionError</source>
+        <translation>These values contradict each other. Please check your input.</translation>
+    </message>
+    <message>
+        <source>mustBeBiggerThanXAndLessThanY</source>
+        <translation>The value must be greater than %0 and less than %1.</translation>
+    </message>
+    <message>
+        <source>mustBeGreatherThanX</source>
+        <translation>The value must be greater than %0.</translation>
+    </message>
+    <message>
+        <source>mustBeLessThanX</source>
+        <translation>The value must be less than %0.</translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>appName</source>
+        <translation>Unit Circle</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CalculateView</name>
+    <message>
+        <source>Fill in your given numbers:</source>
+        <translation>Fill in the value you know:</translation>
+    </message>
+    <message>
+        <source>Input</source>
+        <comment>Pagebar title for main calculate view</comment>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Calculate Title</source>
+        <comment>Toolbar title for calculate view</comment>
+        <translation>Unit Circle</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionView</name>
+    <message>
+        <source>Result</source>
+        <comment>Pagebar title for result view</comment>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Calculate Title</source>
+        <comment>Toolbar title for calculate view</comment>
+        <translation>Unit Circle</translation>
+    </message>
+    <message>
+        <source>sharingImageQualityTitle</source>
+        <translation>Image quality</translation>
+    </message>
+    <message>
+        <source>sharingImageQualityText</source>
+        <translation>The solution is shared as one long image. Some apps shrink long images, so it may look less sharp there.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>History</source>
+        <comment>Toolbar title for history view</comment>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <comment>Alert view title for clearing history</comment>
+        <translation>Clear History</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete your whole history?</source>
+        <comment>Alert view message for clearing history</comment>
+        <translation>Do you really want to delete your whole history?</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <comment>Alert view action -Clear- for clearing history</comment>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <comment>Alert view action -Cancel- for clearing history</comment>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SideMenu</name>
+    <message>
+        <source>Calculate Title</source>
+        <comment>Left Menu: navigate to calculation</comment>
+        <translation>Calculation</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <comment>Left Menu: navigate to history</comment>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>introduction</source>
+        <comment>Left Menu: Introduction</comment>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>privacyPolicy</source>
+        <comment>Left Menu: Privacy Policy</comment>
+        <translation>Privacy Policy</translation>
+    </message>
+    <message>
+        <source>Discord</source>
+        <comment>Discord</comment>
+        <translation>Join our community</translation>
+    </message>
+    <message>
+        <source>Rate this App</source>
+        <comment>Left Menu: Rate this App</comment>
+        <translation>Rate this App</translation>
+    </message>
+    <message>
+        <source>Visit us:</source>
+        <comment>Left Menu: Section Header: Contact</comment>
+        <translation>Visit us:</translation>
+    </message>
+    <message>
+        <source>All in one:</source>
+        <comment>Left Menu: Section Header: Multi apps</comment>
+        <translation>All in one:</translation>
+    </message>
+    <message>
+        <source>Other apps:</source>
+        <comment>Left Menu: Section Header: Single apps</comment>
+        <translation>Other apps:</translation>
+    </message>
+    <message>
+        <source>noInternet</source>
+        <comment>No internet</comment>
+        <translation>No internet connection</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Onboarding</name>
+    <message>
+        <source>onboardingA</source>
+        <comment>onboardingA</comment>
+        <translation>Welcome to §appname! Here you learn how the angle and the arc length on the unit circle belong together.</translation>
+    </message>
+    <message>
+        <source>onboardingB</source>
+        <comment>onboardingB</comment>
+        <translation>Type either the angle α in degrees or the arc length b on the keypad. Fractions, decimals and π are allowed, for example 3π/4.</translation>
+    </message>
+    <message>
+        <source>onboardingC</source>
+        <comment>onboardingC</comment>
+        <translation>Tap the check mark: you get the other quantity together with sine, cosine, tangent and the quadrant, step by step.</translation>
+    </message>
+    <message>
+        <source>onboardingD</source>
+        <comment>onboardingD</comment>
+        <translation>Below the steps, the unit circle and the graphs of sine and cosine show your result.</translation>
+    </message>
+    <message>
+        <source>onboardingE</source>
+        <comment>onboardingE</comment>
+        <translation>Every calculation is kept in the history. Open an entry there to load its input again.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube1</source>
+        <comment>onboardingYoutube1</comment>
+        <translation>Below the solution you find videos that explain the topic.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube2</source>
+        <comment>onboardingYoutube2</comment>
+        <translation>The videos come from an external video platform. Before they are shown, we ask for your consent.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube3</source>
+        <comment>onboardingYoutube3</comment>
+        <translation>Tap “Touch to unlock” and accept to show the videos.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube4</source>
+        <comment>onboardingYoutube4</comment>
+        <translation>Swipe sideways through the videos and tap one to play it.</translation>
+    </message>
+    <message>
+        <source>onboardingYoutube5</source>
+        <comment>onboardingYoutube5</comment>
+        <translation>You can withdraw your consent at any time with the lock symbol.</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <comment>Next</comment>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>letsStart</source>
+        <comment>Let's start</comment>
+        <translation>Let's start</translation>
+    </message>
+</context>
+<context>
+    <name>Consent</name>
+    <message>
+        <source>dsgvoTitlePro</source>
+        <comment>Privacy Policy</comment>
+        <translation>Privacy</translation>
+    </message>
+    <message>
+        <source>dsgvoTextPro</source>
+        <translation>This app keeps your calculations and settings on this device only. Which functions you use is recorded in a local file to help improve the app; this record never leaves your device. The app loads its list of recommended videos and other apps over an encrypted connection. Videos are embedded only after you agree separately.</translation>
+    </message>
+    <message>
+        <source>dsgvoAccept</source>
+        <comment>Accept</comment>
+        <translation>Accept</translation>
+    </message>
+    <message>
+        <source>dsgvoYoutubeTitle</source>
+        <comment>Youtube Privacy Policy</comment>
+        <translation>Privacy of videos</translation>
+    </message>
+    <message>
+        <source>dsgvoYoutubeText</source>
+        <comment>Youtube Dsgvo Text</comment>
+        <translation>The videos are embedded from an external video platform. While a video is shown, your device connects to that platform, which can receive data such as your IP address and may store cookies. Do you agree that the videos are shown?</translation>
+    </message>
+    <message>
+        <source>dsgvoDecline</source>
+        <comment>Decline</comment>
+        <translation>Decline</translation>
+    </message>
+</context>
+<context>
+    <name>VideoStrip</name>
+    <message>
+        <source>recommendedVideoIfUnclear</source>
+        <comment>Recommended video if unclear</comment>
+        <translation>Still unclear? These videos help:</translation>
+    </message>
+    <message>
+        <source>touchTounlock</source>
+        <comment>Touch to unlock</comment>
+        <translation>Touch to unlock</translation>
+    </message>
+</context>
+<context>
+    <name>ManualView</name>
+    <message>
+        <source>Assistance</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>Rating</name>
+    <message>
+        <source>Rate</source>
+        <translation>Do you like this app? Please rate it!</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Thanks</source>
+        <translation>Thank you for your rating!</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>noInternet</source>
+        <comment>No internet</comment>
+        <translation>No internet connection</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
