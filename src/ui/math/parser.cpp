@@ -132,7 +132,6 @@ class Parser {
   std::string_view src_;
   std::size_t pos_ = 0;
   std::vector<ParseError> errors_;
-  bool sawRight_ = false;
 
   void error(ParseErrorKind kind, std::size_t at) {
     if (errors_.size() < kMaxErrors) errors_.push_back({kind, at});
