@@ -35,8 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view latex(reinterpret_cast<const char*>(data), size);
   uc::math::ParseResult parsed = uc::math::parse(latex);
   for (auto style : {uc::math::MathStyle::Display, uc::math::MathStyle::ScriptScript}) {
-    uc::math::DisplayList list =
-        uc::math::buildDisplayList(uc::math::typeset(parsed.list, *font, style), font->unitsPerEm());
+    uc::math::DisplayList list = uc::math::buildDisplayList(
+        uc::math::typeset(parsed.list, *font, style), font->unitsPerEm());
     if (!std::isfinite(list.width) || !std::isfinite(list.height) || !std::isfinite(list.depth))
       __builtin_trap();
     CheckingPainter painter;

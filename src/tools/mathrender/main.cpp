@@ -59,7 +59,8 @@ int main(int argc, char** argv) {
                             QStringLiteral("RATIO"), QStringLiteral("1"));
   QCommandLineOption textOpt(QStringLiteral("text-style"),
                              QStringLiteral("Typeset in text style instead of display style."));
-  cli.addOptions({latexOpt, outOpt, stdinOpt, outDirOpt, sizeOpt, colorOpt, bgOpt, dprOpt, textOpt});
+  cli.addOptions(
+      {latexOpt, outOpt, stdinOpt, outDirOpt, sizeOpt, colorOpt, bgOpt, dprOpt, textOpt});
   cli.process(app);
 
   uc::math::ImageOptions options;

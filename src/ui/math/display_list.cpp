@@ -58,8 +58,8 @@ void paint(const DisplayList& list, Painter& painter, const PaintOptions& option
            list.glyphs[j].color == first.color;
          ++j) {
       ids.push_back(list.glyphs[j].glyph);
-      positions.push_back({options.originX + list.glyphs[j].x * unit,
-                           options.baselineY + list.glyphs[j].y * unit});
+      positions.push_back(
+          {options.originX + list.glyphs[j].x * unit, options.baselineY + list.glyphs[j].y * unit});
     }
     painter.drawGlyphs(ids, positions, options.pixelSize * first.scale, resolve(first.color));
     i = j;

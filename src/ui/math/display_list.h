@@ -34,7 +34,9 @@ struct DisplayList {
   std::vector<DisplayGlyph> glyphs;
   std::vector<DisplayRect> rects;
 
-  float pixels(float fontUnits, float pixelSize) const { return fontUnits * pixelSize / unitsPerEm; }
+  float pixels(float fontUnits, float pixelSize) const {
+    return fontUnits * pixelSize / unitsPerEm;
+  }
 };
 
 DisplayList buildDisplayList(const Box& root, float unitsPerEm);

@@ -123,7 +123,8 @@ std::vector<GlyphVariant> MathFont::verticalVariants(GlyphId glyph) const {
   hb_ot_math_get_glyph_variants(font_, glyph, HB_DIRECTION_TTB, 0, &n, buf);
   std::vector<GlyphVariant> out;
   out.reserve(n);
-  for (unsigned i = 0; i < n; ++i) out.push_back({buf[i].glyph, static_cast<float>(buf[i].advance)});
+  for (unsigned i = 0; i < n; ++i)
+    out.push_back({buf[i].glyph, static_cast<float>(buf[i].advance)});
   return out;
 }
 

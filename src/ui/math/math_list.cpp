@@ -31,14 +31,22 @@ namespace {
 
 const char* typeName(AtomType t) {
   switch (t) {
-    case AtomType::Ord: return "ord";
-    case AtomType::Op: return "op";
-    case AtomType::Bin: return "bin";
-    case AtomType::Rel: return "rel";
-    case AtomType::Open: return "open";
-    case AtomType::Close: return "close";
-    case AtomType::Punct: return "punct";
-    case AtomType::Inner: return "inner";
+    case AtomType::Ord:
+      return "ord";
+    case AtomType::Op:
+      return "op";
+    case AtomType::Bin:
+      return "bin";
+    case AtomType::Rel:
+      return "rel";
+    case AtomType::Open:
+      return "open";
+    case AtomType::Close:
+      return "close";
+    case AtomType::Punct:
+      return "punct";
+    case AtomType::Inner:
+      return "inner";
   }
   return "?";
 }

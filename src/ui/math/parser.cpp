@@ -20,45 +20,79 @@ struct SymbolEntry {
 
 // Lower-case Greek is italic like other variables (math italic block); capitals are upright.
 constexpr std::array kSymbols = {
-    SymbolEntry{"alpha", 0x1D6FC, AtomType::Ord},    SymbolEntry{"beta", 0x1D6FD, AtomType::Ord},
-    SymbolEntry{"gamma", 0x1D6FE, AtomType::Ord},    SymbolEntry{"delta", 0x1D6FF, AtomType::Ord},
-    SymbolEntry{"epsilon", 0x1D716, AtomType::Ord},  SymbolEntry{"varepsilon", 0x1D700, AtomType::Ord},
-    SymbolEntry{"zeta", 0x1D701, AtomType::Ord},     SymbolEntry{"eta", 0x1D702, AtomType::Ord},
-    SymbolEntry{"theta", 0x1D703, AtomType::Ord},    SymbolEntry{"iota", 0x1D704, AtomType::Ord},
-    SymbolEntry{"kappa", 0x1D705, AtomType::Ord},    SymbolEntry{"lambda", 0x1D706, AtomType::Ord},
-    SymbolEntry{"mu", 0x1D707, AtomType::Ord},       SymbolEntry{"nu", 0x1D708, AtomType::Ord},
-    SymbolEntry{"xi", 0x1D709, AtomType::Ord},       SymbolEntry{"pi", 0x1D70B, AtomType::Ord},
-    SymbolEntry{"rho", 0x1D70C, AtomType::Ord},      SymbolEntry{"sigma", 0x1D70E, AtomType::Ord},
-    SymbolEntry{"tau", 0x1D70F, AtomType::Ord},      SymbolEntry{"upsilon", 0x1D710, AtomType::Ord},
-    SymbolEntry{"phi", 0x1D719, AtomType::Ord},      SymbolEntry{"varphi", 0x1D711, AtomType::Ord},
-    SymbolEntry{"chi", 0x1D712, AtomType::Ord},      SymbolEntry{"psi", 0x1D713, AtomType::Ord},
-    SymbolEntry{"omega", 0x1D714, AtomType::Ord},    SymbolEntry{"Gamma", 0x0393, AtomType::Ord},
-    SymbolEntry{"Delta", 0x0394, AtomType::Ord},     SymbolEntry{"Theta", 0x0398, AtomType::Ord},
-    SymbolEntry{"Lambda", 0x039B, AtomType::Ord},    SymbolEntry{"Xi", 0x039E, AtomType::Ord},
-    SymbolEntry{"Pi", 0x03A0, AtomType::Ord},        SymbolEntry{"Sigma", 0x03A3, AtomType::Ord},
-    SymbolEntry{"Phi", 0x03A6, AtomType::Ord},       SymbolEntry{"Psi", 0x03A8, AtomType::Ord},
-    SymbolEntry{"Omega", 0x03A9, AtomType::Ord},     SymbolEntry{"infty", 0x221E, AtomType::Ord},
-    SymbolEntry{"circ", 0x2218, AtomType::Bin},      SymbolEntry{"cdot", 0x22C5, AtomType::Bin},
-    SymbolEntry{"times", 0x00D7, AtomType::Bin},     SymbolEntry{"div", 0x00F7, AtomType::Bin},
-    SymbolEntry{"pm", 0x00B1, AtomType::Bin},        SymbolEntry{"mp", 0x2213, AtomType::Bin},
-    SymbolEntry{"ast", 0x2217, AtomType::Bin},       SymbolEntry{"leq", 0x2264, AtomType::Rel},
-    SymbolEntry{"le", 0x2264, AtomType::Rel},        SymbolEntry{"geq", 0x2265, AtomType::Rel},
-    SymbolEntry{"ge", 0x2265, AtomType::Rel},        SymbolEntry{"neq", 0x2260, AtomType::Rel},
-    SymbolEntry{"ne", 0x2260, AtomType::Rel},        SymbolEntry{"approx", 0x2248, AtomType::Rel},
-    SymbolEntry{"equiv", 0x2261, AtomType::Rel},     SymbolEntry{"to", 0x2192, AtomType::Rel},
-    SymbolEntry{"rightarrow", 0x2192, AtomType::Rel}, SymbolEntry{"Rightarrow", 0x21D2, AtomType::Rel},
-    SymbolEntry{"mid", 0x2223, AtomType::Rel},       SymbolEntry{"vert", 0x007C, AtomType::Ord},
-    SymbolEntry{"degree", 0x00B0, AtomType::Ord},    SymbolEntry{"cdots", 0x22EF, AtomType::Inner},
-    SymbolEntry{"ldots", 0x2026, AtomType::Inner},   SymbolEntry{"prime", 0x2032, AtomType::Ord},
-    SymbolEntry{"{", 0x007B, AtomType::Open},        SymbolEntry{"}", 0x007D, AtomType::Close},
-    SymbolEntry{"%", 0x0025, AtomType::Ord},         SymbolEntry{"_", 0x005F, AtomType::Ord},
-    SymbolEntry{"#", 0x0023, AtomType::Ord},         SymbolEntry{"&", 0x0026, AtomType::Ord},
-    SymbolEntry{"$", 0x0024, AtomType::Ord},         SymbolEntry{"|", 0x2016, AtomType::Ord},
+    SymbolEntry{"alpha", 0x1D6FC, AtomType::Ord},
+    SymbolEntry{"beta", 0x1D6FD, AtomType::Ord},
+    SymbolEntry{"gamma", 0x1D6FE, AtomType::Ord},
+    SymbolEntry{"delta", 0x1D6FF, AtomType::Ord},
+    SymbolEntry{"epsilon", 0x1D716, AtomType::Ord},
+    SymbolEntry{"varepsilon", 0x1D700, AtomType::Ord},
+    SymbolEntry{"zeta", 0x1D701, AtomType::Ord},
+    SymbolEntry{"eta", 0x1D702, AtomType::Ord},
+    SymbolEntry{"theta", 0x1D703, AtomType::Ord},
+    SymbolEntry{"iota", 0x1D704, AtomType::Ord},
+    SymbolEntry{"kappa", 0x1D705, AtomType::Ord},
+    SymbolEntry{"lambda", 0x1D706, AtomType::Ord},
+    SymbolEntry{"mu", 0x1D707, AtomType::Ord},
+    SymbolEntry{"nu", 0x1D708, AtomType::Ord},
+    SymbolEntry{"xi", 0x1D709, AtomType::Ord},
+    SymbolEntry{"pi", 0x1D70B, AtomType::Ord},
+    SymbolEntry{"rho", 0x1D70C, AtomType::Ord},
+    SymbolEntry{"sigma", 0x1D70E, AtomType::Ord},
+    SymbolEntry{"tau", 0x1D70F, AtomType::Ord},
+    SymbolEntry{"upsilon", 0x1D710, AtomType::Ord},
+    SymbolEntry{"phi", 0x1D719, AtomType::Ord},
+    SymbolEntry{"varphi", 0x1D711, AtomType::Ord},
+    SymbolEntry{"chi", 0x1D712, AtomType::Ord},
+    SymbolEntry{"psi", 0x1D713, AtomType::Ord},
+    SymbolEntry{"omega", 0x1D714, AtomType::Ord},
+    SymbolEntry{"Gamma", 0x0393, AtomType::Ord},
+    SymbolEntry{"Delta", 0x0394, AtomType::Ord},
+    SymbolEntry{"Theta", 0x0398, AtomType::Ord},
+    SymbolEntry{"Lambda", 0x039B, AtomType::Ord},
+    SymbolEntry{"Xi", 0x039E, AtomType::Ord},
+    SymbolEntry{"Pi", 0x03A0, AtomType::Ord},
+    SymbolEntry{"Sigma", 0x03A3, AtomType::Ord},
+    SymbolEntry{"Phi", 0x03A6, AtomType::Ord},
+    SymbolEntry{"Psi", 0x03A8, AtomType::Ord},
+    SymbolEntry{"Omega", 0x03A9, AtomType::Ord},
+    SymbolEntry{"infty", 0x221E, AtomType::Ord},
+    SymbolEntry{"circ", 0x2218, AtomType::Bin},
+    SymbolEntry{"cdot", 0x22C5, AtomType::Bin},
+    SymbolEntry{"times", 0x00D7, AtomType::Bin},
+    SymbolEntry{"div", 0x00F7, AtomType::Bin},
+    SymbolEntry{"pm", 0x00B1, AtomType::Bin},
+    SymbolEntry{"mp", 0x2213, AtomType::Bin},
+    SymbolEntry{"ast", 0x2217, AtomType::Bin},
+    SymbolEntry{"leq", 0x2264, AtomType::Rel},
+    SymbolEntry{"le", 0x2264, AtomType::Rel},
+    SymbolEntry{"geq", 0x2265, AtomType::Rel},
+    SymbolEntry{"ge", 0x2265, AtomType::Rel},
+    SymbolEntry{"neq", 0x2260, AtomType::Rel},
+    SymbolEntry{"ne", 0x2260, AtomType::Rel},
+    SymbolEntry{"approx", 0x2248, AtomType::Rel},
+    SymbolEntry{"equiv", 0x2261, AtomType::Rel},
+    SymbolEntry{"to", 0x2192, AtomType::Rel},
+    SymbolEntry{"rightarrow", 0x2192, AtomType::Rel},
+    SymbolEntry{"Rightarrow", 0x21D2, AtomType::Rel},
+    SymbolEntry{"mid", 0x2223, AtomType::Rel},
+    SymbolEntry{"vert", 0x007C, AtomType::Ord},
+    SymbolEntry{"degree", 0x00B0, AtomType::Ord},
+    SymbolEntry{"cdots", 0x22EF, AtomType::Inner},
+    SymbolEntry{"ldots", 0x2026, AtomType::Inner},
+    SymbolEntry{"prime", 0x2032, AtomType::Ord},
+    SymbolEntry{"{", 0x007B, AtomType::Open},
+    SymbolEntry{"}", 0x007D, AtomType::Close},
+    SymbolEntry{"%", 0x0025, AtomType::Ord},
+    SymbolEntry{"_", 0x005F, AtomType::Ord},
+    SymbolEntry{"#", 0x0023, AtomType::Ord},
+    SymbolEntry{"&", 0x0026, AtomType::Ord},
+    SymbolEntry{"$", 0x0024, AtomType::Ord},
+    SymbolEntry{"|", 0x2016, AtomType::Ord},
 };
 
 constexpr std::array<std::string_view, 22> kOperatorNames = {
-    "sin", "cos",    "tan",    "cot",    "sec",  "csc",  "arcsin", "arccos", "arctan", "sinh", "cosh",
-    "tanh", "log", "ln", "exp", "lim", "max", "min", "det", "gcd", "deg", "arg"};
+    "sin",  "cos", "tan", "cot", "sec", "csc", "arcsin", "arccos", "arctan", "sinh", "cosh",
+    "tanh", "log", "ln",  "exp", "lim", "max", "min",    "det",    "gcd",    "deg",  "arg"};
 
 struct SpaceEntry {
   std::string_view name;
@@ -66,9 +100,9 @@ struct SpaceEntry {
 };
 // Math units are 1/18 em: \, = 3mu, \: = 4mu, \; = 5mu.
 constexpr std::array kSpaces = {
-    SpaceEntry{"quad", 1.0f},        SpaceEntry{"qquad", 2.0f},      SpaceEntry{",", 3.0f / 18},
-    SpaceEntry{"thinspace", 3.0f / 18}, SpaceEntry{":", 4.0f / 18}, SpaceEntry{">", 4.0f / 18},
-    SpaceEntry{";", 5.0f / 18},      SpaceEntry{"!", -3.0f / 18},    SpaceEntry{" ", 1.0f / 3},
+    SpaceEntry{"quad", 1.0f},           SpaceEntry{"qquad", 2.0f},   SpaceEntry{",", 3.0f / 18},
+    SpaceEntry{"thinspace", 3.0f / 18}, SpaceEntry{":", 4.0f / 18},  SpaceEntry{">", 4.0f / 18},
+    SpaceEntry{";", 5.0f / 18},         SpaceEntry{"!", -3.0f / 18}, SpaceEntry{" ", 1.0f / 3},
 };
 
 struct NamedColor {
@@ -76,8 +110,9 @@ struct NamedColor {
   Argb argb;
 };
 constexpr std::array kNamedColors = {
-    NamedColor{"black", 0xff000000u}, NamedColor{"white", 0xffffffffu}, NamedColor{"red", 0xffff0000u},
-    NamedColor{"green", 0xff00ff00u}, NamedColor{"blue", 0xff0000ffu},  NamedColor{"gray", 0xff808080u},
+    NamedColor{"black", 0xff000000u}, NamedColor{"white", 0xffffffffu},
+    NamedColor{"red", 0xffff0000u},   NamedColor{"green", 0xff00ff00u},
+    NamedColor{"blue", 0xff0000ffu},  NamedColor{"gray", 0xff808080u},
 };
 
 bool isAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
@@ -284,8 +319,8 @@ class Parser {
       list.push_back(errorNode(super ? "^" : "_"));
       return;
     }
-    bool needsBase = list.empty() || list.back().kind == NodeKind::Space ||
-                     list.back().kind == NodeKind::Error;
+    bool needsBase =
+        list.empty() || list.back().kind == NodeKind::Space || list.back().kind == NodeKind::Error;
     if (!needsBase && list.back().kind == NodeKind::Color) {
       // A script after a colour group belongs to the whole group.
       Node group;
@@ -515,23 +550,40 @@ class Parser {
       return;
     }
     switch (*cp) {
-      case '+': list.push_back(symbol('+', AtomType::Bin)); return;
-      case '-': list.push_back(symbol(0x2212, AtomType::Bin)); return;
-      case '*': list.push_back(symbol(0x2217, AtomType::Bin)); return;
+      case '+':
+        list.push_back(symbol('+', AtomType::Bin));
+        return;
+      case '-':
+        list.push_back(symbol(0x2212, AtomType::Bin));
+        return;
+      case '*':
+        list.push_back(symbol(0x2217, AtomType::Bin));
+        return;
       case '=':
       case '<':
       case '>':
-      case ':': list.push_back(symbol(*cp, AtomType::Rel)); return;
+      case ':':
+        list.push_back(symbol(*cp, AtomType::Rel));
+        return;
       case ',':
-      case ';': list.push_back(symbol(*cp, AtomType::Punct)); return;
+      case ';':
+        list.push_back(symbol(*cp, AtomType::Punct));
+        return;
       case '(':
-      case '[': list.push_back(symbol(*cp, AtomType::Open)); return;
+      case '[':
+        list.push_back(symbol(*cp, AtomType::Open));
+        return;
       case ')':
       case ']':
       case '?':
-      case '!': list.push_back(symbol(*cp, AtomType::Close)); return;
-      case '\'': list.push_back(symbol(0x2032, AtomType::Ord)); return;
-      default: break;
+      case '!':
+        list.push_back(symbol(*cp, AtomType::Close));
+        return;
+      case '\'':
+        list.push_back(symbol(0x2032, AtomType::Ord));
+        return;
+      default:
+        break;
     }
     if (*cp < 0x20 || *cp == 0x7f) {
       error(ParseErrorKind::UnsupportedCharacter, at);

@@ -7,9 +7,9 @@ namespace uc::math {
 namespace {
 
 constexpr std::array<std::string_view, 25> kGreek = {
-    "alpha", "beta", "gamma", "delta", "epsilon", "zeta",  "eta",     "theta", "iota",
-    "kappa", "lambda", "mu",  "nu",    "xi",      "omicron", "pi",  "rho",   "sigma",
-    "sigma", "tau",  "upsilon", "phi", "chi",     "psi",   "omega"};
+    "alpha", "beta",   "gamma",   "delta", "epsilon", "zeta",    "eta",  "theta", "iota",
+    "kappa", "lambda", "mu",      "nu",    "xi",      "omicron", "pi",   "rho",   "sigma",
+    "sigma", "tau",    "upsilon", "phi",   "chi",     "psi",     "omega"};
 
 class Speaker {
  public:
@@ -55,29 +55,59 @@ class Speaker {
       return;
     }
     switch (c) {
-      case '=': word("equals"); return;
-      case '+': word("plus"); return;
-      case 0x2212: word("minus"); return;
+      case '=':
+        word("equals");
+        return;
+      case '+':
+        word("plus");
+        return;
+      case 0x2212:
+        word("minus");
+        return;
       case 0x22C5:
       case 0x00D7:
-      case 0x2217: word("times"); return;
+      case 0x2217:
+        word("times");
+        return;
       case ':':
-      case 0x00F7: word("divided by"); return;
-      case 0x221E: word("infinity"); return;
-      case 0x1D716: word("epsilon"); return;
-      case 0x1D719: word("phi"); return;
-      case 0x2211: word("sum"); return;
+      case 0x00F7:
+        word("divided by");
+        return;
+      case 0x221E:
+        word("infinity");
+        return;
+      case 0x1D716:
+        word("epsilon");
+        return;
+      case 0x1D719:
+        word("phi");
+        return;
+      case 0x2211:
+        word("sum");
+        return;
       case 0x2218:
-      case 0x00B0: word("degrees"); return;
-      case '?': word("question mark"); return;
-      case '|': word("vertical bar"); return;
-      case '<': word("less than"); return;
-      case '>': word("greater than"); return;
+      case 0x00B0:
+        word("degrees");
+        return;
+      case '?':
+        word("question mark");
+        return;
+      case '|':
+        word("vertical bar");
+        return;
+      case '<':
+        word("less than");
+        return;
+      case '>':
+        word("greater than");
+        return;
       case '(':
       case ')':
       case '[':
-      case ']': return;  // grouping is carried by the reading order
-      default: break;
+      case ']':
+        return;  // grouping is carried by the reading order
+      default:
+        break;
     }
     if (c < 0x80) {
       char ch = static_cast<char>(c);

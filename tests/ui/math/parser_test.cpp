@@ -10,7 +10,8 @@ namespace {
 std::string tree(std::string_view latex) { return describe(parse(latex).list); }
 
 TEST(Parser, FormulasOfTheSolutionSteps) {
-  EXPECT_EQ(tree("\\frac{2\\pi}{360^{\\circ}} = \\frac{b}{\\color{#ff3333}{ \\alpha }}\\quad| \\cdot\\alpha"),
+  EXPECT_EQ(tree("\\frac{2\\pi}{360^{\\circ}} = \\frac{b}{\\color{#ff3333}{ \\alpha }}\\quad| "
+                 "\\cdot\\alpha"),
             "frac[ord(2) ord(𝜋)|ord(3) ord(6) ord(0)^{bin(∘)}] rel(=) "
             "frac[ord(𝑏)|color#ff3333[ord(𝛼)]] space(1) ord(|) bin(⋅) ord(𝛼)");
   EXPECT_EQ(tree("b = \\color{#009900}{ 0.78 }"),

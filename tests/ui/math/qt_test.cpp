@@ -1,3 +1,4 @@
+#include <QtQml/qqmlextensionplugin.h>
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -7,7 +8,6 @@
 #include <QQmlEngine>
 #include <QQmlProperty>
 #include <QtPlugin>
-#include <QtQml/qqmlextensionplugin.h>
 #include <cmath>
 #include <memory>
 
@@ -68,10 +68,12 @@ TEST_P(GoldenImage, MatchesReference) {
 INSTANTIATE_TEST_SUITE_P(
     Formulas, GoldenImage,
     ::testing::Values(
-        Golden{"convert", "\\frac{2\\pi}{360^{\\circ}} = \\frac{b}{\\;\\color{#ff3333}{ \\alpha }}\\quad "
-                          "| \\cdot\\alpha"},
+        Golden{"convert",
+               "\\frac{2\\pi}{360^{\\circ}} = \\frac{b}{\\;\\color{#ff3333}{ \\alpha }}\\quad "
+               "| \\cdot\\alpha"},
         Golden{"multiplication",
-               "b = \\;\\color{#ff3333}{ 45^{\\circ} \\cdot 0.017453292519943295\\frac{1}{^{\\circ}} }"},
+               "b = \\;\\color{#ff3333}{ 45^{\\circ} \\cdot "
+               "0.017453292519943295\\frac{1}{^{\\circ}} }"},
         Golden{"tangent",
                "\\tan\\left(\\alpha\\right) = \\frac{\\sin\\left(45^{\\circ}\\right)}"
                "{\\cos\\left(45^{\\circ}\\right)}"},
@@ -97,7 +99,8 @@ TEST(QtRender, ColoursAndSizeFollowTheOptions) {
 TEST(QtRender, FractionBarIsAtLeastOnePixelAndOpaque) {
   QImage img = render("\\frac{1}{2}", 10);
   int darkest = 255;
-  for (int y = 0; y < img.height(); ++y) darkest = std::min(darkest, qGray(img.pixel(img.width() / 2, y)));
+  for (int y = 0; y < img.height(); ++y)
+    darkest = std::min(darkest, qGray(img.pixel(img.width() / 2, y)));
   EXPECT_LT(darkest, 20);
 }
 
@@ -121,16 +124,18 @@ TEST_F(MathLabelTest, SizesItselfFromTheLayoutAndSpeaks) {
   EXPECT_EQ(label->implicitWidth(), std::ceil(d.pixels(d.width, 20) + 4));
   EXPECT_EQ(label->implicitHeight(), std::ceil(d.pixels(d.height + d.depth, 20) + 4));
   EXPECT_EQ(label->spokenText(), QStringLiteral("b equals pi over 4"));
-  EXPECT_EQ(QQmlProperty::read(label, QStringLiteral("Accessible.name"), qmlContext(label)).toString(),
-            QStringLiteral("b equals pi over 4"));
+  EXPECT_EQ(
+      QQmlProperty::read(label, QStringLiteral("Accessible.name"), qmlContext(label)).toString(),
+      QStringLiteral("b equals pi over 4"));
   EXPECT_FALSE(label->hasErrors());
 
   label->setFontSize(40);
   EXPECT_EQ(label->implicitWidth(), std::ceil(d.pixels(d.width, 40) + 8));
   label->setLatex(QStringLiteral("\\sin(\\alpha) = \\oops"));
   EXPECT_TRUE(label->hasErrors());
-  EXPECT_EQ(QQmlProperty::read(label, QStringLiteral("Accessible.name"), qmlContext(label)).toString(),
-            QStringLiteral("sine of alpha equals \\oops"));
+  EXPECT_EQ(
+      QQmlProperty::read(label, QStringLiteral("Accessible.name"), qmlContext(label)).toString(),
+      QStringLiteral("sine of alpha equals \\oops"));
 }
 
 TEST_F(MathLabelTest, PaintsInItsColour) {

@@ -38,7 +38,9 @@ class Typesetter : public ::testing::Test {
     return none;
   }
   float top(const DisplayGlyph& g) const { return g.y - font_->metrics(g.glyph).height * g.scale; }
-  float bottom(const DisplayGlyph& g) const { return g.y + font_->metrics(g.glyph).depth * g.scale; }
+  float bottom(const DisplayGlyph& g) const {
+    return g.y + font_->metrics(g.glyph).depth * g.scale;
+  }
   float advance(char32_t cp) const { return font_->metrics(glyph(cp)).advance; }
   float italic(char32_t cp) const { return font_->metrics(glyph(cp)).italic; }
 };
@@ -113,7 +115,7 @@ TEST_F(Typesetter, SubscriptAndSuperscriptKeepTheirGap) {
   const DisplayGlyph& sup = find(d, '2');
   const DisplayGlyph& sub = find(d, U'\U0001D456');
   EXPECT_GE(top(sub) - bottom(sup), k().sub_sup_gap_min * 0.7f - 0.01);  // script-size gap
-  EXPECT_NEAR(sub.x, advance(U'\U0001D465'), 0.01);                     // italic correction only on the superscript
+  EXPECT_NEAR(sub.x, advance(U'\U0001D465'), 0.01);  // italic correction only on the superscript
   EXPECT_NEAR(sup.x, advance(U'\U0001D465') + italic(U'\U0001D465'), 0.01);
 }
 

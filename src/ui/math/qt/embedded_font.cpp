@@ -13,7 +13,8 @@ constexpr const char* kFontPath = ":/unitcircle/fonts/latinmodern-math.otf";
 
 QByteArray fontBytes() {
   QFile file(QString::fromLatin1(kFontPath));
-  if (!file.open(QIODevice::ReadOnly)) qFatal("math font missing from the resources: %s", kFontPath);
+  if (!file.open(QIODevice::ReadOnly))
+    qFatal("math font missing from the resources: %s", kFontPath);
   return file.readAll();
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QColor>
 #include <QQuickPaintedItem>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 
 #include "ui/math/display_list.h"
 
