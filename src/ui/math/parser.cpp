@@ -400,7 +400,8 @@ class Parser {
     skipSpace();
     std::optional<Argb> color;
     if (!atEnd() && peek() == '{') {
-      std::size_t close = src_.find('}', pos_);
+      // A colour name is short; looking further would make "\color{\color{..." quadratic.
+      std::size_t close = src_.substr(0, std::min(src_.size(), pos_ + 64)).find('}', pos_);
       if (close != std::string_view::npos) {
         color = colorFromText(src_.substr(pos_ + 1, close - pos_ - 1));
         pos_ = close + 1;

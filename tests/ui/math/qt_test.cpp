@@ -7,6 +7,8 @@
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QQmlProperty>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
 #include <QtPlugin>
 #include <cmath>
 #include <memory>
@@ -155,11 +157,31 @@ TEST_F(MathLabelTest, PaintsInItsColour) {
   EXPECT_TRUE(sawBlue);
 }
 
+// The whole path a screen uses: QML import, scene graph, texture at the window's pixel ratio.
+TEST_F(MathLabelTest, DrawsInsideAWindow) {
+  auto obj = create(
+      "Window { width: 200; height: 80; color: 'white'; visible: true\n"
+      "  MathLabel { objectName: 'label'; latex: '\\\\frac{\\\\pi}{4}'; color: '#009900' } }");
+  auto* window = qobject_cast<QQuickWindow*>(obj.get());
+  ASSERT_NE(window, nullptr);
+  auto* label = window->findChild<MathLabel*>(QStringLiteral("label"));
+  ASSERT_NE(label, nullptr);
+  EXPECT_EQ(label->width(), label->implicitWidth());
+  QImage shot = window->grabWindow().convertToFormat(QImage::Format_ARGB32);
+  int green = 0;
+  for (int y = 0; y < static_cast<int>(label->height()); ++y)
+    for (int x = 0; x < static_cast<int>(label->width()); ++x)
+      green += shot.pixel(x, y) == qRgb(0, 0x99, 0);
+  EXPECT_GT(green, 10);
+  EXPECT_EQ(shot.pixel(199, 79), qRgb(255, 255, 255));
+}
+
 }  // namespace
 }  // namespace uc::math
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
   QGuiApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <string>
 
@@ -230,6 +231,20 @@ TEST_F(Typesetter, HostileInputGivesFiniteLayout) {
     DisplayList d = layout(s);
     EXPECT_TRUE(std::isfinite(d.width) && std::isfinite(d.height) && std::isfinite(d.depth)) << s;
     EXPECT_GE(d.width, 0) << s;
+  }
+}
+
+// Long junk must cost time in proportion to its length, not its square.
+TEST_F(Typesetter, LongInputStaysLinear) {
+  for (std::string_view unit :
+       {"x", "\\color{", "{", "}", "\\left(", "\\frac{1}{", "^{", "\\foo ", "\\right)", "x^1^"}) {
+    std::string text;
+    for (int i = 0; i < 20000; ++i) text += unit;
+    auto start = std::chrono::steady_clock::now();
+    DisplayList d = layout(text);
+    auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 5.0) << unit;
+    EXPECT_TRUE(std::isfinite(d.width)) << unit;
   }
 }
 
