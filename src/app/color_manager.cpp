@@ -29,7 +29,7 @@ QColor rgb(int red, int green, int blue, double alpha = 1.0) {
 
 QVariantMap shadow(bool visible, const QColor& color, double opacity, double offsetY,
                    double radius) {
-  return {{"visible", visible}, {"clip", false},     {"color", color},  {"opacity", opacity},
+  return {{"visible", visible}, {"clip", false},      {"color", color},  {"opacity", opacity},
           {"offsetX", 0.0},     {"offsetY", offsetY}, {"radius", radius}};
 }
 
@@ -72,14 +72,18 @@ void ColorManager::setAppearanceProbe(std::function<bool()> probe) {
 
 QColor ColorManager::darkTextColor() const { return QColor::fromRgbF(0.1f, 0.1f, 0.1f, 1.0f); }
 QColor ColorManager::lightTextColor() const { return QColor::fromRgbF(0.9f, 0.9f, 0.9f, 1.0f); }
-QColor ColorManager::systemBackgroundColor() const { return dark_ ? rgb(0, 0, 0) : rgb(255, 255, 255); }
+QColor ColorManager::systemBackgroundColor() const {
+  return dark_ ? rgb(0, 0, 0) : rgb(255, 255, 255);
+}
 QColor ColorManager::systemFillColor() const { return rgb(120, 120, 128, dark_ ? 0.36 : 0.2); }
 QColor ColorManager::labelColor() const { return dark_ ? rgb(255, 255, 255) : rgb(0, 0, 0); }
 QColor ColorManager::tertiaryGroupedBackgroundColor() const {
   return dark_ ? rgb(44, 44, 46) : rgb(242, 242, 247);
 }
 QColor ColorManager::systemGrayColor() const { return rgb(142, 142, 147); }
-QColor ColorManager::systemGray4Color() const { return dark_ ? rgb(58, 58, 60) : rgb(209, 209, 214); }
+QColor ColorManager::systemGray4Color() const {
+  return dark_ ? rgb(58, 58, 60) : rgb(209, 209, 214);
+}
 QColor ColorManager::orangeColor() const { return dark_ ? rgb(255, 159, 10) : rgb(255, 149, 0); }
 QColor ColorManager::redColor() const { return dark_ ? rgb(255, 69, 58) : rgb(255, 59, 48); }
 
@@ -87,7 +91,8 @@ QString ColorManager::hexString(const QColor& color) {
   if (!color.isValid()) return {};
   const QColor c = color.toRgb();
   const auto component = [](float f) { return static_cast<int>(double(f) * 255.0); };
-  const int value = component(c.redF()) * 65536 + component(c.greenF()) * 256 + component(c.blueF());
+  const int value =
+      component(c.redF()) * 65536 + component(c.greenF()) * 256 + component(c.blueF());
   return QStringLiteral("#%1").arg(value, 6, 16, QLatin1Char('0'));
 }
 
@@ -100,12 +105,18 @@ QColor ColorManager::adaptedForDarkMode(const QColor& color, double factor) cons
 
 QColor ColorManager::colorForTag(int tag) const {
   switch (tag) {
-    case 101: return primaryDark_;
-    case 102: return primary_;
-    case 103: return secondary_;
-    case 104: return accent_;
-    case 105: return accentDark_;
-    default: return {};
+    case 101:
+      return primaryDark_;
+    case 102:
+      return primary_;
+    case 103:
+      return secondary_;
+    case 104:
+      return accent_;
+    case 105:
+      return accentDark_;
+    default:
+      return {};
   }
 }
 
@@ -116,9 +127,12 @@ double ColorManager::opacityForTag(int tag) {
 
 QColor ColorManager::fieldBorderColor(int borderState) const {
   switch (borderState) {
-    case 1: return orangeColor();
-    case 2: return redColor();
-    default: return adaptiveGrayColor();
+    case 1:
+      return orangeColor();
+    case 2:
+      return redColor();
+    default:
+      return adaptiveGrayColor();
   }
 }
 

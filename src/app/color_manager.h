@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QColor>
 #include <QObject>
 #include <QVariantMap>
-#include <QtQml/qqmlregistration.h>
 #include <functional>
 
 class QQmlEngine;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QColor>
 #include <QObject>
 #include <QPointer>
-#include <QtQml/qqmlregistration.h>
 
 namespace uc {
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QList>
 #include <QObject>
-#include <QtQml/qqmlregistration.h>
 #include <optional>
 
 #include "flow/calculation.h"

@@ -1,11 +1,12 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-#include <QtQml/qqmlregistration.h>
 
 class QQmlEngine;
 class QJSEngine;
@@ -17,7 +18,8 @@ namespace uc {
 //   TextField { enabled: alphaState.enabled
 //               background: Rectangle { color: alphaState.greyed ? ColorManager.systemFillColor
 //                                                          : ColorManager.systemBackgroundColor
-//                                       border.color: ColorManager.fieldBorderColor(alphaState.border) } }
+//                                       border.color:
+//                                       ColorManager.fieldBorderColor(alphaState.border) } }
 class InputFieldState : public QObject {
   Q_OBJECT
   QML_ELEMENT
@@ -78,8 +80,8 @@ class ErrorManager : public QObject {
   QML_SINGLETON
   Q_PROPERTY(QList<QObject*> allFields READ allFieldObjects WRITE setAllFieldObjects NOTIFY
                  allFieldsChanged)
-  Q_PROPERTY(int requiredAmountOfFields READ requiredAmountOfFields WRITE
-                 setRequiredAmountOfFields NOTIFY requiredAmountOfFieldsChanged)
+  Q_PROPERTY(int requiredAmountOfFields READ requiredAmountOfFields WRITE setRequiredAmountOfFields
+                 NOTIFY requiredAmountOfFieldsChanged)
 
  public:
   explicit ErrorManager(QObject* parent = nullptr) : QObject(parent) {}

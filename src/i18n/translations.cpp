@@ -59,8 +59,8 @@ void setCoreTranslator(std::shared_ptr<const QTranslator> translator) {
     return;
   }
   uc::setTranslateFunction([translator](const std::string& key, const std::string& comment) {
-    const QString text = translator->translate(
-        "Core", key.c_str(), comment.empty() ? nullptr : comment.c_str());
+    const QString text =
+        translator->translate("Core", key.c_str(), comment.empty() ? nullptr : comment.c_str());
     return text.isEmpty() ? key : text.toStdString();
   });
 }

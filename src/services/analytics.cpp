@@ -30,8 +30,7 @@ QString JsonLinesAnalyticsSink::defaultFilePath() {
 
 void JsonLinesAnalyticsSink::record(const QString& name, const QVariantMap& params) {
   QJsonObject line;
-  line.insert(QStringLiteral("time"),
-              QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
+  line.insert(QStringLiteral("time"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs));
   line.insert(QStringLiteral("event"), name);
   if (!params.isEmpty()) line.insert(QStringLiteral("params"), QJsonObject::fromVariantMap(params));
   QByteArray bytes = QJsonDocument(line).toJson(QJsonDocument::Compact);
@@ -67,7 +66,8 @@ void Analytics::setSink(std::shared_ptr<AnalyticsSink> sink) { currentSink() = s
 
 std::shared_ptr<AnalyticsSink> Analytics::sink() {
   auto& sink = currentSink();
-  if (!sink) sink = std::make_shared<JsonLinesAnalyticsSink>(JsonLinesAnalyticsSink::defaultFilePath());
+  if (!sink)
+    sink = std::make_shared<JsonLinesAnalyticsSink>(JsonLinesAnalyticsSink::defaultFilePath());
   return sink;
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
-#include <QtQml/qqmlregistration.h>
 #include <memory>
 
 #include "services/analytics_events.h"

@@ -26,16 +26,16 @@ inline constexpr char kTappedHistoryItem[] = "tapped_history_item";
 }  // namespace event
 
 namespace param {
-inline constexpr char kTiroApp[] = "tiroApp";            // text: the app's "en" name
-inline constexpr char kHasApp[] = "has_app";             // boolean
-inline constexpr char kApp[] = "app";                    // text
-inline constexpr char kRating[] = "rating";              // double
-inline constexpr char kSolutionSteps[] = "solutionSteps";  // list of step maps
+inline constexpr char kTiroApp[] = "tiroApp";                        // text: the app's "en" name
+inline constexpr char kHasApp[] = "has_app";                         // boolean
+inline constexpr char kApp[] = "app";                                // text
+inline constexpr char kRating[] = "rating";                          // double
+inline constexpr char kSolutionSteps[] = "solutionSteps";            // list of step maps
 inline constexpr char kSolutionStepsCount[] = "solutionStepsCount";  // integer
-inline constexpr char kErrorCase[] = "error_case";       // text
-inline constexpr char kCalcCount[] = "calc_count";       // integer
-inline constexpr char kCalcParameters[] = "calc_parameters";  // map
-inline constexpr char kLatexString[] = "latex_string";   // text
+inline constexpr char kErrorCase[] = "error_case";                   // text
+inline constexpr char kCalcCount[] = "calc_count";                   // integer
+inline constexpr char kCalcParameters[] = "calc_parameters";         // map
+inline constexpr char kLatexString[] = "latex_string";               // text
 }  // namespace param
 
 // The fixed value of "app" in the rating event.

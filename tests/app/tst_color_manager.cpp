@@ -1,8 +1,9 @@
+#include <QtQml/qqmlextensionplugin.h>
+
 #include <QGuiApplication>
 #include <QQmlComponent>
 #include <QQmlEngine>
 #include <QTest>
-#include <QtQml/qqmlextensionplugin.h>
 #include <memory>
 
 #include "app/color_manager.h"

@@ -81,10 +81,10 @@ class TestCalcManager : public QObject {
     QVERIFY(c.latexString.isEmpty());
     QVERIFY(c.setupParameter.isEmpty());
     // A map of texts with one number in it, steps that are not all maps.
-    c = Calculation::fromDictionary(QJsonObject{
-        {"inputParameters", QJsonObject{{"α", "1"}, {"b", 2}}},
-        {"solutionSteps", QJsonArray{QJsonObject{{"title", "t"}}, "not a map"}},
-        {"setupParameter", "KV"}});
+    c = Calculation::fromDictionary(
+        QJsonObject{{"inputParameters", QJsonObject{{"α", "1"}, {"b", 2}}},
+                    {"solutionSteps", QJsonArray{QJsonObject{{"title", "t"}}, "not a map"}},
+                    {"setupParameter", "KV"}});
     QVERIFY(c.inputParameters.isEmpty());
     QVERIFY(c.solutionSteps.isEmpty());
     QVERIFY(c.setupParameter.isEmpty());
@@ -162,7 +162,8 @@ class TestCalcManager : public QObject {
   void manyInsertsKeepEveryRecordNewestFirst() {
     {
       Start start(path_);
-      for (int i = 0; i < 3000; ++i) start.manager.insertCalculation(record("1", QString::number(i)));
+      for (int i = 0; i < 3000; ++i)
+        start.manager.insertCalculation(record("1", QString::number(i)));
       start.manager.removeCalculation(10);
     }
     Start restarted(path_);

@@ -96,9 +96,12 @@ class TestErrorManager : public QObject {
     QTest::addColumn<QString>("message");
     const int toast = ErrorManager::Presentation::Toast;
     const int none = ErrorManager::Presentation::None;
-    QTest::newRow("argument") << "mustBeGreatherThanX§0" << toast << "" << "more than 0, 0!";
-    QTest::newRow("argument missing") << "mustBeGreatherThanX" << none << "" << "";
-    QTest::newRow("too many arguments") << "mustBeGreatherThanX§1§2" << none << "" << "";
+    QTest::newRow("argument") << "mustBeGreatherThanX§0" << toast << ""
+                              << "more than 0, 0!";
+    QTest::newRow("argument missing") << "mustBeGreatherThanX" << none << ""
+                                      << "";
+    QTest::newRow("too many arguments") << "mustBeGreatherThanX§1§2" << none << ""
+                                        << "";
     QTest::newRow("two arguments") << "mustBeBiggerThanXAndLessThanY§-1§1" << toast << ""
                                    << "between -1 and 1";
     // %1 is replaced after %0, so an argument holding "%1" is replaced too.
@@ -106,11 +109,15 @@ class TestErrorManager : public QObject {
                                       << "between x and x";
     QTest::newRow("less than, untranslated") << "mustBeLessThanX§9" << toast << ""
                                              << "mustBeLessThanX";
-    QTest::newRow("plain key") << "inputZeroInDenominator" << toast << "" << "no zero below";
-    QTest::newRow("unknown key shows itself") << "somethingNew" << toast << "" << "somethingNew";
-    QTest::newRow("only separators") << "§§" << none << "" << "";
+    QTest::newRow("plain key") << "inputZeroInDenominator" << toast << ""
+                               << "no zero below";
+    QTest::newRow("unknown key shows itself") << "somethingNew" << toast << ""
+                                              << "somethingNew";
+    QTest::newRow("only separators") << "§§" << none << ""
+                                     << "";
     QTest::newRow("alert") << "oppositionError§x" << int(ErrorManager::Presentation::Alert)
-                           << "Oops" << "contradiction";
+                           << "Oops"
+                           << "contradiction";
   }
 
   void messagesByKey() {

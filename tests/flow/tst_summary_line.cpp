@@ -11,15 +11,27 @@ class TestSummaryLine : public QObject {
     QTest::addColumn<QString>("alpha");
     QTest::addColumn<QString>("b");
     QTest::addColumn<QString>("line");
-    QTest::newRow("angle") << "55" << "" << "\\alpha = 55^{\\circ} \\quad b = ?";
-    QTest::newRow("arc with pi") << "" << "π/2" << "\\alpha = ?^{\\circ} \\quad b = \\frac{\\pi}{2}";
-    QTest::newRow("negative, no parentheses") << "" << "-π/4"
+    QTest::newRow("angle") << "55"
+                           << ""
+                           << "\\alpha = 55^{\\circ} \\quad b = ?";
+    QTest::newRow("arc with pi") << ""
+                                 << "π/2"
+                                 << "\\alpha = ?^{\\circ} \\quad b = \\frac{\\pi}{2}";
+    QTest::newRow("negative, no parentheses") << ""
+                                              << "-π/4"
                                               << "\\alpha = ?^{\\circ} \\quad b = -\\frac{\\pi}{4}";
-    QTest::newRow("decimal") << "1234.5" << "" << "\\alpha = 1234.5^{\\circ} \\quad b = ?";
-    QTest::newRow("ten fraction digits") << "1/3" << ""
+    QTest::newRow("decimal") << "1234.5"
+                             << ""
+                             << "\\alpha = 1234.5^{\\circ} \\quad b = ?";
+    QTest::newRow("ten fraction digits") << "1/3"
+                                         << ""
                                          << "\\alpha = \\frac{1}{3}^{\\circ} \\quad b = ?";
-    QTest::newRow("unparsable keeps marks") << "1/0" << "" << "\\alpha = ?^{\\circ} \\quad b = ?";
-    QTest::newRow("nothing typed") << "" << "" << "\\alpha = ?^{\\circ} \\quad b = ?";
+    QTest::newRow("unparsable keeps marks") << "1/0"
+                                            << ""
+                                            << "\\alpha = ?^{\\circ} \\quad b = ?";
+    QTest::newRow("nothing typed") << ""
+                                   << ""
+                                   << "\\alpha = ?^{\\circ} \\quad b = ?";
   }
 
   void lineFromTypedTexts() {

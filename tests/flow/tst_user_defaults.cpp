@@ -88,8 +88,8 @@ class TestUserDefaults : public QObject {
       QVERIFY(defaults.insertIntoArray("list", 0, "a"));
       QVERIFY(defaults.insertIntoArray("list", 1, "b"));
       QVERIFY(defaults.insertIntoArray("list", 3, "d"));  // append
-      QVERIFY(defaults.moveInArray("list", 0, 3));         // b c d a
-      QVERIFY(defaults.removeFromArray("list", 1));        // b d a
+      QVERIFY(defaults.moveInArray("list", 0, 3));        // b c d a
+      QVERIFY(defaults.removeFromArray("list", 1));       // b d a
       // Out of range: nothing changes, nothing is written.
       QVERIFY(!defaults.insertIntoArray("list", 9, "x"));
       QVERIFY(!defaults.removeFromArray("list", 3));
@@ -128,9 +128,9 @@ class TestUserDefaults : public QObject {
 
   void unreadableOrForeignFilesNeverStopTheStore() {
     const QList<QByteArray> contents = {
-        QByteArray(),                        // empty
+        QByteArray(),                            // empty
         QByteArray("\x00\xff\xfe garbage", 12),  // binary
-        "[1, 2, 3]\n",                       // JSON, but not ours
+        "[1, 2, 3]\n",                           // JSON, but not ours
         "{\"set\": 5, \"value\": 1}\n{\"move\":\"x\",\"from\":0,\"to\":1}\n{\"what\":1}\n",
     };
     for (const QByteArray& content : contents) {
@@ -159,7 +159,8 @@ class TestUserDefaults : public QObject {
     UserDefaults defaults(path_);
     // Enough appended bytes to pass the compaction threshold several times.
     const QString padding(200, QLatin1Char('p'));
-    for (int i = 0; i < 2000; ++i) defaults.insertIntoArray("list", 0, padding + QString::number(i));
+    for (int i = 0; i < 2000; ++i)
+      defaults.insertIntoArray("list", 0, padding + QString::number(i));
     for (int i = 0; i < 500; ++i) defaults.removeFromArray("list", 0);
     QVERIFY(readAll(path_).size() < 2000 * 260);  // compacted on the way
     UserDefaults reopened(path_);

@@ -27,7 +27,8 @@ class TestTranslations : public QObject {
     QVERIFY(translator);
     std::set<std::string> seen;
     for (const auto& key : translationKeys()) {
-      const std::string id = std::string(key.context) + "/" + key.text.source + "/" + key.text.comment;
+      const std::string id =
+          std::string(key.context) + "/" + key.text.source + "/" + key.text.comment;
       QVERIFY2(seen.insert(id).second, id.c_str());  // listed once
       const char* comment = *key.text.comment ? key.text.comment : nullptr;
       const QString text = translator->translate(key.context, key.text.source, comment);
@@ -36,20 +37,23 @@ class TestTranslations : public QObject {
       const QString source = QString::fromUtf8(key.text.source);
       if (source.startsWith("mustBe")) QVERIFY2(text.contains("%0"), qPrintable(text));
       if (source == "mustBeBiggerThanXAndLessThanY") QVERIFY(text.contains("%1"));
-      if (source.startsWith("onboarding") && source.endsWith('A')) QVERIFY(text.contains("§appname"));
+      if (source.startsWith("onboarding") && source.endsWith('A'))
+        QVERIFY(text.contains("§appname"));
     }
   }
 
   void theCoreSpeaksTheInstalledLanguage() {
     QVERIFY(uc::i18n::installTranslations("de_DE"));
     QCOMPARE(QString::fromStdString(uc::localized("Step")), QStringLiteral("Schritt"));
-    QCOMPARE(QString::fromStdString(uc::localized("Your Input", "The input title in solution view")),
-             QStringLiteral("Deine Eingabe"));
+    QCOMPARE(
+        QString::fromStdString(uc::localized("Your Input", "The input title in solution view")),
+        QStringLiteral("Deine Eingabe"));
     QCOMPARE(QString::fromStdString(uc::localized("Cancel (math)")), QStringLiteral("Kürzen"));
     QCOMPARE(uc::localized("no such key"), std::string("no such key"));
 
     QVERIFY(uc::i18n::installTranslations("en"));
-    QCOMPARE(QString::fromStdString(uc::localized("Choosen Formula")), QStringLiteral("Chosen Formula"));
+    QCOMPARE(QString::fromStdString(uc::localized("Choosen Formula")),
+             QStringLiteral("Chosen Formula"));
     QCOMPARE(QString::fromStdString(uc::localized("Calculate Verb")) + " sin",
              QStringLiteral("Calculate sin"));
 
@@ -69,7 +73,8 @@ class TestTranslations : public QObject {
                  QString::fromStdString(uc::localized(key)));
       }
       const QString ranged =
-          uc::ErrorManager::presentationFor(QStringLiteral("mustBeBiggerThanXAndLessThanY§0§360")).message;
+          uc::ErrorManager::presentationFor(QStringLiteral("mustBeBiggerThanXAndLessThanY§0§360"))
+              .message;
       QVERIFY2(ranged.contains("0") && ranged.contains("360") && !ranged.contains("%"),
                qPrintable(ranged));
     }
@@ -81,7 +86,8 @@ class TestTranslations : public QObject {
   }
 
   void languageForLocale() {
-    QCOMPARE(uc::i18n::languageFor(QLocale(QLocale::German, QLocale::Austria)), QStringLiteral("de"));
+    QCOMPARE(uc::i18n::languageFor(QLocale(QLocale::German, QLocale::Austria)),
+             QStringLiteral("de"));
     QCOMPARE(uc::i18n::languageFor(QLocale(QLocale::French)), QStringLiteral("en"));
   }
 };
