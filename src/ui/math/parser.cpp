@@ -238,7 +238,7 @@ class Parser {
   }
 
   // Skips to the matching close brace without recursing; used past the nesting limit.
-  void skipBalanced() {
+  bool skipBalanced() {
     int open = 1;
     while (!atEnd() && open > 0) {
       char c = src_[pos_++];
@@ -250,6 +250,7 @@ class Parser {
         --open;
       }
     }
+    return open == 0;
   }
 
   // The group after '{' (already consumed at `open`), up to and including its '}'.
@@ -425,6 +426,32 @@ class Parser {
     list.push_back(std::move(n));
   }
 
+  // \text{...} and friends: the braced text as it stands, upright, no math inside.
+  void parseUprightText(MathList& list, std::string_view name, std::size_t at) {
+    skipSpace();
+    if (atEnd() || peek() != '{') {
+      error(ParseErrorKind::MissingArgument, at);
+      list.push_back(errorNode(src_.substr(at, pos_ - at)));
+      return;
+    }
+    std::size_t open = pos_++;
+    bool closed = skipBalanced();
+    if (!closed) error(ParseErrorKind::MissingCloseBrace, open);
+    std::size_t end = closed ? pos_ - 1 : pos_;
+    Node n;
+    n.kind = NodeKind::OperatorName;
+    n.type = name == "operatorname" ? AtomType::Op : AtomType::Ord;
+    Parser inner(src_.substr(open + 1, end - open - 1));
+    while (!inner.atEnd()) {
+      auto cp = inner.readCodePoint();
+      if (cp == U'\\' && !inner.atEnd()) cp = inner.readCodePoint();  // \{ \} \%
+      char32_t c = cp.value_or(0xFFFD);
+      if (c == ' ' && name == "mathrm") continue;
+      if (c != '{' && c != '}' && c >= 0x20) n.text += c;
+    }
+    list.push_back(std::move(n));
+  }
+
   void parseCommand(int depth, MathList& list, Stop stop) {
     std::size_t at = pos_;
     std::string_view name = readCommand();
@@ -457,6 +484,10 @@ class Parser {
         list.push_back(std::move(n));
         return;
       }
+    }
+    if (name == "text" || name == "mathrm" || name == "operatorname") {
+      parseUprightText(list, name, at);
+      return;
     }
     if (name == "sum") {
       Node n = symbol(0x2211, AtomType::Op);

@@ -130,7 +130,9 @@ class Speaker {
         break;
       case NodeKind::OperatorName: {
         std::string name = toUtf8(n.text);
-        if (name == "sin") {
+        if (n.type != AtomType::Op) {
+          word(name);
+        } else if (name == "sin") {
           word("sine of");
         } else if (name == "cos") {
           word("cosine of");

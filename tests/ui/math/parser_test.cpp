@@ -49,6 +49,14 @@ TEST(Parser, DisplayFormSpacingAndColourCommands) {
   EXPECT_EQ(tree("{a\\color{red} b c}d"), "{ord(𝑎) color#ff0000[ord(𝑏) ord(𝑐)]} ord(𝑑)");
 }
 
+TEST(Parser, UprightTextIsTakenLiterally) {
+  EXPECT_EQ(tree("5\\text{ m/s}^2 \\mathrm{d x} \\operatorname{sgn}(x)"),
+            "ord(5) ord( m/s)^{ord(2)} ord(dx) op(sgn) open(() ord(𝑥) close())");
+  ParseResult r = parse("\\text{a{b}");
+  EXPECT_EQ(r.errors.at(0), (ParseError{ParseErrorKind::MissingCloseBrace, 5}));
+  EXPECT_EQ(describe(r.list), "ord(ab)");
+}
+
 TEST(Parser, TypedGreekAndLineFeedsAreAccepted) {
   EXPECT_EQ(tree("α = π\n"), "ord(𝛼) rel(=) ord(𝜋)");
   EXPECT_TRUE(parse("α = π\n").errors.empty());
