@@ -92,19 +92,6 @@ class TestColorManager : public QObject {
     QCOMPARE(manager.adaptedForDarkMode(color, 5.0).toHsv().valueF(), 1.0f);
   }
 
-  void shadowsDependOnTheAppearance() {
-    const ColorManager manager(false);
-    darkNow = false;
-    QVERIFY(manager.viewShadow()["visible"].toBool());
-    QCOMPARE(manager.viewShadow()["opacity"].toDouble(), 0.7);
-    QCOMPARE(manager.cardShadow()["offsetY"].toDouble(), 1.5);
-    QCOMPARE(manager.cardShadow()["radius"].toDouble(), 2.0);
-    darkNow = true;
-    QVERIFY(!manager.viewShadow()["visible"].toBool());
-    QCOMPARE(manager.cardShadow()["offsetY"].toDouble(), 0.0);
-    QCOMPARE(manager.cardShadow()["radius"].toDouble(), 1.0);
-  }
-
   void styleTagWritesColourOrOpacity() {
     Swatch swatch;
     uc::StyleAttached* style = uc::Style::qmlAttachedProperties(&swatch);

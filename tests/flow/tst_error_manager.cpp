@@ -84,11 +84,6 @@ class TestErrorManager : public QObject {
     QVERIFY(!alpha_->enabled());
   }
 
-  void errorCasesAreSplitAtTheSectionSign() {
-    QCOMPARE(ErrorManager::splitErrorCase(QStringLiteral("a§§b§")), QStringList({"a", "b"}));
-    QVERIFY(ErrorManager::splitErrorCase(QStringLiteral("§§")).isEmpty());
-  }
-
   void messagesByKey_data() {
     QTest::addColumn<QString>("errorCase");
     QTest::addColumn<int>("kind");

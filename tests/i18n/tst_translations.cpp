@@ -84,12 +84,6 @@ class TestTranslations : public QObject {
              QStringLiteral("Verlauf löschen"));
     uc::i18n::removeTranslations();
   }
-
-  void languageForLocale() {
-    QCOMPARE(uc::i18n::languageFor(QLocale(QLocale::German, QLocale::Austria)),
-             QStringLiteral("de"));
-    QCOMPARE(uc::i18n::languageFor(QLocale(QLocale::French)), QStringLiteral("en"));
-  }
 };
 
 QTEST_GUILESS_MAIN(TestTranslations)
