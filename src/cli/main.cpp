@@ -1,15 +1,33 @@
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "cli/solve_command.h"
 
+#ifdef UC_WITH_TRANSLATIONS
+#include "i18n/translations.h"
+#endif
+
+namespace {
+
+bool installLanguage(const std::string& language) {
+#ifdef UC_WITH_TRANSLATIONS
+  std::shared_ptr<const QTranslator> translator =
+      uc::i18n::loadTranslator(QString::fromStdString(language));
+  if (!translator) return false;
+  uc::i18n::setCoreTranslator(std::move(translator));
+  return true;
+#else
+  // Built without the translations: English texts are the keys themselves.
+  return language == "en";
+#endif
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  // Until the translations are linked in, English is the keys themselves.
-  const uc::cli::LanguageInstaller installLanguage = [](const std::string& language) {
-    return language == "en";
-  };
   return uc::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, installLanguage);
 }
