@@ -87,8 +87,9 @@ std::string solutionJson(const SolveResult& result) {
   std::string error = "null";
   if (result.errorKey) {
     const std::vector<int> tags = result.errorTags.value_or(std::vector<int>{});
-    error = "{\"key\": " + jsonString(*result.errorKey) + ", \"fields\": " +
-            jsonArray(tags, [](int tag) { return jsonString(fieldName(tag)); }) + "}";
+    error = "{\"key\": " + jsonString(*result.errorKey) +
+            ", \"fields\": " + jsonArray(tags, [](int tag) { return jsonString(fieldName(tag)); }) +
+            "}";
   }
   const SolutionSteps steps = result.solutionSteps.value_or(SolutionSteps{});
   const ChartSteps charts = result.chartSteps.value_or(ChartSteps{});
@@ -97,7 +98,8 @@ std::string solutionJson(const SolveResult& result) {
   std::optional<double> alpha;
   std::optional<double> b;
   if (!charts.empty() && !charts.front().empty()) {
-    if (const auto* circle = dynamic_cast<const UnitCircleChartData*>(charts.front().front().get())) {
+    if (const auto* circle =
+            dynamic_cast<const UnitCircleChartData*>(charts.front().front().get())) {
       alpha = circle->alpha;
       b = circle->b;
     }
@@ -111,7 +113,8 @@ std::string solutionJson(const SolveResult& result) {
          ", \"alpha\": " + jsonNumber(alpha) + ", \"b\": " + jsonNumber(b) + ", \"chartSteps\": " +
          jsonArray(charts,
                    [](const ChartStep& step) {
-                     return jsonArray(step, [](const ChartDataPtr& d) { return chartDataJson(*d); });
+                     return jsonArray(step,
+                                      [](const ChartDataPtr& d) { return chartDataJson(*d); });
                    }) +
          "}";
 }

@@ -12,9 +12,7 @@ TranslateFunction& translateFunction() {
 
 }  // namespace
 
-void setTranslateFunction(TranslateFunction function) {
-  translateFunction() = std::move(function);
-}
+void setTranslateFunction(TranslateFunction function) { translateFunction() = std::move(function); }
 
 std::string localized(const std::string& key, const std::string& comment) {
   const auto& function = translateFunction();

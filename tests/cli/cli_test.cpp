@@ -51,9 +51,14 @@ TEST(CommandLine, InputErrorsExitWithTwo) {
 }
 
 TEST(CommandLine, WrongUsageExitsWithSixtyFourAndHelp) {
-  for (const auto& arguments : std::vector<std::vector<std::string>>{
-           {}, {"solv"}, {"solve", "--alpha"}, {"solve", "--beta", "1"}, {"solve", "--json=1"},
-           {"solve", "--batch", "--alpha", "1"}, {"solve", "--lang", "xx"}}) {
+  for (const auto& arguments :
+       std::vector<std::vector<std::string>>{{},
+                                             {"solv"},
+                                             {"solve", "--alpha"},
+                                             {"solve", "--beta", "1"},
+                                             {"solve", "--json=1"},
+                                             {"solve", "--batch", "--alpha", "1"},
+                                             {"solve", "--lang", "xx"}}) {
     const Outcome r = run(arguments);
     EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(arguments);
     EXPECT_NE(r.err.find("Usage: unitcircle solve"), std::string::npos);

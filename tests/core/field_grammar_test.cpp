@@ -1,6 +1,7 @@
+#include "core/input/field_grammar.h"
+
 #include <gtest/gtest.h>
 
-#include "core/input/field_grammar.h"
 #include "parse_helpers.h"
 
 namespace uc {

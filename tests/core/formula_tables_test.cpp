@@ -6,8 +6,8 @@ namespace uc {
 namespace {
 
 TEST(FormulaTables, DecodingIsStrictAboutRequiredMembers) {
-  const auto units =
-      decodeUnits(R"([{"key": "km", "latex": "\\mathrm{km}", "name": "Kilometre", "factor": 1000}])");
+  const auto units = decodeUnits(
+      R"([{"key": "km", "latex": "\\mathrm{km}", "name": "Kilometre", "factor": 1000}])");
   ASSERT_TRUE(units);
   ASSERT_EQ(units->size(), 1u);
   EXPECT_EQ(units->front().factor, 1000);

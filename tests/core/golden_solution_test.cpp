@@ -38,7 +38,8 @@ INSTANTIATE_TEST_SUITE_P(Solutions, GoldenSolution,
                          ::testing::Values(GoldenCase{"alpha_45.json", "45", ""},
                                            GoldenCase{"b_3pi_over_4.json", "", "3π/4"},
                                            GoldenCase{"alpha_123456.789.json", "123456.789", ""},
-                                           GoldenCase{"alpha_fraction_1.5_over_2.json", "1.5/2", ""},
+                                           GoldenCase{"alpha_fraction_1.5_over_2.json", "1.5/2",
+                                                      ""},
                                            GoldenCase{"b_minus_e.json", "", "-e"},
                                            GoldenCase{"error_both_empty.json", "", ""}));
 

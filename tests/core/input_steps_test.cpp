@@ -53,7 +53,8 @@ TEST(InputSteps, ExpansionPassesThroughSixSignificantDigits) {
   // divisor with 200, so nothing is cancelled.
   r = parseUnitCircle("0.57/2", "");
   EXPECT_EQ(titlesOf(*r.solutionSteps), (Texts{"Your Input", "Expand", "Modified Input"}));
-  EXPECT_EQ(r.solutionSteps->back().latexString, "\\alpha = \\frac{57}{200}^{\\circ} \\quad b =  ? ");
+  EXPECT_EQ(r.solutionSteps->back().latexString,
+            "\\alpha = \\frac{57}{200}^{\\circ} \\quad b =  ? ");
 }
 
 TEST(InputSteps, CancellingShowsDivisorAndResult) {
@@ -76,9 +77,8 @@ TEST(InputSteps, CancellingShowsDivisorAndResult) {
 TEST(InputSteps, NegativeDenominatorGivesItsSignToTheNumerator) {
   ParseResult r = parseUnitCircle("1/-2", "");
   EXPECT_EQ(titlesOf(*r.solutionSteps), (Texts{"Your Input", "Modified Input"}));
-  EXPECT_EQ(latexOf(*r.solutionSteps),
-            (Texts{"\\alpha = \\frac{1}{-2}^{\\circ} \\quad b =  ? ",
-                   "\\alpha = -\\frac{1}{2}^{\\circ} \\quad b =  ? "}));
+  EXPECT_EQ(latexOf(*r.solutionSteps), (Texts{"\\alpha = \\frac{1}{-2}^{\\circ} \\quad b =  ? ",
+                                              "\\alpha = -\\frac{1}{2}^{\\circ} \\quad b =  ? "}));
   EXPECT_EQ((*r.allInputs)[0]->z, -1.0);
   EXPECT_EQ((*r.allInputs)[0]->n, 2.0);
 
@@ -90,7 +90,8 @@ TEST(InputSteps, NegativeDenominatorGivesItsSignToTheNumerator) {
 
 TEST(InputSteps, TitlesAreLocalised) {
   setTranslateFunction([](const std::string& key, const std::string& comment) {
-    if (key == "Your Input" && comment == "The input title in solution view") return "Deine Eingabe";
+    if (key == "Your Input" && comment == "The input title in solution view")
+      return "Deine Eingabe";
     return "";
   });
   const ParseResult r = parseUnitCircle("45", "");
@@ -105,9 +106,10 @@ TEST(InputSteps, ForcedEliminationExpandsPlainDecimals) {
   options.inputFormat = {"a = %0"};
   options.isDecimalEliminationForced = true;
   const ParseResult r = manager.parseInputs({"0.25"}, {7}, {}, options);
-  EXPECT_EQ(latexOf(*r.solutionSteps),
-            (Texts{"a = 0.25", "0.25 = \\frac{0.25 \\cdot 100}{1 \\cdot 100} = \\frac{25}{100}",
-                   "\\frac{25}{100}= \\frac{25 : 25}{100 : 25} =  \\frac{1}{4}", "a = \\frac{1}{4}"}));
+  EXPECT_EQ(
+      latexOf(*r.solutionSteps),
+      (Texts{"a = 0.25", "0.25 = \\frac{0.25 \\cdot 100}{1 \\cdot 100} = \\frac{25}{100}",
+             "\\frac{25}{100}= \\frac{25 : 25}{100 : 25} =  \\frac{1}{4}", "a = \\frac{1}{4}"}));
 }
 
 TEST(InputSteps, VariablesLayoutShowsOneLinePerFieldWithItsUnit) {

@@ -1,8 +1,8 @@
-#include "core/solver/tiro_math_operation.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
+
+#include "core/solver/tiro_math_operation.h"
 
 namespace uc {
 namespace {

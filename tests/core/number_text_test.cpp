@@ -35,9 +35,15 @@ TEST(NumberText, ShortestTextKeepsAllDigitsAndMarksWholeNumbers) {
 
 TEST(NumberText, PrintfGMatchesCInTheCLocale) {
   const std::pair<double, const char*> cases[] = {
-      {0.8571428571428571, "0.857143"}, {3.0000000000000004, "3"}, {1234567, "1.23457e+06"},
-      {5e-07, "5e-07"},                 {100000, "100000"},        {-0.0, "-0"},
-      {0.25, "0.25"},                   {2000000, "2e+06"},        {0.0001, "0.0001"},
+      {0.8571428571428571, "0.857143"},
+      {3.0000000000000004, "3"},
+      {1234567, "1.23457e+06"},
+      {5e-07, "5e-07"},
+      {100000, "100000"},
+      {-0.0, "-0"},
+      {0.25, "0.25"},
+      {2000000, "2e+06"},
+      {0.0001, "0.0001"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(printfG(value), text) << text;
 }
@@ -51,7 +57,7 @@ TEST(NumberText, LocaleFormatRoundsTheShortestDecimalHalfToEven) {
   EXPECT_EQ(localeFormat(1e-11, 10), "0");
   EXPECT_EQ(localeFormat(-1e-11, 10), "-0");
   EXPECT_EQ(localeFormat(-0.0, 10), "-0");
-  EXPECT_EQ(localeFormat(0.5, 0), "0");   // tie goes to the even neighbour
+  EXPECT_EQ(localeFormat(0.5, 0), "0");  // tie goes to the even neighbour
   EXPECT_EQ(localeFormat(1.5, 0), "2");
   EXPECT_EQ(localeFormat(2.5, 0), "2");
   EXPECT_EQ(localeFormat(0.125, 2), "0.12");
@@ -64,16 +70,16 @@ TEST(NumberText, LocaleFormatRoundsTheShortestDecimalHalfToEven) {
 }
 
 TEST(NumberText, ParseDoubleReadsWholeTextsOnly) {
-  const std::pair<const char*, double> readable[] = {
-      {"+5", 5}, {"1E5", 100000}, {".5", 0.5}, {"5.", 5}, {"-0.25", -0.25}, {"-0", -0.0}};
+  const std::pair<const char*, double> readable[] = {{"+5", 5}, {"1E5", 100000},  {".5", 0.5},
+                                                     {"5.", 5}, {"-0.25", -0.25}, {"-0", -0.0}};
   for (const auto& [text, value] : readable) {
     ASSERT_TRUE(parseDouble(text)) << text;
     EXPECT_EQ(*parseDouble(text), value) << text;
   }
   EXPECT_TRUE(std::signbit(*parseDouble("-0")));
   EXPECT_TRUE(std::isinf(*parseDouble("1E400")));  // overflow reads as infinity, like strtod
-  for (const char* text : {"", "1,5", " 5", "5 ", "+", "-", ".", "inf", "nan", "infinity",
-                           "0x10", "0x1p3", "1e", "--5", "5-"}) {
+  for (const char* text : {"", "1,5", " 5", "5 ", "+", "-", ".", "inf", "nan", "infinity", "0x10",
+                           "0x1p3", "1e", "--5", "5-"}) {
     EXPECT_FALSE(parseDouble(text)) << text;
   }
 }

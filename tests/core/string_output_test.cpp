@@ -1,8 +1,7 @@
-#include "core/solver/tiro_string_output.h"
-
 #include <gtest/gtest.h>
 
 #include "core/localization.h"
+#include "core/solver/tiro_string_output.h"
 
 namespace uc {
 namespace {

@@ -1,10 +1,9 @@
-#include "core/solver/tiro_unit_circle.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "core/number/number_text.h"
+#include "core/solver/tiro_unit_circle.h"
 #include "parse_helpers.h"
 
 namespace uc {
@@ -69,10 +68,12 @@ TEST(UnitCircle, AngleToArcStepsInOrder) {
   const Texts latex = numberedLatex(result);
   EXPECT_EQ(latex[0], "\\frac{2\\pi}{360^{\\circ}} = \\frac{b}{\\alpha}");
   EXPECT_EQ(latex[5], "b = \\color{#009900}{ 45.0^{\\circ} } \\cdot \\frac{2\\pi}{360^{\\circ}}");
-  EXPECT_EQ(latex[7],
-            "b = 45.0^{\\circ} \\cdot \\color{#009900}{ 0.017453292519943295\\frac{1}{^{\\circ}} }");
-  EXPECT_EQ(latex[8],
-            "b = \\color{#ff3333}{ 45.0^{\\circ} \\cdot 0.017453292519943295\\frac{1}{^{\\circ}} }");
+  EXPECT_EQ(
+      latex[7],
+      "b = 45.0^{\\circ} \\cdot \\color{#009900}{ 0.017453292519943295\\frac{1}{^{\\circ}} }");
+  EXPECT_EQ(
+      latex[8],
+      "b = \\color{#ff3333}{ 45.0^{\\circ} \\cdot 0.017453292519943295\\frac{1}{^{\\circ}} }");
   EXPECT_EQ(result.b->z, 0.7853981633974483);
 }
 
@@ -181,7 +182,8 @@ TEST(UnitCircle, ChartStepsFollowTheArc) {
   EXPECT_EQ(circle.quadrant, Quadrant::first);
   const TrigonometricType types[] = {TrigonometricType::sin, TrigonometricType::cos};
   for (int i = 0; i < 2; ++i) {
-    const auto& graph = dynamic_cast<const TrigonometricChartData&>(*(*result.chartSteps)[i + 1][0]);
+    const auto& graph =
+        dynamic_cast<const TrigonometricChartData&>(*(*result.chartSteps)[i + 1][0]);
     EXPECT_EQ(graph.frameRatio, 1.0);
     EXPECT_EQ(graph.lengthOfGraph, 0.7853981633974483);
     EXPECT_EQ(graph.periodLength, 6.283185307179586);

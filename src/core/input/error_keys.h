@@ -7,7 +7,8 @@ inline constexpr const char* notEnoughInputValues = "notEnoughInputValues";
 inline constexpr const char* inputParameterError = "inputParameterError";
 inline constexpr const char* fractionIncomplete = "fractionIncomplete";
 inline constexpr const char* inputZeroInDenominator = "inputZeroInDenominator";
-inline constexpr const char* toManyNaturalConstantsInSubstring = "toManyNaturalConstantsInSubstring";
+inline constexpr const char* toManyNaturalConstantsInSubstring =
+    "toManyNaturalConstantsInSubstring";
 inline constexpr const char* toManyVariablesInSubstring = "toManyVariablesInSubstring";
 inline constexpr const char* naturalConstantInWrongPositionOfSubstring =
     "naturalConstantInWrongPositionOfSubstring";

@@ -27,6 +27,20 @@ std::string removeSymbol(std::string text, const std::string& symbol) {
   return replaceAll(std::move(text), symbol, alone ? "1" : "");
 }
 
+void setNumerator(Digit& digit, Term&& term) {
+  digit.z = term.value;
+  digit.zConstants = std::move(term.constants);
+  digit.zVariable = std::move(term.variable);
+  digit.powerOfZVariable = term.power;
+}
+
+void setDenominator(Digit& digit, Term&& term) {
+  digit.n = term.value;
+  digit.nConstants = std::move(term.constants);
+  digit.nVariable = std::move(term.variable);
+  digit.powerOfNVariable = term.power;
+}
+
 }  // namespace
 
 std::size_t slashCount(std::string_view text) { return countOf(text, "/"); }
@@ -71,18 +85,13 @@ std::variant<Term, std::string> parseSubstring(std::string_view text) {
 std::variant<DigitPtr, std::string> parseField(std::string_view text) {
   auto digit = makeDigit(std::nullopt, 1.0);
   std::string s(text);
-  s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '(' || c == ')'; }),
-          s.end());
+  s.erase(std::remove_if(s.begin(), s.end(), [](char c) { return c == '(' || c == ')'; }), s.end());
   if (s.empty()) return digit;
 
   if (s.find('/') == std::string::npos) {
     auto numerator = parseSubstring(s);
     if (auto* error = std::get_if<std::string>(&numerator)) return *error;
-    auto& term = std::get<Term>(numerator);
-    digit->z = term.value;
-    digit->zConstants = std::move(term.constants);
-    digit->zVariable = std::move(term.variable);
-    digit->powerOfZVariable = term.power;
+    setNumerator(*digit, std::get<Term>(std::move(numerator)));
     return digit;
   }
 
@@ -92,18 +101,11 @@ std::variant<DigitPtr, std::string> parseField(std::string_view text) {
   if (auto* error = std::get_if<std::string>(&numerator)) return *error;
   auto denominator = parseSubstring(pieces.back());
   if (auto* error = std::get_if<std::string>(&denominator)) return *error;
-  auto& top = std::get<Term>(numerator);
-  auto& bottom = std::get<Term>(denominator);
-  if (bottom.value == 0) return std::string(errorKey::inputZeroInDenominator);
-
-  digit->z = top.value;
-  digit->zConstants = std::move(top.constants);
-  digit->zVariable = std::move(top.variable);
-  digit->powerOfZVariable = top.power;
-  digit->n = bottom.value;
-  digit->nConstants = std::move(bottom.constants);
-  digit->nVariable = std::move(bottom.variable);
-  digit->powerOfNVariable = bottom.power;
+  if (std::get<Term>(denominator).value == 0) {
+    return std::string(errorKey::inputZeroInDenominator);
+  }
+  setNumerator(*digit, std::get<Term>(std::move(numerator)));
+  setDenominator(*digit, std::get<Term>(std::move(denominator)));
   return digit;
 }
 

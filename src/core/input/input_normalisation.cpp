@@ -40,8 +40,8 @@ void TiroInputManager::addInputStep(bool raw) {
     return;
   }
   for (std::size_t i = 0; i < allInputs.size() && i < inputFormat.size(); ++i) {
-    const std::string latex = replaceAll(inputFormat[i], "%0", fieldLatex(i, raw)) + " " +
-                              unitTextOfField(i) + "\n";
+    const std::string latex =
+        replaceAll(inputFormat[i], "%0", fieldLatex(i, raw)) + " " + unitTextOfField(i) + "\n";
     outputHelper.solutionSteps.push_back({i == 0 ? title : std::string(), latex});
   }
 }
@@ -60,8 +60,8 @@ void TiroInputManager::eliminateDecimals() {
     const std::string zText = printfG(*d->z);
     const std::string nText = printfG(d->n);
     const double places = decimalPlaces(zText, nText);
-    const bool wanted = isDecimalEliminationForced ||
-                        (isWithFraction && isAllFractionIfOccuredOnce) || d->n != 1.0;
+    const bool wanted =
+        isDecimalEliminationForced || (isWithFraction && isAllFractionIfOccuredOnce) || d->n != 1.0;
     if (places <= 0 || !wanted) continue;
 
     const double f = std::pow(10.0, places);
@@ -103,9 +103,10 @@ void TiroInputManager::cancelFractions() {
   for (auto& d : allInputs) {
     auto cancelled = TiroMathOperation::shared().cancelDown(*d);
     if (!cancelled) continue;
-    const std::string latex = outputHelper.latexString(*d, {}, false, false, true, 10) + "= " +
-                              cancelled->sideText;
-    outputHelper.solutionSteps.push_back({first ? localized("Cancel (math)") : std::string(), latex});
+    const std::string latex =
+        outputHelper.latexString(*d, {}, false, false, true, 10) + "= " + cancelled->sideText;
+    outputHelper.solutionSteps.push_back(
+        {first ? localized("Cancel (math)") : std::string(), latex});
     first = false;
     d = cancelled->digit;
     isAnyNumberChanged = true;

@@ -80,8 +80,8 @@ std::optional<std::vector<std::size_t>> TiroInputManager::missingFields(
   std::vector<std::size_t> missing;
   if (!requiredIds.empty()) {
     for (std::size_t i = 0; i < allTextFieldTexts.size() && i < allTextFieldIds.size(); ++i) {
-      const bool required = std::find(requiredIds.begin(), requiredIds.end(),
-                                      allTextFieldIds[i]) != requiredIds.end();
+      const bool required = std::find(requiredIds.begin(), requiredIds.end(), allTextFieldIds[i]) !=
+                            requiredIds.end();
       if (required && allTextFieldTexts[i].empty()) missing.push_back(i);
     }
     if (missing.empty()) return std::nullopt;

@@ -76,9 +76,9 @@ class TiroInputManager {
     std::size_t field;
   };
 
-  std::optional<std::vector<std::size_t>> missingFields(int minimumFilledCount,
-                                                        bool isEveryFieldRequired,
-                                                        const std::vector<std::string>& requiredIds) const;
+  std::optional<std::vector<std::size_t>> missingFields(
+      int minimumFilledCount, bool isEveryFieldRequired,
+      const std::vector<std::string>& requiredIds) const;
   std::optional<FieldError> parseAllFields();
   std::optional<FieldError> resolveInputSymbols();
   std::string fieldLatex(std::size_t field, bool raw) const;

@@ -39,7 +39,9 @@ class Digit {
 
 using DigitPtr = std::shared_ptr<Digit>;
 
-inline DigitPtr makeDigit(std::optional<double> z, double n) { return std::make_shared<Digit>(z, n); }
+inline DigitPtr makeDigit(std::optional<double> z, double n) {
+  return std::make_shared<Digit>(z, n);
+}
 
 // Decimal places a pair of "%g" texts needs: the larger count of fraction digits,
 // texts without "." or in exponent form counting 0 ("1.5","2" -> 1; "1.5e-07","1" -> 0).

@@ -1,11 +1,12 @@
 #include "core/number/number_text.h"
 
+#include <locale.h>
+
 #include <array>
 #include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <utility>
 
 namespace uc {
@@ -101,8 +102,8 @@ std::string shortestText(double x) {
 std::string printfG(double x) {
   // std::to_chars with a precision is defined as printf in the C locale.
   std::array<char, 64> buffer{};
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), x,
-                                 std::chars_format::general, 6);
+  auto [end, ec] =
+      std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 6);
   return std::string(buffer.data(), end);
 }
 
@@ -141,8 +142,8 @@ std::optional<double> parseDouble(std::string_view text) {
   // Only the characters of a decimal floating-point literal: this rules out blanks,
   // "inf", "nan" and hexadecimal forms before strtod sees the text.
   for (char c : text) {
-    const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' ||
-                         c == '-';
+    const bool allowed =
+        (c >= '0' && c <= '9') || c == '.' || c == 'e' || c == 'E' || c == '+' || c == '-';
     if (!allowed) return std::nullopt;
   }
   const std::string copy(text);

@@ -47,7 +47,8 @@ std::optional<RewrittenDigit> TiroMathOperation::expandToIntegers(const DigitPtr
   const std::string sideText = outputHelper.expandStepLatex(*digit, p);
   digit->z = std::round(*digit->z * p);
   digit->n = std::round(digit->n * p);
-  return RewrittenDigit{digit, sideText + " =  " + outputHelper.latexString(*digit, {}, std::nullopt)};
+  return RewrittenDigit{digit,
+                        sideText + " =  " + outputHelper.latexString(*digit, {}, std::nullopt)};
 }
 
 std::optional<RewrittenDigit> TiroMathOperation::cancelDown(const Digit& digit) {

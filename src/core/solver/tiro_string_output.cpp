@@ -138,8 +138,7 @@ std::string TiroStringOutput::variableLatex(const Digit& digit) const {
   const std::string top =
       digit.zVariable.empty() ? "1" : variablePowerLatex(digit.zVariable, digit.powerOfZVariable);
   if (digit.nVariable.empty()) return top;
-  return "\\frac{" + top + "}{" + variablePowerLatex(digit.nVariable, digit.powerOfNVariable) +
-         "}";
+  return "\\frac{" + top + "}{" + variablePowerLatex(digit.nVariable, digit.powerOfNVariable) + "}";
 }
 
 std::string TiroStringOutput::cancelStepLatex(

@@ -116,13 +116,16 @@ void TiroUnitCircle::convertAngleToArc(double degrees) {
   addProportionSteps();
   output.addStep("Convert", "b = \\alpha \\cdot \\frac{2\\pi}{360^{\\circ}}");
   output.addStep("Insert", "b = \\color{#ff3333}{ \\alpha } \\cdot \\frac{2\\pi}{360^{\\circ}}");
-  output.addStep("", "b = \\color{#009900}{ " + a + "^{\\circ} } \\cdot \\frac{2\\pi}{360^{\\circ}}");
+  output.addStep("",
+                 "b = \\color{#009900}{ " + a + "^{\\circ} } \\cdot \\frac{2\\pi}{360^{\\circ}}");
   output.addStep("Division",
                  "b = " + a + "^{\\circ} \\cdot \\color{#ff3333}{ \\frac{2\\pi}{360^{\\circ}} }");
-  output.addStep("", "b = " + a +
-                         "^{\\circ} \\cdot \\color{#009900}{ 0.017453292519943295\\frac{1}{^{\\circ}} }");
-  output.addStep("Multiplication", "b = \\color{#ff3333}{ " + a +
-                                       "^{\\circ} \\cdot 0.017453292519943295\\frac{1}{^{\\circ}} }");
+  output.addStep(
+      "",
+      "b = " + a + "^{\\circ} \\cdot \\color{#009900}{ 0.017453292519943295\\frac{1}{^{\\circ}} }");
+  output.addStep(
+      "Multiplication",
+      "b = \\color{#ff3333}{ " + a + "^{\\circ} \\cdot 0.017453292519943295\\frac{1}{^{\\circ}} }");
 
   const double radians = degrees * kRadiansPerDegree;
   output.addStep("Result", "b = \\color{#009900}{ " + shortestText(radians) + " }");
@@ -194,8 +197,8 @@ void TiroUnitCircle::calculateTrigonometry(double radians, double degrees) {
   }
   output.addStepWithLocalizedName(
       verb + " tan", "\\tan(\\alpha) = \\frac{\\sin(\\alpha^{\\circ})}{\\cos(\\alpha^{\\circ})}");
-  output.addStep("", "\\tan(\\alpha) = \\frac{\\sin(" + a + "^{\\circ})}{\\cos(" + a +
-                         "^{\\circ})}");
+  output.addStep("",
+                 "\\tan(\\alpha) = \\frac{\\sin(" + a + "^{\\circ})}{\\cos(" + a + "^{\\circ})}");
   output.addStep("", "\\tan(\\alpha) = \\frac{" + sine + "}{" + cosine + "}");
   output.addStep("", "\\tan(\\alpha) = " + tangent);
 

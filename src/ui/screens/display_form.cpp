@@ -38,7 +38,7 @@ QString onePass(QString text) {
   text.replace(QLatin1String("= +"), QLatin1String("="));
   text.replace(QLatin1String("=+"), QLatin1String("="));
   // A quadrant written as a numeral with a closing bracket keeps a plain bracket.
-  static const std::array<const char*, 10> numerals{"I", "II", "III", "IV", "V",
+  static const std::array<const char*, 10> numerals{"I",  "II",  "III",  "IV", "V",
                                                     "VI", "VII", "VIII", "IX", "X"};
   for (const char* numeral : numerals) {
     const QString stretchy = QLatin1String(numeral) + QLatin1String("\\right)");

@@ -14,8 +14,7 @@ struct EditedText {
 
 // A key typed over the selection [selectionStart, selectionEnd). "-" toggles the sign of the
 // whole text: it removes every "-" or puts one in front. Positions are character offsets.
-EditedText insertKey(const QString& text, int selectionStart, int selectionEnd,
-                     const QString& key);
+EditedText insertKey(const QString& text, int selectionStart, int selectionEnd, const QString& key);
 
 // Removes the selection, or the one character before the caret; nothing at position 0.
 EditedText deleteBackward(const QString& text, int selectionStart, int selectionEnd);

@@ -25,8 +25,7 @@ TEST(DisplayForm, BracketsStretchOnceAndSpacingSettles) {
   expectDisplayForm("\\sin(\\alpha) = \\sin(45.0^{\\circ})",
                     "\\sin\\left(\\alpha\\right) = \\sin\\left(45^{\\circ}\\right)");
   expectDisplayForm("\\left(-\\frac{\\pi}{4}\\right)", "\\left(-\\frac{\\pi}{4}\\right)");
-  expectDisplayForm("\\alpha = 45^{\\circ} \\quad b =  ? ",
-                    "\\alpha = 45^{\\circ} \\quad  b = ? ");
+  expectDisplayForm("\\alpha = 45^{\\circ} \\quad b =  ? ", "\\alpha = 45^{\\circ} \\quad  b = ? ");
   expectDisplayForm("a.  b", "a b");
 }
 
