@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "core/localization.h"
 #include "core/solver/tiro_string_output.h"
 
@@ -65,6 +67,12 @@ TEST(StringOutput, NumberTextsOfDigits) {
   // Denominators whose six-digit text is in exponent form keep their own digits.
   EXPECT_EQ(latex(digit(1, 1234567)), "\\frac{1}{1234567}");
   EXPECT_EQ(latex(digit(1, 2000000, {piConstant()})), "\\frac{\\pi}{2000000}");
+}
+
+TEST(StringOutput, InfinitePartsAreWrittenAsTeX) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const auto& output = TiroStringOutput::shared();
+  EXPECT_EQ(output.latexString(digit(1, inf), {}, false, false, true), "\\frac{1}{\\infty}");
 }
 
 TEST(StringOutput, RawKeepsSignsAndZeros) {

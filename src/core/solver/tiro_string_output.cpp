@@ -13,6 +13,8 @@ constexpr double kZeroLimit = 1e-10;
 constexpr double kInfinityLimit = 1e12;
 
 std::string withoutGrouping(double value, int maximumFractionDigits) {
+  // A part that overflowed to infinity is written as TeX writes it, not as the formatter's "∞".
+  if (std::isinf(value)) return value < 0 ? "-\\infty" : "\\infty";
   return localeFormat(value, maximumFractionDigits, false);
 }
 
