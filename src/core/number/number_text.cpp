@@ -112,6 +112,12 @@ std::string localeFormat(double x, int maximumFractionDigits, bool grouping) {
   if (std::isinf(x)) return x < 0 ? "-∞" : "∞";
   const bool negative = std::signbit(x);
   if (x == 0) return negative ? "-0" : "0";
+  // Whole numbers, the common case, need no rounding.
+  if (std::fabs(x) < 1e15 && x == std::trunc(x)) {
+    std::string digits = std::to_string(static_cast<long long>(std::fabs(x)));
+    if (grouping) digits = groupThousands(digits);
+    return negative ? "-" + digits : digits;
+  }
   const std::size_t maxFraction =
       static_cast<std::size_t>(maximumFractionDigits < 0 ? 0 : maximumFractionDigits);
 

@@ -39,19 +39,20 @@ bool RoundedValue::changedNoticeably() const {
   return following.rfind("0000", 0) != 0 && following.rfind("9999", 0) != 0;
 }
 
-std::optional<RewrittenDigit> TiroMathOperation::expandToIntegers(const DigitPtr& digit) const {
+std::optional<RewrittenDigit> TiroMathOperation::expandToIntegers(const DigitPtr& digit,
+                                                                  bool withSideText) const {
   if (!digit || !digit->z) return std::nullopt;
   const double places = decimalPlaces(printfG(*digit->z), printfG(digit->n));
   if (places == 0) return std::nullopt;
   const double p = std::pow(10.0, places);
-  const std::string sideText = outputHelper.expandStepLatex(*digit, p);
+  std::string sideText = withSideText ? outputHelper.expandStepLatex(*digit, p) : std::string();
   digit->z = std::round(*digit->z * p);
   digit->n = std::round(digit->n * p);
-  return RewrittenDigit{digit,
-                        sideText + " =  " + outputHelper.latexString(*digit, {}, std::nullopt)};
+  if (withSideText) sideText += " =  " + outputHelper.latexString(*digit, {}, std::nullopt);
+  return RewrittenDigit{digit, std::move(sideText)};
 }
 
-std::optional<RewrittenDigit> TiroMathOperation::cancelDown(const Digit& digit) {
+std::optional<RewrittenDigit> TiroMathOperation::cancelDown(const Digit& digit, bool withSideText) {
   divisor = 1;
   if (!digit.z || std::isinf(*digit.z)) return std::nullopt;
   const double z = *digit.z;
@@ -101,9 +102,12 @@ std::optional<RewrittenDigit> TiroMathOperation::cancelDown(const Digit& digit) 
   result->powerOfZVariable = digit.powerOfZVariable;
   result->powerOfNVariable = digit.powerOfNVariable;
 
-  const std::string sideText = outputHelper.cancelStepLatex(digit, d, cancelled) + " =  " +
-                               outputHelper.latexString(*result, {}, std::nullopt);
-  return RewrittenDigit{result, sideText};
+  std::string sideText;
+  if (withSideText) {
+    sideText = outputHelper.cancelStepLatex(digit, d, cancelled) + " =  " +
+               outputHelper.latexString(*result, {}, std::nullopt);
+  }
+  return RewrittenDigit{result, std::move(sideText)};
 }
 
 }  // namespace uc

@@ -41,12 +41,14 @@ class TiroMathOperation {
   RoundedValue roundValue(double x, int places) const;
 
   // Scales numerator and denominator by the power of ten their "%g" texts need to become
-  // whole; changes the digit in place. Nothing when no scaling is needed.
-  std::optional<RewrittenDigit> expandToIntegers(const DigitPtr& digit) const;
+  // whole; changes the digit in place. Nothing when no scaling is needed. The side text is
+  // left empty when not wanted: writing it costs more than the arithmetic.
+  std::optional<RewrittenDigit> expandToIntegers(const DigitPtr& digit,
+                                                 bool withSideText = true) const;
 
   // Divides numerator and denominator by their greatest common divisor and cancels a
   // constant standing on both sides; returns a new digit, or nothing when nothing cancels.
-  std::optional<RewrittenDigit> cancelDown(const Digit& digit);
+  std::optional<RewrittenDigit> cancelDown(const Digit& digit, bool withSideText = true);
 };
 
 }  // namespace uc

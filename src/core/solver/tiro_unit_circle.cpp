@@ -138,8 +138,9 @@ void TiroUnitCircle::convertAngleToArc(double degrees) {
                               1;
   DigitPtr exact = fractionLength < 13 ? makeDigit(k, 1.0) : makeDigit(1.0, 1.0 / k);
   exact->zConstants.push_back(piConstant());
-  if (operation.expandToIntegers(exact)) {
-    if (auto cancelled = operation.cancelDown(*exact)) exact = cancelled->digit;
+  // No step shows the side texts of this rewrite.
+  if (operation.expandToIntegers(exact, false)) {
+    if (auto cancelled = operation.cancelDown(*exact, false)) exact = cancelled->digit;
   }
   output.addStep("", "b = " + output.latexString(*exact));
 
