@@ -127,6 +127,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
 </context>
 <context>
     <name>CalculateView</name>
@@ -147,6 +151,14 @@
         <source>Calculate Title</source>
         <comment>Toolbar title for calculate view</comment>
         <translation>Einheitskreis</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
     </message>
 </context>
 <context>
@@ -172,6 +184,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>shareSaved</source>
+        <translation>Die Lösung wurde als %1 gespeichert und in die Zwischenablage kopiert.</translation>
+    </message>
+    <message>
+        <source>shareCopiedNotSaved</source>
+        <translation>Die Lösung wurde in die Zwischenablage kopiert, konnte aber nicht in %1 gespeichert werden.</translation>
     </message>
 </context>
 <context>

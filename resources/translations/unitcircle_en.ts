@@ -127,6 +127,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
 </context>
 <context>
     <name>CalculateView</name>
@@ -147,6 +151,14 @@
         <source>Calculate Title</source>
         <comment>Toolbar title for calculate view</comment>
         <translation>Unit Circle</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculate</translation>
     </message>
 </context>
 <context>
@@ -172,6 +184,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Share</translation>
+    </message>
+    <message>
+        <source>shareSaved</source>
+        <translation>The solution was saved as %1 and copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>shareCopiedNotSaved</source>
+        <translation>The solution was copied to the clipboard, but it could not be saved in %1.</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,95 @@
+import QtQuick
+import QtQuick.Controls
+import UnitCircle.Style
+import UnitCircle.Math
+
+// One solution step: its title, then its formula, which scrolls sideways when it is wider
+// than the row; or a plain message instead of the formula.
+Item {
+    id: cell
+
+    property string title
+    property bool boldTitle
+    property string latex
+    property string message
+    property real rowHeight: 100
+    property bool large
+
+    readonly property alias stepTitleLabel: stepTitleLabel
+    readonly property alias mathLabel: mathLabel
+    readonly property alias scrollView: scrollView
+
+    implicitHeight: Math.max(rowHeight,
+                             stepTitleLabel.y + stepTitleLabel.height + 8
+                             + (message !== "" ? messageLabel.implicitHeight : mathLabel.height) + 12)
+
+    Label {
+        id: stepTitleLabel
+
+        objectName: "stepTitleLabel"
+        x: 16
+        y: 10
+        width: cell.width - 2 * x
+        text: cell.title
+        color: ColorManager.labelColor
+        font.pixelSize: cell.large ? 18 : 14
+        font.weight: cell.boldTitle ? Font.Black : Font.Normal
+        elide: Text.ElideRight
+    }
+
+    Flickable {
+        id: scrollView
+
+        objectName: "formulaScrollView"
+        anchors.top: stepTitleLabel.bottom
+        anchors.topMargin: 8
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        visible: cell.message === ""
+        clip: true
+        contentWidth: mathLabel.x + mathLabel.width + 48 + stepTitleLabel.x
+        contentHeight: height
+        flickableDirection: Flickable.HorizontalFlick
+        boundsBehavior: Flickable.StopAtBounds
+        interactive: contentWidth > width
+        ScrollBar.horizontal: ScrollBar {
+            policy: scrollView.interactive ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        }
+
+        MathLabel {
+            id: mathLabel
+
+            objectName: "mathLabel"
+            x: stepTitleLabel.x + 4
+            anchors.verticalCenter: parent.verticalCenter
+            latex: cell.message === "" ? cell.latex : ""
+            fontSize: cell.large ? 26 : 20
+            color: ColorManager.labelColor
+        }
+    }
+
+    Label {
+        id: messageLabel
+
+        objectName: "messageLabel"
+        x: 28
+        anchors.top: stepTitleLabel.bottom
+        anchors.topMargin: 8
+        width: cell.width - x - 16
+        visible: cell.message !== ""
+        text: cell.message
+        color: ColorManager.labelColor
+        font.pixelSize: 16
+        wrapMode: Text.Wrap
+    }
+
+    Rectangle {
+        anchors.bottom: parent.bottom
+        anchors.left: parent.left
+        anchors.leftMargin: 16
+        anchors.right: parent.right
+        height: 1
+        color: ColorManager.systemGray4Color
+    }
+}

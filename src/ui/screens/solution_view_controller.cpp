@@ -1,0 +1,233 @@
+#include "ui/screens/solution_view_controller.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QtDebug>
+
+#include "app/color_manager.h"
+#include "app/view_manager.h"
+#include "services/analytics.h"
+#include "ui/screens/app_page_tab_bar_controller.h"
+#include "ui/screens/app_state.h"
+#include "ui/screens/display_form.h"
+#include "ui/screens/solution_image.h"
+
+namespace uc {
+namespace {
+
+constexpr char kBoldMarker[] = "#bold";
+// Long enough for the loading overlay to reach the screen before drawing the image keeps
+// the main thread busy.
+constexpr int kOverlayFrameMs = 50;
+
+QString solutionViewText(const char* key) {
+  return QCoreApplication::translate("SolutionView", key);
+}
+
+QVariantMap analyticsParams(const QList<QVariantMap>& steps) {
+  QVariantList list;
+  for (const QVariantMap& step : steps) list.append(step);
+  return {{analytics::param::kSolutionSteps, list},
+          {analytics::param::kSolutionStepsCount, static_cast<int>(steps.size())}};
+}
+
+}  // namespace
+
+SolutionViewController::SolutionViewController(QObject* parent) : QAbstractListModel(parent) {
+  connect(&AppState::shared(), &AppState::clearCurrentCalculationNotification, this,
+          &SolutionViewController::handleClearAllButton);
+}
+
+QList<QVariantMap> SolutionViewController::stepMaps(const SolutionSteps& steps) {
+  QList<QVariantMap> maps;
+  maps.reserve(static_cast<qsizetype>(steps.size()));
+  for (const SolutionStep& step : steps) {
+    maps.append({{kTitleKey, QString::fromStdString(step.title)},
+                 {kLatexKey, QString::fromStdString(step.latexString)}});
+  }
+  return maps;
+}
+
+int SolutionViewController::numberOfSections() const {
+  int sections = 1;
+  if (!chartSteps_.empty()) ++sections;
+  if (!solutionSteps_.isEmpty() && !videoUrlStrings_.isEmpty()) ++sections;
+  return sections;
+}
+
+QList<SolutionViewController::Row> SolutionViewController::rows() const {
+  QList<Row> rows;
+  for (int i = 0; i < solutionSteps_.size(); ++i) rows.append({StepRow, 0, i});
+  int section = 1;
+  if (!chartSteps_.empty()) {
+    for (int i = 0; i < static_cast<int>(chartSteps_.size()); ++i) {
+      rows.append({ChartRow, section, i});
+    }
+    ++section;
+  }
+  if (!solutionSteps_.isEmpty() && !videoUrlStrings_.isEmpty()) rows.append({VideoRow, section, 0});
+  return rows;
+}
+
+void SolutionViewController::reload() {
+  beginResetModel();
+  rows_ = rows();
+  endResetModel();
+  emit solutionChanged();
+}
+
+int SolutionViewController::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant SolutionViewController::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= rows_.size()) return {};
+  const Row& row = rows_[index.row()];
+  if (role == KindRole) return row.kind;
+  if (role == SectionRole) return row.section;
+  if (row.kind == ChartRow) {
+    if (role != FrameRatioRole) return {};
+    const auto& charts = chartSteps_[static_cast<size_t>(row.index)];
+    return charts.empty() || !charts.front() ? 1.0 : charts.front()->frameRatio;
+  }
+  if (row.kind != StepRow) return {};
+
+  const QVariantMap& step = solutionSteps_[row.index];
+  switch (role) {
+    case TitleRole:
+    case BoldTitleRole: {
+      QString title = step.value(kTitleKey).toString();
+      const bool bold = title.endsWith(QLatin1String(kBoldMarker));
+      if (role == BoldTitleRole) return bold;
+      if (bold) title.remove(QLatin1String(kBoldMarker));
+      return title;
+    }
+    case MessageRole:
+      return step.value(kMessageKey).toString();
+    case LatexRole:
+      return step.contains(kMessageKey) ? QString() : displayForms_.value(row.index);
+    case RowHeightRole:
+      if (configuredRowHeight_ && configuredRowHeight_->contains(row.index)) {
+        return configuredRowHeight_->value(row.index);
+      }
+      return rowHeight_;
+    default:
+      return {};
+  }
+}
+
+QHash<int, QByteArray> SolutionViewController::roleNames() const {
+  return {{KindRole, "kind"},         {SectionRole, "section"},
+          {TitleRole, "title"},       {BoldTitleRole, "boldTitle"},
+          {LatexRole, "latex"},       {MessageRole, "message"},
+          {RowHeightRole, "rowHeight"}, {FrameRatioRole, "frameRatio"}};
+}
+
+void SolutionViewController::setVideoUrlStrings(const QStringList& urls) {
+  if (urls == videoUrlStrings_) return;
+  videoUrlStrings_ = urls;
+  reload();
+}
+
+void SolutionViewController::showSolution(
+    const QList<QVariantMap>& steps, const ChartSteps& chartSteps, const QString& manualImageName,
+    const std::optional<QHash<int, double>>& configuredRowHeight, double rowHeight) {
+  solutionSteps_ = steps;
+  displayForms_.clear();
+  for (const QVariantMap& step : steps) {
+    displayForms_.append(step.contains(kLatexKey) ? displayForm(step.value(kLatexKey).toString())
+                                                  : QString());
+  }
+  chartSteps_ = chartSteps;
+  manualImageName_ = manualImageName;
+  configuredRowHeight_ = configuredRowHeight;
+  rowHeight_ = rowHeight;
+  reload();
+  if (!rows_.isEmpty()) emit scrollToTopRequested();
+}
+
+void SolutionViewController::clearSolution() {
+  if (!rows_.isEmpty()) emit scrollToTopRequested();
+  solutionSteps_.clear();
+  displayForms_.clear();
+  chartSteps_.clear();
+  manualImageName_.clear();
+  configuredRowHeight_.reset();
+  reload();
+  if (pageTabBar_) pageTabBar_->selectIndex(0);
+}
+
+QString SolutionViewController::shareDirectory() const {
+  if (!shareDirectory_.isEmpty()) return shareDirectory_;
+  QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+  return pictures.isEmpty() ? QDir::homePath() : pictures;
+}
+
+void SolutionViewController::share() {
+  Analytics::log(analytics::event::kTiroTappedShare, analyticsParams(solutionSteps_));
+  QTimer::singleShot(0, this, [this] {
+    if (solutionSteps_.isEmpty()) return;
+    AppState::shared().setCapturingScreenshot(true);
+    ViewManager& views = ViewManager::shared();
+    views.showLoadingOverlay();
+    views.showAlert(solutionViewText("sharingImageQualityTitle"),
+                    solutionViewText("sharingImageQualityText"));
+    QTimer::singleShot(kOverlayFrameMs, this, &SolutionViewController::captureAndShare);
+  });
+}
+
+void SolutionViewController::captureAndShare() {
+  const ColorManager& colors = ColorManager::shared();
+  SolutionImageStyle style;
+  style.background = colors.systemBackgroundColor();
+  style.text = colors.labelColor();
+  style.separator = colors.systemGray4Color();
+
+  QList<SolutionImageRow> rows;
+  for (qsizetype i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].kind != StepRow) continue;  // chart and video rows are not drawn yet
+    const QModelIndex at = index(static_cast<int>(i));
+    rows.append({data(at, TitleRole).toString(), data(at, BoldTitleRole).toBool(),
+                 data(at, LatexRole).toString(), data(at, MessageRole).toString()});
+  }
+  const QImage image = stitchVertically(renderSolutionRows(rows, style), style.background);
+
+  QString written;
+  QString message;
+  if (!image.isNull()) {
+    const QString directory = shareDirectory();
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString path = QDir(directory).filePath(QStringLiteral("unitcircle-solution-%1.png").arg(stamp));
+    for (int n = 2; QFileInfo::exists(path); ++n) {
+      path = QDir(directory).filePath(
+          QStringLiteral("unitcircle-solution-%1-%2.png").arg(stamp).arg(n));
+    }
+    if (QDir().mkpath(directory) && image.save(path, "PNG")) {
+      written = path;
+    } else {
+      qWarning().noquote() << "SHARE: could not write" << path;
+    }
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+      app->clipboard()->setImage(image);
+    }
+    message = written.isEmpty()
+                  ? solutionViewText("shareCopiedNotSaved").replace(QLatin1String("%1"), directory)
+                  : solutionViewText("shareSaved").replace(
+                        QLatin1String("%1"), QDir::toNativeSeparators(written));
+  }
+
+  lastSharedFile_ = written;
+  ViewManager& views = ViewManager::shared();
+  views.hideLoadingOverlay();
+  AppState::shared().setCapturingScreenshot(false);
+  if (!message.isEmpty()) views.showToast(message);
+  emit shareFinished(written);
+}
+
+}  // namespace uc

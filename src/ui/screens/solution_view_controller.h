@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QtQml/qqmlregistration.h>
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+#include <optional>
+
+#include "core/solver/chart_data.h"
+#include "core/solver/solution_step.h"
+
+Q_MOC_INCLUDE("ui/screens/app_page_tab_bar_controller.h")
+
+namespace uc {
+
+class AppPageTabBarController;
+
+// The result page: one finished calculation as a list in up to three sections, the solution
+// steps, then one row per chart, then one row of recommended videos. The controller is the
+// list's model; each row says which kind of cell draws it.
+class SolutionViewController : public QAbstractListModel {
+  Q_OBJECT
+  QML_ELEMENT
+  Q_PROPERTY(bool hasSteps READ hasSteps NOTIFY solutionChanged)
+  Q_PROPERTY(int stepCount READ stepCount NOTIFY solutionChanged)
+  Q_PROPERTY(int numberOfSections READ numberOfSections NOTIFY solutionChanged)
+  Q_PROPERTY(QString manualImageName READ manualImageName NOTIFY solutionChanged)
+  Q_PROPERTY(bool shareButtonVisible READ hasSteps NOTIFY solutionChanged)
+
+ public:
+  enum RowKind { StepRow = 0, ChartRow = 1, VideoRow = 2 };
+  Q_ENUM(RowKind)
+  enum Role {
+    KindRole = Qt::UserRole + 1,
+    SectionRole,
+    TitleRole,      // without the "#bold" marker
+    BoldTitleRole,  // the title ended in "#bold"
+    LatexRole,      // display form of the step's formula; empty for message rows
+    MessageRole,
+    RowHeightRole,   // height of a step row
+    FrameRatioRole,  // a chart row is the list's width divided by this high
+  };
+
+  static constexpr char kTitleKey[] = "title";
+  static constexpr char kLatexKey[] = "latexString";
+  static constexpr char kMessageKey[] = "messageString";
+
+  explicit SolutionViewController(QObject* parent = nullptr);
+
+  static QList<QVariantMap> stepMaps(const SolutionSteps& steps);
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QHash<int, QByteArray> roleNames() const override;
+
+  bool hasSteps() const { return !solutionSteps_.isEmpty(); }
+  int stepCount() const { return static_cast<int>(solutionSteps_.size()); }
+  // 1, plus 1 with chart steps, plus 1 when steps and videos both exist.
+  int numberOfSections() const;
+  const QList<QVariantMap>& solutionSteps() const { return solutionSteps_; }
+  const ChartSteps& chartSteps() const { return chartSteps_; }
+  const QStringList& videoUrlStrings() const { return videoUrlStrings_; }
+  void setVideoUrlStrings(const QStringList& urls);
+  QString manualImageName() const { return manualImageName_; }
+
+  AppPageTabBarController* pageTabBarController() const { return pageTabBar_; }
+  void setPageTabBarController(AppPageTabBarController* controller) { pageTabBar_ = controller; }
+
+  // What the calculate page hands over after a successful calculation.
+  void showSolution(const QList<QVariantMap>& steps, const ChartSteps& chartSteps,
+                    const QString& manualImageName,
+                    const std::optional<QHash<int, double>>& configuredRowHeight,
+                    double rowHeight);
+
+  Q_INVOKABLE void clearSolution();
+  Q_INVOKABLE void handleClearAllButton() { clearSolution(); }
+  // Logs the tap, then draws the whole solution as one image, saves it to the pictures
+  // folder and copies it to the clipboard; the result is told in a toast.
+  Q_INVOKABLE void tappedShareButton() { share(); }
+  void share();
+
+  // Where shared images go; the platform's pictures folder unless set (tests).
+  void setShareDirectory(const QString& directory) { shareDirectory_ = directory; }
+  QString shareDirectory() const;
+  // The file the last share wrote (empty when it failed or none ran).
+  QString lastSharedFile() const { return lastSharedFile_; }
+
+ signals:
+  void solutionChanged();
+  // The view scrolls back to the first row (not animated).
+  void scrollToTopRequested();
+  // A share finished: the image file (empty when it could not be written).
+  void shareFinished(const QString& filePath);
+
+ private:
+  struct Row {
+    RowKind kind;
+    int section;
+    int index;  // within its section
+  };
+  QList<Row> rows() const;
+  void reload();
+  void captureAndShare();
+
+  QList<QVariantMap> solutionSteps_;
+  QStringList displayForms_;  // one per step, made once when the steps arrive
+  ChartSteps chartSteps_;
+  QStringList videoUrlStrings_;
+  QString manualImageName_;
+  std::optional<QHash<int, double>> configuredRowHeight_;
+  double rowHeight_ = 100;
+  QList<Row> rows_;
+  QPointer<AppPageTabBarController> pageTabBar_;
+  QString shareDirectory_;
+  QString lastSharedFile_;
+};
+
+}  // namespace uc
