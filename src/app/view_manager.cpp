@@ -61,8 +61,6 @@ void ToastModel::remove(int id) {
   emit countChanged();
 }
 
-ViewManager::ViewManager(QObject* parent) : QObject(parent) {}
-
 ViewManager& ViewManager::shared() {
   static ViewManager* instance = new ViewManager();
   return *instance;

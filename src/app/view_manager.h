@@ -69,8 +69,8 @@ class ViewManager : public QObject {
   static constexpr int kToastVisibleMs = 3000;
   static constexpr int kToastFadeMs = 2000;
 
-  explicit ViewManager(QObject* parent = nullptr);
-
+  // The one instance; QML gets the same one (Qt 6.4 would construct its own for a type that
+  // has a public default constructor, so there is none).
   static ViewManager& shared();
   static ViewManager* create(QQmlEngine*, QJSEngine*);
 
@@ -98,6 +98,7 @@ class ViewManager : public QObject {
   void alertChanged();
 
  private:
+  ViewManager() = default;
   void setOverlayVisible(bool visible);
 
   QPointer<QQuickWindow> window_;

@@ -70,7 +70,7 @@ Page {
         id: tab
 
         focusPolicy: Qt.NoFocus
-        font.pixelSize: 14
+        font.pixelSize: ApplicationWindow.window && ApplicationWindow.window.isTablet ? 17 : 14
         font.weight: Font.Medium
         font.capitalization: Font.MixedCase
         contentItem: Label {

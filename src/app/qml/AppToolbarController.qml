@@ -15,6 +15,7 @@ Page {
     property string toolbarTitle: pages.currentTitle
     property Action rightAction: null
     readonly property alias pageTabBarController: pages
+    readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
 
     function handleMenuButton() {
         Analytics.log("tapped_menu_button", {})
@@ -53,7 +54,7 @@ Page {
                 Layout.fillHeight: true
                 text: toolbarController.toolbarTitle
                 color: ColorManager.darkTextColor
-                font.pixelSize: 20
+                font.pixelSize: toolbarController.isTablet ? 24 : 20
                 font.weight: Font.Black
                 fontSizeMode: Text.HorizontalFit
                 minimumPixelSize: 12
@@ -68,7 +69,7 @@ Page {
                 visible: toolbarController.rightAction !== null
                 action: toolbarController.rightAction
                 focusPolicy: Qt.NoFocus
-                font.pixelSize: 14
+                font.pixelSize: toolbarController.isTablet ? 17 : 14
                 font.capitalization: Font.MixedCase
                 Material.foreground: ColorManager.darkTextColor
             }

@@ -52,19 +52,25 @@ Page {
         onTriggered: controller.handleClearAllButton()
     }
 
-    GridLayout {
-        anchors.fill: parent
-        anchors.margins: 16
-        columns: page.landscape ? 2 : 1
-        columnSpacing: 24
-        rowSpacing: 16
+    // Phones use the whole page, keys at the bottom within reach of the thumb; tablets keep
+    // the block at a comfortable size in the middle. Landscape puts the keys beside the fields.
+    Item {
+        id: block
+
+        readonly property real gap: page.isTablet ? 32 : 16
+        readonly property real naturalHeight: page.landscape
+            ? Math.max(inputs.implicitHeight, keypadStackView.maximumHeight)
+            : inputs.implicitHeight + gap + keypadStackView.maximumHeight
+
+        anchors.centerIn: parent
+        width: page.isTablet ? Math.min(parent.width - 32, page.landscape ? 1100 : 720)
+                             : parent.width - 32
+        height: page.isTablet ? Math.min(parent.height - 32, naturalHeight) : parent.height - 32
 
         ColumnLayout {
-            Layout.fillWidth: true
-            Layout.preferredWidth: page.landscape ? 2 : 1
-            Layout.alignment: Qt.AlignTop
-            Layout.maximumWidth: page.isTablet && !page.landscape ? 640 : -1
-            Layout.fillHeight: page.landscape
+            id: inputs
+
+            width: page.landscape ? block.width * 0.36 : block.width
             spacing: 12
 
             Label {
@@ -83,6 +89,7 @@ Page {
 
                 objectName: "alphaTextField"
                 Layout.fillWidth: true
+                Layout.topMargin: 4
                 controller: controller
                 field: Screens.CalculateViewController.AlphaField
                 fieldState: controller.alphaField
@@ -96,6 +103,7 @@ Page {
 
                 objectName: "bTextField"
                 Layout.fillWidth: true
+                Layout.topMargin: 4
                 controller: controller
                 field: Screens.CalculateViewController.BField
                 fieldState: controller.bField
@@ -103,22 +111,16 @@ Page {
                 unit: "rad"
                 large: page.isTablet
             }
-
-            Item {
-                Layout.fillHeight: page.landscape
-            }
         }
 
         Keypad {
             id: keypadStackView
 
             objectName: "keypad"
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            Layout.minimumHeight: minimumHeight
-            Layout.preferredWidth: page.landscape ? 3 : 1
-            Layout.maximumWidth: page.isTablet ? 720 : -1
-            Layout.alignment: Qt.AlignHCenter | Qt.AlignBottom
+            x: page.landscape ? inputs.width + block.gap : 0
+            y: page.landscape ? 0 : inputs.height + block.gap
+            width: block.width - x
+            height: block.height - y
             wide: page.landscape
             large: page.isTablet
             piEnabled: controller.piKeyEnabled

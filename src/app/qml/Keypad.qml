@@ -48,6 +48,7 @@ Item {
 
     implicitHeight: rows * 56 + (rows - 1) * spacing
     readonly property real minimumHeight: rows * 48 + (rows - 1) * spacing
+    readonly property real maximumHeight: rows * maxKeyHeight + (rows - 1) * spacing
 
     Repeater {
         model: keypad.keys

@@ -70,8 +70,10 @@ ApplicationWindow {
         Repeater {
             model: ViewManager.toasts
             delegate: Toast {
-                required property string text
-                required property bool fading
+                required property var model
+
+                text: model.text
+                fading: model.fading
             }
         }
     }

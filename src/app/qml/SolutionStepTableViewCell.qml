@@ -53,8 +53,9 @@ Item {
         flickableDirection: Flickable.HorizontalFlick
         boundsBehavior: Flickable.StopAtBounds
         interactive: contentWidth > width
-        ScrollBar.horizontal: ScrollBar {
-            policy: scrollView.interactive ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+        // A thin line under formulas that go on sideways.
+        ScrollIndicator.horizontal: ScrollIndicator {
+            active: scrollView.interactive
         }
 
         MathLabel {

@@ -35,11 +35,9 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
-        maximumLineCount: 2
         // Longer messages shrink rather than lose their end.
         fontSizeMode: Text.Fit
-        minimumPixelSize: 9
-        elide: Text.ElideRight
+        minimumPixelSize: 8
     }
 
     Accessible.role: Accessible.AlertMessage

@@ -22,8 +22,8 @@ class AppState : public QObject {
                  isCapturingScreenshotChanged)
 
  public:
-  using QObject::QObject;
-
+  // The one instance; QML gets the same one (Qt 6.4 would construct its own for a type that
+  // has a public default constructor, so there is none).
   static AppState& shared();
   static AppState* create(QQmlEngine*, QJSEngine*);
 
@@ -41,6 +41,7 @@ class AppState : public QObject {
   void clearCurrentCalculationNotification();
 
  private:
+  AppState() = default;
   bool calculating_ = false;
   bool capturing_ = false;
 };

@@ -59,9 +59,11 @@ QImage renderRow(const SolutionImageRow& row, const SolutionImageStyle& style) {
 
   QImage image(QSize(qCeil(width * style.scale), qCeil(height * style.scale)),
                QImage::Format_ARGB32_Premultiplied);
-  image.setDevicePixelRatio(style.scale);
   image.fill(style.background);
+  // Scaled by the painter rather than by the image's pixel ratio: the formula painter snaps
+  // fraction bars in device space and expects the scale in the transform.
   QPainter painter(&image);
+  painter.scale(style.scale, style.scale);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setPen(style.text);
@@ -86,6 +88,8 @@ QImage renderRow(const SolutionImageRow& row, const SolutionImageStyle& style) {
 
   // A hairline under each row, as between the cells on screen.
   painter.fillRect(QRectF(0, height - 1, width, 1), style.separator);
+  painter.end();
+  image.setDevicePixelRatio(style.scale);
   return image;
 }
 
