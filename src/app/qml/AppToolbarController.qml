@@ -79,6 +79,7 @@ Page {
     AppPageTabBarController {
         id: pages
 
+        objectName: "pageTabBarController"
         anchors.fill: parent
         toolbarController: toolbarController
     }

@@ -35,6 +35,9 @@ Page {
         anchors.rightMargin: 50
         clip: true
         model: controller
+        // Rows are built as they scroll in: rows built ahead in the background would be
+        // cancelled, with a warning, whenever a new solution replaces the list.
+        cacheBuffer: 0
         boundsBehavior: Flickable.StopAtBounds
         ScrollBar.vertical: ScrollBar {}
 

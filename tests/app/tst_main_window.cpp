@@ -1,0 +1,174 @@
+#include <QApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/app_startup.h"
+#include "app/view_manager.h"
+#include "flow/calc_manager.h"
+#include "flow/user_defaults.h"
+#include "services/analytics.h"
+#include "ui/screens/app_state.h"
+
+// The real window, driven as a learner would: taps on its keys and buttons, typing on a
+// keyboard. One window for the whole run, as in the app.
+class TestMainWindow : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TestMainWindow(const QString& settings) : settings_(settings) {}
+
+ private:
+  QQuickItem* item(const char* name) const {
+    return findIn(window_->contentItem(), QLatin1String(name));
+  }
+
+  static QQuickItem* findIn(QQuickItem* root, QLatin1String name) {
+    if (!root) return nullptr;
+    if (root->objectName() == name && root->isVisible()) return root;
+    for (QQuickItem* child : root->childItems()) {
+      if (QQuickItem* found = findIn(child, name)) return found;
+    }
+    return nullptr;
+  }
+
+  void tap(const char* name) {
+    QQuickItem* target = item(name);
+    QVERIFY2(target, name);
+    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
+    QTest::mouseClick(window_, Qt::LeftButton, {}, centre.toPoint());
+  }
+
+  QVariant read(const char* name, const char* property) const {
+    QQuickItem* target = item(name);
+    return target ? target->property(property) : QVariant();
+  }
+
+  QObject* tabController() const {
+    QQuickItem* pages = item("pageTabBarController");
+    return pages ? qvariant_cast<QObject*>(pages->property("controller")) : nullptr;
+  }
+
+  int pageIndex() const {
+    QObject* tabs = tabController();
+    return tabs ? tabs->property("currentIndex").toInt() : -1;
+  }
+
+ private slots:
+  void initTestCase() {
+    uc::UserDefaults::setStandardFilePath(settings_);
+    recorder_ = std::make_shared<uc::RecordingAnalyticsSink>();
+    uc::Analytics::setSink(recorder_);
+    QCOMPARE(uc::app::startApplication(*qApp, engine_), 0);
+    window_ = qobject_cast<QQuickWindow*>(engine_.rootObjects().value(0));
+    QVERIFY(window_);
+    window_->resize(360, 640);
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+  }
+
+  void startsOnTheEmptyInputPage() {
+    QCOMPARE(uc::CalcManager::shared().count(), 1);  // the first start's sample
+    QCOMPARE(pageIndex(), 0);
+    QVERIFY(!read("resultTab", "enabled").toBool());
+    QVERIFY(!read("pageSwipeView", "interactive").toBool());
+    QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Unit Circle"));
+    QVERIFY(read("alphaTextField", "activeFocus").toBool());
+    QCOMPARE(read("key_pi", "opacity").toDouble(), 0.5);
+  }
+
+  void tapsOnTheKeypadCalculate() {
+    tap("key_4");
+    tap("key_5");
+    tap("key_pi");  // inert for α
+    QCOMPARE(read("alphaTextField", "text").toString(), QStringLiteral("45"));
+    QVERIFY(!read("bTextField", "enabled").toBool());
+    QCOMPARE(read("alphaTextField", "cursorPosition").toInt(), 2);
+
+    tap("calculateButton");
+    QCOMPARE(pageIndex(), 1);
+    QVERIFY(read("resultTab", "enabled").toBool());
+    QTRY_VERIFY(read("solutionTable", "count").toInt() >= 23);
+    QCOMPARE(uc::CalcManager::shared().count(), 2);
+    QVERIFY(read("shareButton", "visible").toBool());
+    QTRY_VERIFY(item("mathLabel") != nullptr);
+  }
+
+  void clearReturnsToAnEmptyInputPage() {
+    tap("toolbarRemoveButton");
+    QCOMPARE(pageIndex(), 0);
+    QVERIFY(!read("resultTab", "enabled").toBool());
+    QCOMPARE(read("alphaTextField", "text").toString(), QString());
+    QCOMPARE(uc::CalcManager::shared().count(), 2);
+  }
+
+  void aKeyboardWorksToo() {
+    QTRY_VERIFY(read("alphaTextField", "activeFocus").toBool());
+    QTest::keyClick(window_, Qt::Key_Tab);
+    QTRY_VERIFY(read("bTextField", "activeFocus").toBool());
+    QCOMPARE(read("key_pi", "opacity").toDouble(), 1.0);
+    for (char key : {'3', 'p', '/', '4', 'x'}) QTest::keyClick(window_, key);  // p: π; x: no key
+    QCOMPARE(read("bTextField", "text").toString(), QStringLiteral("3π/4"));
+    QTest::keyClick(window_, Qt::Key_Left);
+    QTest::keyClick(window_, Qt::Key_Backspace);
+    QCOMPARE(read("bTextField", "text").toString(), QStringLiteral("3π4"));
+    QTest::keyClick(window_, '/');
+    QTest::keyClick(window_, Qt::Key_Home);
+    QTest::keyClick(window_, Qt::Key_Delete);
+    QCOMPARE(read("bTextField", "text").toString(), QStringLiteral("π/4"));
+    QTest::keyClick(window_, Qt::Key_Return);
+    QCOMPARE(pageIndex(), 1);
+    QCOMPARE(uc::CalcManager::shared().count(), 3);
+  }
+
+  void badInputShowsAToastAndStaysOnInput() {
+    tap("toolbarRemoveButton");
+    tap("key_slash");
+    tap("calculateButton");
+    QCOMPARE(pageIndex(), 0);
+    QCOMPARE(uc::ViewManager::shared().toasts()->rowCount(), 1);
+    QCOMPARE(uc::CalcManager::shared().count(), 3);
+  }
+
+  void theMenuButtonOpensTheDrawerUnlessCalculating() {
+    QObject* drawer = qvariant_cast<QObject*>(window_->property("drawer"));
+    QVERIFY(drawer);
+    const qsizetype taps = recorder_->count("tapped_menu_button");
+    uc::AppState::shared().setCalculating(true);
+    tap("menuButton");
+    QTest::qWait(400);
+    QVERIFY(!drawer->property("visible").toBool());
+    uc::AppState::shared().setCalculating(false);
+    tap("menuButton");
+    QTRY_VERIFY(drawer->property("opened").toBool());
+    QCOMPARE(recorder_->count("tapped_menu_button"), taps + 2);
+    QMetaObject::invokeMethod(drawer, "close");
+    QTRY_VERIFY(!drawer->property("visible").toBool());
+  }
+
+  void theLoadingOverlayCoversTheWindow() {
+    uc::ViewManager::shared().showLoadingOverlay();
+    QTRY_VERIFY(item("loadingIndicator") != nullptr);
+    QVERIFY(read("loadingIndicator", "running").toBool());
+    uc::ViewManager::shared().hideLoadingOverlay();
+    QTRY_VERIFY(item("loadingIndicator") == nullptr);
+  }
+
+ private:
+  QString settings_;
+  QQmlApplicationEngine engine_;
+  QQuickWindow* window_ = nullptr;
+  std::shared_ptr<uc::RecordingAnalyticsSink> recorder_;
+};
+
+int main(int argc, char* argv[]) {
+  uc::app::prepareApplication();
+  QApplication app(argc, argv);
+  QTemporaryDir dir;
+  TestMainWindow test(dir.filePath("settings.jsonl"));
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_main_window.moc"

@@ -1,0 +1,83 @@
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/view_manager.h"
+
+using uc::ViewManager;
+
+class TestViewManager : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void nothingHappensWithoutAWindow() {
+    ViewManager& views = ViewManager::shared();
+    views.setWindow(nullptr);
+    views.showLoadingOverlay();
+    views.showToast("x");
+    views.showAlert("t", "m");
+    QTest::qWait(50);
+    QVERIFY(!views.loadingOverlayVisible());
+    QCOMPARE(views.toasts()->rowCount(), 0);
+    QVERIFY(!views.alertVisible());
+  }
+
+  void theOverlayIsPostedAndNeverDoubled() {
+    QQuickWindow window;
+    ViewManager& views = ViewManager::shared();
+    views.setWindow(&window);
+    QSignalSpy changes(&views, &ViewManager::loadingOverlayChanged);
+
+    views.showLoadingOverlay();
+    QVERIFY2(!views.loadingOverlayVisible(), "shown from the event loop, not at once");
+    views.showLoadingOverlay();
+    QTRY_VERIFY(views.loadingOverlayVisible());
+    QTest::qWait(20);
+    QCOMPARE(changes.count(), 1);
+
+    views.hideLoadingOverlay();
+    QVERIFY(views.loadingOverlayVisible());
+    QTRY_VERIFY(!views.loadingOverlayVisible());
+    views.setWindow(nullptr);
+  }
+
+  void alertsWaitInLine() {
+    QQuickWindow window;
+    ViewManager& views = ViewManager::shared();
+    views.setWindow(&window);
+    views.showAlert("first", "1");
+    views.showAlert("second", "2");
+    QCOMPARE(views.alertTitle(), QStringLiteral("first"));
+    views.dismissAlert();
+    QCOMPARE(views.alertTitle(), QStringLiteral("second"));
+    QCOMPARE(views.alertMessage(), QStringLiteral("2"));
+    views.dismissAlert();
+    QVERIFY(!views.alertVisible());
+    views.setWindow(nullptr);
+  }
+
+  // Real time: each toast stays 3 s, fades for 2 s and is then removed on its own.
+  void toastsStackAndRemoveThemselves() {
+    QQuickWindow window;
+    ViewManager& views = ViewManager::shared();
+    views.setWindow(&window);
+    uc::ToastModel& toasts = *views.toasts();
+
+    views.showToast("older");
+    QTest::qWait(500);
+    views.showToast("newer");
+    QCOMPARE(toasts.rowCount(), 2);
+    QCOMPARE(toasts.textAt(1), QStringLiteral("newer"));  // drawn last, on top
+    QVERIFY(!toasts.fadingAt(0));
+
+    QTRY_VERIFY_WITH_TIMEOUT(toasts.fadingAt(0), 4000);
+    QCOMPARE(toasts.rowCount(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(toasts.rowCount(), 1, 4000);
+    QCOMPARE(toasts.textAt(0), QStringLiteral("newer"));
+    QTRY_COMPARE_WITH_TIMEOUT(toasts.rowCount(), 0, 4000);
+    views.setWindow(nullptr);
+  }
+};
+
+QTEST_MAIN(TestViewManager)
+#include "tst_view_manager.moc"
