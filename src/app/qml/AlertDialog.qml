@@ -30,6 +30,8 @@ Dialog {
     }
 
     onClosed: ViewManager.dismissAlert()
+    // Built after the first alert may already wait.
+    Component.onCompleted: if (ViewManager.alertVisible) open()
 
     Connections {
         target: ViewManager

@@ -1,8 +1,8 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
-import QtQuick.Layouts
 import UnitCircle.Style
+import UnitCircle.Shell
 import UnitCircle.Services
 import UnitCircle.Screens as Screens
 
@@ -10,17 +10,16 @@ import UnitCircle.Screens as Screens
 Page {
     id: toolbarController
 
-    property Drawer drawer
-    // The title and the right-hand button come from the page that shows.
+    // The title and the right-hand button ({text, trigger()}) come from the page that shows.
     property string toolbarTitle: pages.currentTitle
-    property Action rightAction: null
+    property var rightAction: null
     readonly property alias pageTabBarController: pages
     readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
 
     function handleMenuButton() {
         Analytics.log("tapped_menu_button", {})
-        if (!Screens.AppState.isCalculating && drawer)
-            drawer.open()
+        if (!Screens.AppState.isCalculating && ApplicationWindow.window)
+            ApplicationWindow.window.openDrawer()
     }
 
     header: ToolBar {
@@ -29,50 +28,52 @@ Page {
         Material.background: ColorManager.primaryColor
         Material.foreground: ColorManager.darkTextColor
 
-        RowLayout {
-            anchors.fill: parent
-            spacing: 0
+        ToolButton {
+            id: menuButton
 
-            ToolButton {
-                id: menuButton
-
-                objectName: "menuButton"
-                Layout.preferredWidth: 56
-                Layout.fillHeight: true
-                focusPolicy: Qt.NoFocus
-                Accessible.name: qsTranslate("Main", "Menu")
-                contentItem: Icon {
-                    name: "menu"
-                    color: ColorManager.darkTextColor
-                }
-                onClicked: toolbarController.handleMenuButton()
-            }
-
-            Label {
-                objectName: "toolbarTitle"
-                Layout.fillWidth: true
-                Layout.fillHeight: true
-                text: toolbarController.toolbarTitle
+            objectName: "menuButton"
+            anchors.left: parent.left
+            width: 56
+            height: parent.height
+            focusPolicy: Qt.NoFocus
+            Accessible.name: qsTranslate("Main", "Menu")
+            contentItem: Icon {
+                name: "menu"
                 color: ColorManager.darkTextColor
-                font.pixelSize: toolbarController.isTablet ? 24 : 20
-                font.weight: Font.Black
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 12
-                horizontalAlignment: Text.AlignLeft
-                verticalAlignment: Text.AlignVCenter
             }
+            onClicked: toolbarController.handleMenuButton()
+        }
 
-            ToolButton {
-                objectName: "toolbarRemoveButton"
-                Layout.fillHeight: true
-                Layout.minimumWidth: 56
-                visible: toolbarController.rightAction !== null
-                action: toolbarController.rightAction
-                focusPolicy: Qt.NoFocus
-                font.pixelSize: toolbarController.isTablet ? 17 : 14
-                font.capitalization: Font.MixedCase
-                Material.foreground: ColorManager.darkTextColor
-            }
+        Label {
+            objectName: "toolbarTitle"
+            anchors.left: menuButton.right
+            anchors.right: rightButton.visible ? rightButton.left : parent.right
+            anchors.rightMargin: 8
+            height: parent.height
+            text: toolbarController.toolbarTitle
+            color: ColorManager.darkTextColor
+            font.pixelSize: toolbarController.isTablet ? 24 : 20
+            font.weight: Font.Black
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 12
+            horizontalAlignment: Text.AlignLeft
+            verticalAlignment: Text.AlignVCenter
+        }
+
+        ToolButton {
+            id: rightButton
+
+            objectName: "toolbarRemoveButton"
+            anchors.right: parent.right
+            height: parent.height
+            width: Math.max(56, implicitWidth)
+            visible: toolbarController.rightAction !== null
+            text: toolbarController.rightAction ? toolbarController.rightAction.text : ""
+            onClicked: toolbarController.rightAction.trigger()
+            focusPolicy: Qt.NoFocus
+            font.pixelSize: toolbarController.isTablet ? 17 : 14
+            font.capitalization: Font.MixedCase
+            Material.foreground: ColorManager.darkTextColor
         }
     }
 

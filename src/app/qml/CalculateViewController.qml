@@ -1,7 +1,6 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
-import QtQuick.Layouts
 import UnitCircle.Style
 import UnitCircle.Screens as Screens
 
@@ -45,11 +44,14 @@ Page {
         onCurrentFieldChanged: page.focusCurrentField()
     }
 
-    Action {
+    // The toolbar's "Clear" while this page shows.
+    QtObject {
         id: clearAction
 
-        text: qsTranslate("CalculateView", "Clear")
-        onTriggered: controller.handleClearAllButton()
+        readonly property string text: qsTranslate("CalculateView", "Clear")
+        function trigger() {
+            controller.handleClearAllButton()
+        }
     }
 
     // Phones use the whole page, keys at the bottom within reach of the thumb; tablets keep
@@ -59,25 +61,25 @@ Page {
 
         readonly property real gap: page.isTablet ? 32 : 16
         readonly property real naturalHeight: page.landscape
-            ? Math.max(inputs.implicitHeight, keypadStackView.maximumHeight)
-            : inputs.implicitHeight + gap + keypadStackView.maximumHeight
+            ? Math.max(inputs.height, keypadStackView.maximumHeight)
+            : inputs.height + gap + keypadStackView.maximumHeight
 
         anchors.centerIn: parent
         width: page.isTablet ? Math.min(parent.width - 32, page.landscape ? 1100 : 720)
                              : parent.width - 32
         height: page.isTablet ? Math.min(parent.height - 32, naturalHeight) : parent.height - 32
 
-        ColumnLayout {
+        Column {
             id: inputs
 
             width: page.landscape ? block.width * 0.36 : block.width
-            spacing: 12
+            spacing: 16
 
             Label {
                 id: fillInLabel
 
                 objectName: "fillInLabel"
-                Layout.fillWidth: true
+                width: parent.width
                 text: qsTranslate("CalculateView", "Fill in your given numbers:")
                 color: ColorManager.labelColor
                 font.pixelSize: page.isTablet ? 22 : 17
@@ -88,8 +90,7 @@ Page {
                 id: alphaTextField
 
                 objectName: "alphaTextField"
-                Layout.fillWidth: true
-                Layout.topMargin: 4
+                width: parent.width
                 controller: controller
                 field: Screens.CalculateViewController.AlphaField
                 fieldState: controller.alphaField
@@ -102,8 +103,7 @@ Page {
                 id: bTextField
 
                 objectName: "bTextField"
-                Layout.fillWidth: true
-                Layout.topMargin: 4
+                width: parent.width
                 controller: controller
                 field: Screens.CalculateViewController.BField
                 fieldState: controller.bField

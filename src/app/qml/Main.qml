@@ -20,7 +20,6 @@ ApplicationWindow {
     readonly property bool isTablet: Math.min(width, height) >= 600
     // Phones draw the window under their status bar; desktops have none.
     readonly property int statusBarHeight: Qt.platform.os === "android" || Qt.platform.os === "ios" ? 24 : 0
-    readonly property alias drawer: drawer
     readonly property alias rootContent: rootContent
 
     Material.theme: ColorManager.darkAppearance ? Material.Dark : Material.Light
@@ -28,6 +27,12 @@ ApplicationWindow {
     Material.accent: ColorManager.primaryDarkColor
     color: ColorManager.systemBackgroundColor
 
+    // The input page comes first; what is not on screen at the start (the drawer, the overlay,
+    // alerts and messages) is built right after the first frame, so the window shows sooner.
+    property bool firstFrameShown: false
+    readonly property Drawer drawer: drawerLoader.item
+
+    onFrameSwapped: if (!firstFrameShown) firstFrameShown = true
     Component.onCompleted: ViewManager.window = window
 
     Rectangle {
@@ -38,28 +43,55 @@ ApplicationWindow {
     }
 
     // The drawer's root content; the menu's navigation replaces what it shows.
-    StackView {
+    Item {
         id: rootContent
 
         anchors.fill: parent
         anchors.topMargin: window.statusBarHeight
-        initialItem: AppToolbarController {
-            drawer: drawer
+
+        AppToolbarController {
+            anchors.fill: parent
         }
     }
 
-    AppNavigationDrawerController {
-        id: drawer
+    Loader {
+        id: drawerLoader
 
-        y: window.statusBarHeight
-        width: Math.min(window.width * 0.8, 320)
-        height: window.height - window.statusBarHeight
-        interactive: !Screens.AppState.isCalculating
+        // A tap on the menu button before then builds it at once.
+        active: window.firstFrameShown
+        asynchronous: !window.drawerWanted
+        source: "AppNavigationDrawerController.qml"
+        onLoaded: {
+            item.y = Qt.binding(() => window.statusBarHeight)
+            item.width = Qt.binding(() => Math.min(window.width * 0.8, 320))
+            item.height = Qt.binding(() => window.height - window.statusBarHeight)
+            item.interactive = Qt.binding(() => !Screens.AppState.isCalculating)
+            if (window.drawerWanted)
+                item.open()
+        }
+    }
+    property bool drawerWanted: false
+
+    function openDrawer() {
+        if (drawer) {
+            drawer.open()
+        } else {
+            drawerWanted = true
+            drawerLoader.active = true
+        }
     }
 
-    LoadingOverlay {}
+    Loader {
+        active: window.firstFrameShown
+        asynchronous: true
+        source: "LoadingOverlay.qml"
+    }
 
-    AlertDialog {}
+    Loader {
+        active: window.firstFrameShown || ViewManager.alertVisible
+        asynchronous: true
+        source: "AlertDialog.qml"
+    }
 
     // Bottom messages lie above everything else, including open popups.
     Item {

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import UnitCircle.Style
+import UnitCircle.Shell
 import UnitCircle.Screens as Screens
 
 // The result page: the solution as a list (steps, then charts, then videos) with the share
@@ -83,9 +84,6 @@ Page {
         visible: controller.shareButtonVisible
         focusPolicy: Qt.NoFocus
         Accessible.name: qsTranslate("SolutionView", "Share")
-        ToolTip.visible: hovered
-        ToolTip.delay: 600
-        ToolTip.text: Accessible.name
         contentItem: Icon {
             name: "share"
             color: ColorManager.labelColor

@@ -1,0 +1,18 @@
+// The app's own start, exactly as main() runs it, up to its first frame.
+#include <QApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+
+#include "app/app_startup.h"
+#include "first_frame.h"
+
+int main(int argc, char* argv[]) {
+  uc::app::prepareApplication();
+  QApplication app(argc, argv);
+  QQmlApplicationEngine engine;
+  uc::app::configureApplication(app);
+  QQuickWindow* window = uc::app::loadMainWindow(engine);
+  if (!window) return 1;
+  reportFirstFrame(window, "app");
+  return app.exec();
+}

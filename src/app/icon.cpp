@@ -1,0 +1,178 @@
+#include "icon.h"
+
+#include <QHash>
+#include <QPainter>
+#include <algorithm>
+
+namespace uc {
+namespace {
+
+// Paths from Google's Material Design icons (Apache License 2.0), in a 24 × 24 box.
+const QHash<QString, QString>& iconPaths() {
+  static const QHash<QString, QString> paths = {
+      {QStringLiteral("menu"), QStringLiteral("M3 18h18v-2H3v2zm0-5h18v-2H3v2zm0-7v2h18V6H3z")},
+      {QStringLiteral("backspace"),
+       QStringLiteral("M22 3H7c-.69 0-1.23.35-1.59.88L0 12l5.41 8.11c.36.53.9.89 1.59.89h15c1.1 "
+                      "0 2-.9 2-2V5c0-1.1-.9-2-2-2zm-3 12.59L17.59 17 14 13.41 10.41 17 9 15.59 "
+                      "12.59 12 9 8.41 10.41 7 14 10.59 17.59 7 19 8.41 15.41 12 19 15.59z")},
+      {QStringLiteral("check"), QStringLiteral("M9 16.17L4.83 12l-1.42 1.41L9 19 21 7l-1.41-1.41z")},
+      {QStringLiteral("share"),
+       QStringLiteral("M18 16.08c-.76 0-1.44.3-1.96.77L8.91 12.7c.05-.23.09-.46.09-.7s-.04-.47-"
+                      ".09-.7l7.05-4.11c.54.5 1.25.81 2.04.81 1.66 0 3-1.34 3-3s-1.34-3-3-3-3 "
+                      "1.34-3 3c0 .24.04.47.09.7L8.04 9.81C7.5 9.31 6.79 9 6 9c-1.66 0-3 1.34-3 "
+                      "3s1.34 3 3 3c.79 0 1.5-.31 2.04-.81l7.12 4.16c-.05.21-.08.43-.08.65 0 "
+                      "1.61 1.31 2.92 2.92 2.92 1.61 0 2.92-1.31 2.92-2.92s-1.31-2.92-2.92-2.92z")},
+  };
+  return paths;
+}
+
+class PathReader {
+ public:
+  explicit PathReader(const QString& data) : data_(data) {}
+
+  bool atEnd() {
+    skipSeparators();
+    return pos_ >= data_.size();
+  }
+  bool nextIsNumber() {
+    skipSeparators();
+    if (pos_ >= data_.size()) return false;
+    const QChar c = data_[pos_];
+    return c.isDigit() || c == u'-' || c == u'+' || c == u'.';
+  }
+  QChar command() { return data_[pos_++]; }
+  // "-.5" and ".36.53" (two numbers) as SVG writes them; false when no number follows.
+  bool number(qreal& value) {
+    if (!nextIsNumber()) return false;
+    const qsizetype start = pos_;
+    if (data_[pos_] == u'-' || data_[pos_] == u'+') ++pos_;
+    bool dot = false;
+    while (pos_ < data_.size() && (data_[pos_].isDigit() || (data_[pos_] == u'.' && !dot))) {
+      dot = dot || data_[pos_] == u'.';
+      ++pos_;
+    }
+    bool ok = false;
+    value = QStringView(data_).mid(start, pos_ - start).toDouble(&ok);
+    return ok;
+  }
+  bool point(QPointF& p) {
+    qreal x = 0;
+    qreal y = 0;
+    if (!number(x) || !number(y)) return false;
+    p = {x, y};
+    return true;
+  }
+
+ private:
+  void skipSeparators() {
+    while (pos_ < data_.size() && (data_[pos_].isSpace() || data_[pos_] == u',')) ++pos_;
+  }
+
+  const QString& data_;
+  qsizetype pos_ = 0;
+};
+
+}  // namespace
+
+QPainterPath svgPath(const QString& data) {
+  QPainterPath path;
+  PathReader reader(data);
+  QPointF current;
+  QPointF start;
+  QPointF lastControl;
+  QChar previous;
+  while (!reader.atEnd()) {
+    if (reader.nextIsNumber()) break;  // a number where a command belongs
+    const QChar command = reader.command();
+    const bool relative = command.isLower();
+    const QChar upper = command.toUpper();
+    const QPointF origin = relative ? current : QPointF();
+    bool first = true;
+    // A command repeats as long as numbers follow; a move continues as lines.
+    do {
+      const QPointF base = relative ? current : QPointF();
+      QPointF p, c1, c2;
+      qreal v = 0;
+      if (upper == u'M') {
+        if (!reader.point(p)) return path;
+        if (first) {
+          current = (relative ? origin : QPointF()) + p;
+          start = current;
+          path.moveTo(current);
+        } else {
+          current = base + p;
+          path.lineTo(current);
+        }
+      } else if (upper == u'L') {
+        if (!reader.point(p)) return path;
+        current = base + p;
+        path.lineTo(current);
+      } else if (upper == u'H') {
+        if (!reader.number(v)) return path;
+        current.setX(relative ? current.x() + v : v);
+        path.lineTo(current);
+      } else if (upper == u'V') {
+        if (!reader.number(v)) return path;
+        current.setY(relative ? current.y() + v : v);
+        path.lineTo(current);
+      } else if (upper == u'C') {
+        if (!reader.point(c1) || !reader.point(c2) || !reader.point(p)) return path;
+        c1 += base;
+        c2 += base;
+        current = base + p;
+        path.cubicTo(c1, c2, current);
+        lastControl = c2;
+      } else if (upper == u'S') {
+        if (!reader.point(c2) || !reader.point(p)) return path;
+        const QChar before = first ? previous : upper;
+        c1 = (before == u'C' || before == u'S') ? 2 * current - lastControl : current;
+        c2 += base;
+        current = base + p;
+        path.cubicTo(c1, c2, current);
+        lastControl = c2;
+      } else if (upper == u'Z') {
+        path.closeSubpath();
+        current = start;
+        break;
+      } else {
+        return path;
+      }
+      first = false;
+    } while (reader.nextIsNumber());
+    previous = upper;
+  }
+  return path;
+}
+
+Icon::Icon(QQuickItem* parent) : QQuickPaintedItem(parent) {
+  setAntialiasing(true);
+  setImplicitSize(24, 24);
+}
+
+QPainterPath Icon::pathFor(const QString& name) { return svgPath(iconPaths().value(name)); }
+
+void Icon::setName(const QString& name) {
+  if (name == name_) return;
+  name_ = name;
+  path_ = pathFor(name);
+  update();
+  emit nameChanged();
+}
+
+void Icon::setColor(const QColor& color) {
+  if (color == color_) return;
+  color_ = color;
+  update();
+  emit colorChanged();
+}
+
+void Icon::paint(QPainter* painter) {
+  const qreal side = std::min(width(), height());
+  if (side <= 0 || path_.isEmpty()) return;
+  painter->setRenderHint(QPainter::Antialiasing);
+  painter->translate((width() - side) / 2, (height() - side) / 2);
+  painter->scale(side / 24, side / 24);
+  painter->fillPath(path_, color_);
+}
+
+}  // namespace uc
