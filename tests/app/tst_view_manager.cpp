@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/icon.h"
 #include "app/view_manager.h"
 
 using uc::ViewManager;
@@ -54,6 +55,25 @@ class TestViewManager : public QObject {
     views.dismissAlert();
     QVERIFY(!views.alertVisible());
     views.setWindow(nullptr);
+  }
+
+  void iconPathsFollowTheSvgCommands() {
+    QCOMPARE(uc::svgPath("M3 18h18v-2H3v2z").boundingRect(), QRectF(3, 16, 18, 2));
+    // Numbers run together as SVG writes them: ".5.5" is two numbers.
+    QCOMPARE(uc::svgPath("M1 1l.5.5").currentPosition(), QPointF(1.5, 1.5));
+    // Pairs after a move are lines; "m" after a closed path starts from its start.
+    QCOMPARE(uc::svgPath("M0 0 10 0 10 10z").boundingRect(), QRectF(0, 0, 10, 10));
+    QCOMPARE(uc::svgPath("M2 2h2v2zm0 5h1").currentPosition(), QPointF(3, 7));
+    // "s" mirrors the last control point: the second arch bends the other way.
+    const QRectF wave = uc::svgPath("M0 0c0 8 10 8 10 0s10-8 10 0").boundingRect();
+    QVERIFY(wave.top() < -5 && wave.bottom() > 5);
+    QVERIFY(uc::svgPath("M0 0 x 5 5").elementCount() == 1);  // stops at what it cannot read
+
+    for (const char* name : {"menu", "backspace", "check", "share"}) {
+      const QRectF box = uc::Icon::pathFor(name).boundingRect();
+      QVERIFY2(!box.isEmpty() && QRectF(0, 0, 24, 24).contains(box), name);
+    }
+    QVERIFY(uc::Icon::pathFor("nothing").isEmpty());
   }
 
   // Real time: each toast stays 3 s, fades for 2 s and is then removed on its own.
