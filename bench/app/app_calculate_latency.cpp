@@ -71,8 +71,8 @@ int main(int argc, char* argv[]) {
   clock.start();
   std::atomic<qint64> lastSwap{0};
   QObject::connect(
-      window, &QQuickWindow::frameSwapped, window,
-      [&] { lastSwap = clock.nsecsElapsed(); }, Qt::DirectConnection);
+      window, &QQuickWindow::frameSwapped, window, [&] { lastSwap = clock.nsecsElapsed(); },
+      Qt::DirectConnection);
 
   auto tap = [&](const char* name) {
     QQuickItem* item = findItem(window->contentItem(), QLatin1String(name));
@@ -115,16 +115,18 @@ int main(int argc, char* argv[]) {
     settled.push_back(double(frameAfter(still) - tapped) / 1e6);
   }
 
-  std::printf("calculate tap -> first frame with the result page and its rows typeset: "
-              "median %.1f ms, min %.1f, max %.1f (%d runs)\n",
-              median(firstFrame), *std::min_element(firstFrame.begin(), firstFrame.end()),
-              *std::max_element(firstFrame.begin(), firstFrame.end()), runs);
+  std::printf(
+      "calculate tap -> first frame with the result page and its rows typeset: "
+      "median %.1f ms, min %.1f, max %.1f (%d runs)\n",
+      median(firstFrame), *std::min_element(firstFrame.begin(), firstFrame.end()),
+      *std::max_element(firstFrame.begin(), firstFrame.end()), runs);
   std::printf("  of which handling the tap (solve, store, build the rows): median %.1f ms\n",
               median(handling));
   std::printf("  page slide finished: median %.1f ms after the tap\n", median(settled));
-  std::printf("memory: %.1f MiB resident after start, peak %.1f MiB after %d calculations "
-              "(VmHWM), %.1f MiB resident now\n",
-              startRss, memoryMiB("VmHWM:"), runs, memoryMiB("VmRSS:"));
+  std::printf(
+      "memory: %.1f MiB resident after start, peak %.1f MiB after %d calculations "
+      "(VmHWM), %.1f MiB resident now\n",
+      startRss, memoryMiB("VmHWM:"), runs, memoryMiB("VmRSS:"));
   std::fflush(stdout);
   std::_Exit(0);
 }

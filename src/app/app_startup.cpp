@@ -1,11 +1,12 @@
 #include "app_startup.h"
 
+#include <QtQml/qqmlextensionplugin.h>
+
 #include <QApplication>
 #include <QLocale>
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QQuickWindow>
-#include <QtQml/qqmlextensionplugin.h>
 
 #include "flow/calc_manager.h"
 #include "flow/error_manager.h"

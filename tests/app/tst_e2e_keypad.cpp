@@ -58,8 +58,8 @@ class TestEndToEndKeypad : public QObject {
   }
 
   void tap(const QString& window, const Key& key) {
-    run({"mousemove", "--window", window, QString::number(key.x), QString::number(key.y),
-         "click", "1"});
+    run({"mousemove", "--window", window, QString::number(key.x), QString::number(key.y), "click",
+         "1"});
     QTest::qWait(100);  // one tap after the other, as a finger would
   }
 

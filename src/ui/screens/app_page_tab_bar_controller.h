@@ -16,10 +16,10 @@ class AppPageTabBarController : public QObject {
   Q_OBJECT
   QML_ELEMENT
   Q_PROPERTY(int currentIndex READ currentIndex WRITE selectIndex NOTIFY currentIndexChanged)
-  Q_PROPERTY(uc::CalculateViewController* calculateViewController READ calculateViewController
-                 WRITE setCalculateViewController NOTIFY pagesChanged)
-  Q_PROPERTY(uc::SolutionViewController* solutionViewController READ solutionViewController
-                 WRITE setSolutionViewController NOTIFY pagesChanged)
+  Q_PROPERTY(uc::CalculateViewController* calculateViewController READ calculateViewController WRITE
+                 setCalculateViewController NOTIFY pagesChanged)
+  Q_PROPERTY(uc::SolutionViewController* solutionViewController READ solutionViewController WRITE
+                 setSolutionViewController NOTIFY pagesChanged)
   Q_PROPERTY(bool resultEnabled READ resultEnabled NOTIFY resultEnabledChanged)
 
  public:

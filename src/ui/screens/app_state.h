@@ -18,8 +18,8 @@ class AppState : public QObject {
   // menu button do nothing then.
   Q_PROPERTY(bool isCalculating READ isCalculating NOTIFY isCalculatingChanged)
   // True while the shared solution image is being drawn; chart views read it.
-  Q_PROPERTY(bool isCapturingScreenshot READ isCapturingScreenshot NOTIFY
-                 isCapturingScreenshotChanged)
+  Q_PROPERTY(
+      bool isCapturingScreenshot READ isCapturingScreenshot NOTIFY isCapturingScreenshotChanged)
 
  public:
   // The one instance; QML gets the same one (Qt 6.4 would construct its own for a type that

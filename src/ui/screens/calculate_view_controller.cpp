@@ -30,8 +30,7 @@ CalculateViewController::CalculateViewController(QObject* parent) : QObject(pare
   b_.setTag(kBFieldTag);
   // Closing the window while this page is shown must not lose what was typed.
   if (QCoreApplication* app = QCoreApplication::instance()) {
-    connect(app, &QCoreApplication::aboutToQuit, this,
-            &CalculateViewController::saveCurrentInputs);
+    connect(app, &QCoreApplication::aboutToQuit, this, &CalculateViewController::saveCurrentInputs);
   }
 }
 

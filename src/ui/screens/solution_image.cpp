@@ -13,9 +13,9 @@
 namespace uc {
 namespace {
 
-constexpr qreal kPadding = 12;   // around a row's content
-constexpr qreal kTitleGap = 8;   // between the title and the formula
-constexpr qreal kIndent = 4;     // the formula sits slightly right of the title
+constexpr qreal kPadding = 12;  // around a row's content
+constexpr qreal kTitleGap = 8;  // between the title and the formula
+constexpr qreal kIndent = 4;    // the formula sits slightly right of the title
 
 QFont titleFont(const SolutionImageStyle& style, bool bold) {
   QFont font;
@@ -53,9 +53,8 @@ QImage renderRow(const SolutionImageRow& row, const SolutionImageStyle& style) {
     bodyHeight = formulaHeight;
   }
   const qreal width = std::max<qreal>(style.minimumWidth, std::ceil(contentWidth + 2 * kPadding));
-  const qreal height =
-      std::ceil(2 * kPadding + titleMetrics.height() + (bodyHeight > 0 ? kTitleGap : 0) +
-                bodyHeight);
+  const qreal height = std::ceil(2 * kPadding + titleMetrics.height() +
+                                 (bodyHeight > 0 ? kTitleGap : 0) + bodyHeight);
 
   QImage image(QSize(qCeil(width * style.scale), qCeil(height * style.scale)),
                QImage::Format_ARGB32_Premultiplied);

@@ -123,9 +123,8 @@ QVariant SolutionViewController::data(const QModelIndex& index, int role) const 
 }
 
 QHash<int, QByteArray> SolutionViewController::roleNames() const {
-  return {{KindRole, "kind"},         {SectionRole, "section"},
-          {TitleRole, "title"},       {BoldTitleRole, "boldTitle"},
-          {LatexRole, "latex"},       {MessageRole, "message"},
+  return {{KindRole, "kind"},           {SectionRole, "section"},      {TitleRole, "title"},
+          {BoldTitleRole, "boldTitle"}, {LatexRole, "latex"},          {MessageRole, "message"},
           {RowHeightRole, "rowHeight"}, {FrameRatioRole, "frameRatio"}};
 }
 
@@ -203,7 +202,8 @@ void SolutionViewController::captureAndShare() {
   if (!image.isNull()) {
     const QString directory = shareDirectory();
     const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = QDir(directory).filePath(QStringLiteral("unitcircle-solution-%1.png").arg(stamp));
+    QString path =
+        QDir(directory).filePath(QStringLiteral("unitcircle-solution-%1.png").arg(stamp));
     for (int n = 2; QFileInfo::exists(path); ++n) {
       path = QDir(directory).filePath(
           QStringLiteral("unitcircle-solution-%1-%2.png").arg(stamp).arg(n));
@@ -218,8 +218,8 @@ void SolutionViewController::captureAndShare() {
     }
     message = written.isEmpty()
                   ? solutionViewText("shareCopiedNotSaved").replace(QLatin1String("%1"), directory)
-                  : solutionViewText("shareSaved").replace(
-                        QLatin1String("%1"), QDir::toNativeSeparators(written));
+                  : solutionViewText("shareSaved")
+                        .replace(QLatin1String("%1"), QDir::toNativeSeparators(written));
   }
 
   lastSharedFile_ = written;

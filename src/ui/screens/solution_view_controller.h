@@ -74,8 +74,7 @@ class SolutionViewController : public QAbstractListModel {
   // What the calculate page hands over after a successful calculation.
   void showSolution(const QList<QVariantMap>& steps, const ChartSteps& chartSteps,
                     const QString& manualImageName,
-                    const std::optional<QHash<int, double>>& configuredRowHeight,
-                    double rowHeight);
+                    const std::optional<QHash<int, double>>& configuredRowHeight, double rowHeight);
 
   Q_INVOKABLE void clearSolution();
   Q_INVOKABLE void handleClearAllButton() { clearSolution(); }

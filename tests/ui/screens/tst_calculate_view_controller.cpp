@@ -14,8 +14,8 @@
 #include "ui/screens/solution_view_controller.h"
 
 using uc::CalcManager;
-using uc::Calculation;
 using uc::CalculateViewController;
+using uc::Calculation;
 using uc::InputFieldState;
 using uc::UserDefaults;
 using Field = uc::CalculateViewController::Field;
@@ -218,7 +218,8 @@ class TestCalculateViewController : public QObject {
       QVERIFY(!screens.store.currentSelectedCalculation());
     }
     Screens restarted(path_);
-    QCOMPARE(restarted.calculate.text(Field::AlphaField), QString());  // the selection is gone; the unchanged current input is used
+    QCOMPARE(restarted.calculate.text(Field::AlphaField),
+             QString());  // the selection is gone; the unchanged current input is used
     QCOMPARE(restarted.calculate.text(Field::BField), QStringLiteral("1"));
   }
 

@@ -26,7 +26,8 @@ QVariantMap step(const QString& title, const QString& latex) {
 
 uc::ChartSteps threeCharts() {
   uc::ChartSteps charts;
-  charts.push_back({std::make_shared<uc::UnitCircleChartData>(45, 0.78, 45, 0, uc::Quadrant::first)});
+  charts.push_back(
+      {std::make_shared<uc::UnitCircleChartData>(45, 0.78, 45, 0, uc::Quadrant::first)});
   for (int i = 0; i < 2; ++i) {
     charts.push_back({std::make_shared<uc::TrigonometricChartData>(1.0, 0, 1, 1, std::nullopt)});
   }
@@ -70,7 +71,8 @@ class TestSolutionViewController : public QObject {
     s.setVideoUrlStrings({"https://example.org/v"});
     QCOMPARE(s.numberOfSections(), 2);
     QCOMPARE(kinds(s), (QList<int>{Kind::StepRow, Kind::StepRow, Kind::VideoRow}));
-    QCOMPARE(role(s, 2, SolutionViewController::SectionRole).toInt(), 1);  // without charts the videos are section 1
+    QCOMPARE(role(s, 2, SolutionViewController::SectionRole).toInt(),
+             1);  // without charts the videos are section 1
 
     s.showSolution({step("a", "x")}, threeCharts(), "kv_info", std::nullopt, 100);
     QCOMPARE(s.numberOfSections(), 3);
@@ -88,20 +90,20 @@ class TestSolutionViewController : public QObject {
     SolutionViewController s;
     QVariantMap message = step("Note", "x");
     message.insert("messageString", "Just text");
-    s.showSolution({step("Result#bold", "b = 45.0"), step("Plain", "(1)"), message}, {},
-                   {}, QHash<int, double>{{1, 140}}, 100);
+    s.showSolution({step("Result#bold", "b = 45.0"), step("Plain", "(1)"), message}, {}, {},
+                   QHash<int, double>{{1, 140}}, 100);
 
     QCOMPARE(role(s, 0, SolutionViewController::TitleRole).toString(), QStringLiteral("Result"));
     QVERIFY(role(s, 0, SolutionViewController::BoldTitleRole).toBool());
-    QCOMPARE(role(s, 0, SolutionViewController::LatexRole).toString(),
-             QStringLiteral("b = 45"));
+    QCOMPARE(role(s, 0, SolutionViewController::LatexRole).toString(), QStringLiteral("b = 45"));
     QVERIFY(!role(s, 1, SolutionViewController::BoldTitleRole).toBool());
     QCOMPARE(role(s, 1, SolutionViewController::LatexRole).toString(),
              QStringLiteral("\\left(1\\right)"));
 
     QCOMPARE(role(s, 2, SolutionViewController::MessageRole).toString(),
              QStringLiteral("Just text"));
-    QCOMPARE(role(s, 2, SolutionViewController::LatexRole).toString(), QString());  // a message replaces the formula
+    QCOMPARE(role(s, 2, SolutionViewController::LatexRole).toString(),
+             QString());  // a message replaces the formula
 
     QCOMPARE(role(s, 0, SolutionViewController::RowHeightRole).toDouble(), 100.0);
     QCOMPARE(role(s, 1, SolutionViewController::RowHeightRole).toDouble(), 140.0);
@@ -151,8 +153,9 @@ class TestSolutionViewController : public QObject {
     views.setWindow(&window);
     SolutionViewController s;
     s.setShareDirectory(dir.filePath("Pictures"));
-    s.showSolution({step("Your Input", "\\alpha = 45^{\\circ}"), step("Step 1#bold", "\\frac{2\\pi}{360}")},
-                   {}, "kv_info", std::nullopt, 100);
+    s.showSolution(
+        {step("Your Input", "\\alpha = 45^{\\circ}"), step("Step 1#bold", "\\frac{2\\pi}{360}")},
+        {}, "kv_info", std::nullopt, 100);
     QSignalSpy finished(&s, &SolutionViewController::shareFinished);
     const int toastsBefore = views.toasts()->rowCount();
 
