@@ -94,6 +94,12 @@ class TestMainWindow : public QObject {
     QCOMPARE(uc::CalcManager::shared().count(), 2);
     QVERIFY(read("shareButton", "visible").toBool());
     QTRY_VERIFY(item("mathLabel") != nullptr);
+
+    // Keys now scroll the steps and leave the hidden fields alone.
+    QTest::keyClick(window_, '7');
+    QTest::keyClick(window_, Qt::Key_PageDown);
+    QCOMPARE(read("alphaTextField", "text").toString(), QStringLiteral("45"));
+    QTRY_VERIFY(read("solutionTable", "contentY").toDouble() > 100);
   }
 
   void clearReturnsToAnEmptyInputPage() {

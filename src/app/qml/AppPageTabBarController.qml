@@ -36,10 +36,13 @@ Page {
             pageTabBar.select(currentIndex)
             if (previousIndex === 0)
                 calculatePage.viewWillDisappear()
-            if (currentIndex === 0)
+            if (currentIndex === 0) {
                 calculatePage.viewWillAppear()
-            else
+            } else {
                 solutionPage.viewWillAppear()
+                // Keys must not edit the fields of a page that is not shown.
+                solutionPage.forceActiveFocus()
+            }
             previousIndex = currentIndex
         }
     }

@@ -118,6 +118,8 @@ TextField {
     }
 
     Rectangle {
+        id: caret
+
         objectName: "caret"
         x: textField.cursorRectangle.x
         y: textField.cursorRectangle.y
@@ -130,11 +132,22 @@ TextField {
         opacity: blinkOn ? 1 : 0
 
         Timer {
+            id: blink
+
             interval: 530
             repeat: true
             running: textField.activeFocus
-            onRunningChanged: parent.blinkOn = true
-            onTriggered: parent.blinkOn = !parent.blinkOn
+            onRunningChanged: caret.blinkOn = true
+            onTriggered: caret.blinkOn = !caret.blinkOn
+        }
+
+        // Steady while typing, blinking again when idle.
+        Connections {
+            target: textField
+            function onCursorPositionChanged() {
+                caret.blinkOn = true
+                blink.restart()
+            }
         }
     }
 }

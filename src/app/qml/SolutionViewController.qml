@@ -19,6 +19,30 @@ Page {
 
     function viewWillAppear() {}
 
+    // Keys scroll the steps.
+    function scrollBy(dy) {
+        const bottom = Math.max(tableView.originY, tableView.contentHeight - tableView.height + tableView.originY)
+        tableView.contentY = Math.max(tableView.originY, Math.min(bottom, tableView.contentY + dy))
+    }
+
+    Keys.onPressed: event => {
+        const steps = {
+            [Qt.Key_Down]: 60, [Qt.Key_Up]: -60,
+            [Qt.Key_PageDown]: tableView.height * 0.9, [Qt.Key_PageUp]: -tableView.height * 0.9,
+            [Qt.Key_Space]: tableView.height * 0.9
+        }
+        if (event.key in steps) {
+            scrollBy(steps[event.key])
+            event.accepted = true
+        } else if (event.key === Qt.Key_Home) {
+            tableView.positionViewAtBeginning()
+            event.accepted = true
+        } else if (event.key === Qt.Key_End) {
+            tableView.positionViewAtEnd()
+            event.accepted = true
+        }
+    }
+
     background: Rectangle { color: ColorManager.systemBackgroundColor }
 
     Screens.SolutionViewController {
