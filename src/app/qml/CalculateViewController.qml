@@ -72,7 +72,8 @@ Page {
         Column {
             id: inputs
 
-            width: page.landscape ? block.width * 0.36 : block.width
+            // In landscape the keys get two thirds, so that a phone's keys stay 48 wide.
+            width: page.landscape ? block.width * 0.33 : block.width
             spacing: 16
 
             Label {
