@@ -154,6 +154,38 @@ class TestMainWindow : public QObject {
     QTRY_VERIFY(!drawer->property("visible").toBool());
   }
 
+  // Phone and tablet, portrait and landscape: every key at least 48 × 48 and on screen, both
+  // tabs in the tab bar.
+  void everySizeKeepsKeysAndTabsUsable() {
+    tap("toolbarRemoveButton");
+    const QStringList keys = {
+        "key_0",     "key_1",  "key_2", "key_3",        "key_4",          "key_5",     "key_6",
+        "key_7",     "key_8",  "key_9", "key_point",    "key_slash",      "key_minus", "key_open",
+        "key_close", "key_pi", "key_e", "deleteButton", "calculateButton"};
+    for (const QSize size :
+         {QSize(360, 640), QSize(640, 360), QSize(1024, 1366), QSize(1366, 1024)}) {
+      window_->resize(size);
+      QTRY_COMPARE(window_->size(), size);
+      QTest::qWait(50);
+      const QRectF screen(QPointF(0, 0), QSizeF(size));
+      for (const QString& name : keys) {
+        QQuickItem* key = item(name.toLatin1().constData());
+        QVERIFY2(key, qPrintable(name));
+        const QRectF box = key->mapRectToScene(QRectF(0, 0, key->width(), key->height()));
+        QVERIFY2(box.width() >= 48 && box.height() >= 48 && screen.contains(box),
+                 qPrintable(
+                     QStringLiteral("%1 at %2x%3").arg(name).arg(size.width()).arg(size.height())));
+      }
+      for (const char* tab : {"inputTab", "resultTab"}) {
+        QQuickItem* button = item(tab);
+        QVERIFY2(button, tab);
+        const QRectF box = button->mapRectToScene(QRectF(0, 0, button->width(), button->height()));
+        QVERIFY2(box.width() >= size.width() / 3 && screen.contains(box), tab);
+      }
+    }
+    window_->resize(360, 640);
+  }
+
   void theLoadingOverlayCoversTheWindow() {
     uc::ViewManager::shared().showLoadingOverlay();
     QTRY_VERIFY(item("loadingIndicator") != nullptr);

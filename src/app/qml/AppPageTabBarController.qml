@@ -47,6 +47,7 @@ Page {
         }
     }
 
+    // A Page's header: a plain TabBar loses its tabs when the window widens.
     header: TabBar {
         id: tabBar
 

@@ -7,7 +7,7 @@ import UnitCircle.Services
 import UnitCircle.Screens as Screens
 
 // The main screen: the toolbar with the menu button and the title over the page tab bar.
-Page {
+Item {
     id: toolbarController
 
     // The title and the right-hand button ({text, trigger()}) come from the page that shows.
@@ -22,8 +22,11 @@ Page {
             ApplicationWindow.window.openDrawer()
     }
 
-    header: ToolBar {
+    ToolBar {
+        id: toolbar
+
         objectName: "appToolbar"
+        width: parent.width
         Material.elevation: 0
         Material.background: ColorManager.primaryColor
         Material.foreground: ColorManager.darkTextColor
@@ -81,7 +84,10 @@ Page {
         id: pages
 
         objectName: "pageTabBarController"
-        anchors.fill: parent
+        anchors.top: toolbar.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
         toolbarController: toolbarController
     }
 }

@@ -5,7 +5,7 @@ import UnitCircle.Style
 import UnitCircle.Screens as Screens
 
 // The input page: the prompt, the fields α and b, and the keypad. Side by side in landscape.
-Page {
+Item {
     id: page
 
     property Item toolbarController
@@ -35,7 +35,10 @@ Page {
         controller.viewWillDisappear()
     }
 
-    background: Rectangle { color: ColorManager.systemBackgroundColor }
+    Rectangle {
+        anchors.fill: parent
+        color: ColorManager.systemBackgroundColor
+    }
 
     Screens.CalculateViewController {
         id: controller

@@ -1,25 +1,29 @@
 import QtQuick
-import QtQuick.Controls
-import QtQuick.Controls.Material
 import UnitCircle.Style
 import UnitCircle.Screens as Screens
 
 // One input field. Its text belongs to the controller: the field never takes typing itself
 // (so touch screens never raise the system keyboard) but passes keys on, and reports its
 // caret and selection so that keypad edits land where the learner expects.
-TextField {
+FocusScope {
     id: textField
 
     property Screens.CalculateViewController controller
     property int field
     property var fieldState
+    // The field's name, shown inside while it is empty and above its border once it is not.
+    property string placeholderText
     // The unit after the text.
     property string unit
     property bool large
+    property alias text: input.text
+    property alias cursorPosition: input.cursorPosition
+    readonly property alias selectionStart: input.selectionStart
+    readonly property alias selectionEnd: input.selectionEnd
 
     function reportSelection() {
         if (controller)
-            controller.setSelection(field, selectionStart, selectionEnd)
+            controller.setSelection(field, input.selectionStart, input.selectionEnd)
     }
 
     function handleKey(event) {
@@ -56,35 +60,23 @@ TextField {
         }
     }
 
-    text: fieldState ? fieldState.text : ""
     enabled: fieldState ? fieldState.enabled : true
-    readOnly: true
-    selectByMouse: true
-    inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase | Qt.ImhSensitiveData
-    font.pixelSize: large ? 28 : 22
-    color: ColorManager.labelColor
-    placeholderTextColor: ColorManager.systemGrayColor
-    implicitHeight: large ? 64 : 56
-    leftPadding: 16
-    rightPadding: unitLabel.implicitWidth + 20
-    topPadding: 8
-    bottomPadding: 8
-    verticalAlignment: TextInput.AlignVCenter
-    // Our own caret below: a read-only field hides the built-in one.
-    cursorDelegate: Item {}
+    height: large ? 64 : 56
+    implicitHeight: height
+    activeFocusOnTab: false
 
+    Accessible.role: Accessible.EditableText
     Accessible.name: placeholderText
 
-    Keys.onPressed: event => handleKey(event)
     onActiveFocusChanged: {
         if (activeFocus && controller)
             controller.textFieldShouldBeginEditing(field)
     }
-    onCursorPositionChanged: reportSelection()
-    onSelectionStartChanged: reportSelection()
-    onSelectionEndChanged: reportSelection()
 
-    background: Rectangle {
+    Rectangle {
+        id: background
+
+        anchors.fill: parent
         radius: 8
         color: textField.fieldState && textField.fieldState.greyed ? ColorManager.systemFillColor
                                                                   : ColorManager.systemBackgroundColor
@@ -95,59 +87,102 @@ TextField {
                                               : ColorManager.fieldBorderColor(0)
     }
 
-    Label {
+    TextInput {
+        id: input
+
+        anchors.fill: parent
+        anchors.leftMargin: 16
+        anchors.rightMargin: unitLabel.implicitWidth + 20
+        focus: true
+        clip: true
+        text: textField.fieldState ? textField.fieldState.text : ""
+        readOnly: true
+        selectByMouse: true
+        inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase | Qt.ImhSensitiveData
+        font.pixelSize: textField.large ? 28 : 22
+        color: textField.enabled ? ColorManager.labelColor : ColorManager.systemGrayColor
+        selectionColor: ColorManager.accentColor
+        selectedTextColor: ColorManager.darkTextColor
+        verticalAlignment: TextInput.AlignVCenter
+        // Our own caret below: a read-only field hides the built-in one.
+        cursorDelegate: Item {}
+
+        Keys.onPressed: event => textField.handleKey(event)
+        onCursorPositionChanged: textField.reportSelection()
+        onSelectionStartChanged: textField.reportSelection()
+        onSelectionEndChanged: textField.reportSelection()
+
+        Rectangle {
+            id: caret
+
+            property bool blinkOn: true
+
+            objectName: "caret"
+            x: input.cursorRectangle.x
+            y: input.cursorRectangle.y
+            width: 2
+            height: input.cursorRectangle.height
+            color: ColorManager.primaryDarkColor
+            visible: input.activeFocus && input.selectionStart === input.selectionEnd
+            opacity: blinkOn ? 1 : 0
+
+            Timer {
+                id: blink
+
+                interval: 530
+                repeat: true
+                running: input.activeFocus
+                onRunningChanged: caret.blinkOn = true
+                onTriggered: caret.blinkOn = !caret.blinkOn
+            }
+
+            // Steady while typing, blinking again when idle.
+            Connections {
+                target: input
+                function onCursorPositionChanged() {
+                    caret.blinkOn = true
+                    blink.restart()
+                }
+            }
+        }
+    }
+
+    Text {
+        anchors.fill: input
+        visible: input.text === ""
+        text: textField.placeholderText
+        font: input.font
+        color: ColorManager.systemGrayColor
+        verticalAlignment: Text.AlignVCenter
+    }
+
+    Text {
         id: unitLabel
 
         anchors.right: parent.right
         anchors.rightMargin: 12
         anchors.verticalCenter: parent.verticalCenter
         text: textField.unit
-        font.pixelSize: textField.font.pixelSize * 0.8
+        font.pixelSize: input.font.pixelSize * 0.8
         color: ColorManager.systemGrayColor
     }
 
     // The field's name above its border once it holds text, as the placeholder gives way.
-    Label {
-        x: 12
-        y: -8
-        visible: textField.text !== ""
-        text: " " + textField.placeholderText + " "
-        font.pixelSize: 10
-        color: ColorManager.primaryDarkColor
-        background: Rectangle { color: ColorManager.systemBackgroundColor }
-    }
-
     Rectangle {
-        id: caret
+        x: 12
+        y: -height / 2
+        width: smallLabel.implicitWidth + 8
+        height: smallLabel.implicitHeight
+        visible: input.text !== ""
+        color: ColorManager.systemBackgroundColor
 
-        objectName: "caret"
-        x: textField.cursorRectangle.x
-        y: textField.cursorRectangle.y
-        width: 2
-        height: textField.cursorRectangle.height
-        color: ColorManager.primaryDarkColor
-        visible: textField.activeFocus && textField.selectionStart === textField.selectionEnd
+        Text {
+            id: smallLabel
 
-        property bool blinkOn: true
-        opacity: blinkOn ? 1 : 0
-
-        Timer {
-            id: blink
-
-            interval: 530
-            repeat: true
-            running: textField.activeFocus
-            onRunningChanged: caret.blinkOn = true
-            onTriggered: caret.blinkOn = !caret.blinkOn
-        }
-
-        // Steady while typing, blinking again when idle.
-        Connections {
-            target: textField
-            function onCursorPositionChanged() {
-                caret.blinkOn = true
-                blink.restart()
-            }
+            anchors.centerIn: parent
+            text: textField.placeholderText
+            font.pixelSize: 10
+            color: ColorManager.primaryDarkColor
         }
     }
 }

@@ -32,7 +32,13 @@ ApplicationWindow {
     property bool firstFrameShown: false
     readonly property Drawer drawer: drawerLoader.item
 
-    onFrameSwapped: if (!firstFrameShown) firstFrameShown = true
+    Connections {
+        target: window
+        enabled: !window.firstFrameShown
+        function onFrameSwapped() {
+            window.firstFrameShown = true
+        }
+    }
     Component.onCompleted: ViewManager.window = window
 
     Rectangle {

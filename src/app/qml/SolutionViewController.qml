@@ -7,12 +7,12 @@ import UnitCircle.Screens as Screens
 
 // The result page: the solution as a list (steps, then charts, then videos) with the share
 // button in a strip on its right.
-Page {
+Item {
     id: page
 
     property Item toolbarController
     readonly property alias controller: controller
-    readonly property alias tableView: tableView
+    readonly property ListView tableView: tableLoader.item
     readonly property string toolbarTitle: qsTranslate("SolutionView", "Calculate Title",
                                                        "Toolbar title for calculate view")
     readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
@@ -21,11 +21,15 @@ Page {
 
     // Keys scroll the steps.
     function scrollBy(dy) {
+        if (!tableView)
+            return
         const bottom = Math.max(tableView.originY, tableView.contentHeight - tableView.height + tableView.originY)
         tableView.contentY = Math.max(tableView.originY, Math.min(bottom, tableView.contentY + dy))
     }
 
     Keys.onPressed: event => {
+        if (!tableView)
+            return
         const steps = {
             [Qt.Key_Down]: 60, [Qt.Key_Up]: -60,
             [Qt.Key_PageDown]: tableView.height * 0.9, [Qt.Key_PageUp]: -tableView.height * 0.9,
@@ -43,75 +47,51 @@ Page {
         }
     }
 
-    background: Rectangle { color: ColorManager.systemBackgroundColor }
+    Rectangle {
+        anchors.fill: parent
+        color: ColorManager.systemBackgroundColor
+    }
 
     Screens.SolutionViewController {
         id: controller
 
-        onScrollToTopRequested: tableView.positionViewAtBeginning()
+        onScrollToTopRequested: if (page.tableView) page.tableView.positionViewAtBeginning()
     }
 
-    ListView {
-        id: tableView
+    // The table is built once the window shows, or at once when a solution arrives first.
+    Loader {
+        id: tableLoader
 
-        objectName: "solutionTable"
         anchors.fill: parent
         // The strip on the right holds the buttons.
         anchors.rightMargin: 50
-        clip: true
-        model: controller
-        // Rows are built as they scroll in: rows built ahead in the background would be
-        // cancelled, with a warning, whenever a new solution replaces the list.
-        cacheBuffer: 0
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar {}
-
-        delegate: Loader {
-            required property int kind
-            required property var model
-
-            width: ListView.view.width
-            sourceComponent: kind === Screens.SolutionViewController.StepRow ? stepCell : null
-            // Chart rows and the video row get their cells with the chart and video views.
-        }
-
-        // Room below the last row, a quarter of the list's height.
-        footer: Item {
-            width: tableView.width
-            height: controller.hasSteps ? tableView.height / 4 : 0
+        active: controller.hasSteps || (ApplicationWindow.window && ApplicationWindow.window.firstFrameShown)
+        asynchronous: !controller.hasSteps
+        source: "SolutionTableView.qml"
+        onLoaded: {
+            item.controller = controller
+            item.large = Qt.binding(() => page.isTablet)
         }
     }
 
-    Component {
-        id: stepCell
-
-        SolutionStepTableViewCell {
-            title: model.title
-            boldTitle: model.boldTitle
-            latex: model.latex
-            message: model.message
-            rowHeight: model.rowHeight
-            large: page.isTablet
-        }
-    }
-
-    ToolButton {
-        id: shareButton
-
-        objectName: "shareButton"
+    // Only there while there is something to share.
+    Loader {
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: 4
         anchors.rightMargin: 1
-        width: 48
-        height: 48
-        visible: controller.shareButtonVisible
-        focusPolicy: Qt.NoFocus
-        Accessible.name: qsTranslate("SolutionView", "Share")
-        contentItem: Icon {
-            name: "share"
-            color: ColorManager.labelColor
+        active: controller.shareButtonVisible
+        sourceComponent: ToolButton {
+            objectName: "shareButton"
+            width: 48
+            height: 48
+            focusPolicy: Qt.NoFocus
+            Accessible.name: qsTranslate("SolutionView", "Share")
+            contentItem: Icon {
+                name: "share"
+                color: ColorManager.labelColor
+            }
+            onClicked: controller.tappedShareButton()
         }
-        onClicked: controller.tappedShareButton()
     }
 }

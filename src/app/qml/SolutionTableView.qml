@@ -1,0 +1,48 @@
+import QtQuick
+import QtQuick.Controls
+import UnitCircle.Screens as Screens
+
+// The table of the result page: one row per step, chart and video row of the controller.
+ListView {
+    id: tableView
+
+    property Screens.SolutionViewController controller
+    property bool large
+
+    objectName: "solutionTable"
+    clip: true
+    model: controller
+    // Rows are built as they scroll in: rows built ahead in the background would be
+    // cancelled, with a warning, whenever a new solution replaces the list.
+    cacheBuffer: 0
+    boundsBehavior: Flickable.StopAtBounds
+    ScrollBar.vertical: ScrollBar {}
+
+    delegate: Loader {
+        required property int kind
+        required property var model
+
+        width: ListView.view.width
+        sourceComponent: kind === Screens.SolutionViewController.StepRow ? stepCell : null
+        // Chart rows and the video row get their cells with the chart and video views.
+    }
+
+    // Room below the last row, a quarter of the list's height.
+    footer: Item {
+        width: tableView.width
+        height: tableView.controller && tableView.controller.hasSteps ? tableView.height / 4 : 0
+    }
+
+    Component {
+        id: stepCell
+
+        SolutionStepTableViewCell {
+            title: model.title
+            boldTitle: model.boldTitle
+            latex: model.latex
+            message: model.message
+            rowHeight: model.rowHeight
+            large: tableView.large
+        }
+    }
+}
