@@ -1,8 +1,11 @@
 import QtQuick
 import UnitCircle.Style
+import UnitCircle.Shell
 
 // The keys the parser understands, delete and calculate. A grid of 4 × 5 keys, or 7 × 3 when
 // wide; the keys sit at the bottom of the area, never lower than 48 and at most maxKeyHeight.
+// Written out key by key: the keypad is most of the first screen, and plain declarations
+// build quickest.
 Item {
     id: keypad
 
@@ -21,85 +24,190 @@ Item {
     readonly property real keyWidth: (width - (columns - 1) * spacing) / columns
     readonly property real keyHeight: Math.max(48, Math.min(maxKeyHeight, (height - (rows - 1) * spacing) / rows))
     readonly property real gridHeight: rows * keyHeight + (rows - 1) * spacing
-
-    // Per key: the title it types (or "delete", "calculate"), its name for tests, and its cell
-    // [row, column, rows, columns] in the tall and in the wide grid.
-    readonly property var keys: [
-        { title: "7", name: "key_7", tall: [0, 0, 1, 1], wide: [0, 0, 1, 1] },
-        { title: "8", name: "key_8", tall: [0, 1, 1, 1], wide: [0, 1, 1, 1] },
-        { title: "9", name: "key_9", tall: [0, 2, 1, 1], wide: [0, 2, 1, 1] },
-        { title: "delete", name: "deleteButton", tall: [0, 3, 1, 1], wide: [0, 6, 1, 1] },
-        { title: "4", name: "key_4", tall: [1, 0, 1, 1], wide: [1, 0, 1, 1] },
-        { title: "5", name: "key_5", tall: [1, 1, 1, 1], wide: [1, 1, 1, 1] },
-        { title: "6", name: "key_6", tall: [1, 2, 1, 1], wide: [1, 2, 1, 1] },
-        { title: "/", name: "key_slash", tall: [1, 3, 1, 1], wide: [1, 3, 1, 1] },
-        { title: "1", name: "key_1", tall: [2, 0, 1, 1], wide: [2, 0, 1, 1] },
-        { title: "2", name: "key_2", tall: [2, 1, 1, 1], wide: [2, 1, 1, 1] },
-        { title: "3", name: "key_3", tall: [2, 2, 1, 1], wide: [2, 2, 1, 1] },
-        { title: "-", name: "key_minus", tall: [2, 3, 1, 1], wide: [1, 4, 1, 1] },
-        { title: "0", name: "key_0", tall: [3, 0, 1, 1], wide: [2, 3, 1, 2] },
-        { title: ".", name: "key_point", tall: [3, 1, 1, 1], wide: [2, 5, 1, 1] },
-        { title: "(", name: "key_open", tall: [3, 2, 1, 1], wide: [0, 3, 1, 1] },
-        { title: ")", name: "key_close", tall: [3, 3, 1, 1], wide: [0, 4, 1, 1] },
-        { title: "π", name: "key_pi", tall: [4, 0, 1, 1], wide: [0, 5, 1, 1] },
-        { title: "e", name: "key_e", tall: [4, 1, 1, 1], wide: [1, 5, 1, 1] },
-        { title: "calculate", name: "calculateButton", tall: [4, 2, 1, 2], wide: [1, 6, 2, 1] }
-    ]
-
-    implicitHeight: rows * 56 + (rows - 1) * spacing
     readonly property real minimumHeight: rows * 48 + (rows - 1) * spacing
     readonly property real maximumHeight: rows * maxKeyHeight + (rows - 1) * spacing
 
-    Repeater {
-        model: keypad.keys
+    implicitHeight: rows * 56 + (rows - 1) * spacing
 
-        KeypadButton {
-            required property var modelData
-            // The cells as plain numbers, read once, so that a resize only does arithmetic.
-            readonly property int tallRow: modelData.tall[0]
-            readonly property int tallColumn: modelData.tall[1]
-            readonly property int tallRows: modelData.tall[2]
-            readonly property int tallColumns: modelData.tall[3]
-            readonly property int wideRow: modelData.wide[0]
-            readonly property int wideColumn: modelData.wide[1]
-            readonly property int wideRows: modelData.wide[2]
-            readonly property int wideColumns: modelData.wide[3]
-            readonly property int row: keypad.wide ? wideRow : tallRow
-            readonly property int column: keypad.wide ? wideColumn : tallColumn
-            readonly property int rowSpan: keypad.wide ? wideRows : tallRows
-            readonly property int columnSpan: keypad.wide ? wideColumns : tallColumns
-            readonly property bool isDigit: title >= "0" && title <= "9" && title.length === 1
+    // A key in its cell: [row, column, rows, columns] in the tall grid, then in the wide one.
+    component Key: KeypadButton {
+        property list<int> cell
+        readonly property int row: keypad.wide ? cell[4] : cell[0]
+        readonly property int column: keypad.wide ? cell[5] : cell[1]
+        readonly property int rowSpan: keypad.wide ? cell[6] : cell[2]
+        readonly property int columnSpan: keypad.wide ? cell[7] : cell[3]
 
-            objectName: modelData.name
-            title: modelData.title
-            large: keypad.large
-            italic: title === "π" || title === "e"
-            iconName: title === "delete" ? "backspace" : title === "calculate" ? "check" : ""
-            // Digits sit on a neutral key that follows the appearance; the coloured keys keep
-            // dark titles.
-            baseColor: title === "calculate" ? ColorManager.primaryDarkColor
-                     : title === "delete" ? ColorManager.secondaryColor
-                     : isDigit ? ColorManager.tertiaryGroupedBackgroundColor
-                     : ColorManager.accentColor
-            textColor: isDigit ? ColorManager.labelColor : ColorManager.darkTextColor
-            Accessible.name: title === "delete" ? qsTranslate("CalculateView", "Delete")
-                           : title === "calculate" ? qsTranslate("CalculateView", "Calculate") : title
-            x: column * (keypad.keyWidth + keypad.spacing)
-            y: keypad.height - keypad.gridHeight + row * (keypad.keyHeight + keypad.spacing)
-            width: columnSpan * keypad.keyWidth + (columnSpan - 1) * keypad.spacing
-            height: rowSpan * keypad.keyHeight + (rowSpan - 1) * keypad.spacing
-            // Constants do not enter an angle: π only works for b.
-            enabled: title !== "π" || keypad.piEnabled
-            opacity: enabled ? 1.0 : 0.5
+        large: keypad.large
+        x: column * (keypad.keyWidth + keypad.spacing)
+        y: keypad.height - keypad.gridHeight + row * (keypad.keyHeight + keypad.spacing)
+        width: columnSpan * keypad.keyWidth + (columnSpan - 1) * keypad.spacing
+        height: rowSpan * keypad.keyHeight + (rowSpan - 1) * keypad.spacing
+    }
 
-            onClicked: {
-                if (title === "delete")
-                    keypad.deleteTapped()
-                else if (title === "calculate")
-                    keypad.calculateTapped()
-                else
-                    keypad.keyTapped(title)
-            }
-        }
+    component KeyIcon: Icon {
+        anchors.centerIn: parent
+        width: keypad.large ? 36 : 28
+        height: width
+        color: ColorManager.darkTextColor
+    }
+
+    Key {
+        objectName: "key_7"
+        title: "7"
+        cell: [0, 0, 1, 1, 0, 0, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_8"
+        title: "8"
+        cell: [0, 1, 1, 1, 0, 1, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_9"
+        title: "9"
+        cell: [0, 2, 1, 1, 0, 2, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "deleteButton"
+        title: "delete"
+        Accessible.name: qsTranslate("CalculateView", "Delete")
+        baseColor: ColorManager.secondaryColor
+        cell: [0, 3, 1, 1, 0, 6, 1, 1]
+        onClicked: keypad.deleteTapped()
+
+        KeyIcon { name: "backspace" }
+    }
+
+    Key {
+        objectName: "key_4"
+        title: "4"
+        cell: [1, 0, 1, 1, 1, 0, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_5"
+        title: "5"
+        cell: [1, 1, 1, 1, 1, 1, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_6"
+        title: "6"
+        cell: [1, 2, 1, 1, 1, 2, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_slash"
+        title: "/"
+        baseColor: ColorManager.accentColor
+        textColor: ColorManager.darkTextColor
+        cell: [1, 3, 1, 1, 1, 3, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_1"
+        title: "1"
+        cell: [2, 0, 1, 1, 2, 0, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_2"
+        title: "2"
+        cell: [2, 1, 1, 1, 2, 1, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_3"
+        title: "3"
+        cell: [2, 2, 1, 1, 2, 2, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_minus"
+        title: "-"
+        baseColor: ColorManager.accentColor
+        textColor: ColorManager.darkTextColor
+        cell: [2, 3, 1, 1, 1, 4, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_0"
+        title: "0"
+        cell: [3, 0, 1, 1, 2, 3, 1, 2]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_point"
+        title: "."
+        baseColor: ColorManager.accentColor
+        textColor: ColorManager.darkTextColor
+        cell: [3, 1, 1, 1, 2, 5, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_open"
+        title: "("
+        baseColor: ColorManager.accentColor
+        textColor: ColorManager.darkTextColor
+        cell: [3, 2, 1, 1, 0, 3, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_close"
+        title: ")"
+        baseColor: ColorManager.accentColor
+        textColor: ColorManager.darkTextColor
+        cell: [3, 3, 1, 1, 0, 4, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_pi"
+        title: "π"
+        baseColor: ColorManager.accentColor
+        textColor: ColorManager.darkTextColor
+        italic: true
+        // Constants do not enter an angle: π only works for b.
+        enabled: keypad.piEnabled
+        opacity: enabled ? 1.0 : 0.5
+        cell: [4, 0, 1, 1, 0, 5, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "key_e"
+        title: "e"
+        baseColor: ColorManager.accentColor
+        textColor: ColorManager.darkTextColor
+        italic: true
+        cell: [4, 1, 1, 1, 1, 5, 1, 1]
+        onClicked: keypad.keyTapped(title)
+    }
+
+    Key {
+        objectName: "calculateButton"
+        title: "calculate"
+        Accessible.name: qsTranslate("CalculateView", "Calculate")
+        baseColor: ColorManager.primaryDarkColor
+        cell: [4, 2, 1, 2, 1, 6, 2, 1]
+        onClicked: keypad.calculateTapped()
+
+        KeyIcon { name: "check" }
     }
 }

@@ -1,18 +1,18 @@
 import QtQuick
 import UnitCircle.Style
-import UnitCircle.Shell
 
 // One key: a plain item rather than a styled control, since the keypad shows nineteen of them
-// at start-up. Keys never take the focus, so the field being edited keeps it.
+// at start-up. Keys never take the focus, so the field being edited keeps it. Delete and
+// calculate put their icon inside.
 Rectangle {
     id: key
 
     property string title
     property bool large
-    // The key's colour and, for delete and calculate, its icon.
+    // Digits sit on a neutral key that follows the appearance; the coloured keys keep dark
+    // titles.
     property color baseColor: ColorManager.tertiaryGroupedBackgroundColor
     property color textColor: ColorManager.labelColor
-    property string iconName
     property bool italic
     readonly property bool down: touch.pressed
 
@@ -41,21 +41,12 @@ Rectangle {
 
     Text {
         anchors.centerIn: parent
-        visible: key.iconName === ""
+        visible: key.title !== "delete" && key.title !== "calculate"
         // A real minus sign; the key still types "-".
         text: key.title === "-" ? "\u2212" : key.title
         font.pixelSize: key.large ? 34 : 26
         font.italic: key.italic
         color: key.textColor
-    }
-
-    Icon {
-        anchors.centerIn: parent
-        visible: key.iconName !== ""
-        width: key.large ? 36 : 28
-        height: width
-        name: key.iconName
-        color: ColorManager.darkTextColor
     }
 
     MouseArea {
