@@ -12,6 +12,7 @@
 #include <QtPlugin>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "ui/math/qt/embedded_font.h"
 #include "ui/math/qt/math_label.h"
@@ -104,6 +105,29 @@ TEST(QtRender, FractionBarIsAtLeastOnePixelAndOpaque) {
   for (int y = 0; y < img.height(); ++y)
     darkest = std::min(darkest, qGray(img.pixel(img.width() / 2, y)));
   EXPECT_LT(darkest, 20);
+
+  // The bar keeps its place at any device pixel ratio: the darkest-across row sits at the same
+  // height relative to the image.
+  std::vector<double> barHeights;
+  for (qreal ratio : {1.0, 2.0}) {
+    ImageOptions options;
+    options.devicePixelRatio = ratio;
+    const QImage scaled =
+        renderImage("\\frac{1}{2}", options).convertToFormat(QImage::Format_ARGB32);
+    int widestDarkRow = 0;
+    int barRow = -1;
+    for (int y = 0; y < scaled.height(); ++y) {
+      int dark = 0;
+      for (int x = 0; x < scaled.width(); ++x) dark += qGray(scaled.pixel(x, y)) < 100 ? 1 : 0;
+      if (dark > widestDarkRow) {
+        widestDarkRow = dark;
+        barRow = y;
+      }
+    }
+    EXPECT_GT(widestDarkRow, scaled.width() / 2) << "device pixel ratio " << ratio;
+    barHeights.push_back(static_cast<double>(barRow) / scaled.height());
+  }
+  EXPECT_NEAR(barHeights[0], barHeights[1], 0.05);
 }
 
 class MathLabelTest : public ::testing::Test {

@@ -30,10 +30,9 @@ void QtMathPainter::fillRect(float x, float y, float width, float height, Argb c
   qreal top = std::round(device.top());
   qreal h = std::max<qreal>(1.0, std::round(device.height()));
   QRectF snapped(device.left(), top, device.width(), h);
-  painter_.save();
-  painter_.resetTransform();
-  painter_.fillRect(snapped, QColor::fromRgba(color));
-  painter_.restore();
+  // Back into the painter's own coordinates: resetting the transform would also drop an image's
+  // device pixel ratio, which the paint engine applies on top.
+  painter_.fillRect(toDevice.inverted().mapRect(snapped), QColor::fromRgba(color));
 }
 
 QImage renderImage(const DisplayList& list, const ImageOptions& options) {
