@@ -10,6 +10,7 @@
 
 class QQmlEngine;
 class QJSEngine;
+class TestErrorManager;
 
 namespace uc {
 
@@ -84,8 +85,6 @@ class ErrorManager : public QObject {
                  NOTIFY requiredAmountOfFieldsChanged)
 
  public:
-  explicit ErrorManager(QObject* parent = nullptr) : QObject(parent) {}
-
   static ErrorManager& shared();
   static ErrorManager* create(QQmlEngine*, QJSEngine*);
 
@@ -124,6 +123,11 @@ class ErrorManager : public QObject {
   void alertRequested(const QString& title, const QString& message);
 
  private:
+  // Private: with a public default constructor QML makes a second instance instead of asking
+  // create() for the shared one. Tests get fresh instances as friends.
+  explicit ErrorManager(QObject* parent = nullptr) : QObject(parent) {}
+  friend class ::TestErrorManager;
+
   QList<QObject*> allFieldObjects() const;
   void setAllFieldObjects(const QList<QObject*>& objects);
 

@@ -44,7 +44,7 @@ class TestErrorManager : public QObject {
     b_ = std::make_unique<InputFieldState>();
     alpha_->setTag(1);
     b_->setTag(2);
-    manager_ = std::make_unique<ErrorManager>();
+    manager_.reset(new ErrorManager());
     manager_->setAllFields({alpha_.get(), b_.get()});
     manager_->setRequiredAmountOfFields(1);
   }
