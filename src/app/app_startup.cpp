@@ -11,7 +11,7 @@
 #include "flow/calc_manager.h"
 #include "flow/error_manager.h"
 #include "i18n/translations.h"
-#include "view_manager.h"
+#include "ui/shell/view_manager.h"
 
 Q_IMPORT_QML_PLUGIN(UnitCircle_FlowPlugin)
 Q_IMPORT_QML_PLUGIN(UnitCircle_StylePlugin)

@@ -1,6 +1,7 @@
 #include "flow/user_defaults.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -242,6 +243,23 @@ bool UserDefaults::append(const QJsonObject& change) {
   return true;
 }
 
+QString UserDefaults::unreadableFilePath() const {
+  return filePath_ + QStringLiteral(".unreadable");
+}
+
+bool UserDefaults::keepUnreadableLines(const QByteArrayList& lines) const {
+  QFile side(unreadableFilePath());
+  if (!side.open(QIODevice::WriteOnly | QIODevice::Append)) {
+    qWarning().noquote() << "UserDefaults: cannot write" << side.fileName() << side.errorString();
+    return false;
+  }
+  // One block per repair, dated, so that repeated repairs stay apart.
+  QByteArray block = "# " + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8() +
+                     " from " + QFileInfo(filePath_).fileName().toUtf8() + '\n';
+  for (const QByteArray& line : lines) block += line + '\n';
+  return side.write(block) == block.size() && side.flush();
+}
+
 void UserDefaults::load() {
   QFile file(filePath_);
   if (!file.exists()) return;
@@ -253,6 +271,7 @@ void UserDefaults::load() {
   file.close();
 
   bool needsRewrite = false;
+  QByteArrayList unreadable;
   QJsonParseError error{};
   const QJsonDocument whole = QJsonDocument::fromJson(data, &error);
   if (error.error == QJsonParseError::NoError && whole.isObject() &&
@@ -269,7 +288,7 @@ void UserDefaults::load() {
       const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
       const QJsonObject change = doc.object();
       if (error.error != QJsonParseError::NoError || !doc.isObject()) {
-        ++skippedLines_;
+        unreadable.append(line);
         continue;
       }
       if (change.contains(kHeaderKey)) {
@@ -282,20 +301,23 @@ void UserDefaults::load() {
         values_.remove(change.value(kRemove).toString());
       } else if (change.value(kInsert).isString() && change.contains(kValue)) {
         QJsonValue& slot = values_[change.value(kInsert).toString()];
-        QJsonArray array = takeArray(slot);
-        qsizetype at = change.contains(kAt) ? indexFrom(change.value(kAt)) : array.size();
-        if (at < 0 || at > array.size()) {
-          // An earlier line went missing; keep the element rather than lose it.
-          at = array.size();
-          needsRewrite = true;
+        const qsizetype size = slot.isArray() ? slot.toArray().size() : 0;
+        const qsizetype at = change.contains(kAt) ? indexFrom(change.value(kAt)) : size;
+        if (at < 0 || at > size) {
+          // An earlier line went missing, so the place is unknown: guessing one would put
+          // the element out of order. It is kept in the side file instead.
+          if (!slot.isArray()) slot = QJsonArray();
+          unreadable.append(line);
+          continue;
         }
+        QJsonArray array = takeArray(slot);
         array.insert(at, change.value(kValue));
         slot = array;
       } else if (change.value(kRemoveAt).isString()) {
         auto it = values_.find(change.value(kRemoveAt).toString());
         const qsizetype at = indexFrom(change.value(kAt));
         if (it == values_.end() || !it->isArray() || at < 0 || at >= it->toArray().size()) {
-          ++skippedLines_;
+          unreadable.append(line);
           continue;
         }
         QJsonArray array = takeArray(*it);
@@ -307,7 +329,7 @@ void UserDefaults::load() {
         const qsizetype to = indexFrom(change.value(kTo));
         const qsizetype size = it != values_.end() && it->isArray() ? it->toArray().size() : 0;
         if (from < 0 || from >= size || to < 0 || to >= size) {
-          ++skippedLines_;
+          unreadable.append(line);
           continue;
         }
         QJsonArray array = takeArray(*it);
@@ -315,7 +337,7 @@ void UserDefaults::load() {
         array.insert(to, moved);
         *it = array;
       } else {
-        ++skippedLines_;
+        unreadable.append(line);
       }
     }
     // A torn last line (writer killed) or a file without our header is rewritten.
@@ -323,11 +345,21 @@ void UserDefaults::load() {
   }
 
   compactBytes_ = data.size();
-  if (skippedLines_ > 0 || needsRewrite) {
-    if (skippedLines_ > 0) {
-      qWarning().noquote() << "UserDefaults: skipped" << skippedLines_ << "unreadable line(s) in"
-                           << filePath_;
-    }
+  skippedLines_ = static_cast<int>(unreadable.size());
+  // The repair below drops what could not be read; keep it beside the file first, so that
+  // nothing is lost for good and a hand repair stays possible.
+  if (!unreadable.isEmpty() && keepUnreadableLines(unreadable)) {
+    qWarning().noquote() << "UserDefaults: skipped" << skippedLines_ << "unreadable line(s) in"
+                         << filePath_ << "- kept in" << unreadableFilePath();
+    compact();
+  } else if (!unreadable.isEmpty()) {
+    // Without the side file the unread lines stay in place rather than being dropped; a
+    // torn last line is only ended, so that the next change starts a line of its own.
+    qWarning().noquote() << "UserDefaults: skipped" << skippedLines_ << "unreadable line(s) in"
+                         << filePath_;
+    QFile end(filePath_);
+    if (!data.endsWith('\n') && end.open(QIODevice::WriteOnly | QIODevice::Append)) end.write("\n");
+  } else if (needsRewrite) {
     compact();
   }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayList>
 #include <QDateTime>
 #include <QHash>
 #include <QJsonValue>
@@ -72,11 +73,15 @@ class UserDefaults {
   // Rewrites the file compactly and atomically.
   bool compact();
 
-  // Lines skipped as unreadable when the file was opened (the file has been repaired).
+  // Lines skipped as unreadable when the file was opened. They are appended to
+  // unreadableFilePath() before the file is repaired; a line that cannot be kept there is
+  // left in the file.
   int skippedLinesOnLoad() const { return skippedLines_; }
+  QString unreadableFilePath() const;
 
  private:
   void load();
+  bool keepUnreadableLines(const QByteArrayList& lines) const;
   bool append(const QJsonObject& change);
 
   QString filePath_;

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "app/app_startup.h"
-#include "app/view_manager.h"
+#include "ui/shell/view_manager.h"
 #include "flow/calc_manager.h"
 #include "flow/user_defaults.h"
 #include "services/analytics.h"

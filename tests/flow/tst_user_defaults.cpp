@@ -124,6 +124,25 @@ class TestUserDefaults : public QObject {
     UserDefaults repaired(path_);
     QCOMPARE(repaired.skippedLinesOnLoad(), 0);
     QVERIFY(readAll(path_).endsWith('\n'));
+    // What the repair dropped from the file is kept word for word beside it.
+    const QByteArray kept = readAll(repaired.unreadableFilePath());
+    QVERIFY(kept.contains("\"value\":2\n"));
+    QVERIFY(kept.contains("{\"insert\":\"list\",\"at\":0,\"val\n"));
+  }
+
+  void insertAtAnUnknownPlaceIsSkippedNotAppended() {
+    writeAll(path_,
+             "{\"unitcircle-settings\":1}\n{\"set\":\"list\",\"value\":[\"a\",\"b\"]}\n"
+             "{\"insert\":\"list\",\"at\":7,\"value\":\"lost\"}\n"
+             "{\"insert\":\"list\",\"at\":0,\"value\":\"first\"}\n");
+    {
+      UserDefaults defaults(path_);
+      QCOMPARE(defaults.skippedLinesOnLoad(), 1);
+      QCOMPARE(defaults.value("list").toArray(), (QJsonArray{"first", "a", "b"}));
+    }
+    QVERIFY(readAll(path_ + ".unreadable").contains("\"lost\""));
+    UserDefaults reopened(path_);
+    QCOMPARE(reopened.value("list").toArray(), (QJsonArray{"first", "a", "b"}));
   }
 
   void unreadableOrForeignFilesNeverStopTheStore() {

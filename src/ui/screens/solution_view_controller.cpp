@@ -10,8 +10,8 @@
 #include <QTimer>
 #include <QtDebug>
 
-#include "app/color_manager.h"
-#include "app/view_manager.h"
+#include "ui/shell/color_manager.h"
+#include "ui/shell/view_manager.h"
 #include "services/analytics.h"
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/app_state.h"

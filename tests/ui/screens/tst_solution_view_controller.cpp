@@ -6,7 +6,7 @@
 #include <QTest>
 #include <memory>
 
-#include "app/view_manager.h"
+#include "ui/shell/view_manager.h"
 #include "core/solver/chart_data.h"
 #include "i18n/translations.h"
 #include "services/analytics.h"

@@ -1,4 +1,4 @@
-#include "view_manager.h"
+#include "ui/shell/view_manager.h"
 
 #include <QJSEngine>
 #include <QTimer>

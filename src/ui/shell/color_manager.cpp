@@ -1,4 +1,4 @@
-#include "app/color_manager.h"
+#include "ui/shell/color_manager.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

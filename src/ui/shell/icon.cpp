@@ -1,4 +1,4 @@
-#include "icon.h"
+#include "ui/shell/icon.h"
 
 #include <QHash>
 #include <QPainter>

@@ -2,8 +2,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/icon.h"
-#include "app/view_manager.h"
+#include "ui/shell/icon.h"
+#include "ui/shell/view_manager.h"
 
 using uc::ViewManager;
 

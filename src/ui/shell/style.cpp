@@ -1,8 +1,8 @@
-#include "app/style.h"
+#include "ui/shell/style.h"
 
 #include <QMetaProperty>
 
-#include "app/color_manager.h"
+#include "ui/shell/color_manager.h"
 
 namespace uc {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/color_manager.h"
-#include "app/style.h"
+#include "ui/shell/color_manager.h"
+#include "ui/shell/style.h"
 
 Q_IMPORT_QML_PLUGIN(UnitCircle_StylePlugin)
 
