@@ -7,10 +7,14 @@
 #include <QQmlApplicationEngine>
 #include <QQuickStyle>
 #include <QQuickWindow>
+#include <memory>
+#include <utility>
 
 #include "flow/calc_manager.h"
 #include "flow/error_manager.h"
+#include "flow/user_defaults.h"
 #include "i18n/translations.h"
+#include "services/remote_config_manager.h"
 #include "ui/shell/view_manager.h"
 
 Q_IMPORT_QML_PLUGIN(UnitCircle_FlowPlugin)
@@ -35,8 +39,25 @@ void configureApplication(QApplication& app) {
       "Main", QCoreApplication::translate("Main", "appName").toUtf8().constData(),
       "The main app name"));
 
-  // The remote configuration is set up here once it exists, before the store.
+  // The remote configuration first: its catalogue and video lists as the last run left
+  // them (or the bundled catalogue), then the store.
+  // Fetched values are kept beside the settings, so a test's or a user's own settings file
+  // brings its own configuration.
+  RemoteConfigService::setSharedCacheFile(
+      RemoteConfigService::cacheFileBeside(UserDefaults::standard().filePath()));
+  RemoteConfigManager& config = RemoteConfigManager::shared();
+  config.loadAll();
   CalcManager::shared().prepareFirstStart();
+
+  // One fetch at start-up (startApplication) and one each time the app becomes active
+  // again; a good document is activated and replaces the data sets at once, a bad one
+  // changes nothing.
+  QObject::connect(&app, &QGuiApplication::applicationStateChanged, &config,
+                   [&config, wasActive = true](Qt::ApplicationState state) mutable {
+                     const bool active = state == Qt::ApplicationActive;
+                     if (active && !wasActive) config.fetch();
+                     wasActive = active;
+                   });
 
   ViewManager& views = ViewManager::shared();
   ErrorManager& errors = ErrorManager::shared();
@@ -55,7 +76,20 @@ QQuickWindow* loadMainWindow(QQmlApplicationEngine& engine) {
 
 int startApplication(QApplication& app, QQmlApplicationEngine& engine) {
   configureApplication(app);
-  return loadMainWindow(engine) ? 0 : 1;
+  QQuickWindow* window = loadMainWindow(engine);
+  if (!window) return 1;
+  // The first fetch waits for the first frame: setting up the network and TLS would
+  // otherwise delay it.
+  // Queued, so several frames may already be on their way: only the first one counts.
+  auto fetched = std::make_shared<bool>(false);
+  QObject::connect(
+      window, &QQuickWindow::frameSwapped, &RemoteConfigManager::shared(),
+      [fetched] {
+        if (std::exchange(*fetched, true)) return;
+        RemoteConfigManager::shared().fetch();
+      },
+      Qt::QueuedConnection);
+  return 0;
 }
 
 }  // namespace uc::app

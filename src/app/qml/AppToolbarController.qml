@@ -10,11 +10,25 @@ import UnitCircle.Screens as Screens
 Item {
     id: toolbarController
 
-    // The title and the right-hand button ({text, trigger()}) come from the page that shows.
-    property string toolbarTitle: pages.currentTitle
-    property var rightAction: null
+    // The title and the right-hand buttons come from the screen that shows. Each action has
+    // `text` or `icon` (an Icon name), `accessibleName`, an optional `checked` and `trigger()`.
+    property string toolbarTitle: historyShown && historyLoader.item
+                                  ? historyLoader.item.toolbarTitle : pages.currentTitle
+    property var rightActions: []
     readonly property alias pageTabBarController: pages
     readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
+    // The history replaces the two pages under this toolbar; the menu button stays.
+    readonly property bool historyShown: historyLoader.active
+    readonly property Item historyView: historyLoader.item
+
+    function showHistory() {
+        if (historyLoader.active) {
+            historyLoader.item.viewDidAppear()
+            return
+        }
+        pages.calculatePage.viewWillDisappear()
+        historyLoader.active = true
+    }
 
     function handleMenuButton() {
         Analytics.log("tapped_menu_button", {})
@@ -50,33 +64,70 @@ Item {
         Label {
             objectName: "toolbarTitle"
             anchors.left: menuButton.right
-            anchors.right: rightButton.visible ? rightButton.left : parent.right
+            anchors.right: rightButtons.left
             anchors.rightMargin: 8
             height: parent.height
             text: toolbarController.toolbarTitle
             color: ColorManager.darkTextColor
             font.pixelSize: toolbarController.isTablet ? 24 : 20
-            font.weight: Font.Black
+            font.weight: Font.ExtraBold
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 12
             horizontalAlignment: Text.AlignLeft
             verticalAlignment: Text.AlignVCenter
         }
 
-        ToolButton {
-            id: rightButton
+        Row {
+            id: rightButtons
 
-            objectName: "toolbarRemoveButton"
             anchors.right: parent.right
             height: parent.height
-            width: Math.max(56, implicitWidth)
-            visible: toolbarController.rightAction !== null
-            text: toolbarController.rightAction ? toolbarController.rightAction.text : ""
-            onClicked: toolbarController.rightAction.trigger()
-            focusPolicy: Qt.NoFocus
-            font.pixelSize: toolbarController.isTablet ? 17 : 14
-            font.capitalization: Font.MixedCase
-            Material.foreground: ColorManager.darkTextColor
+
+            Repeater {
+                model: toolbarController.rightActions
+
+                ToolButton {
+                    id: actionButton
+
+                    required property var modelData
+
+                    objectName: modelData.objectName || ""
+                    height: rightButtons.height
+                    width: Math.max(56, implicitWidth)
+                    checkable: modelData.checked !== undefined
+                    checked: !!modelData.checked
+                    focusPolicy: Qt.NoFocus
+                    font.pixelSize: toolbarController.isTablet ? 17 : 14
+                    font.capitalization: Font.MixedCase
+                    Material.foreground: ColorManager.darkTextColor
+                    Accessible.name: modelData.accessibleName || modelData.text || ""
+                    onClicked: modelData.trigger()
+                    contentItem: Item {
+                        implicitWidth: actionButton.modelData.icon ? 24 : actionLabel.implicitWidth
+                        implicitHeight: 24
+
+                        Icon {
+                            anchors.centerIn: parent
+                            width: 24
+                            height: 24
+                            visible: !!actionButton.modelData.icon
+                            name: actionButton.modelData.icon || ""
+                            color: ColorManager.darkTextColor
+                        }
+                        Label {
+                            id: actionLabel
+
+                            anchors.fill: parent
+                            visible: !actionButton.modelData.icon
+                            text: actionButton.modelData.text || ""
+                            font: actionButton.font
+                            color: ColorManager.darkTextColor
+                            horizontalAlignment: Text.AlignHCenter
+                            verticalAlignment: Text.AlignVCenter
+                        }
+                    }
+                }
+            }
         }
     }
 
@@ -89,5 +140,21 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         toolbarController: toolbarController
+        visible: !toolbarController.historyShown
+    }
+
+    Loader {
+        id: historyLoader
+
+        objectName: "historyLoader"
+        active: false
+        anchors.top: toolbar.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        sourceComponent: HistoryTableViewController {
+            toolbarController: toolbarController
+        }
+        onLoaded: item.viewDidAppear()
     }
 }

@@ -26,7 +26,7 @@ Item {
 
     function viewWillAppear() {
         if (toolbarController)
-            toolbarController.rightAction = clearAction
+            toolbarController.rightActions = [clearAction]
         controller.viewWillAppear()
         focusCurrentField()
     }
@@ -51,6 +51,7 @@ Item {
     QtObject {
         id: clearAction
 
+        objectName: "toolbarRemoveButton"
         readonly property string text: qsTranslate("CalculateView", "Clear")
         function trigger() {
             controller.handleClearAllButton()

@@ -55,8 +55,34 @@ ApplicationWindow {
         anchors.fill: parent
         anchors.topMargin: window.statusBarHeight
 
-        AppToolbarController {
+        // Rebuilt whole when the menu goes to the calculation: fresh input and result pages.
+        Loader {
+            id: mainScreen
+
             anchors.fill: parent
+            sourceComponent: AppToolbarController {}
+        }
+    }
+
+    readonly property Item appToolbarController: mainScreen.item
+
+    // The drawer navigation of the menu and the history.
+    Connections {
+        target: Screens.Navigation
+        function onCalculationRequested() {
+            mainScreen.active = false
+            mainScreen.active = true
+            window.closeDrawer()
+        }
+        function onHistoryRequested() {
+            mainScreen.item.showHistory()
+            window.closeDrawer()
+        }
+        function onDrawerOpenRequested() {
+            window.openDrawer()
+        }
+        function onDrawerCloseRequested() {
+            window.closeDrawer()
         }
     }
 
@@ -78,6 +104,12 @@ ApplicationWindow {
     }
     property bool drawerWanted: false
 
+    function closeDrawer() {
+        if (drawer)
+            drawer.close()
+        drawerWanted = false
+    }
+
     function openDrawer() {
         if (drawer) {
             drawer.open()
@@ -90,13 +122,13 @@ ApplicationWindow {
     Loader {
         active: window.firstFrameShown
         asynchronous: true
-        source: "LoadingOverlay.qml"
+        source: "qrc:/qt/qml/UnitCircle/Shell/LoadingOverlay.qml"
     }
 
     Loader {
         active: window.firstFrameShown || ViewManager.alertVisible
         asynchronous: true
-        source: "AlertDialog.qml"
+        source: "qrc:/qt/qml/UnitCircle/Shell/AlertDialog.qml"
     }
 
     // Bottom messages lie above everything else, including open popups.

@@ -24,13 +24,19 @@ Page {
             text: "  " + menu.appName + "  "
             color: ColorManager.darkTextColor
             font.pixelSize: 20
-            font.weight: Font.Black
+            font.weight: Font.ExtraBold
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 10
             verticalAlignment: Text.AlignVCenter
         }
     }
 
-    // The menu's rows (calculation, history, introduction, privacy, contact and the other
-    // apps) arrive with the side menu.
+    // Calculation, history, introduction, privacy, contact and the maker's other apps.
+    LeftViewController {
+        id: leftView
+
+        objectName: "leftViewController"
+        anchors.fill: parent
+    }
+    readonly property alias leftViewController: leftView
 }

@@ -33,7 +33,7 @@ Item {
         text: cell.title
         color: ColorManager.labelColor
         font.pixelSize: cell.large ? 18 : 14
-        font.weight: cell.boldTitle ? Font.Black : Font.Normal
+        font.weight: cell.boldTitle ? Font.ExtraBold : Font.Normal
         elide: Text.ElideRight
     }
 

@@ -35,9 +35,11 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
-        // Longer messages shrink rather than lose their end.
+        // Two lines at most: longer messages shrink first, then lose their end.
+        maximumLineCount: 2
+        elide: Text.ElideRight
         fontSizeMode: Text.Fit
-        minimumPixelSize: 8
+        minimumPixelSize: 10
     }
 
     Accessible.role: Accessible.AlertMessage

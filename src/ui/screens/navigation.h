@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QtQml/qqmlregistration.h>
+
+#include <QObject>
+
+class QQmlEngine;
+class QJSEngine;
+
+namespace uc {
+
+// The drawer navigation the screens ask for; the shell carries it out. Going to the
+// calculation builds fresh input and result pages; going to the history shows it under the
+// current toolbar. Both close the drawer when done.
+class Navigation : public QObject {
+  Q_OBJECT
+  QML_ELEMENT
+  QML_SINGLETON
+
+ public:
+  // The one instance; QML gets the same one.
+  static Navigation& shared();
+  static Navigation* create(QQmlEngine*, QJSEngine*);
+
+  Q_INVOKABLE void goToCalculation() { emit calculationRequested(); }
+  Q_INVOKABLE void goToHistory() { emit historyRequested(); }
+  Q_INVOKABLE void openDrawer() { emit drawerOpenRequested(); }
+  Q_INVOKABLE void closeDrawer() { emit drawerCloseRequested(); }
+
+ signals:
+  void calculationRequested();
+  void historyRequested();
+  void drawerOpenRequested();
+  void drawerCloseRequested();
+
+ private:
+  Navigation() = default;
+};
+
+}  // namespace uc
