@@ -225,6 +225,31 @@
         <comment>Alert view action -Cancel- for clearing history</comment>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Delete</source>
+        <comment>Accessibility name of the delete button of a history row</comment>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Incomplete entry</source>
+        <comment>History row of a record without inputs</comment>
+        <translation>Unvollständiger Eintrag</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>Accessibility name of the history&apos;s edit button</comment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>No calculations yet</source>
+        <comment>Title of the empty history</comment>
+        <translation>Noch keine Berechnungen</translation>
+    </message>
+    <message>
+        <source>Every calculation you make is kept here. Tap one to load it again.</source>
+        <comment>Text of the empty history</comment>
+        <translation>Jede Berechnung wird hier aufbewahrt. Tippe eine an, um sie wieder zu laden.</translation>
+    </message>
 </context>
 <context>
     <name>SideMenu</name>

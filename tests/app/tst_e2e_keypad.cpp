@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <memory>
 
 #include "flow/user_defaults.h"
@@ -29,6 +30,11 @@ class TestEndToEndKeypad : public QObject {
   static constexpr Key kZero{"0", 59, 868};
   static constexpr Key kMinus{"-", 341, 788};
   static constexpr Key kCalculate{"calculate", 294, 948};
+  // The toolbar's menu button; in the drawer, the "History" row (below the 90 high menu
+  // title, rows 48 high); in the history, rows 60 high under the 48 high toolbar.
+  static constexpr Key kMenu{"menu", 28, 24};
+  static constexpr Key kMenuHistory{"history", 100, 162};
+  static Key historyRow(int row) { return {"row", 150, 48 + 30 + 60 * row}; }
 
   static QString run(const QStringList& arguments, int timeoutMs = 20000) {
     QProcess xdotool;
@@ -48,6 +54,10 @@ class TestEndToEndKeypad : public QObject {
     env.insert("LC_ALL", "C");
     env.insert("LANG", "C");
     env.insert("HOME", dir_.path());  // analytics and pictures stay in the test's folder
+    // Configuration and the network probe stay on this machine.
+    env.insert("UNITCIRCLE_CONFIG_URL",
+               QUrl::fromLocalFile(dir_.filePath("config.json")).toString());
+    env.insert("UNITCIRCLE_PROBE_URL", "http://127.0.0.1:9/");
     app.setProcessEnvironment(env);
     app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     app.start(QStringLiteral(UC_APP_BINARY),
@@ -123,6 +133,27 @@ class TestEndToEndKeypad : public QObject {
 
     QCOMPARE(storedHistory().at(0).toObject().value("inputParameters").toObject(),
              (QJsonObject{{"α", "-120"}}));
+  }
+
+  void anEntryIsReopenedFromTheHistory() {
+    QProcess app;
+    const QString window = start(app);
+    QVERIFY2(!window.isEmpty(), "the app's window did not appear");
+
+    // Drawer, history, the oldest entry (the sample α = 55), then calculate on the fresh
+    // input page it fills.
+    tap(window, kMenu);
+    QTest::qWait(500);  // the drawer slides in
+    tap(window, kMenuHistory);
+    QTest::qWait(500);
+    tap(window, historyRow(2));
+    QTest::qWait(500);  // the drawer closes over the fresh pages
+    tap(window, kCalculate);
+    QTRY_COMPARE_WITH_TIMEOUT(storedHistory().size(), 4, 15000);
+    stop(app);
+
+    QCOMPARE(storedHistory().at(0).toObject().value("inputParameters").toObject(),
+             (QJsonObject{{"α", "55"}}));
   }
 
  private:

@@ -7,11 +7,12 @@
 #include <memory>
 
 #include "app/app_startup.h"
-#include "ui/shell/view_manager.h"
 #include "flow/calc_manager.h"
 #include "flow/user_defaults.h"
 #include "services/analytics.h"
 #include "ui/screens/app_state.h"
+#include "ui/screens/navigation.h"
+#include "ui/shell/view_manager.h"
 
 // The real window, driven as a learner would: taps on its keys and buttons, typing on a
 // keyboard. One window for the whole run, as in the app.
@@ -186,6 +187,29 @@ class TestMainWindow : public QObject {
     window_->resize(360, 640);
   }
 
+  // The menu's navigation: the history under the same toolbar, then the calculation on
+  // fresh pages that load the entry picked in the history.
+  void theHistoryAndFreshPagesAreReachedFromTheDrawer() {
+    QQuickItem* pagesBefore = item("pageTabBarController");
+    QVERIFY(pagesBefore);
+    uc::Navigation::shared().goToHistory();
+    QTRY_VERIFY(read("historyLoader", "status").toInt() == 1);  // Loader.Ready
+    QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("History"));
+    QVERIFY(item("pageTabBarController") == nullptr);
+    QVERIFY(item("menuButton") != nullptr);
+
+    uc::CalcManager& store = uc::CalcManager::shared();
+    store.setCurrentSelectedCalculation(store.calculationAt(store.count() - 1));  // α = 55
+    uc::Navigation::shared().goToCalculation();
+    QTRY_VERIFY(item("pageTabBarController") != nullptr);
+    QVERIFY(item("pageTabBarController") != pagesBefore);
+    QCOMPARE(pageIndex(), 0);
+    QVERIFY(!read("resultTab", "enabled").toBool());
+    QCOMPARE(read("alphaTextField", "text").toString(), QStringLiteral("55"));
+    QVERIFY(!store.currentSelectedCalculation().has_value());
+    QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Unit Circle"));
+  }
+
   void theLoadingOverlayCoversTheWindow() {
     uc::ViewManager::shared().showLoadingOverlay();
     QTRY_VERIFY(item("loadingIndicator") != nullptr);
@@ -205,6 +229,8 @@ int main(int argc, char* argv[]) {
   uc::app::prepareApplication();
   QApplication app(argc, argv);
   QTemporaryDir dir;
+  // The configuration comes from a local file: tests never reach outside hosts.
+  qputenv("UNITCIRCLE_CONFIG_URL", QUrl::fromLocalFile(dir.filePath("config.json")).toEncoded());
   TestMainWindow test(dir.filePath("settings.jsonl"));
   return QTest::qExec(&test, argc, argv);
 }

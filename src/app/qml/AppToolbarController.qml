@@ -152,9 +152,10 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        sourceComponent: HistoryTableViewController {
-            toolbarController: toolbarController
+        sourceComponent: HistoryTableViewController {}
+        onLoaded: {
+            item.toolbarController = toolbarController
+            item.viewDidAppear()
         }
-        onLoaded: item.viewDidAppear()
     }
 }

@@ -23,6 +23,24 @@ const QHash<QString, QString>& iconPaths() {
                       "1.34-3 3c0 .24.04.47.09.7L8.04 9.81C7.5 9.31 6.79 9 6 9c-1.66 0-3 1.34-3 "
                       "3s1.34 3 3 3c.79 0 1.5-.31 2.04-.81l7.12 4.16c-.05.21-.08.43-.08.65 0 "
                       "1.61 1.31 2.92 2.92 2.92 1.61 0 2.92-1.31 2.92-2.92s-1.31-2.92-2.92-2.92z")},
+      // The pencil of "edit", without its arcs.
+      {QStringLiteral("edit"),
+       QStringLiteral("M3 17.25V21h3.75L17.81 9.94l-3.75-3.75L3 17.25zM20.71 7.04L16.96 3.29 "
+                      "15.13 5.12l3.75 3.75 1.83-1.83z")},
+      {QStringLiteral("delete"),
+       QStringLiteral("M6 19c0 1.1.9 2 2 2h8c1.1 0 2-.9 2-2V7H6v12zM19 4h-3.5l-1-1h-5l-1 "
+                      "1H5v2h14V4z")},
+      // A sweep: three lines of a list and a cross.
+      {QStringLiteral("clear"),
+       QStringLiteral("M3 6h12v2H3V6zm0 5h12v2H3v-2zm0 5h8v2H3v-2zm11.41 4L13 18.59 15.59 16 "
+                      "13 13.41 14.41 12 17 14.59 19.59 12 21 13.41 18.41 16 21 18.59 19.59 20 "
+                      "17 17.41 14.41 20z")},
+      {QStringLiteral("drag"), QStringLiteral("M20 9H4v2h16V9zM4 15h16v-2H4v2z")},
+      // A clock face drawn as an octagon, with its hands.
+      {QStringLiteral("history"),
+       QStringLiteral("M12 3L18.36 5.64 21 12 18.36 18.36 12 21 5.64 18.36 3 12 5.64 5.64 12 "
+                      "3zm0 2L7.05 7.05 5 12 7.05 16.95 12 19 16.95 16.95 19 12 16.95 7.05 12 "
+                      "5zm-1 2h2v4.59l3.2 3.2-1.41 1.41L11 12.41V7z")},
   };
   return paths;
 }

@@ -19,7 +19,7 @@ QPainterPath svgPath(const QString& data);
 class Icon : public QQuickPaintedItem {
   Q_OBJECT
   QML_ELEMENT
-  // "menu", "backspace", "check" or "share".
+  // "menu", "backspace", "check", "share", "edit", "delete", "clear", "drag" or "history".
   Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
   Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
 
