@@ -18,21 +18,9 @@
 
 #include "app/app_startup.h"
 #include "flow/user_defaults.h"
+#include "window_items.h"
 
 namespace {
-
-QQuickItem* findItem(QQuickItem* root, QLatin1String name) {
-  if (!root) return nullptr;
-  if (root->objectName() == name && root->isVisible()) return root;
-  for (QQuickItem* child : root->childItems()) {
-    if (QQuickItem* found = findItem(child, name)) return found;
-  }
-  return nullptr;
-}
-
-QPoint centre(QQuickItem* item) {
-  return item->mapToScene(QPointF(item->width() / 2, item->height() / 2)).toPoint();
-}
 
 // "VmHWM" (peak) or "VmRSS" (now) of this process, in MiB.
 double memoryMiB(const char* field) {

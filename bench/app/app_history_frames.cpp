@@ -20,17 +20,9 @@
 #include "flow/summary_line.h"
 #include "flow/user_defaults.h"
 #include "ui/screens/navigation.h"
+#include "window_items.h"
 
 namespace {
-
-QQuickItem* findItem(QQuickItem* root, QLatin1String name) {
-  if (!root) return nullptr;
-  if (root->objectName() == name && root->isVisible()) return root;
-  for (QQuickItem* child : root->childItems()) {
-    if (QQuickItem* found = findItem(child, name)) return found;
-  }
-  return nullptr;
-}
 
 // Waits for the next frame on screen and returns the milliseconds since timer started.
 double nextFrame(QQuickWindow* window, const QElapsedTimer& timer) {
@@ -109,7 +101,7 @@ int main(int argc, char* argv[]) {
   list->setProperty("contentY", 0);
   nextFrame(window, timer);
   QQuickItem* row = findItem(window->contentItem(), QLatin1String("historyCell"));
-  const QPoint tap = row->mapToScene(QPointF(row->width() / 2, row->height() / 2)).toPoint();
+  const QPoint tap = centre(row);
   timer.restart();
   QTest::mouseClick(window, Qt::LeftButton, {}, tap);
   double filled = nextFrame(window, timer);
