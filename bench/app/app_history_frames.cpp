@@ -20,28 +20,8 @@
 #include "flow/summary_line.h"
 #include "flow/user_defaults.h"
 #include "ui/screens/navigation.h"
+#include "frame_timing.h"
 #include "window_items.h"
-
-namespace {
-
-// Waits for the next frame on screen and returns the milliseconds since timer started.
-double nextFrame(QQuickWindow* window, const QElapsedTimer& timer) {
-  bool swapped = false;
-  auto connection =
-      QObject::connect(window, &QQuickWindow::frameSwapped, window, [&swapped] { swapped = true; });
-  window->update();
-  while (!swapped) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
-  QObject::disconnect(connection);
-  return double(timer.nsecsElapsed()) / 1e6;
-}
-
-double percentile(std::vector<double> values, double p) {
-  if (values.empty()) return -1;
-  std::sort(values.begin(), values.end());
-  return values[std::min(values.size() - 1, size_t(p * double(values.size() - 1) + 0.5))];
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
   uc::app::prepareApplication();

@@ -1,17 +1,23 @@
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QPixmap>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <cstdlib>
 #include <memory>
 
 #include "flow/user_defaults.h"
 
 // The app as a learner starts it, under the X server this test runs in (CTest starts it
-// through xvfb-run): taps on its keypad with xdotool, then the history the app stored.
+// through xvfb-run): taps on its keypad with xdotool, then the history the app stored, the
+// screen and the shared image.
 //
 // The window is 400 × 1000. There the keys reach their full height of 72 with a gap of 8,
 // in a 4 × 5 grid whose bottom lies 16 above the window's bottom (Keypad.qml and
@@ -35,6 +41,8 @@ class TestEndToEndKeypad : public QObject {
   static constexpr Key kMenu{"menu", 28, 24};
   static constexpr Key kMenuHistory{"history", 100, 162};
   static Key historyRow(int row) { return {"row", 150, 48 + 30 + 60 * row}; }
+  // The result page's share button, in the strip right of the list, below toolbar and tabs.
+  static constexpr Key kShare{"share", 375, 124};
 
   static QString run(const QStringList& arguments, int timeoutMs = 20000) {
     QProcess xdotool;
@@ -71,6 +79,29 @@ class TestEndToEndKeypad : public QObject {
     run({"mousemove", "--window", window, QString::number(key.x), QString::number(key.y), "click",
          "1"});
     QTest::qWait(100);  // one tap after the other, as a finger would
+  }
+
+  void key(const QString& window, const char* name, int times = 1) {
+    run({"windowfocus", "--sync", window});
+    for (int i = 0; i < times; ++i) run({"key", "--clearmodifiers", name});
+    QTest::qWait(100);
+  }
+
+  // Pixels of the image within a small distance of a colour.
+  static int pixelsNear(const QImage& image, QColor colour, int tolerance = 40) {
+    int count = 0;
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rgb.height(); ++y) {
+      const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+      for (int x = 0; x < rgb.width(); ++x) {
+        if (std::abs(qRed(line[x]) - colour.red()) + std::abs(qGreen(line[x]) - colour.green()) +
+                std::abs(qBlue(line[x]) - colour.blue()) <=
+            tolerance) {
+          ++count;
+        }
+      }
+    }
+    return count;
   }
 
   static void stop(QProcess& app) {
@@ -156,10 +187,53 @@ class TestEndToEndKeypad : public QObject {
              (QJsonObject{{"α", "55"}}));
   }
 
+  void theChartsAreDrawnBelowTheStepsAndShared() {
+    QProcess app;
+    const QString window = start(app);
+    QVERIFY2(!window.isEmpty(), "the app's window did not appear");
+
+    // α = 55 again (the restored input), then down past the steps to the charts: the unit
+    // circle and, below it, the start of the sine graph.
+    tap(window, kCalculate);
+    QTRY_COMPARE_WITH_TIMEOUT(storedHistory().size(), 5, 15000);
+    QTest::qWait(800);  // the slide to the result page
+    key(window, "End", 2);
+    key(window, "Up", 11);
+    QTest::qWait(3500);  // half a second's wait, one turn, the projections
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    // The first turn's arc (hue 0) and the sine graph's line are red, the projection onto
+    // the x axis and the cosine graph blue.
+    QVERIFY2(pixelsNear(screen, QColor(255, 25, 25), 90) > 200, "no red arc or graph on screen");
+    const int darkPixels = pixelsNear(screen, Qt::black, 200);
+    QVERIFY2(darkPixels > 1000, "no axes or labels on screen");
+
+    tap(window, kShare);
+    const QDir pictures(dir_.filePath("Pictures"));
+    QTRY_VERIFY_WITH_TIMEOUT(!pictures.entryList({"*.png"}, QDir::Files).isEmpty(), 15000);
+    QTest::qWait(500);  // written in full
+    stop(app);
+    const QImage shared(pictures.filePath(pictures.entryList({"*.png"}, QDir::Files).first()));
+    QVERIFY(!shared.isNull());
+    // Below the steps: the circle's row and both graphs, the cosine line in its own blue.
+    const QImage bottom =
+        shared.copy(0, shared.height() - 2 * shared.width(), shared.width(), 2 * shared.width());
+    QVERIFY2(pixelsNear(bottom, QColor(0x00, 0x0C, 0xFF)) > 200, "no cosine graph in the image");
+    QVERIFY2(pixelsNear(bottom, QColor(0xFF, 0x00, 0x00)) > 200, "no sine graph in the image");
+  }
+
  private:
   QTemporaryDir dir_;
   QString settings_;
 };
 
-QTEST_GUILESS_MAIN(TestEndToEndKeypad)
+// A GUI application on the same X server, so that the test can look at the screen.
+int main(int argc, char* argv[]) {
+  if (qEnvironmentVariableIsEmpty("DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  else
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  QGuiApplication app(argc, argv);
+  TestEndToEndKeypad test;
+  return QTest::qExec(&test, argc, argv);
+}
 #include "tst_e2e_keypad.moc"

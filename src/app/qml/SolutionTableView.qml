@@ -23,14 +23,34 @@ ListView {
         required property var model
 
         width: ListView.view.width
-        sourceComponent: kind === Screens.SolutionViewController.StepRow ? stepCell : null
-        // Chart rows and the video row get their cells with the chart and video views.
+        sourceComponent: kind === Screens.SolutionViewController.StepRow ? stepCell
+                       : kind === Screens.SolutionViewController.ChartRow ? chartCell : null
+        // The video row gets its cell with the video views.
     }
 
     // Room below the last row, a quarter of the list's height.
     footer: Item {
         width: tableView.width
         height: tableView.controller && tableView.controller.hasSteps ? tableView.height / 4 : 0
+    }
+
+    Component {
+        id: chartCell
+
+        ChartTableViewCell {
+            id: cell
+
+            chartStep: model.chartStep
+            frameRatio: model.frameRatio
+            large: tableView.large
+
+            // Half a second after the row appears its drawing starts.
+            Timer {
+                interval: 500
+                running: true
+                onTriggered: cell.startDrawing()
+            }
+        }
     }
 
     Component {

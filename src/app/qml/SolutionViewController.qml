@@ -56,6 +56,14 @@ Item {
         id: controller
 
         onScrollToTopRequested: if (page.tableView) page.tableView.positionViewAtBeginning()
+        onChartImagesRequested: (width, scale) => chartCapture.capture(width, scale)
+    }
+
+    // Draws the chart rows in their final state, off the page, for the shared image.
+    SolutionChartCapture {
+        id: chartCapture
+
+        controller: controller
     }
 
     // The table is built once the window shows, or at once when a solution arrives first.

@@ -20,7 +20,7 @@ constexpr qreal kIndent = 4;    // the formula sits slightly right of the title
 QFont titleFont(const SolutionImageStyle& style, bool bold) {
   QFont font;
   font.setPixelSize(std::max(1, qRound(style.titlePixelSize)));
-  font.setWeight(bold ? QFont::Black : QFont::Normal);
+  font.setWeight(bold ? QFont::ExtraBold : QFont::Normal);
   return font;
 }
 

@@ -6,17 +6,20 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMetaMethod>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtDebug>
+#include <utility>
 
-#include "ui/shell/color_manager.h"
-#include "ui/shell/view_manager.h"
 #include "services/analytics.h"
+#include "ui/charts/chart_manager.h"
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/app_state.h"
 #include "ui/screens/display_form.h"
 #include "ui/screens/solution_image.h"
+#include "ui/shell/color_manager.h"
+#include "ui/shell/view_manager.h"
 
 namespace uc {
 namespace {
@@ -92,8 +95,9 @@ QVariant SolutionViewController::data(const QModelIndex& index, int role) const 
   if (role == KindRole) return row.kind;
   if (role == SectionRole) return row.section;
   if (row.kind == ChartRow) {
-    if (role != FrameRatioRole) return {};
     const auto& charts = chartSteps_[static_cast<size_t>(row.index)];
+    if (role == ChartStepRole) return ChartManager::wrap(charts);
+    if (role != FrameRatioRole) return {};
     return charts.empty() || !charts.front() ? 1.0 : charts.front()->frameRatio;
   }
   if (row.kind != StepRow) return {};
@@ -123,9 +127,10 @@ QVariant SolutionViewController::data(const QModelIndex& index, int role) const 
 }
 
 QHash<int, QByteArray> SolutionViewController::roleNames() const {
-  return {{KindRole, "kind"},           {SectionRole, "section"},      {TitleRole, "title"},
-          {BoldTitleRole, "boldTitle"}, {LatexRole, "latex"},          {MessageRole, "message"},
-          {RowHeightRole, "rowHeight"}, {FrameRatioRole, "frameRatio"}};
+  return {
+      {KindRole, "kind"},           {SectionRole, "section"},       {TitleRole, "title"},
+      {BoldTitleRole, "boldTitle"}, {LatexRole, "latex"},           {MessageRole, "message"},
+      {RowHeightRole, "rowHeight"}, {FrameRatioRole, "frameRatio"}, {ChartStepRole, "chartStep"}};
 }
 
 void SolutionViewController::setVideoUrlStrings(const QStringList& urls) {
@@ -171,7 +176,7 @@ QString SolutionViewController::shareDirectory() const {
 void SolutionViewController::share() {
   Analytics::log(analytics::event::kTiroTappedShare, analyticsParams(solutionSteps_));
   QTimer::singleShot(0, this, [this] {
-    if (solutionSteps_.isEmpty()) return;
+    if (solutionSteps_.isEmpty() || awaitingChartImages_) return;
     AppState::shared().setCapturingScreenshot(true);
     ViewManager& views = ViewManager::shared();
     views.showLoadingOverlay();
@@ -190,12 +195,59 @@ void SolutionViewController::captureAndShare() {
 
   QList<SolutionImageRow> rows;
   for (qsizetype i = 0; i < rows_.size(); ++i) {
-    if (rows_[i].kind != StepRow) continue;  // chart and video rows are not drawn yet
+    if (rows_[i].kind != StepRow) continue;
     const QModelIndex at = index(static_cast<int>(i));
     rows.append({data(at, TitleRole).toString(), data(at, BoldTitleRole).toBool(),
                  data(at, LatexRole).toString(), data(at, MessageRole).toString()});
   }
-  const QImage image = stitchVertically(renderSolutionRows(rows, style), style.background);
+  pendingStepImages_ = renderSolutionRows(rows, style);
+
+  // The charts are drawn by their views; without a view the image has the steps alone.
+  static const QMetaMethod request =
+      QMetaMethod::fromSignal(&SolutionViewController::chartImagesRequested);
+  if (chartSteps_.empty() || !isSignalConnected(request)) {
+    finishShare({});
+    return;
+  }
+  awaitingChartImages_ = true;
+  pendingChartImages_.clear();
+  if (!chartCaptureTimer_) {
+    chartCaptureTimer_ = new QTimer(this);
+    chartCaptureTimer_->setSingleShot(true);
+    connect(chartCaptureTimer_, &QTimer::timeout, this, [this] {
+      qWarning().noquote() << "SHARE: the charts were not drawn in time; sharing the steps alone";
+      awaitingChartImages_ = false;
+      pendingChartImages_.clear();
+      finishShare({});
+    });
+  }
+  chartCaptureTimer_->start(chartCaptureTimeoutMs_);
+  emit chartImagesRequested(style.minimumWidth, style.scale);
+}
+
+QVariant SolutionViewController::chartStepAt(int index) const {
+  if (index < 0 || index >= static_cast<int>(chartSteps_.size())) return {};
+  return ChartManager::wrap(chartSteps_[static_cast<size_t>(index)]);
+}
+
+void SolutionViewController::chartImageCaptured(int index, const QVariant& image) {
+  if (!awaitingChartImages_) return;  // too late, or nothing asked
+  const QImage picture = image.value<QImage>();
+  if (!picture.isNull()) pendingChartImages_.insert(index, picture);
+}
+
+void SolutionViewController::chartImagesCaptured() {
+  if (!awaitingChartImages_) return;
+  awaitingChartImages_ = false;
+  if (chartCaptureTimer_) chartCaptureTimer_->stop();
+  finishShare(std::exchange(pendingChartImages_, {}).values());
+}
+
+void SolutionViewController::finishShare(const QList<QImage>& chartImages) {
+  const QColor background = ColorManager::shared().systemBackgroundColor();
+  QList<QImage> parts = std::exchange(pendingStepImages_, {});
+  parts.append(chartImages);
+  const QImage image = stitchVertically(parts, background);
 
   QString written;
   QString message;

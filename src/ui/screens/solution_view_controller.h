@@ -4,10 +4,13 @@
 
 #include <QAbstractListModel>
 #include <QHash>
+#include <QImage>
 #include <QList>
+#include <QMap>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <QVariantMap>
 #include <optional>
 
@@ -44,6 +47,7 @@ class SolutionViewController : public QAbstractListModel {
     MessageRole,
     RowHeightRole,   // height of a step row
     FrameRatioRole,  // a chart row is the list's width divided by this high
+    ChartStepRole,   // the chart row's data, for the chart cell
   };
 
   static constexpr char kTitleKey[] = "title";
@@ -89,12 +93,26 @@ class SolutionViewController : public QAbstractListModel {
   // The file the last share wrote (empty when it failed or none ran).
   QString lastSharedFile() const { return lastSharedFile_; }
 
+  Q_INVOKABLE int chartStepCount() const { return static_cast<int>(chartSteps_.size()); }
+  // The data of chart row i, for the view that draws the charts into the shared image.
+  Q_INVOKABLE QVariant chartStepAt(int index) const;
+  // The view's drawing of chart row i for the share under way, then the word that all are
+  // there; rows without a drawing are left out.
+  Q_INVOKABLE void chartImageCaptured(int index, const QVariant& image);
+  Q_INVOKABLE void chartImagesCaptured();
+  // How long a share waits for the chart drawings before it goes on without them.
+  void setChartCaptureTimeout(int milliseconds) { chartCaptureTimeoutMs_ = milliseconds; }
+
  signals:
   void solutionChanged();
   // The view scrolls back to the first row (not animated).
   void scrollToTopRequested();
   // A share finished: the image file (empty when it could not be written).
   void shareFinished(const QString& filePath);
+  // A share asks the view for the charts in their final state, drawn into a row of the
+  // given width in layout pixels and at the given device pixel scale; the view answers with
+  // chartImagesCaptured.
+  void chartImagesRequested(int width, qreal scale);
 
  private:
   struct Row {
@@ -105,6 +123,7 @@ class SolutionViewController : public QAbstractListModel {
   QList<Row> rows() const;
   void reload();
   void captureAndShare();
+  void finishShare(const QList<QImage>& chartImages);
 
   QList<QVariantMap> solutionSteps_;
   QStringList displayForms_;  // one per step, made once when the steps arrive
@@ -117,6 +136,11 @@ class SolutionViewController : public QAbstractListModel {
   QPointer<AppPageTabBarController> pageTabBar_;
   QString shareDirectory_;
   QString lastSharedFile_;
+  QList<QImage> pendingStepImages_;
+  QMap<int, QImage> pendingChartImages_;
+  bool awaitingChartImages_ = false;
+  int chartCaptureTimeoutMs_ = 5000;
+  QTimer* chartCaptureTimer_ = nullptr;
 };
 
 }  // namespace uc

@@ -1,12 +1,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
-#include "ui/shell/view_manager.h"
 #include "core/solver/chart_data.h"
 #include "i18n/translations.h"
 #include "services/analytics.h"
@@ -14,6 +15,7 @@
 #include "ui/screens/app_state.h"
 #include "ui/screens/solution_image.h"
 #include "ui/screens/solution_view_controller.h"
+#include "ui/shell/view_manager.h"
 
 using uc::SolutionViewController;
 using Kind = uc::SolutionViewController::RowKind;
@@ -185,6 +187,64 @@ class TestSolutionViewController : public QObject {
     views.dismissAlert();
     views.dismissAlert();
     views.setWindow(nullptr);
+  }
+
+  void chartDrawingsFollowTheStepsInRowOrder() {
+    QTemporaryDir dir;
+    SolutionViewController s;
+    s.setShareDirectory(dir.path());
+    s.showSolution({step("Your Input", "\\alpha = 45^{\\circ}")}, threeCharts(), {}, std::nullopt,
+                   100);
+    QCOMPARE(s.chartStepCount(), 3);
+    QVERIFY(s.chartStepAt(0).isValid());
+    QVERIFY(!s.chartStepAt(3).isValid());
+
+    // A view that draws the rows, answering out of order and with one row it could not draw.
+    QList<int> widths;
+    connect(&s, &SolutionViewController::chartImagesRequested, this, [&](int width, qreal scale) {
+      widths << width;
+      const auto picture = [width, scale](int height, QColor color) {
+        QImage image(int(width * scale), height, QImage::Format_ARGB32_Premultiplied);
+        image.fill(color);
+        return QVariant::fromValue(image);
+      };
+      QTimer::singleShot(10, &s, [&s, picture] {
+        s.chartImageCaptured(2, picture(30, Qt::blue));
+        s.chartImageCaptured(0, picture(20, Qt::red));
+        s.chartImageCaptured(1, QVariant());
+        s.chartImagesCaptured();
+        s.chartImagesCaptured();  // a second word changes nothing
+      });
+    });
+    QSignalSpy finished(&s, &SolutionViewController::shareFinished);
+    s.tappedShareButton();
+    QVERIFY(finished.wait(5000));
+    QCOMPARE(widths, QList<int>{480});
+    const QImage saved(finished.first().first().toString());
+    QCOMPARE(saved.pixelColor(5, saved.height() - 40), QColor(Qt::red));
+    QCOMPARE(saved.pixelColor(5, saved.height() - 1), QColor(Qt::blue));
+    QTest::qWait(50);
+    QCOMPARE(finished.count(), 1);
+    uc::ViewManager::shared().dismissAlert();
+  }
+
+  void aViewThatNeverAnswersStillGetsTheStepsShared() {
+    QTemporaryDir dir;
+    SolutionViewController s;
+    s.setShareDirectory(dir.path());
+    s.setChartCaptureTimeout(100);
+    s.showSolution({step("Your Input", "\\alpha = 45^{\\circ}")}, threeCharts(), {}, std::nullopt,
+                   100);
+    connect(&s, &SolutionViewController::chartImagesRequested, this, [] {});
+    QSignalSpy finished(&s, &SolutionViewController::shareFinished);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("charts were not drawn in time"));
+    s.tappedShareButton();
+    QVERIFY(finished.wait(5000));
+    QVERIFY(!QImage(finished.first().first().toString()).isNull());
+    s.chartImagesCaptured();  // the late answer is ignored
+    QCOMPARE(finished.count(), 1);
+    QVERIFY(!uc::AppState::shared().isCapturingScreenshot());
+    uc::ViewManager::shared().dismissAlert();
   }
 
   void stitchingKeepsOrderAndSize() {

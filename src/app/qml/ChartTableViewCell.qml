@@ -1,0 +1,46 @@
+import QtQuick
+import UnitCircle.Charts as Charts
+
+// One chart row: the view its data asks for, 5 % in from every edge. Built only when the row
+// scrolls into view; the graph views bring the chart component with them.
+Item {
+    id: cell
+
+    property var chartStep
+    property real frameRatio: 1
+    property bool large
+    // Draw the final state at once (the shared image).
+    property bool captureMode
+    readonly property int kind: Charts.ChartManager.kindOf(chartStep)
+    readonly property rect frame: Charts.ChartManager.frame(width, frameRatio)
+    readonly property Item chartView: loader.item
+    // True once the view exists and can be drawn or grabbed.
+    readonly property bool ready: kind === Charts.ChartManager.NoChart || loader.status === Loader.Ready
+
+    // Starts the unit circle's animation; graphs are drawn as they are built.
+    function startDrawing() {
+        if (loader.item && loader.item.startDrawing)
+            loader.item.startDrawing()
+    }
+
+    objectName: "chartCell"
+    implicitHeight: frameRatio > 0 ? width / frameRatio : 0
+
+    Loader {
+        id: loader
+
+        x: cell.frame.x
+        y: cell.frame.y
+        width: cell.frame.width
+        height: cell.frame.height
+        // A graph's first build loads the chart component: off the frame that scrolls it in.
+        asynchronous: !cell.captureMode && cell.kind === Charts.ChartManager.SplineChart
+        source: cell.kind === Charts.ChartManager.UnitCircleChart ? "UnitCircleChartView.qml"
+              : cell.kind === Charts.ChartManager.SplineChart ? "SplineChartView.qml" : ""
+        onLoaded: {
+            item.chartStep = Qt.binding(() => cell.chartStep)
+            item.large = Qt.binding(() => cell.large)
+            item.captureMode = cell.captureMode
+        }
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QtQml/qqmlregistration.h>
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+#include <QVariantList>
+#include <optional>
+
+#include "ui/charts/trigonometric_graph.h"
+
+namespace uc {
+
+// The sample points as a two-column table (x, y), which the chart's model mapper reads in
+// one go.
+class GraphPointsModel : public QAbstractTableModel {
+  Q_OBJECT
+  QML_ANONYMOUS
+
+ public:
+  using QAbstractTableModel::QAbstractTableModel;
+  void setPoints(std::vector<GraphPoint> points);
+  const std::vector<GraphPoint>& points() const { return points_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+
+ private:
+  std::vector<GraphPoint> points_;
+};
+
+// What a function graph row shows: its identity, points and axes. The QML view of the same
+// name draws it with the chart component; nothing here needs that component, so it loads only
+// when a graph comes into view.
+class SplineChartView : public QObject {
+  Q_OBJECT
+  QML_ELEMENT
+  Q_PROPERTY(QVariant chartStep READ chartStep WRITE setChartStep NOTIFY graphChanged)
+  Q_PROPERTY(bool valid READ valid NOTIFY graphChanged)
+  Q_PROPERTY(QString chartTitle READ chartTitle NOTIFY graphChanged)
+  Q_PROPERTY(QString seriesName READ seriesName NOTIFY graphChanged)
+  Q_PROPERTY(QColor seriesColor READ seriesColor NOTIFY graphChanged)
+  Q_PROPERTY(bool scatter READ scatter NOTIFY graphChanged)
+  Q_PROPERTY(double markerRadius READ markerRadius NOTIFY graphChanged)
+  Q_PROPERTY(double xMin READ xMin NOTIFY graphChanged)
+  Q_PROPERTY(double xMax READ xMax NOTIFY graphChanged)
+  Q_PROPERTY(double yMin READ yMin NOTIFY graphChanged)
+  Q_PROPERTY(double yMax READ yMax NOTIFY graphChanged)
+  Q_PROPERTY(double yTickInterval READ yTickInterval NOTIFY graphChanged)
+  // [{ value, label }], every 1.5705 along x, labelled as multiples of π/2.
+  Q_PROPERTY(QVariantList xTicks READ xTicks NOTIFY graphChanged)
+  Q_PROPERTY(int pointCount READ pointCount NOTIFY graphChanged)
+  Q_PROPERTY(QAbstractTableModel* points READ pointsModel CONSTANT)
+
+ public:
+  explicit SplineChartView(QObject* parent = nullptr);
+
+  QVariant chartStep() const { return chartStep_; }
+  void setChartStep(const QVariant& step);
+
+  bool valid() const { return graph_.has_value(); }
+  QString chartTitle() const;
+  QString seriesName() const;
+  QColor seriesColor() const;
+  bool scatter() const { return graph_ && graph_->identity.isScatter; }
+  double markerRadius() const { return graph_ ? graph_->identity.markerRadius : 0; }
+  double xMin() const { return graph_ ? graph_->xMin : 0; }
+  double xMax() const { return graph_ ? graph_->xMax : 1; }
+  double yMin() const { return graph_ ? graph_->yMin : -1; }
+  double yMax() const { return graph_ ? graph_->yMax : 1; }
+  double yTickInterval() const { return graph_ ? graph_->yTickInterval : 0.5; }
+  QVariantList xTicks() const;
+  int pointCount() const { return static_cast<int>(points_.points().size()); }
+  QAbstractTableModel* pointsModel() { return &points_; }
+
+  // The sample point nearest to an x value, for the crosshair and its tooltip:
+  // { x, y, header: "x: …", body: "sin(x): …" }; empty without points.
+  Q_INVOKABLE QVariantMap pointNear(double x) const;
+
+ signals:
+  void graphChanged();
+
+ private:
+  QVariant chartStep_;
+  std::optional<TrigonometricGraph> graph_;
+  GraphPointsModel points_;
+};
+
+}  // namespace uc
