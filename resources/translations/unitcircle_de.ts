@@ -455,4 +455,18 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>UnitCircleChartView</name>
+    <message>
+        <source>Animate again</source>
+        <translation>Erneut abspielen</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTableViewCell</name>
+    <message>
+        <source>This graph is too long to draw: it repeats every 2π.</source>
+        <translation>Dieser Graph ist zu lang zum Zeichnen: Er wiederholt sich alle 2π.</translation>
+    </message>
+</context>
 </TS>

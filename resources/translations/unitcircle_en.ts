@@ -455,4 +455,18 @@
         <translation>OK</translation>
     </message>
 </context>
+<context>
+    <name>UnitCircleChartView</name>
+    <message>
+        <source>Animate again</source>
+        <translation>Animate again</translation>
+    </message>
+</context>
+<context>
+    <name>ChartTableViewCell</name>
+    <message>
+        <source>This graph is too long to draw: it repeats every 2π.</source>
+        <translation>This graph is too long to draw: it repeats every 2π.</translation>
+    </message>
+</context>
 </TS>

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -53,6 +54,21 @@ class TestMainWindow : public QObject {
     return pages ? qvariant_cast<QObject*>(pages->property("controller")) : nullptr;
   }
 
+  // The controller of the chart row of that kind (1 unit circle, 2 graph) on screen.
+  QObject* chartController(int kind) const {
+    QList<QQuickItem*> stack{window_->contentItem()};
+    while (!stack.isEmpty()) {
+      QQuickItem* next = stack.takeLast();
+      if (next->objectName() == QLatin1String("chartCell") && next->isVisible() &&
+          next->property("kind").toInt() == kind) {
+        auto* view = qvariant_cast<QObject*>(next->property("chartView"));
+        if (view) return qvariant_cast<QObject*>(view->property("controller"));
+      }
+      stack << next->childItems();
+    }
+    return nullptr;
+  }
+
   int pageIndex() const {
     QObject* tabs = tabController();
     return tabs ? tabs->property("currentIndex").toInt() : -1;
@@ -103,6 +119,33 @@ class TestMainWindow : public QObject {
     QTRY_VERIFY(read("solutionTable", "contentY").toDouble() > 100);
   }
 
+  void theChartRowsAreBuiltWhenTheyScrollIn() {
+    // Nothing of the chart component is loaded until a graph is on screen.
+    const auto chartsLoaded = [] {
+      QFile maps(QStringLiteral("/proc/self/maps"));
+      return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Charts");
+    };
+    QVERIFY(!item("chartCell"));
+    QVERIFY(!chartsLoaded());
+
+    QQuickItem* table = item("solutionTable");
+    QVERIFY(table);
+    QMetaObject::invokeMethod(table, "positionViewAtEnd");
+    QObject* graph = nullptr;
+    QTRY_VERIFY((graph = chartController(2)));
+    QTRY_COMPARE(graph->property("pointCount").toInt(), 9);  // α = 45: b = π/4
+    QVERIFY(chartsLoaded());
+    // The unit circle's row is partly above; bring it in and let its turn run to the end.
+    QMetaObject::invokeMethod(table, "positionViewAtIndex", Q_ARG(int, 22), Q_ARG(int, 1));
+    QObject* circle = nullptr;
+    QTRY_VERIFY((circle = chartController(1)));
+    QVERIFY2(circle, "the unit circle's row");
+    QTRY_VERIFY_WITH_TIMEOUT(circle->property("projectionsVisible").toBool(), 5000);
+    QCOMPARE(circle->property("alphaText").toString(), QStringLiteral("45°"));
+    QCOMPARE(circle->property("pXText").toString(), QStringLiteral("0.71"));
+    QCOMPARE(circle->property("shownQuadrant").toInt(), 1);
+  }
+
   void clearReturnsToAnEmptyInputPage() {
     tap("toolbarRemoveButton");
     QCOMPARE(pageIndex(), 0);
@@ -132,6 +175,8 @@ class TestMainWindow : public QObject {
 
   void badInputShowsAToastAndStaysOnInput() {
     tap("toolbarRemoveButton");
+    // The input page slides back in before its keys can be tapped.
+    QTRY_VERIFY(item("key_slash") && item("key_slash")->mapToScene({0, 0}).x() >= 0);
     tap("key_slash");
     tap("calculateButton");
     QCOMPARE(pageIndex(), 0);

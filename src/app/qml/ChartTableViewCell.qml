@@ -1,4 +1,6 @@
 import QtQuick
+import QtQuick.Controls
+import UnitCircle.Style
 import UnitCircle.Charts as Charts
 
 // One chart row: the view its data asks for, 5 % in from every edge. Built only when the row
@@ -42,5 +44,20 @@ Item {
             item.large = Qt.binding(() => cell.large)
             item.captureMode = cell.captureMode
         }
+    }
+
+    // A graph over thousands of periods would be a solid band: say so instead of drawing it.
+    Label {
+        objectName: "graphTooLongLabel"
+        anchors.centerIn: loader
+        width: loader.width * 0.8
+        visible: cell.kind === Charts.ChartManager.SplineChart && loader.item !== null
+                 && loader.item.controller !== undefined && !loader.item.controller.valid
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.WordWrap
+        color: ColorManager.systemGrayColor
+        font.pixelSize: cell.large ? 20 : 15
+        text: qsTranslate("ChartTableViewCell",
+                          "This graph is too long to draw: it repeats every 2π.")
     }
 }
