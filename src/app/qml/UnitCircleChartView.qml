@@ -1,7 +1,13 @@
 import QtQuick
+import QtQuick.Controls
+import QtQuick.Shapes
+import UnitCircle.Style
 import UnitCircle.Charts as Charts
 
-// Placeholder drawing of the unit circle (to be replaced).
+// The unit circle of a chart row, drawn as in a textbook: axes with arrow heads and ticks at
+// ±1, the circle, the quadrant numerals in their quadrants, the arc of each turn, the turning
+// arrow and, at the end, the point's projections onto the axes. The controller says what to
+// show and when; this file only draws it.
 Item {
     id: view
 
@@ -10,9 +16,381 @@ Item {
     property bool large
     readonly property alias controller: controller
 
-    function startDrawing() { controller.startAnimation() }
+    // Geometry: the circle's picture is the square of the view's height in the middle.
+    readonly property real cx: width / 2
+    readonly property real cy: height / 2
+    readonly property real radius: 0.375 * height
+    readonly property real axisReach: 0.47 * height
+    readonly property real labelSize: Math.max(11, Math.min(height * 0.085, large ? 30 : 15))
+    readonly property color axisColor: ColorManager.labelColor
+    readonly property color xColor: "#1f5fff"
+    readonly property color yColor: "#e8202a"
+    // Where the arrow points now, counter-clockwise from the positive x axis, in degrees.
+    property real arrowAngle: 0
 
-    Charts.UnitCircleChartView { id: controller }
+    function startDrawing() {
+        controller.startAnimation()
+    }
 
-    Text { anchors.centerIn: parent; text: controller.alphaText + " " + controller.pXText + " " + controller.pYText }
+    Accessible.role: Accessible.Graphic
+    Accessible.name: "α = " + controller.alphaText + ", γ = " + controller.gammaText
+                     + ", P(" + controller.pXText + " | " + controller.pYText + ")"
+
+    Charts.UnitCircleChartView {
+        id: controller
+
+        onArrowRunChanged: {
+            arrowTurn.stop()
+            if (arrowAnimated) {
+                arrowTurn.to = arrowDegrees
+                arrowTurn.start()
+            } else {
+                view.arrowAngle = arrowDegrees
+            }
+        }
+    }
+
+    NumberAnimation {
+        id: arrowTurn
+
+        target: view
+        property: "arrowAngle"
+        from: 0
+        duration: controller.turnDuration
+    }
+
+    // The card.
+    Rectangle {
+        anchors.fill: parent
+        radius: 10
+        color: ColorManager.systemBackgroundColor
+        border.color: ColorManager.systemGray4Color
+        border.width: 1
+    }
+
+    // Everything drawn with lines shares one multisampled layer, so curves stay smooth.
+    Item {
+        id: drawing
+
+        anchors.fill: parent
+        layer.enabled: true
+        layer.samples: 4
+        layer.smooth: true
+
+        // Axes with arrow heads, ticks at ±1 and their numbers.
+        Shape {
+            objectName: "axes"
+            anchors.fill: parent
+
+            ShapePath {
+                strokeColor: view.axisColor
+                strokeWidth: 1.2
+                fillColor: "transparent"
+                capStyle: ShapePath.FlatCap
+
+                startX: view.cx - view.axisReach; startY: view.cy
+                PathLine { x: view.cx + view.axisReach; y: view.cy }
+                PathMove { x: view.cx; y: view.cy + view.axisReach }
+                PathLine { x: view.cx; y: view.cy - view.axisReach }
+                // Ticks at x = ±1 and y = ±1.
+                PathMove { x: view.cx + view.radius; y: view.cy - 4 }
+                PathLine { x: view.cx + view.radius; y: view.cy + 4 }
+                PathMove { x: view.cx - view.radius; y: view.cy - 4 }
+                PathLine { x: view.cx - view.radius; y: view.cy + 4 }
+                PathMove { x: view.cx - 4; y: view.cy - view.radius }
+                PathLine { x: view.cx + 4; y: view.cy - view.radius }
+                PathMove { x: view.cx - 4; y: view.cy + view.radius }
+                PathLine { x: view.cx + 4; y: view.cy + view.radius }
+            }
+            ShapePath {
+                strokeColor: "transparent"
+                fillColor: view.axisColor
+
+                startX: view.cx + view.axisReach + 2; startY: view.cy
+                PathLine { x: view.cx + view.axisReach - 6; y: view.cy - 3.5 }
+                PathLine { x: view.cx + view.axisReach - 6; y: view.cy + 3.5 }
+                PathLine { x: view.cx + view.axisReach + 2; y: view.cy }
+                PathMove { x: view.cx; y: view.cy - view.axisReach - 2 }
+                PathLine { x: view.cx - 3.5; y: view.cy - view.axisReach + 6 }
+                PathLine { x: view.cx + 3.5; y: view.cy - view.axisReach + 6 }
+                PathLine { x: view.cx; y: view.cy - view.axisReach - 2 }
+            }
+        }
+
+        // The unit circle.
+        Shape {
+            objectName: "unitCircleShape"
+            anchors.fill: parent
+
+            ShapePath {
+                strokeColor: ColorManager.systemGrayColor
+                strokeWidth: 1.5
+                fillColor: "transparent"
+
+                PathAngleArc {
+                    centerX: view.cx; centerY: view.cy
+                    radiusX: view.radius; radiusY: view.radius
+                    startAngle: 0
+                    sweepAngle: 360
+                }
+            }
+        }
+
+        // One arc per turn, from the positive x axis; the newest on top.
+        Repeater {
+            model: controller.arcs
+
+            Shape {
+                id: arc
+
+                required property var modelData
+                required property int index
+                // Only the newest arc grows; the list is rebuilt on every turn, and the full
+                // circles before it are already drawn.
+                readonly property bool growing: modelData.animated
+                                                && index === controller.arcs.length - 1
+                property real progress: growing ? 0 : 1
+
+                objectName: "arc"
+                anchors.fill: parent
+
+                ShapePath {
+                    strokeColor: Qt.hsva(arc.modelData.hue, arc.modelData.saturation,
+                                         arc.modelData.brightness, 1)
+                    strokeWidth: 5
+                    fillColor: "transparent"
+                    capStyle: ShapePath.FlatCap
+
+                    PathAngleArc {
+                        centerX: view.cx; centerY: view.cy
+                        radiusX: view.radius; radiusY: view.radius
+                        startAngle: 0
+                        // Screen angles run clockwise: a positive angle is drawn negated.
+                        sweepAngle: -arc.modelData.sweep * arc.progress
+                        moveToStart: true
+                    }
+                }
+
+                NumberAnimation on progress {
+                    running: arc.growing
+                    from: 0
+                    to: 1
+                    duration: controller.turnDuration
+                }
+            }
+        }
+
+        // The projections: onto the x axis in blue, from there up or down to the point in red.
+        Shape {
+            id: projections
+
+            readonly property real px: view.cx + controller.pointX * view.radius
+            readonly property real py: view.cy - controller.pointY * view.radius
+            property real progress: 0
+
+            objectName: "projections"
+            anchors.fill: parent
+            visible: controller.projectionsVisible
+
+            ShapePath {
+                objectName: "projectionX"
+                strokeColor: view.xColor
+                strokeWidth: 5
+                fillColor: "transparent"
+                joinStyle: ShapePath.BevelJoin
+                capStyle: ShapePath.FlatCap
+
+                startX: view.cx; startY: view.cy
+                PathLine {
+                    x: view.cx + (projections.px - view.cx) * projections.progress
+                    y: view.cy
+                }
+            }
+            ShapePath {
+                objectName: "projectionY"
+                strokeColor: view.yColor
+                strokeWidth: 5
+                fillColor: "transparent"
+                joinStyle: ShapePath.BevelJoin
+                capStyle: ShapePath.FlatCap
+
+                startX: projections.px; startY: view.cy
+                PathLine {
+                    x: projections.px
+                    y: view.cy + (projections.py - view.cy) * projections.progress
+                }
+            }
+
+            Connections {
+                target: controller
+
+                function onProjectionsChanged() {
+                    projectionGrowth.stop()
+                    if (controller.projectionsVisible && controller.projectionsAnimated) {
+                        projectionGrowth.start()
+                    } else {
+                        projections.progress = controller.projectionsVisible ? 1 : 0
+                    }
+                }
+            }
+
+            NumberAnimation {
+                id: projectionGrowth
+
+                target: projections
+                property: "progress"
+                from: 0
+                to: 1
+                duration: 1000
+            }
+        }
+
+        // The arrow from the centre to the circle, turning with the angle.
+        Item {
+            objectName: "arrow"
+            x: view.cx
+            y: view.cy
+            width: view.radius
+            height: 0
+            transformOrigin: Item.Left
+            rotation: -view.arrowAngle
+
+            Shape {
+                ShapePath {
+                    strokeColor: view.axisColor
+                    strokeWidth: 2
+                    fillColor: "transparent"
+                    capStyle: ShapePath.RoundCap
+
+                    startX: 0; startY: 0
+                    PathLine { x: view.radius - 7; y: 0 }
+                }
+                ShapePath {
+                    strokeColor: "transparent"
+                    fillColor: view.axisColor
+
+                    startX: view.radius; startY: 0
+                    PathLine { x: view.radius - 10; y: -4.5 }
+                    PathLine { x: view.radius - 10; y: 4.5 }
+                    PathLine { x: view.radius; y: 0 }
+                }
+            }
+        }
+
+        // The point on the circle once the run has ended, and the centre.
+        Rectangle {
+            visible: controller.projectionsVisible
+            x: projections.px - width / 2
+            y: projections.py - height / 2
+            width: 8
+            height: 8
+            radius: 4
+            color: view.axisColor
+        }
+        Rectangle {
+            x: view.cx - 2.5
+            y: view.cy - 2.5
+            width: 5
+            height: 5
+            radius: 2.5
+            color: view.axisColor
+        }
+    }
+
+    // Axis names and the numbers at the ticks.
+    component AxisText: Text {
+        color: view.axisColor
+        font.pixelSize: view.labelSize * 0.8
+        font.italic: true
+    }
+    AxisText { text: "x"; x: view.cx + view.axisReach - width; y: view.cy - height - 3 }
+    AxisText { text: "y"; x: view.cx + 7; y: view.cy - view.axisReach - 4 }
+    AxisText { text: "1"; font.italic: false; x: view.cx + view.radius + 2; y: view.cy + 2 }
+    AxisText { text: "−1"; font.italic: false; x: view.cx - view.radius - width - 2; y: view.cy + 2 }
+
+    // The quadrant numerals, inside their quadrants.
+    component QuadrantLabel: Text {
+        required property int quadrant
+        readonly property real direction: (quadrant - 0.5) * Math.PI / 2
+
+        objectName: "q" + quadrant + "Label"
+        // Outside the circle, in the corner of the quadrant, clear of the arrow and the arcs.
+        x: view.cx + Math.cos(direction) * view.radius * 1.25 - width / 2
+        y: view.cy - Math.sin(direction) * view.radius * 1.25 - height / 2
+        color: ColorManager.systemGrayColor
+        font.pixelSize: view.labelSize
+        font.bold: true
+        font.family: "serif"
+        opacity: controller.shownQuadrant === 0 || controller.shownQuadrant === quadrant ? 1 : 0
+
+        Behavior on opacity {
+            NumberAnimation { duration: controller.quadrantFadeDuration }
+        }
+    }
+    QuadrantLabel { quadrant: 1; text: "I" }
+    QuadrantLabel { quadrant: 2; text: "II" }
+    QuadrantLabel { quadrant: 3; text: "III" }
+    QuadrantLabel { quadrant: 4; text: "IV" }
+
+    // The counting labels: angles on the left, the point's coordinates on the right.
+    component CountLabel: Text {
+        width: (view.width - view.height) / 2 - 10
+        color: view.axisColor
+        font.pixelSize: view.labelSize
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: 8
+        textFormat: Text.PlainText
+    }
+    Column {
+        x: 10
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: view.labelSize * 0.35
+
+        CountLabel { objectName: "alphaLabel"; text: "α = " + controller.alphaText }
+        CountLabel { objectName: "gammaLabel"; text: "γ = " + controller.gammaText }
+        CountLabel {
+            objectName: "fullCirclesLabel"
+            text: "↻ " + controller.fullCirclesText
+            color: ColorManager.systemGrayColor
+        }
+    }
+    Column {
+        x: view.cx + view.height / 2 + 4
+        anchors.verticalCenter: parent.verticalCenter
+        spacing: view.labelSize * 0.35
+
+        CountLabel { objectName: "pXLabel"; text: "x = " + controller.pXText; color: view.xColor }
+        CountLabel { objectName: "pYLabel"; text: "y = " + controller.pYText; color: view.yColor }
+    }
+
+    RoundButton {
+        id: animateAgainButton
+
+        objectName: "animateAgainButton"
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 6
+        width: Math.max(32, view.labelSize * 2.2)
+        height: width
+        padding: 0
+        enabled: controller.animateAgainEnabled
+        opacity: controller.animateAgainOpacity
+        focusPolicy: Qt.TabFocus
+        Accessible.name: qsTranslate("UnitCircleChartView", "Animate again")
+        background: Rectangle {
+            radius: width / 2
+            color: Qt.rgba(0.7, 0.87, 0.86, 1)
+            border.color: Qt.rgba(ColorManager.labelColor.r, ColorManager.labelColor.g,
+                                  ColorManager.labelColor.b, 0.2)
+            border.width: 1
+        }
+        contentItem: Text {
+            text: "↻"
+            color: "#1c1c1e"
+            font.pixelSize: animateAgainButton.height * 0.6
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+        }
+        onClicked: controller.tappedAnimateAgain()
+    }
 }
