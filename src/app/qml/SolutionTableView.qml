@@ -12,9 +12,14 @@ ListView {
     objectName: "solutionTable"
     clip: true
     model: controller
+    // Set once a chart row has been built: from then on rows near the screen are kept, so
+    // that a chart scrolled out and back in is not built again in the middle of a flick.
+    property bool chartsBuilt
+
     // Rows are built as they scroll in: rows built ahead in the background would be
-    // cancelled, with a warning, whenever a new solution replaces the list.
-    cacheBuffer: 0
+    // cancelled, with a warning, whenever a new solution replaces the list; so nothing is
+    // kept ahead until the charts have been reached, and not after the list is replaced.
+    cacheBuffer: chartsBuilt ? 2 * height : 0
     boundsBehavior: Flickable.StopAtBounds
     ScrollBar.vertical: ScrollBar {}
 
@@ -34,6 +39,14 @@ ListView {
         height: tableView.controller && tableView.controller.hasSteps ? tableView.height / 4 : 0
     }
 
+    Connections {
+        target: tableView.controller
+
+        function onModelAboutToBeReset() {
+            tableView.chartsBuilt = false
+        }
+    }
+
     Component {
         id: chartCell
 
@@ -43,6 +56,7 @@ ListView {
             chartStep: model.chartStep
             frameRatio: model.frameRatio
             large: tableView.large
+            Component.onCompleted: tableView.chartsBuilt = true
 
             // Half a second after the row appears its drawing starts.
             Timer {

@@ -20,8 +20,9 @@ Item {
     readonly property real cx: width / 2
     readonly property real cy: height / 2
     readonly property real radius: 0.375 * height
-    readonly property real axisReach: 0.47 * height
-    readonly property real labelSize: Math.max(11, Math.min(height * 0.085, large ? 30 : 15))
+    readonly property real axisReach: 0.45 * height
+    readonly property real labelSize: Math.max(11, Math.min(height * 0.1, large ? 32 : 15))
+    readonly property real tick: 4
     readonly property color axisColor: ColorManager.labelColor
     readonly property color xColor: "#1f5fff"
     readonly property color yColor: "#e8202a"
@@ -92,15 +93,23 @@ Item {
                 PathLine { x: view.cx + view.axisReach; y: view.cy }
                 PathMove { x: view.cx; y: view.cy + view.axisReach }
                 PathLine { x: view.cx; y: view.cy - view.axisReach }
-                // Ticks at x = ±1 and y = ±1.
-                PathMove { x: view.cx + view.radius; y: view.cy - 4 }
-                PathLine { x: view.cx + view.radius; y: view.cy + 4 }
-                PathMove { x: view.cx - view.radius; y: view.cy - 4 }
-                PathLine { x: view.cx - view.radius; y: view.cy + 4 }
-                PathMove { x: view.cx - 4; y: view.cy - view.radius }
-                PathLine { x: view.cx + 4; y: view.cy - view.radius }
-                PathMove { x: view.cx - 4; y: view.cy + view.radius }
-                PathLine { x: view.cx + 4; y: view.cy + view.radius }
+                // Ticks at ±1, shorter ones at ±0.5.
+                PathMove { x: view.cx + view.radius; y: view.cy - view.tick }
+                PathLine { x: view.cx + view.radius; y: view.cy + view.tick }
+                PathMove { x: view.cx - view.radius; y: view.cy - view.tick }
+                PathLine { x: view.cx - view.radius; y: view.cy + view.tick }
+                PathMove { x: view.cx - view.tick; y: view.cy - view.radius }
+                PathLine { x: view.cx + view.tick; y: view.cy - view.radius }
+                PathMove { x: view.cx - view.tick; y: view.cy + view.radius }
+                PathLine { x: view.cx + view.tick; y: view.cy + view.radius }
+                PathMove { x: view.cx + view.radius / 2; y: view.cy - view.tick / 2 }
+                PathLine { x: view.cx + view.radius / 2; y: view.cy + view.tick / 2 }
+                PathMove { x: view.cx - view.radius / 2; y: view.cy - view.tick / 2 }
+                PathLine { x: view.cx - view.radius / 2; y: view.cy + view.tick / 2 }
+                PathMove { x: view.cx - view.tick / 2; y: view.cy - view.radius / 2 }
+                PathLine { x: view.cx + view.tick / 2; y: view.cy - view.radius / 2 }
+                PathMove { x: view.cx - view.tick / 2; y: view.cy + view.radius / 2 }
+                PathLine { x: view.cx + view.tick / 2; y: view.cy + view.radius / 2 }
             }
             ShapePath {
                 strokeColor: "transparent"
@@ -303,10 +312,10 @@ Item {
         font.pixelSize: view.labelSize * 0.8
         font.italic: true
     }
-    AxisText { text: "x"; x: view.cx + view.axisReach - width; y: view.cy - height - 3 }
-    AxisText { text: "y"; x: view.cx + 7; y: view.cy - view.axisReach - 4 }
-    AxisText { text: "1"; font.italic: false; x: view.cx + view.radius + 2; y: view.cy + 2 }
-    AxisText { text: "−1"; font.italic: false; x: view.cx - view.radius - width - 2; y: view.cy + 2 }
+    AxisText { text: "x"; x: view.cx + view.axisReach - width / 2; y: view.cy - height - 2 }
+    AxisText { text: "y"; x: view.cx + 6; y: view.cy - view.axisReach - height / 2 + 2 }
+    AxisText { text: "1"; font.italic: false; x: view.cx + view.radius + 4; y: view.cy + 2 }
+    AxisText { text: "−1"; font.italic: false; x: view.cx - view.radius - width - 4; y: view.cy + 2 }
 
     // The quadrant numerals, inside their quadrants.
     component QuadrantLabel: Text {
@@ -314,9 +323,10 @@ Item {
         readonly property real direction: (quadrant - 0.5) * Math.PI / 2
 
         objectName: "q" + quadrant + "Label"
-        // Outside the circle, in the corner of the quadrant, clear of the arrow and the arcs.
-        x: view.cx + Math.cos(direction) * view.radius * 1.25 - width / 2
-        y: view.cy - Math.sin(direction) * view.radius * 1.25 - height / 2
+        // In the corner of the quadrant outside the circle, clear of the arrow, the arcs and
+        // the point.
+        x: view.cx + Math.SQRT2 * Math.cos(direction) * view.radius * 0.97 - width / 2
+        y: view.cy - Math.SQRT2 * Math.sin(direction) * view.radius * 0.97 - height / 2
         color: ColorManager.systemGrayColor
         font.pixelSize: view.labelSize
         font.bold: true
@@ -350,7 +360,7 @@ Item {
         CountLabel { objectName: "gammaLabel"; text: "γ = " + controller.gammaText }
         CountLabel {
             objectName: "fullCirclesLabel"
-            text: "↻ " + controller.fullCirclesText
+            text: "n = " + controller.fullCirclesText
             color: ColorManager.systemGrayColor
         }
     }
@@ -377,12 +387,30 @@ Item {
         opacity: controller.animateAgainOpacity
         focusPolicy: Qt.TabFocus
         Accessible.name: qsTranslate("UnitCircleChartView", "Animate again")
-        background: Rectangle {
-            radius: width / 2
-            color: Qt.rgba(0.7, 0.87, 0.86, 1)
-            border.color: Qt.rgba(ColorManager.labelColor.r, ColorManager.labelColor.g,
-                                  ColorManager.labelColor.b, 0.2)
-            border.width: 1
+        background: Item {
+            // A soft shadow: two wider, faint discs a little below the button.
+            Repeater {
+                model: 2
+
+                Rectangle {
+                    required property int index
+                    readonly property real spread: 1 + index * 1.5
+
+                    x: -spread
+                    y: -spread + 1.5
+                    width: parent.width + 2 * spread
+                    height: width
+                    radius: width / 2
+                    color: "black"
+                    opacity: ColorManager.darkAppearance ? 0.35 - index * 0.15 : 0.16 - index * 0.08
+                }
+            }
+            Rectangle {
+                anchors.fill: parent
+                radius: width / 2
+                color: animateAgainButton.down ? Qt.darker(Qt.rgba(0.7, 0.87, 0.86, 1), 1.15)
+                                               : Qt.rgba(0.7, 0.87, 0.86, 1)
+            }
         }
         contentItem: Text {
             text: "↻"
