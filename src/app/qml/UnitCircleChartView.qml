@@ -22,10 +22,13 @@ Item {
     readonly property real radius: 0.375 * height
     readonly property real axisReach: 0.45 * height
     readonly property real labelSize: Math.max(11, Math.min(height * 0.1, large ? 32 : 15))
-    readonly property real tick: 4
+    // Line widths and marks grow a little with the picture, so a tablet's figure isn't spidery.
+    readonly property real unit: Math.max(1, Math.sqrt(height / 140))
+    readonly property real tick: 4 * unit
     readonly property color axisColor: ColorManager.labelColor
-    readonly property color xColor: "#1f5fff"
-    readonly property color yColor: "#e8202a"
+    // cos in blue and sin in red, as in the graphs below; a lighter blue on black.
+    readonly property color xColor: ColorManager.darkAppearance ? "#4f86ff" : "#1f5fff"
+    readonly property color yColor: ColorManager.redColor
     // Where the arrow points now, counter-clockwise from the positive x axis, in degrees.
     property real arrowAngle: 0
 
@@ -42,11 +45,12 @@ Item {
 
         onArrowRunChanged: {
             arrowTurn.stop()
-            if (arrowAnimated) {
-                arrowTurn.to = arrowDegrees
+            // A new turn starts from 0 even when it ends where the last one did.
+            if (controller.arrowAnimated) {
+                arrowTurn.to = controller.arrowDegrees
                 arrowTurn.start()
             } else {
-                view.arrowAngle = arrowDegrees
+                view.arrowAngle = controller.arrowDegrees
             }
         }
     }
@@ -69,240 +73,265 @@ Item {
         border.width: 1
     }
 
-    // Everything drawn with lines shares one multisampled layer, so curves stay smooth.
+    // Everything drawn with lines shares one multisampled layer, so curves stay smooth; the
+    // layer covers only the circle's square, where all of it lies.
     Item {
         id: drawing
 
-        anchors.fill: parent
+        x: (view.width - view.height) / 2
+        width: view.height
+        height: view.height
         layer.enabled: true
         layer.samples: 4
         layer.smooth: true
 
-        // Axes with arrow heads, ticks at ±1 and their numbers.
-        Shape {
-            objectName: "axes"
-            anchors.fill: parent
+        // In the view's coordinates, like everything outside the layer.
+        Item {
+            x: -drawing.x
+            width: view.width
+            height: view.height
 
-            ShapePath {
-                strokeColor: view.axisColor
-                strokeWidth: 1.2
-                fillColor: "transparent"
-                capStyle: ShapePath.FlatCap
-
-                startX: view.cx - view.axisReach; startY: view.cy
-                PathLine { x: view.cx + view.axisReach; y: view.cy }
-                PathMove { x: view.cx; y: view.cy + view.axisReach }
-                PathLine { x: view.cx; y: view.cy - view.axisReach }
-                // Ticks at ±1, shorter ones at ±0.5.
-                PathMove { x: view.cx + view.radius; y: view.cy - view.tick }
-                PathLine { x: view.cx + view.radius; y: view.cy + view.tick }
-                PathMove { x: view.cx - view.radius; y: view.cy - view.tick }
-                PathLine { x: view.cx - view.radius; y: view.cy + view.tick }
-                PathMove { x: view.cx - view.tick; y: view.cy - view.radius }
-                PathLine { x: view.cx + view.tick; y: view.cy - view.radius }
-                PathMove { x: view.cx - view.tick; y: view.cy + view.radius }
-                PathLine { x: view.cx + view.tick; y: view.cy + view.radius }
-                PathMove { x: view.cx + view.radius / 2; y: view.cy - view.tick / 2 }
-                PathLine { x: view.cx + view.radius / 2; y: view.cy + view.tick / 2 }
-                PathMove { x: view.cx - view.radius / 2; y: view.cy - view.tick / 2 }
-                PathLine { x: view.cx - view.radius / 2; y: view.cy + view.tick / 2 }
-                PathMove { x: view.cx - view.tick / 2; y: view.cy - view.radius / 2 }
-                PathLine { x: view.cx + view.tick / 2; y: view.cy - view.radius / 2 }
-                PathMove { x: view.cx - view.tick / 2; y: view.cy + view.radius / 2 }
-                PathLine { x: view.cx + view.tick / 2; y: view.cy + view.radius / 2 }
-            }
-            ShapePath {
-                strokeColor: "transparent"
-                fillColor: view.axisColor
-
-                startX: view.cx + view.axisReach + 2; startY: view.cy
-                PathLine { x: view.cx + view.axisReach - 6; y: view.cy - 3.5 }
-                PathLine { x: view.cx + view.axisReach - 6; y: view.cy + 3.5 }
-                PathLine { x: view.cx + view.axisReach + 2; y: view.cy }
-                PathMove { x: view.cx; y: view.cy - view.axisReach - 2 }
-                PathLine { x: view.cx - 3.5; y: view.cy - view.axisReach + 6 }
-                PathLine { x: view.cx + 3.5; y: view.cy - view.axisReach + 6 }
-                PathLine { x: view.cx; y: view.cy - view.axisReach - 2 }
-            }
-        }
-
-        // The unit circle.
-        Shape {
-            objectName: "unitCircleShape"
-            anchors.fill: parent
-
-            ShapePath {
-                strokeColor: ColorManager.systemGrayColor
-                strokeWidth: 1.5
-                fillColor: "transparent"
-
-                PathAngleArc {
-                    centerX: view.cx; centerY: view.cy
-                    radiusX: view.radius; radiusY: view.radius
-                    startAngle: 0
-                    sweepAngle: 360
-                }
-            }
-        }
-
-        // One arc per turn, from the positive x axis; the newest on top.
-        Repeater {
-            model: controller.arcs
-
+            // Axes with arrow heads and ticks at ±1 and ±0.5.
             Shape {
-                id: arc
-
-                required property var modelData
-                required property int index
-                // Only the newest arc grows; the list is rebuilt on every turn, and the full
-                // circles before it are already drawn.
-                readonly property bool growing: modelData.animated
-                                                && index === controller.arcs.length - 1
-                property real progress: growing ? 0 : 1
-
-                objectName: "arc"
+                objectName: "axes"
                 anchors.fill: parent
 
                 ShapePath {
-                    strokeColor: Qt.hsva(arc.modelData.hue, arc.modelData.saturation,
-                                         arc.modelData.brightness, 1)
-                    strokeWidth: 5
+                    strokeColor: view.axisColor
+                    strokeWidth: 1.2 * view.unit
                     fillColor: "transparent"
                     capStyle: ShapePath.FlatCap
+
+                    startX: view.cx - view.axisReach; startY: view.cy
+                    PathLine { x: view.cx + view.axisReach; y: view.cy }
+                    PathMove { x: view.cx; y: view.cy + view.axisReach }
+                    PathLine { x: view.cx; y: view.cy - view.axisReach }
+                    // Ticks at ±1, shorter ones at ±0.5.
+                    PathMove { x: view.cx + view.radius; y: view.cy - view.tick }
+                    PathLine { x: view.cx + view.radius; y: view.cy + view.tick }
+                    PathMove { x: view.cx - view.radius; y: view.cy - view.tick }
+                    PathLine { x: view.cx - view.radius; y: view.cy + view.tick }
+                    PathMove { x: view.cx - view.tick; y: view.cy - view.radius }
+                    PathLine { x: view.cx + view.tick; y: view.cy - view.radius }
+                    PathMove { x: view.cx - view.tick; y: view.cy + view.radius }
+                    PathLine { x: view.cx + view.tick; y: view.cy + view.radius }
+                    PathMove { x: view.cx + view.radius / 2; y: view.cy - view.tick / 2 }
+                    PathLine { x: view.cx + view.radius / 2; y: view.cy + view.tick / 2 }
+                    PathMove { x: view.cx - view.radius / 2; y: view.cy - view.tick / 2 }
+                    PathLine { x: view.cx - view.radius / 2; y: view.cy + view.tick / 2 }
+                    PathMove { x: view.cx - view.tick / 2; y: view.cy - view.radius / 2 }
+                    PathLine { x: view.cx + view.tick / 2; y: view.cy - view.radius / 2 }
+                    PathMove { x: view.cx - view.tick / 2; y: view.cy + view.radius / 2 }
+                    PathLine { x: view.cx + view.tick / 2; y: view.cy + view.radius / 2 }
+                }
+                // The arrow heads, at the ends of the positive axes.
+                ShapePath {
+                    id: heads
+
+                    readonly property real tipX: view.cx + view.axisReach
+                    readonly property real tipY: view.cy - view.axisReach
+                    readonly property real u: view.unit
+
+                    strokeColor: "transparent"
+                    fillColor: view.axisColor
+
+                    startX: tipX + 2 * u; startY: view.cy
+                    PathLine { x: heads.tipX - 6 * heads.u; y: view.cy - 3.5 * heads.u }
+                    PathLine { x: heads.tipX - 6 * heads.u; y: view.cy + 3.5 * heads.u }
+                    PathLine { x: heads.tipX + 2 * heads.u; y: view.cy }
+                    PathMove { x: view.cx; y: heads.tipY - 2 * heads.u }
+                    PathLine { x: view.cx - 3.5 * heads.u; y: heads.tipY + 6 * heads.u }
+                    PathLine { x: view.cx + 3.5 * heads.u; y: heads.tipY + 6 * heads.u }
+                    PathLine { x: view.cx; y: heads.tipY - 2 * heads.u }
+                }
+            }
+
+            // The unit circle.
+            Shape {
+                objectName: "unitCircleShape"
+                anchors.fill: parent
+
+                ShapePath {
+                    strokeColor: ColorManager.systemGrayColor
+                    strokeWidth: 1.5 * view.unit
+                    fillColor: "transparent"
 
                     PathAngleArc {
                         centerX: view.cx; centerY: view.cy
                         radiusX: view.radius; radiusY: view.radius
                         startAngle: 0
-                        // Screen angles run clockwise: a positive angle is drawn negated.
-                        sweepAngle: -arc.modelData.sweep * arc.progress
-                        moveToStart: true
+                        sweepAngle: 360
+                    }
+                }
+            }
+
+            // One arc per turn, from the positive x axis; the newest on top.
+            Repeater {
+                model: controller.arcs
+
+                Shape {
+                    id: arc
+
+                    required property var modelData
+                    required property int index
+                    // Only the newest arc grows; the list is rebuilt on every turn, and the full
+                    // circles before it are already drawn.
+                    readonly property bool growing: modelData.animated
+                                                    && index === controller.arcs.length - 1
+                    property real progress: growing ? 0 : 1
+
+                    objectName: "arc"
+                    anchors.fill: parent
+
+                    ShapePath {
+                        strokeColor: Qt.hsva(arc.modelData.hue, arc.modelData.saturation,
+                                             arc.modelData.brightness, 1)
+                        strokeWidth: 5
+                        fillColor: "transparent"
+                        capStyle: ShapePath.FlatCap
+
+                        PathAngleArc {
+                            centerX: view.cx; centerY: view.cy
+                            radiusX: view.radius; radiusY: view.radius
+                            startAngle: 0
+                            // Screen angles run clockwise: a positive angle is drawn negated.
+                            sweepAngle: -arc.modelData.sweep * arc.progress
+                            moveToStart: true
+                        }
+                    }
+
+                    NumberAnimation on progress {
+                        running: arc.growing
+                        from: 0
+                        to: 1
+                        duration: controller.turnDuration
+                    }
+                }
+            }
+
+            // The projections: onto the x axis in blue, from there up or down to the point in
+            // red; growing together.
+            Item {
+                id: projections
+
+                readonly property real px: view.cx + controller.pointX * view.radius
+                readonly property real py: view.cy - controller.pointY * view.radius
+                property real progress: 0
+
+                anchors.fill: parent
+                visible: controller.projectionsVisible
+
+                Shape {
+                    objectName: "projectionX"
+                    anchors.fill: parent
+
+                    ShapePath {
+                        strokeColor: view.xColor
+                        strokeWidth: 5
+                        fillColor: "transparent"
+                        joinStyle: ShapePath.BevelJoin
+                        capStyle: ShapePath.FlatCap
+
+                        startX: view.cx; startY: view.cy
+                        PathLine {
+                            x: view.cx + (projections.px - view.cx) * projections.progress
+                            y: view.cy
+                        }
+                    }
+                }
+                Shape {
+                    objectName: "projectionY"
+                    anchors.fill: parent
+
+                    ShapePath {
+                        strokeColor: view.yColor
+                        strokeWidth: 5
+                        fillColor: "transparent"
+                        joinStyle: ShapePath.BevelJoin
+                        capStyle: ShapePath.FlatCap
+
+                        startX: projections.px; startY: view.cy
+                        PathLine {
+                            x: projections.px
+                            y: view.cy + (projections.py - view.cy) * projections.progress
+                        }
                     }
                 }
 
-                NumberAnimation on progress {
-                    running: arc.growing
+                Connections {
+                    target: controller
+
+                    function onProjectionsChanged() {
+                        projectionGrowth.stop()
+                        if (controller.projectionsVisible && controller.projectionsAnimated) {
+                            projectionGrowth.start()
+                        } else {
+                            projections.progress = controller.projectionsVisible ? 1 : 0
+                        }
+                    }
+                }
+
+                NumberAnimation {
+                    id: projectionGrowth
+
+                    target: projections
+                    property: "progress"
                     from: 0
                     to: 1
-                    duration: controller.turnDuration
-                }
-            }
-        }
-
-        // The projections: onto the x axis in blue, from there up or down to the point in red.
-        Shape {
-            id: projections
-
-            readonly property real px: view.cx + controller.pointX * view.radius
-            readonly property real py: view.cy - controller.pointY * view.radius
-            property real progress: 0
-
-            objectName: "projections"
-            anchors.fill: parent
-            visible: controller.projectionsVisible
-
-            ShapePath {
-                objectName: "projectionX"
-                strokeColor: view.xColor
-                strokeWidth: 5
-                fillColor: "transparent"
-                joinStyle: ShapePath.BevelJoin
-                capStyle: ShapePath.FlatCap
-
-                startX: view.cx; startY: view.cy
-                PathLine {
-                    x: view.cx + (projections.px - view.cx) * projections.progress
-                    y: view.cy
-                }
-            }
-            ShapePath {
-                objectName: "projectionY"
-                strokeColor: view.yColor
-                strokeWidth: 5
-                fillColor: "transparent"
-                joinStyle: ShapePath.BevelJoin
-                capStyle: ShapePath.FlatCap
-
-                startX: projections.px; startY: view.cy
-                PathLine {
-                    x: projections.px
-                    y: view.cy + (projections.py - view.cy) * projections.progress
+                    duration: 1000
                 }
             }
 
-            Connections {
-                target: controller
+            // The arrow from the centre to the circle, turning with the angle.
+            Item {
+                objectName: "arrow"
+                x: view.cx
+                y: view.cy
+                width: view.radius
+                height: 0
+                transformOrigin: Item.Left
+                rotation: -view.arrowAngle
 
-                function onProjectionsChanged() {
-                    projectionGrowth.stop()
-                    if (controller.projectionsVisible && controller.projectionsAnimated) {
-                        projectionGrowth.start()
-                    } else {
-                        projections.progress = controller.projectionsVisible ? 1 : 0
+                Shape {
+                    ShapePath {
+                        strokeColor: view.axisColor
+                        strokeWidth: 2 * view.unit
+                        fillColor: "transparent"
+                        capStyle: ShapePath.RoundCap
+
+                        startX: 0; startY: 0
+                        PathLine { x: view.radius - 7 * view.unit; y: 0 }
+                    }
+                    ShapePath {
+                        strokeColor: "transparent"
+                        fillColor: view.axisColor
+
+                        startX: view.radius; startY: 0
+                        PathLine { x: view.radius - 10 * view.unit; y: -4.5 * view.unit }
+                        PathLine { x: view.radius - 10 * view.unit; y: 4.5 * view.unit }
+                        PathLine { x: view.radius; y: 0 }
                     }
                 }
             }
 
-            NumberAnimation {
-                id: projectionGrowth
-
-                target: projections
-                property: "progress"
-                from: 0
-                to: 1
-                duration: 1000
+            // The point on the circle once the run has ended, and the centre.
+            Rectangle {
+                visible: controller.projectionsVisible
+                x: projections.px - width / 2
+                y: projections.py - height / 2
+                width: 8 * view.unit
+                height: width
+                radius: width / 2
+                color: view.axisColor
             }
-        }
-
-        // The arrow from the centre to the circle, turning with the angle.
-        Item {
-            objectName: "arrow"
-            x: view.cx
-            y: view.cy
-            width: view.radius
-            height: 0
-            transformOrigin: Item.Left
-            rotation: -view.arrowAngle
-
-            Shape {
-                ShapePath {
-                    strokeColor: view.axisColor
-                    strokeWidth: 2
-                    fillColor: "transparent"
-                    capStyle: ShapePath.RoundCap
-
-                    startX: 0; startY: 0
-                    PathLine { x: view.radius - 7; y: 0 }
-                }
-                ShapePath {
-                    strokeColor: "transparent"
-                    fillColor: view.axisColor
-
-                    startX: view.radius; startY: 0
-                    PathLine { x: view.radius - 10; y: -4.5 }
-                    PathLine { x: view.radius - 10; y: 4.5 }
-                    PathLine { x: view.radius; y: 0 }
-                }
+            Rectangle {
+                x: view.cx - width / 2
+                y: view.cy - height / 2
+                width: 5 * view.unit
+                height: width
+                radius: width / 2
+                color: view.axisColor
             }
-        }
-
-        // The point on the circle once the run has ended, and the centre.
-        Rectangle {
-            visible: controller.projectionsVisible
-            x: projections.px - width / 2
-            y: projections.py - height / 2
-            width: 8
-            height: 8
-            radius: 4
-            color: view.axisColor
-        }
-        Rectangle {
-            x: view.cx - 2.5
-            y: view.cy - 2.5
-            width: 5
-            height: 5
-            radius: 2.5
-            color: view.axisColor
         }
     }
 
@@ -312,12 +341,23 @@ Item {
         font.pixelSize: view.labelSize * 0.8
         font.italic: true
     }
-    AxisText { text: "x"; x: view.cx + view.axisReach - width / 2; y: view.cy - height - 2 }
+    AxisText {
+        id: xName
+
+        text: "x"
+        x: view.cx + view.axisReach - width / 2
+        y: view.cy - height - 2
+    }
     AxisText { text: "y"; x: view.cx + 6; y: view.cy - view.axisReach - height / 2 + 2 }
     AxisText { text: "1"; font.italic: false; x: view.cx + view.radius + 4; y: view.cy + 2 }
-    AxisText { text: "−1"; font.italic: false; x: view.cx - view.radius - width - 4; y: view.cy + 2 }
+    AxisText {
+        text: "−1"
+        font.italic: false
+        x: view.cx - view.radius - width - 4
+        y: view.cy + 2
+    }
 
-    // The quadrant numerals, inside their quadrants.
+    // The quadrant numerals, each in its quadrant.
     component QuadrantLabel: Text {
         required property int quadrant
         readonly property real direction: (quadrant - 0.5) * Math.PI / 2
@@ -342,35 +382,91 @@ Item {
     QuadrantLabel { quadrant: 3; text: "III" }
     QuadrantLabel { quadrant: 4; text: "IV" }
 
-    // The counting labels: angles on the left, the point's coordinates on the right.
+    // The counting labels: angles on the left, the point's coordinates on the right, each
+    // column in one font size that fits its longest text, kept off the x axis.
     component CountLabel: Text {
-        width: (view.width - view.height) / 2 - 10
         color: view.axisColor
-        font.pixelSize: view.labelSize
-        fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 8
         textFormat: Text.PlainText
     }
-    Column {
-        x: 10
-        anchors.verticalCenter: parent.verticalCenter
-        spacing: view.labelSize * 0.35
+    component Measure: TextMetrics {
+        font.pixelSize: view.labelSize
+    }
+    readonly property real leftWidth: cx - axisReach - 16
+    readonly property real rightX: cx + axisReach + xName.width / 2 + Math.max(6, labelSize * 0.5)
+    readonly property real rightWidth: width - rightX - 8
 
-        CountLabel { objectName: "alphaLabel"; text: "α = " + controller.alphaText }
-        CountLabel { objectName: "gammaLabel"; text: "γ = " + controller.gammaText }
+    function fittingSize(available, widths) {
+        const size = labelSize * available / Math.max(1, Math.max(...widths))
+        return Math.max(8, Math.min(labelSize, size))
+    }
+
+    Measure { id: alphaMeasure; text: alphaLabel.text }
+    Measure { id: gammaMeasure; text: gammaLabel.text }
+    Measure { id: fullCirclesMeasure; text: fullCirclesLabel.text }
+    Measure { id: pXMeasure; text: pXLabel.text }
+    Measure { id: pYMeasure; text: pYLabel.text }
+
+    Column {
+        id: angleColumn
+
+        readonly property real size: view.fittingSize(view.leftWidth, [
+            alphaMeasure.advanceWidth, gammaMeasure.advanceWidth, fullCirclesMeasure.advanceWidth])
+
+        x: 10
+        // α and γ above the axis, n below it.
+        y: view.cy - alphaLabel.height - gammaLabel.height - spacing * 1.5
+        spacing: size * 0.35
+
         CountLabel {
+            id: alphaLabel
+
+            objectName: "alphaLabel"
+            font.pixelSize: angleColumn.size
+            text: "α = " + controller.alphaText
+        }
+        CountLabel {
+            id: gammaLabel
+
+            objectName: "gammaLabel"
+            font.pixelSize: angleColumn.size
+            text: "γ = " + controller.gammaText
+        }
+        CountLabel {
+            id: fullCirclesLabel
+
             objectName: "fullCirclesLabel"
+            font.pixelSize: angleColumn.size
             text: "n = " + controller.fullCirclesText
             color: ColorManager.systemGrayColor
         }
     }
     Column {
-        x: view.cx + view.height / 2 + 4
-        anchors.verticalCenter: parent.verticalCenter
-        spacing: view.labelSize * 0.35
+        id: pointColumn
 
-        CountLabel { objectName: "pXLabel"; text: "x = " + controller.pXText; color: view.xColor }
-        CountLabel { objectName: "pYLabel"; text: "y = " + controller.pYText; color: view.yColor }
+        readonly property real size: view.fittingSize(view.rightWidth, [
+            pXMeasure.advanceWidth, pYMeasure.advanceWidth])
+
+        x: view.rightX
+        // x above the axis, y below it.
+        y: view.cy - pXLabel.height - spacing / 2
+        spacing: size * 0.35
+
+        CountLabel {
+            id: pXLabel
+
+            objectName: "pXLabel"
+            font.pixelSize: pointColumn.size
+            text: "x = " + controller.pXText
+            color: view.xColor
+        }
+        CountLabel {
+            id: pYLabel
+
+            objectName: "pYLabel"
+            font.pixelSize: pointColumn.size
+            text: "y = " + controller.pYText
+            color: view.yColor
+        }
     }
 
     RoundButton {
@@ -383,6 +479,8 @@ Item {
         width: Math.max(32, view.labelSize * 2.2)
         height: width
         padding: 0
+        // Nothing to replay in a shared image.
+        visible: !view.captureMode
         enabled: controller.animateAgainEnabled
         opacity: controller.animateAgainOpacity
         focusPolicy: Qt.TabFocus
@@ -402,7 +500,7 @@ Item {
                     height: width
                     radius: width / 2
                     color: "black"
-                    opacity: ColorManager.darkAppearance ? 0.35 - index * 0.15 : 0.16 - index * 0.08
+                    opacity: (ColorManager.darkAppearance ? 0.35 : 0.16) / (index + 1)
                 }
             }
             Rectangle {
