@@ -370,6 +370,10 @@
         <comment>Let's start</comment>
         <translation>Los geht's</translation>
     </message>
+    <message>
+        <source>close</source>
+        <translation>Schließen</translation>
+    </message>
 </context>
 <context>
     <name>Consent</name>
@@ -380,7 +384,7 @@
     </message>
     <message>
         <source>dsgvoTextPro</source>
-        <translation>Diese App speichert deine Rechnungen und Einstellungen nur auf diesem Gerät. Welche Funktionen du nutzt, wird nur in einer lokalen Datei festgehalten, um die App zu verbessern; diese Aufzeichnung verlässt dein Gerät nie. Die Liste der empfohlenen Videos und weiterer Apps lädt die App über eine verschlüsselte Verbindung. Videos werden erst eingebettet, wenn du dem gesondert zustimmst.</translation>
+        <translation>Diese App speichert deinen Rechenverlauf und deine Einstellungen nur auf diesem Gerät. Welche Funktionen du nutzt, wird in eine lokale Protokolldatei auf diesem Gerät geschrieben; sie wird nie versendet. Über eine verschlüsselte Verbindung lädt die App die Liste der empfohlenen Videos und der weiteren Apps des Herstellers, und bevor sie eine Webseite öffnet, prüft sie, ob das Internet erreichbar ist. Diese Anfragen übertragen nichts über dich außer dem, was jede Verbindung zeigt, etwa deine IP-Adresse. Sonst wird nichts gesendet. Videos stammen von YouTube und werden erst eingebettet, wenn du gesondert zustimmst.</translation>
     </message>
     <message>
         <source>dsgvoAccept</source>
@@ -395,7 +399,7 @@
     <message>
         <source>dsgvoYoutubeText</source>
         <comment>Youtube Dsgvo Text</comment>
-        <translation>Die Videos werden von einer externen Videoplattform eingebettet. Während ein Video angezeigt wird, verbindet sich dein Gerät mit dieser Plattform. Sie kann dabei Daten wie deine IP-Adresse erhalten und Cookies speichern. Bist du einverstanden, dass die Videos angezeigt werden?</translation>
+        <translation>Die empfohlenen Videos werden von YouTube eingebettet. Wenn du zustimmst, verbindet sich dein Gerät mit YouTube, um die Vorschaubilder zu zeigen und die Videos abzuspielen. YouTube kann dabei Daten wie deine IP-Adresse und die angesehenen Videos erhalten und Cookies auf deinem Gerät speichern. Du kannst deine Zustimmung jederzeit mit dem Schloss-Symbol widerrufen. Bist du einverstanden, dass die Videos angezeigt werden?</translation>
     </message>
     <message>
         <source>dsgvoDecline</source>
@@ -415,12 +419,56 @@
         <comment>Touch to unlock</comment>
         <translation>Zum Entsperren tippen</translation>
     </message>
+    <message>
+        <source>videoUnavailable</source>
+        <translation>Dieses Video ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>videoLoading</source>
+        <translation>Das Video wird geladen …</translation>
+    </message>
+    <message>
+        <source>videoOffline</source>
+        <translation>Das Video konnte nicht geladen werden. Prüfe deine Internetverbindung.</translation>
+    </message>
+    <message>
+        <source>browserNotOpened</source>
+        <translation>Das Video konnte nicht im Browser geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>playVideo</source>
+        <translation>Video abspielen</translation>
+    </message>
+    <message>
+        <source>closeVideo</source>
+        <translation>Video schließen</translation>
+    </message>
+    <message>
+        <source>tryAgain</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>videoConsent</source>
+        <translation>Zustimmung für Videos</translation>
+    </message>
+    <message>
+        <source>videoInstructions</source>
+        <translation>So funktionieren die Videos</translation>
+    </message>
 </context>
 <context>
     <name>ManualView</name>
     <message>
         <source>Assistance</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>closeManual</source>
+        <translation>Hilfe schließen</translation>
+    </message>
+    <message>
+        <source>noHelpImage</source>
+        <translation>Das Hilfebild konnte nicht angezeigt werden.</translation>
     </message>
 </context>
 <context>

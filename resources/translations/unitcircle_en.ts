@@ -370,6 +370,10 @@
         <comment>Let's start</comment>
         <translation>Let's start</translation>
     </message>
+    <message>
+        <source>close</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>Consent</name>
@@ -380,7 +384,7 @@
     </message>
     <message>
         <source>dsgvoTextPro</source>
-        <translation>This app keeps your calculations and settings on this device only. Which functions you use is recorded in a local file to help improve the app; this record never leaves your device. The app loads its list of recommended videos and other apps over an encrypted connection. Videos are embedded only after you agree separately.</translation>
+        <translation>This app keeps your calculation history and your settings on this device only. Which functions you use is written to a local log file on this device; it is never sent anywhere. Over an encrypted connection the app downloads the list of recommended videos and of the maker's other apps, and before it opens a web page it checks that the internet can be reached. These requests carry nothing about you beyond what every connection shows, such as your IP address. Nothing else is sent. Videos come from YouTube and are embedded only after you agree separately.</translation>
     </message>
     <message>
         <source>dsgvoAccept</source>
@@ -395,7 +399,7 @@
     <message>
         <source>dsgvoYoutubeText</source>
         <comment>Youtube Dsgvo Text</comment>
-        <translation>The videos are embedded from an external video platform. While a video is shown, your device connects to that platform, which can receive data such as your IP address and may store cookies. Do you agree that the videos are shown?</translation>
+        <translation>The recommended videos are embedded from YouTube. Once you agree, your device connects to YouTube to show their preview pictures and to play them. YouTube can then receive data such as your IP address and what you watch, and may store cookies on your device. You can withdraw your consent at any time with the lock symbol. Do you agree that the videos are shown?</translation>
     </message>
     <message>
         <source>dsgvoDecline</source>
@@ -415,12 +419,56 @@
         <comment>Touch to unlock</comment>
         <translation>Touch to unlock</translation>
     </message>
+    <message>
+        <source>videoUnavailable</source>
+        <translation>This video is not available.</translation>
+    </message>
+    <message>
+        <source>videoLoading</source>
+        <translation>Loading the video…</translation>
+    </message>
+    <message>
+        <source>videoOffline</source>
+        <translation>The video could not be loaded. Check your internet connection.</translation>
+    </message>
+    <message>
+        <source>browserNotOpened</source>
+        <translation>The video could not be opened in the browser.</translation>
+    </message>
+    <message>
+        <source>playVideo</source>
+        <translation>Play the video</translation>
+    </message>
+    <message>
+        <source>closeVideo</source>
+        <translation>Close the video</translation>
+    </message>
+    <message>
+        <source>tryAgain</source>
+        <translation>Try again</translation>
+    </message>
+    <message>
+        <source>videoConsent</source>
+        <translation>Consent for videos</translation>
+    </message>
+    <message>
+        <source>videoInstructions</source>
+        <translation>How the videos work</translation>
+    </message>
 </context>
 <context>
     <name>ManualView</name>
     <message>
         <source>Assistance</source>
         <translation>Help</translation>
+    </message>
+    <message>
+        <source>closeManual</source>
+        <translation>Close the help</translation>
+    </message>
+    <message>
+        <source>noHelpImage</source>
+        <translation>The help picture could not be shown.</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,9 @@
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
 #include "services/remote_config_manager.h"
+#include "ui/screens/video_collection_view_cell.h"
+#include "ui/shell/dsgvo_manager.h"
+#include "ui/shell/onboarding_manager.h"
 #include "ui/shell/view_manager.h"
 
 Q_IMPORT_QML_PLUGIN(UnitCircle_FlowPlugin)
@@ -31,6 +34,13 @@ void prepareApplication() {
   // Folder names for the settings, the analytics log and the like.
   QCoreApplication::setApplicationName(QStringLiteral("unitcircle"));
   QQuickStyle::setStyle(QStringLiteral("Material"));
+#ifdef UC_WITH_WEBVIEW
+  // What the web engine needs from the start, set here instead of loading the engine at
+  // start-up: it loads only when a video plays.
+  QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+  QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
+  VideoCollectionViewCell::setInAppPlayback(true);
+#endif
 }
 
 void configureApplication(QApplication& app) {
@@ -62,7 +72,20 @@ void configureApplication(QApplication& app) {
   ViewManager& views = ViewManager::shared();
   ErrorManager& errors = ErrorManager::shared();
   QObject::connect(&errors, &ErrorManager::toastRequested, &views, &ViewManager::showToast);
-  QObject::connect(&errors, &ErrorManager::alertRequested, &views, &ViewManager::showAlert);
+  QObject::connect(&errors, &ErrorManager::alertRequested, &views,
+                   qOverload<const QString&, const QString&>(&ViewManager::showAlert));
+}
+
+void presentFirstRunScreens() {
+  OnboardingManager& onboarding = OnboardingManager::shared();
+  if (!onboarding.isOnboardingFinished()) {
+    onboarding.present(OnboardingManager::Sequence::Introduction,
+                       OnboardingManager::Presentation::OverFullScreen, false);
+  }
+  // Independent of the pages: a notice not yet accepted comes at every launch, and the
+  // alert lies above the pages when both show.
+  DsgvoManager& dsgvo = DsgvoManager::shared();
+  if (!dsgvo.isDsgvoAccepted()) dsgvo.showPrivacyNotice();
 }
 
 QQuickWindow* loadMainWindow(QQmlApplicationEngine& engine) {
@@ -76,6 +99,9 @@ QQuickWindow* loadMainWindow(QQmlApplicationEngine& engine) {
 
 int startApplication(QApplication& app, QQmlApplicationEngine& engine) {
   configureApplication(app);
+  // Before the window loads, so that a first launch's pages are in its first frame and the
+  // input page never flashes up before them.
+  presentFirstRunScreens();
   QQuickWindow* window = loadMainWindow(engine);
   if (!window) return 1;
   // The first fetch waits for the first frame: setting up the network and TLS would

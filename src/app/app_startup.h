@@ -19,6 +19,10 @@ void prepareApplication();
 // messages to the window.
 void configureApplication(QApplication& app);
 
+// The first launch's screens: the introduction over the whole window until it has been
+// finished once, and the privacy notice above it until it has been accepted.
+void presentFirstRunScreens();
+
 // Composes the window (drawer, toolbar, the input and result pages) and shows it. Returns it,
 // or nullptr when it could not be built.
 QQuickWindow* loadMainWindow(QQmlApplicationEngine& engine);

@@ -128,6 +128,11 @@ class TestEndToEndKeypad : public QObject {
     if (qEnvironmentVariableIsEmpty("DISPLAY")) QSKIP("needs an X server (run through CTest)");
     QVERIFY(dir_.isValid());
     settings_ = dir_.filePath("settings.jsonl");
+    // A returning user: no first-launch pages, notice or rating prompt over the keys.
+    uc::UserDefaults defaults(settings_);
+    for (const char* key : {"isOnboardingFinished", "isDsgvoAccepted", "isRatingAlreadyDone"}) {
+      QVERIFY(defaults.setBool(QString::fromLatin1(key), true));
+    }
   }
 
   void tapsOnTheKeypadAreStoredInTheHistory() {

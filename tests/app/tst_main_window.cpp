@@ -77,6 +77,10 @@ class TestMainWindow : public QObject {
  private slots:
   void initTestCase() {
     uc::UserDefaults::setStandardFilePath(settings_);
+    // A returning user: no first-launch pages, notice or rating prompt over the keys.
+    for (const char* key : {"isOnboardingFinished", "isDsgvoAccepted", "isRatingAlreadyDone"}) {
+      QVERIFY(uc::UserDefaults::standard().setBool(QString::fromLatin1(key), true));
+    }
     recorder_ = std::make_shared<uc::RecordingAnalyticsSink>();
     uc::Analytics::setSink(recorder_);
     QCOMPARE(uc::app::startApplication(*qApp, engine_), 0);

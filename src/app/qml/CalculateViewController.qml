@@ -28,6 +28,7 @@ Item {
         if (toolbarController)
             toolbarController.rightActions = [clearAction]
         controller.viewWillAppear()
+        controller.viewDidAppear()
         focusCurrentField()
     }
 
@@ -84,11 +85,20 @@ Item {
                 id: fillInLabel
 
                 objectName: "fillInLabel"
-                width: parent.width
+                width: parent.width - manualButton.width
+                rightPadding: 4
                 text: qsTranslate("CalculateView", "Fill in your given numbers:")
                 color: ColorManager.labelColor
                 font.pixelSize: page.isTablet ? 22 : 17
                 wrapMode: Text.Wrap
+
+                ManualButton {
+                    id: manualButton
+
+                    anchors.left: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    imageName: controller.manualImageName
+                }
             }
 
             InputTextField {

@@ -131,6 +131,31 @@ ApplicationWindow {
         source: "qrc:/qt/qml/UnitCircle/Shell/AlertDialog.qml"
     }
 
+    // The onboarding pages while a sequence is presented: on a first launch from the first
+    // frame on, over everything but the alerts.
+    Loader {
+        active: OnboardingManager.presented
+        source: "qrc:/qt/qml/UnitCircle/Shell/OnboardingViewController.qml"
+    }
+
+    // The rating prompt while it is presented, and until it has faded out.
+    Loader {
+        id: ratingLoader
+
+        property bool fadingOut: false
+
+        active: Screens.RatingViewController.promptVisible || fadingOut
+        source: "RatingViewController.qml"
+        onLoaded: fadingOut = true
+
+        Connections {
+            target: ratingLoader.item
+            function onClosed() {
+                ratingLoader.fadingOut = false
+            }
+        }
+    }
+
     // Bottom messages lie above everything else, including open popups.
     Item {
         parent: Overlay.overlay

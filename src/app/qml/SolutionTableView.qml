@@ -29,8 +29,7 @@ ListView {
 
         width: ListView.view.width
         sourceComponent: kind === Screens.SolutionViewController.StepRow ? stepCell
-                       : kind === Screens.SolutionViewController.ChartRow ? chartCell : null
-        // The video row gets its cell with the video views.
+                       : kind === Screens.SolutionViewController.ChartRow ? chartCell : videoCell
     }
 
     // Room below the last row, a quarter of the list's height.
@@ -64,6 +63,15 @@ ListView {
                 running: true
                 onTriggered: cell.startDrawing()
             }
+        }
+    }
+
+    Component {
+        id: videoCell
+
+        VideoCollectionTableViewCell {
+            videoUrls: model.videoUrls
+            large: tableView.large
         }
     }
 

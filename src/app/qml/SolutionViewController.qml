@@ -17,7 +17,9 @@ Item {
                                                        "Toolbar title for calculate view")
     readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
 
-    function viewWillAppear() {}
+    function viewWillAppear() {
+        controller.viewWillAppear()
+    }
 
     // Keys scroll the steps.
     function scrollBy(dy) {
@@ -80,6 +82,15 @@ Item {
             item.controller = controller
             item.large = Qt.binding(() => page.isTablet)
         }
+    }
+
+    // Under the share button: the help image of this solution.
+    ManualButton {
+        anchors.top: parent.top
+        anchors.right: parent.right
+        anchors.topMargin: 56
+        anchors.rightMargin: 1
+        imageName: controller.manualImageName
     }
 
     // Only there while there is something to share.

@@ -13,6 +13,7 @@
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/app_state.h"
 #include "ui/screens/keypad_editing.h"
+#include "ui/screens/rating_view_controller.h"
 #include "ui/screens/solution_view_controller.h"
 
 namespace uc {
@@ -101,6 +102,8 @@ void CalculateViewController::fillFields(const QMap<QString, QString>& inputPara
 }
 
 void CalculateViewController::viewWillAppear() { ErrorManager::shared().updateFieldStates(); }
+
+void CalculateViewController::viewDidAppear() { RatingViewController::shared().countDown(); }
 
 void CalculateViewController::textFieldShouldBeginEditing(Field field) {
   if (field == current_ || !fieldState(field)) return;

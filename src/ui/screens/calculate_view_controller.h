@@ -29,6 +29,7 @@ class CalculateViewController : public QObject {
   Q_PROPERTY(Field currentField READ currentField NOTIFY currentFieldChanged)
   Q_PROPERTY(bool piKeyEnabled READ piKeyEnabled NOTIFY currentFieldChanged)
   Q_PROPERTY(int requiredAmountOfTextFields READ requiredAmountOfTextFields CONSTANT)
+  Q_PROPERTY(QString manualImageName READ manualImageName CONSTANT)
 
  public:
   enum Field { NoField = 0, AlphaField = 1, BField = 2 };
@@ -39,6 +40,7 @@ class CalculateViewController : public QObject {
   static QString bPlaceholder();
   // The image the manual shows for this screen.
   static constexpr char kManualImageName[] = "kv_info";
+  static QString manualImageName() { return QString::fromLatin1(kManualImageName); }
   static constexpr double kSolutionRowHeight = 100;
 
   explicit CalculateViewController(QObject* parent = nullptr);
@@ -60,6 +62,8 @@ class CalculateViewController : public QObject {
   // first field that can take input.
   Q_INVOKABLE void viewDidLoad();
   Q_INVOKABLE void viewWillAppear();
+  // Counts towards the rating prompt.
+  Q_INVOKABLE void viewDidAppear();
   Q_INVOKABLE void viewWillDisappear() { saveCurrentInputs(); }
 
   Q_INVOKABLE void textFieldShouldBeginEditing(uc::CalculateViewController::Field field);

@@ -11,6 +11,9 @@
 #include "services/remote_config_manager.h"
 #include "services/url_opener.h"
 #include "ui/screens/navigation.h"
+#include "ui/screens/rating_page.h"
+#include "ui/shell/dsgvo_manager.h"
+#include "ui/shell/onboarding_manager.h"
 #include "ui/shell/view_manager.h"
 
 namespace uc {
@@ -199,11 +202,12 @@ void LeftViewController::didSelectRow(int section, int row) {
           break;
         case 2:
           Analytics::log(event::kTappedOnboarding);
-          emit introductionRequested();
+          OnboardingManager::shared().present(OnboardingManager::Sequence::Introduction,
+                                              OnboardingManager::Presentation::FormSheet, true);
           break;
         case 3:
           Analytics::log(event::kTappedPrivacyPolicy);
-          emit privacyNoticeRequested();
+          DsgvoManager::shared().showPrivacyNotice();
           break;
       }
       break;
@@ -225,16 +229,7 @@ void LeftViewController::didSelectRow(int section, int row) {
   }
 }
 
-QStringList LeftViewController::appSchemes() const {
-  QStringList schemes;
-  for (const AppMetaData& app : manager().apps()) {
-    for (const QString& address : {app.appURL, app.appURLPro}) {
-      const QString scheme = UrlOpener::appScheme(address);
-      if (!scheme.isEmpty() && !schemes.contains(scheme)) schemes.append(scheme);
-    }
-  }
-  return schemes;
-}
+QStringList LeftViewController::appSchemes() const { return catalogueAppSchemes(manager()); }
 
 void LeftViewController::openApp(const AppMetaData& app) {
   const QStringList schemes = appSchemes();
@@ -265,17 +260,12 @@ void LeftViewController::rateApp() {
 }
 
 void LeftViewController::openRatingPage() {
-  const std::optional<AppMetaData> app = manager().currentApp();
-  if (!app) {
+  if (!manager().currentApp()) {
     // Without the catalogue entry there is no page; most likely it never arrived.
     showNoInternetAlert();
     return;
   }
-  const QUrl url = addressFrom(app->ratingURLPro);
-  if (!canOpenAllowedUrl(url, appSchemes())) return;
-  openAllowedUrl(url, appSchemes());
-  Analytics::log(analytics::event::kTappedRatingInMenu,
-                 {{analytics::param::kTiroApp, englishName(*app)}});
+  openAppRatingPage(manager());
 }
 
 void LeftViewController::whenConnected(std::function<void()> connected) {

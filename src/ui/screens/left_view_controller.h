@@ -83,9 +83,6 @@ class LeftViewController : public QAbstractListModel {
 
  signals:
   void menuChanged();
-  // The onboarding pages and the privacy notice are shown by the shell.
-  void introductionRequested();
-  void privacyNoticeRequested();
 
  private:
   struct Entry {

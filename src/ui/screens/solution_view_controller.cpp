@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "services/analytics.h"
+#include "services/remote_config_manager.h"
 #include "ui/charts/chart_manager.h"
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/app_state.h"
@@ -100,6 +101,7 @@ QVariant SolutionViewController::data(const QModelIndex& index, int role) const 
     if (role != FrameRatioRole) return {};
     return charts.empty() || !charts.front() ? 1.0 : charts.front()->frameRatio;
   }
+  if (row.kind == VideoRow) return role == VideoUrlsRole ? QVariant(videoUrlStrings_) : QVariant();
   if (row.kind != StepRow) return {};
 
   const QVariantMap& step = solutionSteps_[row.index];
@@ -127,16 +129,56 @@ QVariant SolutionViewController::data(const QModelIndex& index, int role) const 
 }
 
 QHash<int, QByteArray> SolutionViewController::roleNames() const {
-  return {
-      {KindRole, "kind"},           {SectionRole, "section"},       {TitleRole, "title"},
-      {BoldTitleRole, "boldTitle"}, {LatexRole, "latex"},           {MessageRole, "message"},
-      {RowHeightRole, "rowHeight"}, {FrameRatioRole, "frameRatio"}, {ChartStepRole, "chartStep"}};
+  return {{KindRole, "kind"},           {SectionRole, "section"},
+          {TitleRole, "title"},         {BoldTitleRole, "boldTitle"},
+          {LatexRole, "latex"},         {MessageRole, "message"},
+          {RowHeightRole, "rowHeight"}, {FrameRatioRole, "frameRatio"},
+          {ChartStepRole, "chartStep"}, {VideoUrlsRole, "videoUrls"}};
 }
 
 void SolutionViewController::setVideoUrlStrings(const QStringList& urls) {
   if (urls == videoUrlStrings_) return;
+  // Only the video row changes: the steps and charts above it stay built.
+  const bool hadRow = !solutionSteps_.isEmpty() && !videoUrlStrings_.isEmpty();
+  const bool hasRow = !solutionSteps_.isEmpty() && !urls.isEmpty();
+  const int videoRow = static_cast<int>(rows_.size()) - (hadRow ? 1 : 0);
+  if (hadRow && !hasRow) beginRemoveRows({}, videoRow, videoRow);
+  if (!hadRow && hasRow) beginInsertRows({}, videoRow, videoRow);
   videoUrlStrings_ = urls;
-  reload();
+  rows_ = rows();
+  if (hadRow && !hasRow) endRemoveRows();
+  if (!hadRow && hasRow) endInsertRows();
+  if (hadRow && hasRow) emit dataChanged(index(videoRow), index(videoRow), {VideoUrlsRole});
+  if (hadRow != hasRow) emit solutionChanged();
+}
+
+RemoteConfigManager& SolutionViewController::remoteConfigManager() const {
+  return remoteConfig_ ? *remoteConfig_ : RemoteConfigManager::shared();
+}
+
+void SolutionViewController::setRemoteConfigManager(RemoteConfigManager* manager) {
+  if (videoListsWatched_) {
+    disconnect(&remoteConfigManager(), &RemoteConfigManager::didLoadVideoTutorialsData, this,
+               nullptr);
+    videoListsWatched_ = false;
+  }
+  remoteConfig_ = manager;
+}
+
+void SolutionViewController::viewWillAppear() {
+  RemoteConfigManager& manager = remoteConfigManager();
+  // Lists that arrive while the page shows are taken at once.
+  if (!videoListsWatched_) {
+    videoListsWatched_ = true;
+    connect(&manager, &RemoteConfigManager::didLoadVideoTutorialsData, this,
+            &SolutionViewController::loadVideoUrlStrings);
+  }
+  loadVideoUrlStrings();
+}
+
+void SolutionViewController::loadVideoUrlStrings() {
+  setVideoUrlStrings(remoteConfigManager().videoTutorialURLs(
+      QString::fromLatin1(RemoteConfigManager::kTopicCode)));
 }
 
 void SolutionViewController::showSolution(

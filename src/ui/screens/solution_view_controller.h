@@ -22,6 +22,7 @@ Q_MOC_INCLUDE("ui/screens/app_page_tab_bar_controller.h")
 namespace uc {
 
 class AppPageTabBarController;
+class RemoteConfigManager;
 
 // The result page: one finished calculation as a list in up to three sections, the solution
 // steps, then one row per chart, then one row of recommended videos. The controller is the
@@ -48,6 +49,7 @@ class SolutionViewController : public QAbstractListModel {
     RowHeightRole,   // height of a step row
     FrameRatioRole,  // a chart row is the list's width divided by this high
     ChartStepRole,   // the chart row's data, for the chart cell
+    VideoUrlsRole,   // the video row's addresses
   };
 
   static constexpr char kTitleKey[] = "title";
@@ -70,6 +72,11 @@ class SolutionViewController : public QAbstractListModel {
   const ChartSteps& chartSteps() const { return chartSteps_; }
   const QStringList& videoUrlStrings() const { return videoUrlStrings_; }
   void setVideoUrlStrings(const QStringList& urls);
+  // The page shows: the topic's videos from the remote configuration, then whenever new
+  // lists arrive.
+  Q_INVOKABLE void viewWillAppear();
+  // RemoteConfigManager::shared() unless set (tests); set it before the page first shows.
+  void setRemoteConfigManager(RemoteConfigManager* manager);
   QString manualImageName() const { return manualImageName_; }
 
   AppPageTabBarController* pageTabBarController() const { return pageTabBar_; }
@@ -122,6 +129,8 @@ class SolutionViewController : public QAbstractListModel {
   };
   QList<Row> rows() const;
   void reload();
+  RemoteConfigManager& remoteConfigManager() const;
+  void loadVideoUrlStrings();
   void captureAndShare();
   void finishShare(const QList<QImage>& chartImages);
 
@@ -129,6 +138,8 @@ class SolutionViewController : public QAbstractListModel {
   QStringList displayForms_;  // one per step, made once when the steps arrive
   ChartSteps chartSteps_;
   QStringList videoUrlStrings_;
+  QPointer<RemoteConfigManager> remoteConfig_;
+  bool videoListsWatched_ = false;
   QString manualImageName_;
   std::optional<QHash<int, double>> configuredRowHeight_;
   double rowHeight_ = 100;

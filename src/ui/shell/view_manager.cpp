@@ -102,15 +102,38 @@ void ViewManager::showToast(const QString& message) {
 }
 
 void ViewManager::showAlert(const QString& title, const QString& message) {
+  showAlert(title, message, {});
+}
+
+void ViewManager::showAlert(const QString& title, const QString& message,
+                            QList<AlertAction> actions) {
   if (!window_) return;
-  alerts_.append({title, message});
+  alerts_.append({title, message, std::move(actions)});
   if (alerts_.size() == 1) emit alertChanged();
+}
+
+QStringList ViewManager::alertActionTitles() const {
+  QStringList titles;
+  if (!alerts_.isEmpty()) {
+    for (const AlertAction& action : alerts_.first().actions) titles.append(action.title);
+  }
+  return titles;
 }
 
 void ViewManager::dismissAlert() {
   if (alerts_.isEmpty()) return;
   alerts_.removeFirst();
   emit alertChanged();
+}
+
+void ViewManager::triggerAlertAction(int index) {
+  if (alerts_.isEmpty()) return;
+  const QList<AlertAction> actions = alerts_.first().actions;
+  dismissAlert();
+  // The handler may show the next alert; it comes after this one is gone.
+  if (index >= 0 && index < actions.size() && actions.at(index).handler) {
+    actions.at(index).handler();
+  }
 }
 
 }  // namespace uc

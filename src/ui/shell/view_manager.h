@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QQuickWindow>
 #include <QString>
+#include <QStringList>
+#include <functional>
 
 class QQmlEngine;
 class QJSEngine;
@@ -63,6 +65,9 @@ class ViewManager : public QObject {
   Q_PROPERTY(bool alertVisible READ alertVisible NOTIFY alertChanged)
   Q_PROPERTY(QString alertTitle READ alertTitle NOTIFY alertChanged)
   Q_PROPERTY(QString alertMessage READ alertMessage NOTIFY alertChanged)
+  Q_PROPERTY(QStringList alertActionTitles READ alertActionTitles NOTIFY alertChanged)
+  // False for alerts that ask for a choice: only their buttons close them.
+  Q_PROPERTY(bool alertDismissable READ alertDismissable NOTIFY alertChanged)
 
  public:
   // A toast stays fully visible this long, then fades out over kToastFadeMs.
@@ -85,12 +90,25 @@ class ViewManager : public QObject {
   Q_INVOKABLE void hideLoadingOverlay();
   Q_INVOKABLE void showToast(const QString& message);
 
-  // Alerts wait in line; the shell shows the first until it is dismissed.
+  // One button of an alert: its title and what a tap on it runs after the alert has closed.
+  struct AlertAction {
+    QString title;
+    std::function<void()> handler;
+  };
+
+  // Alerts wait in line; the shell shows the first until it is dismissed. Without actions an
+  // alert has one "OK" button, and Escape closes it too; with actions only they close it.
   Q_INVOKABLE void showAlert(const QString& title, const QString& message);
+  void showAlert(const QString& title, const QString& message, QList<AlertAction> actions);
+  // Closes the alert on screen without a choice: no handler runs.
   Q_INVOKABLE void dismissAlert();
+  // Closes the alert on screen, then runs the chosen button's handler.
+  Q_INVOKABLE void triggerAlertAction(int index);
   bool alertVisible() const { return !alerts_.isEmpty(); }
-  QString alertTitle() const { return alerts_.isEmpty() ? QString() : alerts_.first().first; }
-  QString alertMessage() const { return alerts_.isEmpty() ? QString() : alerts_.first().second; }
+  QString alertTitle() const { return alerts_.isEmpty() ? QString() : alerts_.first().title; }
+  QString alertMessage() const { return alerts_.isEmpty() ? QString() : alerts_.first().message; }
+  QStringList alertActionTitles() const;
+  bool alertDismissable() const { return alerts_.isEmpty() || alerts_.first().actions.isEmpty(); }
 
  signals:
   void windowChanged();
@@ -104,7 +122,12 @@ class ViewManager : public QObject {
   QPointer<QQuickWindow> window_;
   bool overlayVisible_ = false;
   ToastModel toasts_;
-  QList<QPair<QString, QString>> alerts_;
+  struct Alert {
+    QString title;
+    QString message;
+    QList<AlertAction> actions;
+  };
+  QList<Alert> alerts_;
 };
 
 }  // namespace uc

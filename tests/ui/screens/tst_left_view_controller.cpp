@@ -17,6 +17,7 @@
 #include "services/url_opener.h"
 #include "ui/screens/left_view_controller.h"
 #include "ui/screens/navigation.h"
+#include "ui/shell/onboarding_manager.h"
 #include "ui/shell/view_manager.h"
 
 using uc::LeftViewController;
@@ -206,8 +207,8 @@ class TestLeftViewController : public QObject {
     uc::Navigation& navigation = uc::Navigation::shared();
     QSignalSpy calculation(&navigation, &uc::Navigation::calculationRequested);
     QSignalSpy history(&navigation, &uc::Navigation::historyRequested);
-    QSignalSpy introduction(controller.get(), &LeftViewController::introductionRequested);
-    QSignalSpy privacy(controller.get(), &LeftViewController::privacyNoticeRequested);
+    uc::OnboardingManager& onboarding = uc::OnboardingManager::shared();
+    uc::ViewManager& views = uc::ViewManager::shared();
 
     for (int row = 0; row < 4; ++row) controller->didSelectRow(0, row);
     controller->didSelectRow(0, 4);
@@ -215,8 +216,13 @@ class TestLeftViewController : public QObject {
 
     QCOMPARE(calculation.count(), 1);
     QCOMPARE(history.count(), 1);
-    QCOMPARE(introduction.count(), 1);
-    QCOMPARE(privacy.count(), 1);
+    // The introduction as a card in front of the menu, the notice on the next turn.
+    QVERIFY(onboarding.isPresented());
+    QVERIFY(onboarding.isFormSheet());
+    QCOMPARE(onboarding.presentedSequence(), uc::OnboardingManager::Sequence::Introduction);
+    onboarding.dismiss();
+    QTRY_COMPARE(views.alertActionTitles(), QStringList{"Accept"});
+    views.dismissAlert();
     QCOMPARE(menu.eventNames(), (QStringList{"tapped_menu_calculate", "tapped_menu_history",
                                              "tapped_onboarding", "tapped_privacy_policy"}));
     QVERIFY(menu.opener->opened.isEmpty());

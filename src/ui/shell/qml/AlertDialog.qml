@@ -2,34 +2,76 @@ import QtQuick
 import QtQuick.Controls
 import UnitCircle.Shell
 
-// The view manager's alerts, one at a time, each with a single OK button.
+// The view manager's alerts, one at a time: an "OK" button, or the alert's own buttons in
+// their order. Alerts lie above every other popup, onboarding pages included.
 Dialog {
     id: dialog
 
     parent: Overlay.overlay
     anchors.centerIn: parent
     width: Math.min(parent ? parent.width - 48 : 320, 420)
+    // Long texts (the privacy notice) scroll inside the alert.
+    height: Math.min(implicitHeight, parent ? parent.height - 48 : implicitHeight)
+    z: 100
     modal: true
-    closePolicy: Popup.CloseOnEscape
+    closePolicy: ViewManager.alertDismissable ? Popup.CloseOnEscape : Popup.NoAutoClose
     title: ViewManager.alertTitle
 
-    Label {
-        width: dialog.availableWidth
-        text: ViewManager.alertMessage
-        wrapMode: Text.Wrap
-        visible: text !== ""
-    }
+    // Set when a button closes the alert, so that onClosed knows a choice was made.
+    property int chosenAction: -1
 
-    footer: DialogButtonBox {
-        Button {
-            objectName: "alertOkButton"
-            text: qsTranslate("Main", "OK")
-            flat: true
-            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+    ScrollView {
+        id: messageScroll
+
+        implicitWidth: dialog.availableWidth
+        implicitHeight: messageLabel.implicitHeight
+        contentWidth: availableWidth
+        contentHeight: messageLabel.implicitHeight
+        clip: true
+        visible: ViewManager.alertMessage !== ""
+
+        Label {
+            id: messageLabel
+
+            objectName: "alertMessage"
+            width: messageScroll.availableWidth
+            text: ViewManager.alertMessage
+            wrapMode: Text.Wrap
         }
     }
 
-    onClosed: ViewManager.dismissAlert()
+    footer: DialogButtonBox {
+        Repeater {
+            id: buttons
+
+            // Without buttons of its own an alert has "OK", which only closes it.
+            readonly property bool hasActions: ViewManager.alertActionTitles.length > 0
+
+            model: hasActions ? ViewManager.alertActionTitles : [qsTranslate("Main", "OK")]
+
+            Button {
+                required property int index
+                required property string modelData
+
+                objectName: buttons.hasActions ? "alertActionButton" + index : "alertOkButton"
+                text: modelData
+                flat: true
+                onClicked: {
+                    dialog.chosenAction = buttons.hasActions ? index : -1
+                    dialog.close()
+                }
+            }
+        }
+    }
+
+    onClosed: {
+        const chosen = chosenAction
+        chosenAction = -1
+        if (chosen >= 0)
+            ViewManager.triggerAlertAction(chosen)
+        else
+            ViewManager.dismissAlert()
+    }
     // Built after the first alert may already wait.
     Component.onCompleted: if (ViewManager.alertVisible) open()
 
