@@ -10,8 +10,8 @@
 #include "services/connection_check.h"
 #include "services/remote_config_manager.h"
 #include "services/url_opener.h"
+#include "ui/screens/catalogue_links.h"
 #include "ui/screens/navigation.h"
-#include "ui/screens/rating_page.h"
 #include "ui/shell/dsgvo_manager.h"
 #include "ui/shell/onboarding_manager.h"
 #include "ui/shell/view_manager.h"
@@ -22,14 +22,6 @@ namespace {
 QString sideMenuText(const char* key, const char* comment) {
   return QCoreApplication::translate("SideMenu", key, comment);
 }
-
-// A catalogue text that is an absolute address, or an empty QUrl.
-QUrl addressFrom(const QString& text) {
-  const QUrl url(text.trimmed(), QUrl::StrictMode);
-  return url.isValid() && !url.isRelative() ? url : QUrl();
-}
-
-QString englishName(const AppMetaData& app) { return app.appName.value(QStringLiteral("en")); }
 
 }  // namespace
 
@@ -236,19 +228,19 @@ void LeftViewController::openApp(const AppMetaData& app) {
   bool hasApp = false;
   // The pro app first, then the free one: whichever is installed opens.
   for (const QString& address : {app.appURLPro, app.appURL}) {
-    const QUrl url = addressFrom(address);
+    const QUrl url = catalogueAddress(address);
     if (canOpenAllowedUrl(url, schemes) && openAllowedUrl(url, schemes)) {
       hasApp = true;
       break;
     }
   }
   if (!hasApp) {
-    const QUrl store = addressFrom(app.storeURLPro);
+    const QUrl store = catalogueAddress(app.storeURLPro);
     if (!store.isEmpty()) openAllowedUrl(store, schemes);
   }
   Analytics::log(
       analytics::event::kTappedAppLink,
-      {{analytics::param::kHasApp, hasApp}, {analytics::param::kTiroApp, englishName(app)}});
+      {{analytics::param::kHasApp, hasApp}, {analytics::param::kTiroApp, englishAppName(app)}});
 }
 
 void LeftViewController::openCommunity() {

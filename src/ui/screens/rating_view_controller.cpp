@@ -8,7 +8,7 @@
 #include "services/analytics.h"
 #include "services/connection_check.h"
 #include "services/remote_config_manager.h"
-#include "ui/screens/rating_page.h"
+#include "ui/screens/catalogue_links.h"
 #include "ui/shell/view_manager.h"
 
 namespace uc {

@@ -19,9 +19,7 @@ void presentVideoInstructions() {
 }  // namespace
 
 VideoCollectionTableViewCell::VideoCollectionTableViewCell(QObject* parent) : QObject(parent) {
-  const bool accepted = DsgvoManager::shared().isYoutubeDsgvoAccepted();
-  lockingViewVisible_ = !accepted;
-  unlockedIcon_ = accepted;
+  lockingViewVisible_ = !DsgvoManager::shared().isYoutubeDsgvoAccepted();
 }
 
 void VideoCollectionTableViewCell::setVideoUrlStringArray(const QStringList& urls) {
@@ -31,7 +29,7 @@ void VideoCollectionTableViewCell::setVideoUrlStringArray(const QStringList& url
 }
 
 QString VideoCollectionTableViewCell::privacyIconName() const {
-  return QString::fromLatin1(unlockedIcon_ ? kUnlockedIcon : kLockedIcon);
+  return QString::fromLatin1(lockingViewVisible_ ? kLockedIcon : kUnlockedIcon);
 }
 
 QString VideoCollectionTableViewCell::titleText() const {
@@ -45,7 +43,6 @@ QString VideoCollectionTableViewCell::unlockTitle() const {
 
 void VideoCollectionTableViewCell::setLocked(bool locked) {
   lockingViewVisible_ = locked;
-  unlockedIcon_ = !locked;
   emit lockChanged();
 }
 

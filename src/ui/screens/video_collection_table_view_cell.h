@@ -61,8 +61,8 @@ class VideoCollectionTableViewCell : public QObject {
   void setLocked(bool locked);
 
   QStringList videoUrlStringArray_;
+  // The lock shows the same state as the cover: only this strip's own buttons change both.
   bool lockingViewVisible_ = true;
-  bool unlockedIcon_ = false;
 };
 
 }  // namespace uc

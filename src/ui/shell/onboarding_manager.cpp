@@ -94,22 +94,18 @@ void OnboardingManager::present(Sequence sequence, Presentation presentation, bo
   sequence_ = sequence;
   presentation_ = presentation;
   animated_ = animated;
-  items_ = pageItems(sequence == Sequence::Introduction ? introductionDescriptors()
-                                                        : videoInstructionDescriptors());
+  pages_.clear();
+  for (const OnboardingPageItem& item :
+       pageItems(sequence == Sequence::Introduction ? introductionDescriptors()
+                                                    : videoInstructionDescriptors())) {
+    pages_.append(QVariantMap{{QStringLiteral("title"), item.title},
+                              {QStringLiteral("imageName"), item.imageName},
+                              {QStringLiteral("secondText"), item.secondText},
+                              {QStringLiteral("description"), item.description},
+                              {QStringLiteral("buttonTitle"), item.buttonTitle}});
+  }
   followUp_ = std::move(followUp);
   emit presentationChanged();
-}
-
-QVariantList OnboardingManager::pages() const {
-  QVariantList pages;
-  for (const OnboardingPageItem& item : items_) {
-    pages.append(QVariantMap{{QStringLiteral("title"), item.title},
-                             {QStringLiteral("imageName"), item.imageName},
-                             {QStringLiteral("secondText"), item.secondText},
-                             {QStringLiteral("description"), item.description},
-                             {QStringLiteral("buttonTitle"), item.buttonTitle}});
-  }
-  return pages;
 }
 
 QColor OnboardingManager::tintColor() const {
@@ -119,7 +115,7 @@ QColor OnboardingManager::tintColor() const {
 
 void OnboardingManager::close() {
   presented_ = false;
-  items_.clear();
+  pages_.clear();
   emit presentationChanged();
 }
 

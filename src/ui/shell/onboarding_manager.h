@@ -76,8 +76,9 @@ class OnboardingManager : public QObject {
   }
   bool isPresented() const { return presented_; }
   Sequence presentedSequence() const { return sequence_; }
-  const QList<OnboardingPageItem>& pageItems() const { return items_; }
-  QVariantList pages() const;
+  // The presented pages as the screen reads them: title, imageName, secondText,
+  // description and buttonTitle per page.
+  const QVariantList& pages() const { return pages_; }
   bool isFormSheet() const { return presentation_ == Presentation::FormSheet; }
   bool isAnimated() const { return animated_; }
   QColor tintColor() const;
@@ -99,7 +100,7 @@ class OnboardingManager : public QObject {
   Sequence sequence_ = Sequence::Introduction;
   Presentation presentation_ = Presentation::OverFullScreen;
   bool animated_ = false;
-  QList<OnboardingPageItem> items_;
+  QVariantList pages_;
   std::function<void()> followUp_;
 };
 

@@ -11,6 +11,7 @@
 
 #include "../../services/loopback_http_server.h"
 #include "i18n/translations.h"
+#include "recording_opener.h"
 #include "services/analytics.h"
 #include "services/connection_check.h"
 #include "services/remote_config_manager.h"
@@ -51,20 +52,6 @@ QJsonObject named(const QString& id, const QString& english, bool multi) {
 
 // Records what would have been opened. Web pages always open; an app address only when
 // its scheme is "installed", or any address at all when permissive.
-class RecordingOpener : public uc::UrlOpener {
- public:
-  bool canOpen(const QUrl& url) override {
-    return permissive || url.scheme() == "https" || installed.contains(url.scheme());
-  }
-  bool open(const QUrl& url) override {
-    opened.append(url.toString());
-    return true;
-  }
-
-  QStringList installed;
-  QStringList opened;
-  bool permissive = false;
-};
 
 // A menu over its own catalogue file, with a recording opener and analytics sink.
 struct Menu {

@@ -10,11 +10,12 @@
 #include "../../services/loopback_http_server.h"
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
+#include "recording_opener.h"
 #include "services/analytics.h"
 #include "services/connection_check.h"
 #include "services/remote_config_manager.h"
 #include "services/url_opener.h"
-#include "ui/screens/rating_page.h"
+#include "ui/screens/catalogue_links.h"
 #include "ui/screens/rating_view_controller.h"
 #include "ui/shell/view_manager.h"
 
@@ -39,16 +40,6 @@ QJsonObject selfEntry(const QString& ratingUrl) {
           {"calculationsUntilInterstitial", 5}};
 }
 
-class RecordingOpener : public uc::UrlOpener {
- public:
-  bool canOpen(const QUrl&) override { return true; }
-  bool open(const QUrl& url) override {
-    opened.append(url.toString());
-    return true;
-  }
-  QStringList opened;
-};
-
 // A controller over its own settings file and catalogue, as one process of the app has it.
 struct Prompt {
   Prompt()
@@ -58,6 +49,7 @@ struct Prompt {
     manager.setDefaultsResourcePath(dir.filePath("catalogue.json"));
     setCatalogue({selfEntry(kRatingPage)});
     opener = std::make_shared<RecordingOpener>();
+    opener->permissive = true;
     uc::UrlOpener::setInstance(opener);
     sink = std::make_shared<uc::RecordingAnalyticsSink>();
     uc::Analytics::setSink(sink);

@@ -6,6 +6,7 @@
 
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
+#include "recording_opener.h"
 #include "services/url_opener.h"
 #include "ui/screens/manual_view_controller.h"
 #include "ui/screens/video_collection_table_view_cell.h"
@@ -21,17 +22,6 @@ using uc::VideoCollectionViewCell;
 using uc::ViewManager;
 
 namespace {
-
-class RecordingOpener : public uc::UrlOpener {
- public:
-  bool canOpen(const QUrl&) override { return works; }
-  bool open(const QUrl& url) override {
-    opened.append(url.toString());
-    return works;
-  }
-  QStringList opened;
-  bool works = true;
-};
 
 constexpr char kWatch[] = "https://www.youtube.com/watch?v=abcdefghijk&t=90s";
 
@@ -66,7 +56,7 @@ class TestVideoStrip : public QObject {
     uc::UserDefaults::setStandardFilePath(dir_.filePath(QString::number(++run_) + ".jsonl"));
     OnboardingManager::shared().dismiss();
     opener_->opened.clear();
-    opener_->works = true;
+    opener_->broken = false;
     VideoCollectionViewCell::setInAppPlayback(false);
   }
 
@@ -189,7 +179,7 @@ class TestVideoStrip : public QObject {
     QCOMPARE(opened.takeFirst().at(0).toBool(), true);
     QCOMPARE(item.state(), VideoCollectionViewCell::Ready);
 
-    opener_->works = false;
+    opener_->broken = true;
     item.play();
     QCOMPARE(opened.takeFirst().at(0).toBool(), false);
     QCOMPARE(ViewManager::shared().toasts()->rowCount(), 1);
@@ -216,7 +206,6 @@ class TestVideoStrip : public QObject {
   // The help screen's image and zoom arithmetic.
   void theManualFindsItsImageAndZoomsAboutThePointer() {
     using uc::ManualViewController;
-    QTemporaryDir images;
     QCOMPARE(ManualViewController::imageSourceFor("", "en"), QUrl());
     QCOMPARE(ManualViewController::imageSourceFor("../x", "en"), QUrl());
     QCOMPARE(ManualViewController::imageSourceFor("nothing_by_that_name", "en"), QUrl());

@@ -1,4 +1,4 @@
-#include "ui/screens/rating_page.h"
+#include "ui/screens/catalogue_links.h"
 
 #include <QUrl>
 #include <optional>
@@ -8,6 +8,13 @@
 #include "services/url_opener.h"
 
 namespace uc {
+
+QUrl catalogueAddress(const QString& text) {
+  const QUrl url(text.trimmed(), QUrl::StrictMode);
+  return url.isValid() && !url.isRelative() ? url : QUrl();
+}
+
+QString englishAppName(const AppMetaData& app) { return app.appName.value(QStringLiteral("en")); }
 
 QStringList catalogueAppSchemes(const RemoteConfigManager& manager) {
   QStringList schemes;
@@ -23,12 +30,12 @@ QStringList catalogueAppSchemes(const RemoteConfigManager& manager) {
 bool openAppRatingPage(RemoteConfigManager& manager) {
   const std::optional<AppMetaData> app = manager.currentApp();
   if (!app) return false;
-  const QUrl url(app->ratingURLPro.trimmed(), QUrl::StrictMode);
+  const QUrl url = catalogueAddress(app->ratingURLPro);
   const QStringList schemes = catalogueAppSchemes(manager);
-  if (!url.isValid() || url.isRelative() || !canOpenAllowedUrl(url, schemes)) return false;
+  if (!canOpenAllowedUrl(url, schemes)) return false;
   const bool opened = openAllowedUrl(url, schemes);
   Analytics::log(analytics::event::kTappedRatingInMenu,
-                 {{analytics::param::kTiroApp, app->appName.value(QStringLiteral("en"))}});
+                 {{analytics::param::kTiroApp, englishAppName(*app)}});
   return opened;
 }
 

@@ -1,10 +1,18 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
+#include <QUrl>
 
 namespace uc {
 
 class RemoteConfigManager;
+struct AppMetaData;
+
+// An address from the catalogue, or an empty one when the text is not an absolute address.
+QUrl catalogueAddress(const QString& text);
+// The name analytics events carry: the entry's English one.
+QString englishAppName(const AppMetaData& app);
 
 // The app schemes the catalogue names: the only ones besides https: ever opened.
 QStringList catalogueAppSchemes(const RemoteConfigManager& manager);
