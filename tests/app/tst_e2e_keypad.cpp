@@ -43,6 +43,8 @@ class TestEndToEndKeypad : public QObject {
   static Key historyRow(int row) { return {"row", 150, 48 + 30 + 60 * row}; }
   // The result page's share button, in the strip right of the list, below toolbar and tabs.
   static constexpr Key kShare{"share", 375, 124};
+  // The introduction's button under its pages: 48 high, 24 above the window's bottom.
+  static constexpr Key kAdvance{"advance", 200, 952};
 
   static QString run(const QStringList& arguments, int timeoutMs = 20000) {
     QProcess xdotool;
@@ -56,7 +58,8 @@ class TestEndToEndKeypad : public QObject {
   }
 
   // Starts the app on the settings file and returns its window, or an empty id.
-  QString start(QProcess& app) {
+  QString start(QProcess& app) { return start(app, settings_); }
+  QString start(QProcess& app, const QString& settings) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "xcb");
     env.insert("LC_ALL", "C");
@@ -68,8 +71,7 @@ class TestEndToEndKeypad : public QObject {
     env.insert("UNITCIRCLE_PROBE_URL", "http://127.0.0.1:9/");
     app.setProcessEnvironment(env);
     app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    app.start(QStringLiteral(UC_APP_BINARY),
-              {"--settings", settings_, "-geometry", "400x1000+0+0"});
+    app.start(QStringLiteral(UC_APP_BINARY), {"--settings", settings, "-geometry", "400x1000+0+0"});
     if (!app.waitForStarted()) return {};
     const QString pid = QString::number(app.processId());
     return run({"search", "--sync", "--onlyvisible", "--pid", pid}).section('\n', 0, 0);
@@ -113,8 +115,9 @@ class TestEndToEndKeypad : public QObject {
   }
 
   // What the app has written, read as the next start of the app would.
-  QJsonArray storedHistory() const {
-    uc::UserDefaults defaults(settings_);
+  QJsonArray storedHistory() const { return storedHistory(settings_); }
+  static QJsonArray storedHistory(const QString& settings) {
+    uc::UserDefaults defaults(settings);
     return defaults.value(QStringLiteral("Calculations")).toArray();
   }
 
@@ -224,6 +227,34 @@ class TestEndToEndKeypad : public QObject {
         shared.copy(0, shared.height() - 2 * shared.width(), shared.width(), 2 * shared.width());
     QVERIFY2(pixelsNear(bottom, QColor(0x00, 0x0C, 0xFF)) > 200, "no cosine graph in the image");
     QVERIFY2(pixelsNear(bottom, QColor(0xFF, 0x00, 0x00)) > 200, "no sine graph in the image");
+  }
+
+  void aFirstLaunchGoesThroughTheNoticeAndThePagesToACalculation() {
+    const QString fresh = dir_.filePath("first-launch.jsonl");
+    const auto flag = [&fresh](const char* key) {
+      return uc::UserDefaults(fresh).boolValue(QLatin1String(key));
+    };
+    QProcess app;
+    const QString window = start(app, fresh);
+    QVERIFY2(!window.isEmpty(), "the app's window did not appear");
+
+    // The notice's one button has the keyboard; the pages under it wait.
+    QTest::qWait(1000);
+    tap(window, kAdvance);
+    key(window, "Return");
+    QTRY_VERIFY_WITH_TIMEOUT(flag("isDsgvoAccepted"), 10000);
+    QVERIFY(!flag("isOnboardingFinished"));
+    for (int page = 0; page < 5; ++page) {
+      tap(window, kAdvance);
+      QTest::qWait(500);  // the next page slides in
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(flag("isOnboardingFinished"), 10000);
+
+    for (const Key& key : {kOne, kTwo, kZero, kCalculate}) tap(window, key);
+    QTRY_COMPARE_WITH_TIMEOUT(storedHistory(fresh).size(), 2, 15000);
+    stop(app);
+    QCOMPARE(storedHistory(fresh).at(0).toObject().value("inputParameters").toObject(),
+             (QJsonObject{{"α", "120"}}));
   }
 
  private:

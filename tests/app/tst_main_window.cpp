@@ -14,6 +14,7 @@
 #include "ui/screens/app_state.h"
 #include "ui/screens/navigation.h"
 #include "ui/shell/view_manager.h"
+#include "window_driver.h"
 
 // The real window, driven as a learner would: taps on its keys and buttons, typing on a
 // keyboard. One window for the whole run, as in the app.
@@ -24,30 +25,11 @@ class TestMainWindow : public QObject {
   explicit TestMainWindow(const QString& settings) : settings_(settings) {}
 
  private:
-  QQuickItem* item(const char* name) const {
-    return findIn(window_->contentItem(), QLatin1String(name));
-  }
-
-  static QQuickItem* findIn(QQuickItem* root, QLatin1String name) {
-    if (!root) return nullptr;
-    if (root->objectName() == name && root->isVisible()) return root;
-    for (QQuickItem* child : root->childItems()) {
-      if (QQuickItem* found = findIn(child, name)) return found;
-    }
-    return nullptr;
-  }
-
-  void tap(const char* name) {
-    QQuickItem* target = item(name);
-    QVERIFY2(target, name);
-    const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-    QTest::mouseClick(window_, Qt::LeftButton, {}, centre.toPoint());
-  }
-
+  QQuickItem* item(const char* name) const { return driver_.item(name); }
   QVariant read(const char* name, const char* property) const {
-    QQuickItem* target = item(name);
-    return target ? target->property(property) : QVariant();
+    return driver_.read(name, property);
   }
+  void tap(const char* name) { QVERIFY2(driver_.tap(name), name); }
 
   QObject* tabController() const {
     QQuickItem* pages = item("pageTabBarController");
@@ -87,6 +69,7 @@ class TestMainWindow : public QObject {
     window_ = qobject_cast<QQuickWindow*>(engine_.rootObjects().value(0));
     QVERIFY(window_);
     window_->resize(360, 640);
+    driver_.setWindow(window_);
     QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
 
@@ -271,6 +254,7 @@ class TestMainWindow : public QObject {
   QString settings_;
   QQmlApplicationEngine engine_;
   QQuickWindow* window_ = nullptr;
+  WindowDriver driver_;
   std::shared_ptr<uc::RecordingAnalyticsSink> recorder_;
 };
 

@@ -56,6 +56,8 @@ Dialog {
                 objectName: buttons.hasActions ? "alertActionButton" + index : "alertOkButton"
                 text: modelData
                 flat: true
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
                 onClicked: {
                     dialog.chosenAction = buttons.hasActions ? index : -1
                     dialog.close()
@@ -63,6 +65,10 @@ Dialog {
             }
         }
     }
+
+    // A lone button takes the keyboard, so Enter or Space answers the alert; where there is a
+    // choice (the video consent) none is preselected.
+    onOpened: if (buttons.count === 1) buttons.itemAt(0).forceActiveFocus()
 
     onClosed: {
         const chosen = chosenAction
