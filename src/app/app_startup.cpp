@@ -1,6 +1,7 @@
 #include "app_startup.h"
 
 #include <QtQml/qqmlextensionplugin.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QLocale>
@@ -40,6 +41,11 @@ void prepareApplication() {
   QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
   QQuickWindow::setGraphicsApi(QSGRendererInterface::OpenGL);
   VideoCollectionViewCell::setInAppPlayback(true);
+  // Run as root (containers, CI), the engine's sandbox refuses to start and ends the whole
+  // process at the first video; without the sandbox the player still works.
+  if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX")) {
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+  }
 #endif
 }
 

@@ -29,6 +29,11 @@ QUrl ConnectionCheck::probeUrlFromEnvironment() {
 
 void ConnectionCheck::check(QObject* context, std::function<void()> connected,
                             std::function<void()> failed) {
+  check(probeUrl_, context, std::move(connected), std::move(failed));
+}
+
+void ConnectionCheck::check(const QUrl& url, QObject* context, std::function<void()> connected,
+                            std::function<void()> failed) {
   QPointer<QObject> guard(context);
   auto finish = [this, guard, connected = std::move(connected),
                  failed = std::move(failed)](bool ok) {
@@ -38,14 +43,13 @@ void ConnectionCheck::check(QObject* context, std::function<void()> connected,
     if (!ok && failed) failed();
   };
 
-  const QString scheme = probeUrl_.scheme().toLower();
-  if (!probeUrl_.isValid() ||
-      (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
+  const QString scheme = url.scheme().toLower();
+  if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))) {
     QTimer::singleShot(0, this, [finish] { finish(false); });
     return;
   }
 
-  QNetworkRequest request(probeUrl_);
+  QNetworkRequest request(url);
   request.setTransferTimeout(timeoutMs_);
   // A redirect is an answer too; following it would only test another server.
   request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,

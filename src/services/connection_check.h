@@ -35,6 +35,9 @@ class ConnectionCheck : public QObject {
   // Runs connected or failed (either may be empty) once the probe is answered or given up.
   // Nothing runs when context is destroyed first.
   void check(QObject* context, std::function<void()> connected, std::function<void()> failed = {});
+  // The same with another address than the probe's: whether that server answers.
+  void check(const QUrl& url, QObject* context, std::function<void()> connected,
+             std::function<void()> failed = {});
 
  signals:
   void checked(bool connected);

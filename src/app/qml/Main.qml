@@ -24,7 +24,7 @@ ApplicationWindow {
 
     Material.theme: ColorManager.darkAppearance ? Material.Dark : Material.Light
     Material.primary: ColorManager.primaryColor
-    Material.accent: ColorManager.primaryDarkColor
+    Material.accent: ColorManager.tintColor
     color: ColorManager.systemBackgroundColor
 
     // The input page comes first; what is not on screen at the start (the drawer, the overlay,

@@ -122,6 +122,9 @@ Item {
 
         objectName: "lockingView"
         anchors.fill: videoCollectionView
+        // In line with the tiles it covers.
+        anchors.leftMargin: videoCollectionView.leftMargin
+        anchors.rightMargin: videoCollectionView.rightMargin
         radius: 8
         visible: stripController.lockingViewVisible
         color: ColorManager.tertiaryGroupedBackgroundColor

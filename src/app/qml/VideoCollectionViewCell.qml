@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import UnitCircle.Style
 import UnitCircle.Shell
 import UnitCircle.Screens as Screens
@@ -79,6 +80,16 @@ Item {
                 height: width
                 name: "play"
                 color: "white"
+                visible: !controller.connecting
+            }
+
+            BusyIndicator {
+                anchors.centerIn: parent
+                width: parent.width * 0.75
+                height: width
+                running: controller.connecting
+                visible: running
+                Material.accent: "white"
             }
         }
 

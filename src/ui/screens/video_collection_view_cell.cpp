@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "services/connection_check.h"
 #include "services/url_opener.h"
 #include "ui/shell/view_manager.h"
 
@@ -93,9 +94,23 @@ void VideoCollectionViewCell::loadFailed() {
 }
 
 void VideoCollectionViewCell::play() {
-  if (state_ != Ready) return;
+  if (state_ != Ready || connecting_) return;
   if (inAppPlayback()) {
-    setState(Playing);
+    // The player's page always loads, what it embeds may not: the platform's image server
+    // is asked first, so that a broken network shows the no-connection state instead of
+    // a black player.
+    connecting_ = true;
+    emit stateChanged();
+    const auto answered = [this, tapped = address_](State next) {
+      connecting_ = false;
+      if (state_ == Ready && address_ == tapped) {
+        setState(next);
+      } else {
+        emit stateChanged();
+      }
+    };
+    ConnectionCheck::shared().check(
+        thumbnailUrl(), this, [answered] { answered(Playing); }, [answered] { answered(Offline); });
     return;
   }
   const bool opened = openAllowedUrl(watchUrl(*video_));

@@ -22,6 +22,7 @@ class VideoCollectionViewCell : public QObject {
   Q_PROPERTY(bool loadAllowed READ loadAllowed WRITE setLoadAllowed NOTIFY stateChanged)
   Q_PROPERTY(State state READ state NOTIFY stateChanged)
   Q_PROPERTY(bool coveringVisible READ coveringVisible NOTIFY stateChanged)
+  Q_PROPERTY(bool connecting READ isConnecting NOTIFY stateChanged)
   Q_PROPERTY(bool playerHidden READ playerHidden NOTIFY videoChanged)
   Q_PROPERTY(QString videoId READ videoId NOTIFY videoChanged)
   Q_PROPERTY(bool isShort READ isShort NOTIFY videoChanged)
@@ -54,6 +55,8 @@ class VideoCollectionViewCell : public QObject {
   void setLoadAllowed(bool allowed);
   State state() const { return state_; }
   bool coveringVisible() const { return state_ != Ready && state_ != Playing; }
+  // A tap waits for the network's answer before the player opens.
+  bool isConnecting() const { return connecting_; }
   bool playerHidden() const { return !video_; }
   QString videoId() const { return video_ ? video_->videoId : QString(); }
   bool isShort() const { return video_ && video_->isShort; }
@@ -91,6 +94,7 @@ class VideoCollectionViewCell : public QObject {
   std::optional<VideoAddress> video_;
   bool loadAllowed_ = false;
   State state_ = Unavailable;
+  bool connecting_ = false;
 };
 
 }  // namespace uc

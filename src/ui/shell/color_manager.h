@@ -26,6 +26,7 @@ class ColorManager : public QObject {
   Q_PROPERTY(QColor secondaryColor READ secondaryColor CONSTANT)
   Q_PROPERTY(QColor accentColor READ accentColor CONSTANT)
   Q_PROPERTY(QColor accentDarkColor READ accentDarkColor CONSTANT)
+  Q_PROPERTY(QColor tintColor READ tintColor CONSTANT)
   Q_PROPERTY(QColor darkTextColor READ darkTextColor CONSTANT)
   Q_PROPERTY(QColor lightTextColor READ lightTextColor CONSTANT)
   Q_PROPERTY(QColor adaptiveGrayColor READ adaptiveGrayColor CONSTANT)
@@ -52,6 +53,9 @@ class ColorManager : public QObject {
 
   bool darkAppearance() const { return dark_; }
   QColor primaryDarkColor() const { return primaryDark_; }
+  // Text buttons and highlights: the dark brown loses its contrast on dark surfaces, where
+  // the peach takes its place.
+  QColor tintColor() const { return dark_ ? primary_ : primaryDark_; }
   QColor primaryColor() const { return primary_; }
   QColor secondaryColor() const { return secondary_; }
   QColor accentColor() const { return accent_; }

@@ -108,10 +108,7 @@ void OnboardingManager::present(Sequence sequence, Presentation presentation, bo
   emit presentationChanged();
 }
 
-QColor OnboardingManager::tintColor() const {
-  const ColorManager& colors = ColorManager::shared();
-  return colors.darkAppearance() ? colors.primaryColor() : colors.primaryDarkColor();
-}
+QColor OnboardingManager::tintColor() const { return ColorManager::shared().tintColor(); }
 
 void OnboardingManager::close() {
   presented_ = false;

@@ -4,6 +4,7 @@
 #include <QTest>
 #include <memory>
 
+#include "../../services/loopback_http_server.h"
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
 #include "recording_opener.h"
@@ -183,18 +184,52 @@ class TestVideoStrip : public QObject {
     item.play();
     QCOMPARE(opened.takeFirst().at(0).toBool(), false);
     QCOMPARE(ViewManager::shared().toasts()->rowCount(), 1);
+  }
 
+  void theAppsPlayerStartsOnlyWhenTheNetworkAnswers() {
+    // The platform's image server stands in for the network: first nobody, then a server.
+    LoopbackHttpServer server;
+    QVERIFY(server.isListening());
+    const QUrl dead = LoopbackHttpServer::deadUrl();
+    qputenv("UNITCIRCLE_VIDEO_THUMBNAIL_URL",
+            QStringLiteral("http://127.0.0.1:%1/vi/").arg(dead.port()).toUtf8());
     VideoCollectionViewCell::setInAppPlayback(true);
+    VideoCollectionViewCell item;
+    item.setLoadAllowed(true);
+    item.configure(kWatch);
+    item.playerReady();
+
     item.play();
-    QCOMPARE(item.state(), VideoCollectionViewCell::Playing);
+    item.play();  // a second tap while waiting asks nothing more
+    QCOMPARE(item.state(), VideoCollectionViewCell::Ready);
+    QVERIFY(item.isConnecting());
+    QTRY_COMPARE(item.state(), VideoCollectionViewCell::Offline);
+    QVERIFY(!item.isConnecting());
+    QVERIFY(item.statusText().contains("internet connection"));
+
+    qputenv("UNITCIRCLE_VIDEO_THUMBNAIL_URL",
+            QStringLiteral("http://127.0.0.1:%1/vi/").arg(server.url().port()).toUtf8());
+    item.retry();
+    item.playerReady();
+    item.play();
+    QTRY_COMPARE(item.state(), VideoCollectionViewCell::Playing);
+    QVERIFY(server.lastRequest().startsWith("GET /vi/abcdefghijk/hqdefault.jpg"));
     QVERIFY(item.embedHtml().contains("/embed/abcdefghijk?"));
+    item.stop();
+    QCOMPARE(item.state(), VideoCollectionViewCell::Ready);
+    item.play();
+    QTRY_COMPARE(item.state(), VideoCollectionViewCell::Playing);
     item.loadFailed();  // the page did not load
     QCOMPARE(item.state(), VideoCollectionViewCell::Offline);
     item.retry();
     item.playerReady();
     item.play();
-    item.stop();
-    QCOMPARE(item.state(), VideoCollectionViewCell::Ready);
+    item.configure("https://www.youtube.com/watch?v=zyxwvutsrqp");  // reused before the answer
+
+    item.playerReady();
+    QTest::qWait(300);
+    QCOMPARE(item.state(), VideoCollectionViewCell::Ready);  // the old tap plays nothing
+    qunsetenv("UNITCIRCLE_VIDEO_THUMBNAIL_URL");
   }
 
   void theRowKeepsTheFirstWidthItWasGiven() {
