@@ -3,6 +3,7 @@
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "app/app_startup.h"
 #include "flow/calc_manager.h"
@@ -115,6 +116,13 @@ class TestFirstLaunch : public QObject {
     QVERIFY(driver_.tap("manualButton"));
     QTRY_COMPARE(driver_.read("manualImage", "status").toInt(), kImageReady);
     QVERIFY(driver_.read("manualImage", "source").toString().endsWith("/kv_info.svg"));
+    // A wheel turn over the picture zooms it, nothing above the sheet takes it.
+    QQuickItem* picture = driver_.item("manualImage");
+    const QPointF over = picture->mapToScene({picture->width() / 2, picture->height() / 3});
+    QWheelEvent turn(over, window->mapToGlobal(over), {}, {0, 120}, Qt::NoButton, {},
+                     Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(window, &turn);
+    QTRY_COMPARE(driver_.read("manualScrollView", "zoom").toDouble(), 1.25);
     QVERIFY(driver_.tap("closeManualButton"));
     QTRY_VERIFY(!driver_.item("manualImage"));
 

@@ -156,20 +156,5 @@ ApplicationWindow {
         }
     }
 
-    // Bottom messages lie above everything else, including open popups.
-    Item {
-        parent: Overlay.overlay
-        anchors.fill: parent
-        z: 1000
-
-        Repeater {
-            model: ViewManager.toasts
-            delegate: Toast {
-                required property var model
-
-                text: model.text
-                fading: model.fading
-            }
-        }
-    }
+    ToastLayer {}
 }

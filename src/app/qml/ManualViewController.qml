@@ -113,8 +113,10 @@ Popup {
                 asynchronous: true
                 smooth: true
                 mipmap: true
-                // Drawn once, sharp enough for zooming in, and scaled from there.
-                sourceSize.width: Math.min(1800, scrollView.width * 2.5 * Screen.devicePixelRatio)
+                // Drawn once, sharp enough for zooming in, and scaled from there. The image
+                // is drawn at this size times the screen's pixel ratio; 2400 device pixels
+                // wide (30 MB) at the most.
+                sourceSize.width: Math.min(2400 / Screen.devicePixelRatio, scrollView.width * 2.5)
             }
 
             PinchHandler {

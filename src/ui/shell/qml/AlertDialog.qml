@@ -16,6 +16,9 @@ Dialog {
     modal: true
     closePolicy: ViewManager.alertDismissable ? Popup.CloseOnEscape : Popup.NoAutoClose
     title: ViewManager.alertTitle
+    // An alert with a title only has no gap where the message would be.
+    topPadding: ViewManager.alertMessage === "" ? 0 : 20
+    bottomPadding: ViewManager.alertMessage === "" ? 0 : 24
 
     // Set when a button closes the alert, so that onClosed knows a choice was made.
     property int chosenAction: -1
@@ -24,7 +27,7 @@ Dialog {
         id: messageScroll
 
         implicitWidth: dialog.availableWidth
-        implicitHeight: messageLabel.implicitHeight
+        implicitHeight: visible ? messageLabel.implicitHeight : 0
         contentWidth: availableWidth
         contentHeight: messageLabel.implicitHeight
         clip: true

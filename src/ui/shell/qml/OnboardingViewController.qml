@@ -84,8 +84,9 @@ Popup {
                         fillMode: Image.PreserveAspectFit
                         horizontalAlignment: Image.AlignHCenter
                         verticalAlignment: Image.AlignVCenter
-                        sourceSize.width: width * Screen.devicePixelRatio
-                        sourceSize.height: height * Screen.devicePixelRatio
+                        // In points: the image is drawn at the screen's pixel ratio.
+                        sourceSize.width: width
+                        sourceSize.height: height
                         source: "qrc:/unitcircle/images/" + page.modelData.imageName + ".svg"
                         // Only the pages next to the one shown are drawn.
                         asynchronous: true
