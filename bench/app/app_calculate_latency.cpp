@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "app/app_startup.h"
+#include "returning_user.h"
 #include "flow/user_defaults.h"
 #include "window_items.h"
 
@@ -44,6 +45,7 @@ double median(std::vector<double> values) {
 int main(int argc, char* argv[]) {
   QTemporaryDir dir;
   uc::UserDefaults::setStandardFilePath(dir.filePath(QStringLiteral("settings.jsonl")));
+  settleAsReturningUser();
   uc::app::prepareApplication();
   QApplication app(argc, argv);
   QQmlApplicationEngine engine;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/app_startup.h"
+#include "returning_user.h"
 #include "flow/user_defaults.h"
 #include "frame_timing.h"
 #include "ui/charts/chart_manager.h"
@@ -61,6 +62,7 @@ int main(int argc, char* argv[]) {
   QTemporaryDir dir;
   qputenv("UNITCIRCLE_CONFIG_URL", QUrl::fromLocalFile(dir.filePath("none.json")).toEncoded());
   uc::UserDefaults::setStandardFilePath(dir.filePath("settings.jsonl"));
+  settleAsReturningUser();
 
   {
     // The graph data alone, without drawing: sample points and axes of a full turn.

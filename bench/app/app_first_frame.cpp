@@ -10,8 +10,8 @@ int main(int argc, char* argv[]) {
   uc::app::prepareApplication();
   QApplication app(argc, argv);
   QQmlApplicationEngine engine;
-  uc::app::configureApplication(app);
-  QQuickWindow* window = uc::app::loadMainWindow(engine);
+  if (uc::app::startApplication(app, engine) != 0) return 1;
+  auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
   if (!window) return 1;
   reportFirstFrame(window, "app");
   return app.exec();

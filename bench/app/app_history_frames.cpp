@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/app_startup.h"
+#include "returning_user.h"
 #include "flow/calc_manager.h"
 #include "flow/summary_line.h"
 #include "flow/user_defaults.h"
@@ -49,6 +50,7 @@ int main(int argc, char* argv[]) {
   std::printf("store load, 10 000 records: %.1f ms\n", double(load.nsecsElapsed()) / 1e6);
 
   uc::UserDefaults::setStandardFilePath(settings);
+  settleAsReturningUser();
   QQmlApplicationEngine engine;
   if (uc::app::startApplication(app, engine) != 0) return 1;
   auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));

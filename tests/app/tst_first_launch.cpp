@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -131,6 +132,11 @@ class TestFirstLaunch : public QObject {
     QVERIFY(driver_.tap("key_0"));
     QVERIFY(driver_.tap("calculateButton"));
     QTRY_COMPARE(uc::CalcManager::shared().count(), before + 1);
+
+    // The web engine of the in-app player loads when a video plays, not before.
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    QVERIFY(maps.open(QIODevice::ReadOnly));
+    QVERIFY(!maps.readAll().contains("libQt6WebEngine"));
   }
 
  private:
