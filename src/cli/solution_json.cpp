@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/number/number_text.h"
+#include "core/solver/exact_values.h"
 
 namespace uc::cli {
 namespace {
@@ -31,6 +32,27 @@ std::string chartDataJson(const ChartData& data) {
            ", \"type\": " + (graph->type ? jsonString(name(*graph->type)) : "null") + "}";
   }
   return "{\"kind\": \"other\", \"frameRatio\": " + jsonNumber(data.frameRatio) + "}";
+}
+
+std::string optionalString(const std::optional<std::string>& text) {
+  return text ? jsonString(*text) : "null";
+}
+
+// The exact values card: LaTeX forms where the angle has them, decimals, and the reference
+// angle and quadrant. An undefined tangent has neither form nor decimal.
+std::string exactJson(const std::optional<double>& alpha) {
+  const std::optional<ExactValues> exact = alpha ? exactValuesFor(*alpha) : std::nullopt;
+  if (!exact) return "null";
+  const auto value = [](const ExactValue& v) {
+    return "{\"latex\": " + optionalString(v.latex) + ", \"decimal\": " + jsonNumber(v.decimal) +
+           "}";
+  };
+  return "{\"alpha\": " + jsonNumber(exact->alphaDegrees) +
+         ", \"b\": " + optionalString(exact->bLatex) +
+         ", \"referenceAngle\": " + jsonNumber(exact->referenceAngleDegrees) +
+         ", \"quadrant\": " + jsonString(rawValue(exact->quadrant)) +
+         ", \"sin\": " + value(exact->sin) + ", \"cos\": " + value(exact->cos) +
+         ", \"tan\": " + value(exact->tan) + "}";
 }
 
 template <typename Items, typename Write>
@@ -116,7 +138,7 @@ std::string solutionJson(const SolveResult& result) {
                      return jsonArray(step,
                                       [](const ChartDataPtr& d) { return chartDataJson(*d); });
                    }) +
-         "}";
+         ", \"exact\": " + exactJson(alpha) + "}";
 }
 
 std::string solutionText(const SolveResult& result) {

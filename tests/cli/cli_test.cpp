@@ -31,6 +31,19 @@ TEST(CommandLine, OptionValuesMayStartWithAMinusOrFollowAnEqualsSign) {
   EXPECT_EQ(run({"solve", "--alpha", "-45"}).status, kExitSolved);
 }
 
+TEST(CommandLine, JsonCarriesTheExactValuesApartFromTheSteps) {
+  const Outcome r = run({"solve", "--alpha", "270", "--json"});
+  EXPECT_EQ(r.status, kExitSolved);
+  EXPECT_NE(r.out.find("\"exact\": {\"alpha\": 270.0, \"b\": \"\\\\frac{3\\\\pi}{2}\", "
+                       "\"referenceAngle\": 90.0, \"quadrant\": \"IV\", "
+                       "\"sin\": {\"latex\": \"-1\", \"decimal\": -1.0}, "
+                       "\"cos\": {\"latex\": \"0\", \"decimal\": 0.0}, "
+                       "\"tan\": {\"latex\": null, \"decimal\": null}}}"),
+            std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find("sqrt"), std::string::npos);  // nothing of it among the steps
+}
+
 TEST(CommandLine, TextModePrintsTitleAndFormulaPerStep) {
   const Outcome r = run({"solve", "--alpha", "45"});
   EXPECT_EQ(r.out.rfind("Your Input\n\\alpha = 45^{\\circ} \\quad b =  ? \n\nStep 1    ", 0), 0u);
@@ -47,7 +60,7 @@ TEST(CommandLine, InputErrorsExitWithTwo) {
   EXPECT_EQ(r.status, kExitInputError);
   EXPECT_EQ(r.out,
             "{\"error\": {\"key\": \"notEnoughInputValues\", \"fields\": [\"alpha\", \"b\"]}, "
-            "\"steps\": [], \"alpha\": null, \"b\": null, \"chartSteps\": []}\n");
+            "\"steps\": [], \"alpha\": null, \"b\": null, \"chartSteps\": [], \"exact\": null}\n");
 }
 
 TEST(CommandLine, WrongUsageExitsWithSixtyFourAndHelp) {

@@ -1,0 +1,147 @@
+#include "core/solver/exact_values.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace uc {
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+// Beyond this the step between neighbouring doubles is too coarse to tell degrees apart.
+constexpr double kLargestExactAngle = 1e12;
+constexpr double kAngleTolerance = 1e-9;
+
+// sin and tan of a reference angle, as LaTeX for the positive and the negative value, and as
+// the number the radicals make.
+struct Entry {
+  int degrees;
+  const char* sinLatex;
+  double sinValue;
+  const char* tanLatex;
+  const char* negativeTanLatex;
+  double tanValue;  // NaN at 90°
+};
+
+double root(double x) { return std::sqrt(x); }
+
+const std::array<Entry, 11>& table() {
+  static const std::array<Entry, 11> entries{{
+      {0, "0", 0.0, "0", "0", 0.0},
+      {15, "\\frac{\\sqrt{6}-\\sqrt{2}}{4}", (root(6) - root(2)) / 4, "2-\\sqrt{3}", "\\sqrt{3}-2",
+       2 - root(3)},
+      {18, "\\frac{\\sqrt{5}-1}{4}", (root(5) - 1) / 4, "\\frac{\\sqrt{25-10\\sqrt{5}}}{5}",
+       "-\\frac{\\sqrt{25-10\\sqrt{5}}}{5}", root(25 - 10 * root(5)) / 5},
+      {30, "\\frac{1}{2}", 0.5, "\\frac{\\sqrt{3}}{3}", "-\\frac{\\sqrt{3}}{3}", root(3) / 3},
+      {36, "\\frac{\\sqrt{10-2\\sqrt{5}}}{4}", root(10 - 2 * root(5)) / 4, "\\sqrt{5-2\\sqrt{5}}",
+       "-\\sqrt{5-2\\sqrt{5}}", root(5 - 2 * root(5))},
+      {45, "\\frac{\\sqrt{2}}{2}", root(2) / 2, "1", "-1", 1.0},
+      {54, "\\frac{\\sqrt{5}+1}{4}", (root(5) + 1) / 4, "\\frac{\\sqrt{25+10\\sqrt{5}}}{5}",
+       "-\\frac{\\sqrt{25+10\\sqrt{5}}}{5}", root(25 + 10 * root(5)) / 5},
+      {60, "\\frac{\\sqrt{3}}{2}", root(3) / 2, "\\sqrt{3}", "-\\sqrt{3}", root(3)},
+      {72, "\\frac{\\sqrt{10+2\\sqrt{5}}}{4}", root(10 + 2 * root(5)) / 4, "\\sqrt{5+2\\sqrt{5}}",
+       "-\\sqrt{5+2\\sqrt{5}}", root(5 + 2 * root(5))},
+      {75, "\\frac{\\sqrt{6}+\\sqrt{2}}{4}", (root(6) + root(2)) / 4, "2+\\sqrt{3}", "-2-\\sqrt{3}",
+       2 + root(3)},
+      {90, "1", 1.0, nullptr, nullptr, std::nan("")},
+  }};
+  return entries;
+}
+
+const Entry* entryFor(int degrees) {
+  for (const Entry& entry : table()) {
+    if (entry.degrees == degrees) return &entry;
+  }
+  return nullptr;
+}
+
+ExactValue signedValue(int sign, const char* latex, double value) {
+  if (sign == 0) return {"0", 0.0};
+  const std::string text(latex);
+  return {sign > 0 ? text : "-" + text, sign * value};
+}
+
+// The reduced angle in [0, 360) as a whole number of degrees, when α lies on a multiple of 3°
+// (every multiple of 15° and 18° does).
+std::optional<int> wholeReducedAngle(double alphaDegrees) {
+  if (std::fabs(alphaDegrees) > kLargestExactAngle) return std::nullopt;
+  const double thirds = std::round(alphaDegrees / 3);
+  if (std::fabs(alphaDegrees - 3 * thirds) >
+      kAngleTolerance * std::fmax(1, std::fabs(alphaDegrees))) {
+    return std::nullopt;
+  }
+  const long long reduced = (static_cast<long long>(thirds) % 120 + 120) % 120;
+  return static_cast<int>(reduced * 3);
+}
+
+double referenceAngle(double reduced) {
+  if (reduced <= 90) return reduced;
+  if (reduced <= 180) return 180 - reduced;
+  if (reduced <= 270) return reduced - 180;
+  return 360 - reduced;
+}
+
+void fillExact(ExactValues& values, int reduced) {
+  const int reference = static_cast<int>(referenceAngle(reduced));
+  const Entry* entry = entryFor(reference);
+  const Entry* complement = entryFor(90 - reference);
+  if (!entry || !complement) return;
+  const int sinSign = reduced == 0 || reduced == 180 ? 0 : (reduced < 180 ? 1 : -1);
+  const int cosSign =
+      reduced == 90 || reduced == 270 ? 0 : (reduced < 90 || reduced > 270 ? 1 : -1);
+  values.referenceAngleDegrees = reference;
+  values.sin = signedValue(sinSign, entry->sinLatex, entry->sinValue);
+  values.cos = signedValue(cosSign, complement->sinLatex, complement->sinValue);
+  if (cosSign == 0) {
+    values.tan = {};
+  } else if (sinSign * cosSign >= 0) {
+    values.tan = {entry->tanLatex, sinSign == 0 ? 0.0 : entry->tanValue};
+  } else {
+    values.tan = {entry->negativeTanLatex, -entry->tanValue};
+  }
+}
+
+}  // namespace
+
+std::optional<std::string> piMultipleLatex(double alphaDegrees) {
+  if (!std::isfinite(alphaDegrees) || std::fabs(alphaDegrees) > kLargestExactAngle) {
+    return std::nullopt;
+  }
+  const double turns = alphaDegrees / 180;
+  for (long long q = 1; q <= 3600; ++q) {
+    const long long p = std::llround(turns * double(q));
+    if (std::fabs(turns - double(p) / double(q)) > 1e-12 * std::fmax(1, std::fabs(turns))) continue;
+    if (p == 0) return "0";
+    const std::string sign = p < 0 ? "-" : "";
+    const long long magnitude = std::llabs(p);
+    const std::string numerator = (magnitude == 1 ? "" : std::to_string(magnitude)) + "\\pi";
+    if (q == 1) return sign + numerator;
+    return sign + "\\frac{" + numerator + "}{" + std::to_string(q) + "}";
+  }
+  return std::nullopt;
+}
+
+std::optional<ExactValues> exactValuesFor(double alphaDegrees) {
+  if (!std::isfinite(alphaDegrees)) return std::nullopt;
+  ExactValues values;
+  values.alphaDegrees = alphaDegrees;
+  values.bLatex = piMultipleLatex(alphaDegrees);
+  double reduced = std::fmod(alphaDegrees, 360.0);
+  values.quadrant = quadrantOfReducedAngle(reduced);
+  if (reduced < 0) reduced += 360;
+
+  if (const std::optional<int> whole = wholeReducedAngle(alphaDegrees);
+      whole && (*whole % 15 == 0 || *whole % 18 == 0)) {
+    fillExact(values, *whole);
+    return values;
+  }
+  // Decimals only: no radical form for this angle.
+  const double radians = reduced * kPi / 180;
+  values.referenceAngleDegrees = referenceAngle(reduced);
+  values.sin = {std::nullopt, std::sin(radians)};
+  values.cos = {std::nullopt, std::cos(radians)};
+  values.tan = {std::nullopt, std::tan(radians)};
+  return values;
+}
+
+}  // namespace uc

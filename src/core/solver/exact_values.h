@@ -1,0 +1,37 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "core/solver/quadrant.h"
+
+namespace uc {
+
+// One trigonometric value: its exact form as LaTeX where the angle has one, and its decimal.
+// A tangent at 90° + k·180° is undefined: neither is set.
+struct ExactValue {
+  std::optional<std::string> latex;
+  std::optional<double> decimal;
+  bool undefined() const { return !decimal; }
+};
+
+// What the exact values card shows for one angle.
+struct ExactValues {
+  double alphaDegrees = 0;
+  std::optional<std::string> bLatex;  // b as an exact multiple of π, when α is a simple fraction
+  double referenceAngleDegrees = 0;   // the acute angle to the x axis, in [0, 90]
+  Quadrant quadrant = Quadrant::first;  // named as the steps name it
+  ExactValue sin;
+  ExactValue cos;
+  ExactValue tan;
+};
+
+// The exact values of α in degrees: radical forms for every multiple of 15° and 18° (closer
+// than 1e-9 counts), decimals for every angle. Nothing for an angle that is not finite.
+std::optional<ExactValues> exactValuesFor(double alphaDegrees);
+
+// α / 180 as a fraction of π in LaTeX ("\frac{3\pi}{4}", "-\pi", "0"), when α / 180 is a
+// fraction with a denominator of at most 3600.
+std::optional<std::string> piMultipleLatex(double alphaDegrees);
+
+}  // namespace uc
