@@ -56,6 +56,10 @@ std::shared_ptr<const MathFont> MathFont::fromBlob(hb_blob_t* blob, std::vector<
   c.script_space = k(HB_OT_MATH_CONSTANT_SPACE_AFTER_SCRIPT);
   c.display_operator_min_height = k(HB_OT_MATH_CONSTANT_DISPLAY_OPERATOR_MIN_HEIGHT);
   c.delimited_sub_formula_min_height = k(HB_OT_MATH_CONSTANT_DELIMITED_SUB_FORMULA_MIN_HEIGHT);
+  c.radical_vertical_gap = k(HB_OT_MATH_CONSTANT_RADICAL_VERTICAL_GAP);
+  c.radical_display_vertical_gap = k(HB_OT_MATH_CONSTANT_RADICAL_DISPLAY_STYLE_VERTICAL_GAP);
+  c.radical_rule_thickness = k(HB_OT_MATH_CONSTANT_RADICAL_RULE_THICKNESS);
+  c.radical_extra_ascender = k(HB_OT_MATH_CONSTANT_RADICAL_EXTRA_ASCENDER);
   c.script_scale = k(HB_OT_MATH_CONSTANT_SCRIPT_PERCENT_SCALE_DOWN) / 100.0f;
   c.script_script_scale = k(HB_OT_MATH_CONSTANT_SCRIPT_SCRIPT_PERCENT_SCALE_DOWN) / 100.0f;
   c.min_connector_overlap =

@@ -44,6 +44,10 @@ struct MathConstants {
   float script_scale = 0.7f;                   // script style size
   float script_script_scale = 0.5f;            // scriptscript style size
   float min_connector_overlap = 0;             // glyph assemblies
+  float radical_vertical_gap = 0;              // TeX: xi8 + |phi| / 4, text style
+  float radical_display_vertical_gap = 0;      // TeX: xi8 + |sigma5| / 4, display style
+  float radical_rule_thickness = 0;            // the bar over the radicand
+  float radical_extra_ascender = 0;            // room above the bar
 };
 
 struct GlyphMetrics {

@@ -73,6 +73,11 @@ void describeNode(const Node& n, std::string& out) {
       describeInto(n.denominator, out);
       out += ']';
       break;
+    case NodeKind::Radical:
+      out += "sqrt[";
+      describeInto(n.body, out);
+      out += ']';
+      break;
     case NodeKind::LeftRight:
       out += "left" + toUtf8(std::u32string(1, n.left ? n.left : U'.')) + '[';
       describeInto(n.body, out);

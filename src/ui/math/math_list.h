@@ -15,6 +15,7 @@ enum class NodeKind : std::uint8_t {
   LargeOp,       // \sum: grows in display style
   Group,         // {...}: `body`
   Fraction,      // \frac: `body` over `denominator`
+  Radical,       // \sqrt: the square root of `body`
   LeftRight,     // \left( body \right): delimiters in `left`/`right`, 0 for "."
   Color,         // \color{#rrggbb}{body}: transparent for spacing
   Space,         // explicit glue of `space` ems

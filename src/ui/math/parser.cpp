@@ -509,6 +509,15 @@ class Parser {
       list.push_back(std::move(n));
       return;
     }
+    if (name == "sqrt") {
+      Node n;
+      n.kind = NodeKind::Radical;
+      auto radicand = parseArgument(depth);
+      if (!radicand) error(ParseErrorKind::MissingArgument, at);
+      if (radicand) n.body = std::move(*radicand);
+      list.push_back(std::move(n));
+      return;
+    }
     if (name == "color") {
       parseColor(depth, list, at, stop);
       return;

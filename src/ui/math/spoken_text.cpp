@@ -153,6 +153,11 @@ class Speaker {
         word("over");
         list(n.denominator);
         break;
+      case NodeKind::Radical:
+        word("the square root of");
+        list(n.body);
+        word(",");
+        break;
       case NodeKind::Space:
         if (n.space >= 1.0f) word(",");
         break;

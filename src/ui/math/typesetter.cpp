@@ -201,6 +201,9 @@ class Typesetter {
       case NodeKind::Fraction:
         nucleus = fraction(n, style, color);
         break;
+      case NodeKind::Radical:
+        nucleus = radical(n, style, color);
+        break;
       case NodeKind::LeftRight:
         nucleus = leftRight(n, style, color);
         break;
@@ -317,6 +320,57 @@ class Typesetter {
     rule.height = theta;
     box.place(std::move(rule), pad, -(axis - theta / 2));
     box.width = w + 2 * pad;
+    return box;
+  }
+
+  // Rule 11, with the MATH table's radical constants: the sign grows to cover the cramped
+  // radicand and the gap above it, the bar runs over the radicand from the sign's top, and
+  // what the sign is taller than needed goes to the gap.
+  Box radical(const Node& n, Style style, Argb color) {
+    float s = scale(style);
+    Style inner = style;
+    inner.cramped = true;
+    Box radicand = list(n.body, inner, color);
+    float theta = k_.radical_rule_thickness * s;
+    float gap = (style.level == 0 ? k_.radical_display_vertical_gap : k_.radical_vertical_gap) * s;
+    float target = radicand.height + radicand.depth + gap + theta;
+
+    GlyphId g = font_.glyph(U'\u221A');
+    if (!g) return tofu(s);
+    Box sign;
+    bool found = false;
+    for (const GlyphVariant& v : font_.verticalVariants(g)) {
+      if (v.size * s >= target) {
+        sign = glyphBox(v.glyph, s, color);
+        found = true;
+        break;
+      }
+    }
+    if (!found) {
+      std::vector<AssemblyPart> parts = font_.verticalAssembly(g);
+      std::vector<GlyphVariant> variants = font_.verticalVariants(g);
+      sign = !parts.empty()     ? assembly(parts, target / s, s, color)
+             : variants.empty() ? glyphBox(g, s, color)
+                                : glyphBox(variants.back().glyph, s, color);
+    }
+    float signSize = sign.height + sign.depth;
+    if (signSize > target) gap += (signSize - target) / 2;
+
+    float ruleTop = radicand.height + gap + theta;  // above the baseline
+    Box box;
+    float signWidth = sign.width;
+    float signShift = sign.height - ruleTop;
+    box.place(std::move(sign), 0, signShift);
+    float radicandWidth = radicand.width;
+    box.place(std::move(radicand), signWidth, 0);
+    Box rule;
+    rule.kind = Box::Kind::Rule;
+    rule.color = color;
+    rule.width = radicandWidth;
+    rule.height = theta;
+    box.place(std::move(rule), signWidth, -(ruleTop - theta));
+    box.height = std::max(box.height, ruleTop + k_.radical_extra_ascender * s);
+    box.width = signWidth + radicandWidth;
     return box;
   }
 

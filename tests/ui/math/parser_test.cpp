@@ -31,6 +31,14 @@ TEST(Parser, FormulasOfTheSolutionSteps) {
   EXPECT_EQ(tree("\\tan(\\alpha) = \\infty"), "op(tan) open(() ord(𝛼) close()) rel(=) ord(∞)");
 }
 
+TEST(Parser, SquareRootsNestAndNeedTheirRadicand) {
+  EXPECT_EQ(tree("\\frac{\\sqrt{10+2\\sqrt{5}}}{4}"),
+            "frac[sqrt[ord(1) ord(0) bin(+) ord(2) sqrt[ord(5)]]|ord(4)]");
+  const ParseResult r = parse("\\sqrt");
+  ASSERT_EQ(r.errors.size(), 1u);
+  EXPECT_EQ(r.errors[0].kind, ParseErrorKind::MissingArgument);
+}
+
 TEST(Parser, SuperscriptOnEmptyBaseGetsAnEmptyNucleus) {
   EXPECT_EQ(tree("0.5\\frac{1}{^{\\circ}}"), "ord(0) ord(.) ord(5) frac[ord(1)|{}^{bin(∘)}]");
   EXPECT_EQ(tree("^2"), "{}^{ord(2)}");

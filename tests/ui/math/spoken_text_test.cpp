@@ -18,6 +18,8 @@ TEST(SpokenText, ReadsStepFormulasAsWords) {
   EXPECT_EQ(speak("b = 45^{\\circ} \\cdot \\;\\color{#009900}{ 0.0174\\frac{1}{^{\\circ}} }"),
             "b equals 45 degrees times 0.0174 1 over degrees");
   EXPECT_EQ(speak("\\tan(\\alpha) = -\\infty"), "tangent of alpha equals minus infinity");
+  EXPECT_EQ(speak("\\frac{\\sqrt{6}-\\sqrt{2}}{4}"),
+            "the square root of 6, minus the square root of 2, over 4");
   EXPECT_EQ(speak("\\sum = 0 \\quad Q = III \\quad x^{2}"),
             "sum equals 0, Q equals III, x to the power of 2");
 }

@@ -49,6 +49,35 @@ std::shared_ptr<const MathFont> Typesetter::font_;
 
 constexpr float kMu = 1000.0f / 18;
 
+TEST_F(Typesetter, ARootSignCoversItsRadicandUnderTheBar) {
+  const DisplayList d = layout("\\sqrt{2}");
+  ASSERT_EQ(d.rects.size(), 1u);
+  const DisplayRect& bar = d.rects[0];
+  const DisplayGlyph& two = find(d, U'2');
+  ASSERT_FALSE(d.glyphs.empty());
+  const DisplayGlyph& sign = d.glyphs.front();
+  EXPECT_NE(sign.glyph, glyph(U'2'));
+  // The bar: over the whole radicand, at least the display gap above it, as thick as the font
+  // says, and it starts where the sign ends, at the sign's top.
+  EXPECT_GE(top(two) - (bar.y + bar.height), k().radical_display_vertical_gap - 0.5f);
+  EXPECT_NEAR(bar.height, k().radical_rule_thickness, 0.5f);
+  EXPECT_LE(bar.x, two.x);
+  EXPECT_GE(bar.x + bar.width, two.x + advance(U'2') - 0.5f);
+  EXPECT_NEAR(top(sign), bar.y, 1.0f);
+  EXPECT_GE(bottom(sign), bottom(two));
+  EXPECT_GE(d.height, -bar.y + k().radical_extra_ascender - 0.5f);
+}
+
+TEST_F(Typesetter, AnOuterRootGrowsOverAnInnerOne) {
+  const DisplayList d = layout("\\sqrt{10+2\\sqrt{5}}");
+  ASSERT_EQ(d.rects.size(), 2u);
+  const DisplayRect& outer = d.rects[0].y < d.rects[1].y ? d.rects[0] : d.rects[1];
+  const DisplayRect& inner = d.rects[0].y < d.rects[1].y ? d.rects[1] : d.rects[0];
+  EXPECT_LT(outer.y + outer.height, inner.y);  // the outer bar lies above the inner one
+  EXPECT_LT(outer.x, inner.x);
+  EXPECT_GE(outer.x + outer.width, inner.x + inner.width - 0.5f);
+}
+
 TEST_F(Typesetter, FontProvidesTheConstantsWeRelyOn) {
   EXPECT_EQ(font_->unitsPerEm(), 1000);
   EXPECT_GT(k().axis_height, 0);
