@@ -517,4 +517,23 @@
         <translation>Dieser Graph ist zu lang zum Zeichnen: Er wiederholt sich alle 2π.</translation>
     </message>
 </context>
+<context>
+    <name>ExactValues</name>
+    <message>
+        <source>exactValues</source>
+        <translation>Exakte Werte</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>referenceAngle</source>
+        <translation>Bezugswinkel</translation>
+    </message>
+    <message>
+        <source>quadrant</source>
+        <translation>Quadrant</translation>
+    </message>
+</context>
 </TS>

@@ -517,4 +517,23 @@
         <translation>This graph is too long to draw: it repeats every 2π.</translation>
     </message>
 </context>
+<context>
+    <name>ExactValues</name>
+    <message>
+        <source>exactValues</source>
+        <translation>Exact values</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>undefined</translation>
+    </message>
+    <message>
+        <source>referenceAngle</source>
+        <translation>Reference angle</translation>
+    </message>
+    <message>
+        <source>quadrant</source>
+        <translation>Quadrant</translation>
+    </message>
+</context>
 </TS>

@@ -32,10 +32,38 @@ ListView {
                        : kind === Screens.SolutionViewController.ChartRow ? chartCell : videoCell
     }
 
+    // The exact values above the steps.
+    header: ExactValuesCard {
+        width: tableView.width
+        title: tableView.controller ? tableView.controller.exactValuesTitle : ""
+        lines: tableView.controller ? tableView.controller.exactValuesLatex : []
+        large: tableView.large
+    }
+
     // Room below the last row, a quarter of the list's height.
     footer: Item {
         width: tableView.width
         height: tableView.controller && tableView.controller.hasSteps ? tableView.height / 4 : 0
+    }
+
+    // Back to the top, header included, and kept there while the header's formulas are
+    // still growing to their size, until the list is moved by hand.
+    property bool pinnedToTop: true
+
+    function scrollToTop() {
+        pinnedToTop = true
+        positionViewAtBeginning()
+    }
+
+    onMovementStarted: pinnedToTop = false
+
+    Connections {
+        target: tableView.headerItem
+
+        function onHeightChanged() {
+            if (tableView.pinnedToTop)
+                tableView.positionViewAtBeginning()
+        }
     }
 
     Connections {

@@ -57,7 +57,7 @@ Item {
     Screens.SolutionViewController {
         id: controller
 
-        onScrollToTopRequested: if (page.tableView) page.tableView.positionViewAtBeginning()
+        onScrollToTopRequested: if (page.tableView) page.tableView.scrollToTop()
         onChartImagesRequested: (width, scale) => chartCapture.capture(width, scale)
     }
 

@@ -18,6 +18,7 @@
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/app_state.h"
 #include "ui/screens/display_form.h"
+#include "ui/screens/exact_values_card.h"
 #include "ui/screens/solution_image.h"
 #include "ui/shell/color_manager.h"
 #include "ui/shell/view_manager.h"
@@ -191,6 +192,7 @@ void SolutionViewController::showSolution(
                                                   : QString());
   }
   chartSteps_ = chartSteps;
+  exactValuesLatex_ = exactValuesCardLatex(chartSteps);
   manualImageName_ = manualImageName;
   configuredRowHeight_ = configuredRowHeight;
   rowHeight_ = rowHeight;
@@ -203,11 +205,14 @@ void SolutionViewController::clearSolution() {
   solutionSteps_.clear();
   displayForms_.clear();
   chartSteps_.clear();
+  exactValuesLatex_.clear();
   manualImageName_.clear();
   configuredRowHeight_.reset();
   reload();
   if (pageTabBar_) pageTabBar_->selectIndex(0);
 }
+
+QString SolutionViewController::exactValuesTitle() const { return exactValuesCardTitle(); }
 
 QString SolutionViewController::shareDirectory() const {
   if (!shareDirectory_.isEmpty()) return shareDirectory_;
@@ -235,7 +240,11 @@ void SolutionViewController::captureAndShare() {
   style.text = colors.labelColor();
   style.separator = colors.systemGray4Color();
 
+  // The exact values card first, as on the page: its title over its first line.
   QList<SolutionImageRow> rows;
+  for (qsizetype i = 0; i < exactValuesLatex_.size(); ++i) {
+    rows.append({i == 0 ? exactValuesTitle() : QString(), i == 0, exactValuesLatex_[i], {}});
+  }
   for (qsizetype i = 0; i < rows_.size(); ++i) {
     if (rows_[i].kind != StepRow) continue;
     const QModelIndex at = index(static_cast<int>(i));

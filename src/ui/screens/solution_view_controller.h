@@ -35,6 +35,9 @@ class SolutionViewController : public QAbstractListModel {
   Q_PROPERTY(int numberOfSections READ numberOfSections NOTIFY solutionChanged)
   Q_PROPERTY(QString manualImageName READ manualImageName NOTIFY solutionChanged)
   Q_PROPERTY(bool shareButtonVisible READ hasSteps NOTIFY solutionChanged)
+  // The exact values card above the steps: its title and its lines as LaTeX.
+  Q_PROPERTY(QString exactValuesTitle READ exactValuesTitle CONSTANT)
+  Q_PROPERTY(QStringList exactValuesLatex READ exactValuesLatex NOTIFY solutionChanged)
 
  public:
   enum RowKind { StepRow = 0, ChartRow = 1, VideoRow = 2 };
@@ -78,6 +81,8 @@ class SolutionViewController : public QAbstractListModel {
   // RemoteConfigManager::shared() unless set (tests); set it before the page first shows.
   void setRemoteConfigManager(RemoteConfigManager* manager);
   QString manualImageName() const { return manualImageName_; }
+  QString exactValuesTitle() const;
+  const QStringList& exactValuesLatex() const { return exactValuesLatex_; }
 
   AppPageTabBarController* pageTabBarController() const { return pageTabBar_; }
   void setPageTabBarController(AppPageTabBarController* controller) { pageTabBar_ = controller; }
@@ -141,6 +146,7 @@ class SolutionViewController : public QAbstractListModel {
   QPointer<RemoteConfigManager> remoteConfig_;
   bool videoListsWatched_ = false;
   QString manualImageName_;
+  QStringList exactValuesLatex_;
   std::optional<QHash<int, double>> configuredRowHeight_;
   double rowHeight_ = 100;
   QList<Row> rows_;

@@ -1,0 +1,102 @@
+#include <QDir>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "i18n/translations.h"
+#include "ui/math/parser.h"
+#include "ui/screens/app_page_tab_bar_controller.h"
+#include "ui/screens/exact_values_card.h"
+#include "ui/screens/solution_view_controller.h"
+
+using uc::exactValuesCardLatex;
+using uc::SolutionViewController;
+
+namespace {
+
+uc::ChartSteps circleAt(double alpha) {
+  return {{std::make_shared<uc::UnitCircleChartData>(alpha, alpha * 3.141592653589793 / 180, alpha,
+                                                     0, uc::Quadrant::first)}};
+}
+
+}  // namespace
+
+// The card's lines as the result page and the shared image show them.
+class TestExactValuesCard : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { uc::i18n::installTranslations(QStringLiteral("en")); }
+
+  void radicalFormsBesideTheirDecimals() {
+    QCOMPARE(exactValuesCardLatex(105),
+             (QStringList{"\\alpha = 105^{\\circ} \\quad b = \\frac{7\\pi}{12} \\approx 1.8326",
+                          "\\sin\\alpha = \\frac{\\sqrt{6}+\\sqrt{2}}{4} \\approx 0.9659",
+                          "\\cos\\alpha = -\\frac{\\sqrt{6}-\\sqrt{2}}{4} \\approx -0.2588",
+                          "\\tan\\alpha = -2-\\sqrt{3} \\approx -3.7321",
+                          "\\text{Reference angle}\\; 75^{\\circ}", "\\text{Quadrant II}"}));
+    // Whole numbers need no decimal; the vertical axis has no tangent.
+    const QStringList axis = exactValuesCardLatex(270);
+    QCOMPARE(axis.at(0), "\\alpha = 270^{\\circ} \\quad b = \\frac{3\\pi}{2} \\approx 4.7124");
+    QCOMPARE(axis.at(1), "\\sin\\alpha = -1");
+    QCOMPARE(axis.at(3), "\\tan\\alpha\\quad \\text{undefined}");
+    QCOMPARE(exactValuesCardLatex(0).at(0), "\\alpha = 0^{\\circ} \\quad b = 0");
+  }
+
+  void otherAnglesGetDecimalsOnly() {
+    const QStringList oneRadian = exactValuesCardLatex(57.29577951308232);
+    QCOMPARE(oneRadian.at(0), "\\alpha = 57.2957795131^{\\circ} \\quad b \\approx 1");
+    QCOMPARE(oneRadian.at(1), "\\sin\\alpha \\approx 0.8415");
+    QVERIFY(exactValuesCardLatex(qQNaN()).isEmpty());
+    QVERIFY(exactValuesCardLatex(uc::ChartSteps{}).isEmpty());
+  }
+
+  void everyLineTypesetsWithoutErrors() {
+    for (double alpha : {-720.0, -405.0, 18.0, 36.0, 54.0, 72.0, 90.0, 123.456, 1e9}) {
+      for (const QString& line : exactValuesCardLatex(alpha)) {
+        const auto parsed = uc::math::parse(line.toStdString());
+        QVERIFY2(parsed.errors.empty(), qPrintable(line));
+      }
+    }
+  }
+
+  void germanWords() {
+    uc::i18n::installTranslations(QStringLiteral("de"));
+    const QStringList lines = exactValuesCardLatex(90);
+    uc::i18n::installTranslations(QStringLiteral("en"));
+    QCOMPARE(lines.at(3), "\\tan\\alpha\\quad \\text{nicht definiert}");
+    QCOMPARE(lines.at(4), "\\text{Bezugswinkel}\\; 90^{\\circ}");
+  }
+
+  void theResultPageAndTheSharedImageCarryTheCard() {
+    QTemporaryDir dir;
+    SolutionViewController s;
+    s.setShareDirectory(dir.path());
+    QSignalSpy changed(&s, &SolutionViewController::solutionChanged);
+    QSignalSpy finished(&s, &SolutionViewController::shareFinished);
+    const QList<QVariantMap> steps{{{"title", "Your Input"}, {"latexString", "b = ?"}}};
+
+    s.showSolution(steps, {}, {}, std::nullopt, 100);
+    QVERIFY(s.exactValuesLatex().isEmpty());
+    s.tappedShareButton();
+    QVERIFY(finished.wait(5000));
+    const int withoutCard = QImage(finished.last().first().toString()).height();
+
+    s.showSolution(steps, circleAt(30), {}, std::nullopt, 100);
+    QVERIFY(changed.count() >= 2);
+    QCOMPARE(s.exactValuesLatex().at(1), "\\sin\\alpha = \\frac{1}{2} \\approx 0.5");
+    QCOMPARE(s.exactValuesTitle(), "Exact values");
+    s.tappedShareButton();
+    QVERIFY(finished.wait(5000));
+    QVERIFY2(QImage(finished.last().first().toString()).height() > 4 * withoutCard,
+             "the six lines of the card above the step");
+
+    s.clearSolution();
+    QVERIFY(s.exactValuesLatex().isEmpty());
+  }
+};
+
+QTEST_MAIN(TestExactValuesCard)
+#include "tst_exact_values_card.moc"
