@@ -520,6 +520,10 @@
 <context>
     <name>ExactValues</name>
     <message>
+        <source>didYouMean</source>
+        <translation>Meintest du b = %1?</translation>
+    </message>
+    <message>
         <source>exactValues</source>
         <translation>Exakte Werte</translation>
     </message>

@@ -520,6 +520,10 @@
 <context>
     <name>ExactValues</name>
     <message>
+        <source>didYouMean</source>
+        <translation>Did you mean b = %1?</translation>
+    </message>
+    <message>
         <source>exactValues</source>
         <translation>Exact values</translation>
     </message>

@@ -3,8 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <string_view>
+
+#include "core/solver/pi_fraction_hint.h"
 
 namespace uc {
 namespace {
@@ -155,7 +159,8 @@ TEST(ExactValues, AnglesFromArcLengthsAndOtherAnglesGetDecimalsOnly) {
   ASSERT_TRUE(fromArc && fromArc->sin.latex);
   EXPECT_EQ(*fromArc->sin.latex, "\\frac{\\sqrt{2}}{2}");
 
-  for (double alpha : {1.0, 57.29577951308232, 10.5, 135.000001}) {
+  // 2.35619449019 typed as b is close to 3π/4, but not it: the hint offers that instead.
+  for (double alpha : {1.0, 57.29577951308232, 10.5, 135.000001, 2.35619449019 * 180 / kPi}) {
     SCOPED_TRACE(alpha);
     const auto values = exactValuesFor(alpha);
     ASSERT_TRUE(values);
@@ -183,6 +188,47 @@ TEST(ExactValues, ArcAsAMultipleOfPi) {
   EXPECT_FALSE(piMultipleLatex(57.29577951308232));  // b = 1
   EXPECT_FALSE(piMultipleLatex(0.01));               // π/18000: too fine to be meant
   EXPECT_FALSE(piMultipleLatex(std::nan("")));
+}
+
+TEST(PiFractionHint, EveryFractionUpToTwelfthsIsFoundFromItsDecimals) {
+  int found = 0;
+  for (long long q = 1; q <= 12; ++q) {
+    for (long long p = -3 * q; p <= 3 * q; ++p) {
+      if (p == 0) continue;
+      const double b = double(p) * kPi / double(q);
+      char typed[32];
+      std::snprintf(typed, sizeof typed, "%.12f", b);  // what a learner copies from a calculator
+      const auto hint = piFractionHint(typed, std::strtod(typed, nullptr));
+      ASSERT_TRUE(hint) << typed;
+      // The hint reads back to the same fraction, reduced.
+      const std::string text = *hint;
+      const std::size_t pi = text.find("π");
+      ASSERT_NE(pi, std::string::npos);
+      const std::string before = text.substr(0, pi);
+      const double numerator = before.empty()  ? 1
+                               : before == "-" ? -1
+                                               : std::strtod(before.c_str(), nullptr);
+      const std::string after = text.substr(pi + std::string("π").size());
+      const double denominator = after.empty() ? 1 : std::strtod(after.c_str() + 1, nullptr);
+      EXPECT_NEAR(numerator / denominator, double(p) / double(q), 1e-12) << text;
+      ++found;
+    }
+  }
+  EXPECT_GT(found, 400);
+  EXPECT_EQ(piFractionHint("2.35619449019", 2.35619449019), "3π/4");
+  EXPECT_EQ(piFractionHint("-1.5707963268", -1.5707963268), "-π/2");
+  EXPECT_EQ(piFractionHint("6.28318530718", 6.28318530718), "2π");
+  EXPECT_EQ(piFractionHint("3.14159265359", 3.14159265359), "π");
+}
+
+TEST(PiFractionHint, NothingWhenPiWasTypedOrTheValueIsNotNearAFraction) {
+  EXPECT_FALSE(piFractionHint("3π/4", 3 * kPi / 4));
+  EXPECT_FALSE(piFractionHint("", kPi));  // b was worked out, not typed
+  EXPECT_FALSE(piFractionHint("1", 1));
+  EXPECT_FALSE(piFractionHint("0", 0));
+  EXPECT_FALSE(piFractionHint("3.14", 3.14));                  // 1.6e-3 off: a rounding, not a slip
+  EXPECT_FALSE(piFractionHint("0.2243994753", 0.2243994753));  // π/14: thirteenths and up are out
+  EXPECT_FALSE(piFractionHint("1e300", 1e300));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
+import UnitCircle.Style
 import UnitCircle.Screens as Screens
 
 // The table of the result page: one row per step, chart and video row of the controller.
@@ -32,12 +34,30 @@ ListView {
                        : kind === Screens.SolutionViewController.ChartRow ? chartCell : videoCell
     }
 
-    // The exact values above the steps.
-    header: ExactValuesCard {
+    // Above the steps: the hint when b looks like a fraction of π typed as a decimal, then
+    // the exact values.
+    header: Column {
         width: tableView.width
-        title: tableView.controller ? tableView.controller.exactValuesTitle : ""
-        lines: tableView.controller ? tableView.controller.exactValuesLatex : []
-        large: tableView.large
+
+        Button {
+            objectName: "piHintButton"
+            x: 12
+            width: parent.width - 24
+            visible: text !== ""
+            text: tableView.controller ? tableView.controller.piHintText : ""
+            font.pixelSize: tableView.large ? 18 : 15
+            font.capitalization: Font.MixedCase
+            Material.background: ColorManager.accentColor
+            Material.foreground: ColorManager.darkTextColor
+            onClicked: tableView.controller.tappedPiHint()
+        }
+
+        ExactValuesCard {
+            width: parent.width
+            title: tableView.controller ? tableView.controller.exactValuesTitle : ""
+            lines: tableView.controller ? tableView.controller.exactValuesLatex : []
+            large: tableView.large
+        }
     }
 
     // Room below the last row, a quarter of the list's height.

@@ -10,7 +10,8 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 // Beyond this the step between neighbouring doubles is too coarse to tell degrees apart.
 constexpr double kLargestExactAngle = 1e12;
-constexpr double kAngleTolerance = 1e-9;
+// Rounding residues only: an angle typed as a decimal near a special one is not that angle.
+constexpr double kAngleTolerance = 1e-13;
 
 // sin and tan of a reference angle, as LaTeX for the positive and the negative value, and as
 // the number the radicals make.
@@ -110,7 +111,10 @@ std::optional<std::string> piMultipleLatex(double alphaDegrees) {
   const double turns = alphaDegrees / 180;
   for (long long q = 1; q <= 3600; ++q) {
     const long long p = std::llround(turns * double(q));
-    if (std::fabs(turns - double(p) / double(q)) > 1e-12 * std::fmax(1, std::fabs(turns))) continue;
+    if (std::fabs(turns - double(p) / double(q)) >
+        kAngleTolerance * std::fmax(1, std::fabs(turns))) {
+      continue;
+    }
     if (p == 0) return "0";
     const std::string sign = p < 0 ? "-" : "";
     const long long magnitude = std::llabs(p);

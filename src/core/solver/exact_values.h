@@ -26,8 +26,9 @@ struct ExactValues {
   ExactValue tan;
 };
 
-// The exact values of α in degrees: radical forms for every multiple of 15° and 18° (closer
-// than 1e-9 counts), decimals for every angle. Nothing for an angle that is not finite.
+// The exact values of α in degrees: radical forms for every multiple of 15° and 18° (within
+// a rounding residue of 1e-13 relative), decimals for every angle. Nothing for an angle that
+// is not finite.
 std::optional<ExactValues> exactValuesFor(double alphaDegrees);
 
 // α / 180 as a fraction of π in LaTeX ("\frac{3\pi}{4}", "-\pi", "0"), when α / 180 is a

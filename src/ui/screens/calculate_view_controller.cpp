@@ -4,6 +4,7 @@
 #include <QtDebug>
 #include <exception>
 
+#include "core/solver/pi_fraction_hint.h"
 #include "core/solver/tiro_math_operation.h"
 #include "core/solver/tiro_string_output.h"
 #include "core/solver/tiro_unit_circle.h"
@@ -198,6 +199,11 @@ bool CalculateViewController::calculate() {
       solution->showSolution(steps, result.chartSteps.value_or(ChartSteps{}),
                              QString::fromLatin1(kManualImageName), std::nullopt,
                              kSolutionRowHeight);
+      const std::optional<double> radians = result.b ? result.b->numericValue() : std::nullopt;
+      if (const auto hint =
+              radians ? piFractionHint(bText.toStdString(), *radians) : std::nullopt) {
+        solution->setPiHintInput(QString::fromStdString(*hint));
+      }
       pageTabBar_->selectIndex(1);
     }
   }

@@ -12,6 +12,8 @@
 #include <QtDebug>
 #include <utility>
 
+#include "flow/calc_manager.h"
+#include "flow/summary_line.h"
 #include "services/analytics.h"
 #include "services/remote_config_manager.h"
 #include "ui/charts/chart_manager.h"
@@ -19,6 +21,7 @@
 #include "ui/screens/app_state.h"
 #include "ui/screens/display_form.h"
 #include "ui/screens/exact_values_card.h"
+#include "ui/screens/navigation.h"
 #include "ui/screens/solution_image.h"
 #include "ui/shell/color_manager.h"
 #include "ui/shell/view_manager.h"
@@ -193,6 +196,7 @@ void SolutionViewController::showSolution(
   }
   chartSteps_ = chartSteps;
   exactValuesLatex_ = exactValuesCardLatex(chartSteps);
+  setPiHintInput({});
   manualImageName_ = manualImageName;
   configuredRowHeight_ = configuredRowHeight;
   rowHeight_ = rowHeight;
@@ -206,6 +210,7 @@ void SolutionViewController::clearSolution() {
   displayForms_.clear();
   chartSteps_.clear();
   exactValuesLatex_.clear();
+  setPiHintInput({});
   manualImageName_.clear();
   configuredRowHeight_.reset();
   reload();
@@ -213,6 +218,25 @@ void SolutionViewController::clearSolution() {
 }
 
 QString SolutionViewController::exactValuesTitle() const { return exactValuesCardTitle(); }
+
+QString SolutionViewController::piHintText() const {
+  if (piHintInput_.isEmpty()) return {};
+  return QCoreApplication::translate("ExactValues", "didYouMean").arg(piHintInput_);
+}
+
+void SolutionViewController::setPiHintInput(const QString& input) {
+  if (input == piHintInput_) return;
+  piHintInput_ = input;
+  emit piHintChanged();
+}
+
+void SolutionViewController::tappedPiHint() {
+  if (piHintInput_.isEmpty()) return;
+  CalcManager& store = CalcManager::shared();
+  store.setCurrentCalculation(std::nullopt);
+  store.setCurrentSelectedCalculation(calculationForStoring({}, piHintInput_));
+  Navigation::shared().goToCalculation();
+}
 
 QString SolutionViewController::shareDirectory() const {
   if (!shareDirectory_.isEmpty()) return shareDirectory_;

@@ -38,6 +38,8 @@ class SolutionViewController : public QAbstractListModel {
   // The exact values card above the steps: its title and its lines as LaTeX.
   Q_PROPERTY(QString exactValuesTitle READ exactValuesTitle CONSTANT)
   Q_PROPERTY(QStringList exactValuesLatex READ exactValuesLatex NOTIFY solutionChanged)
+  // "Did you mean b = 3π/4?" when b was typed as a decimal close to a fraction of π.
+  Q_PROPERTY(QString piHintText READ piHintText NOTIFY piHintChanged)
 
  public:
   enum RowKind { StepRow = 0, ChartRow = 1, VideoRow = 2 };
@@ -83,6 +85,12 @@ class SolutionViewController : public QAbstractListModel {
   QString manualImageName() const { return manualImageName_; }
   QString exactValuesTitle() const;
   const QStringList& exactValuesLatex() const { return exactValuesLatex_; }
+  QString piHintText() const;
+  const QString& piHintInput() const { return piHintInput_; }
+  // What the hint would type into b; empty hides it. A new solution hides it too.
+  void setPiHintInput(const QString& input);
+  // Puts the hint's b into a fresh input page, ready to be calculated.
+  Q_INVOKABLE void tappedPiHint();
 
   AppPageTabBarController* pageTabBarController() const { return pageTabBar_; }
   void setPageTabBarController(AppPageTabBarController* controller) { pageTabBar_ = controller; }
@@ -117,6 +125,7 @@ class SolutionViewController : public QAbstractListModel {
 
  signals:
   void solutionChanged();
+  void piHintChanged();
   // The view scrolls back to the first row (not animated).
   void scrollToTopRequested();
   // A share finished: the image file (empty when it could not be written).
@@ -147,6 +156,7 @@ class SolutionViewController : public QAbstractListModel {
   bool videoListsWatched_ = false;
   QString manualImageName_;
   QStringList exactValuesLatex_;
+  QString piHintInput_;
   std::optional<QHash<int, double>> configuredRowHeight_;
   double rowHeight_ = 100;
   QList<Row> rows_;

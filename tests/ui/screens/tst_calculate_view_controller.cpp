@@ -252,6 +252,23 @@ class TestCalculateViewController : public QObject {
     QVERIFY(!detached.hasSteps());
   }
 
+  void aDecimalNearAFractionOfPiGetsTheHint() {
+    Screens screens(path_);
+    CalculateViewController& c = screens.calculate;
+    c.textFieldShouldBeginEditing(Field::BField);
+    screens.type({"1", ".", "5", "7", "0", "7", "9", "6", "3", "2", "6", "8"});
+    c.tappedCalculateButton();
+    QVERIFY(screens.solution.hasSteps());
+    QCOMPARE(screens.solution.piHintInput(), QStringLiteral("π/2"));
+
+    c.handleClearAllButton();
+    c.textFieldShouldBeginEditing(Field::BField);
+    screens.type({"π", "/", "2"});  // typed with π: nothing to hint
+    c.tappedCalculateButton();
+    QVERIFY(screens.solution.hasSteps());
+    QVERIFY(screens.solution.piHintInput().isEmpty());
+  }
+
   void nothingActsWhileCalculating() {
     Screens screens(path_);
     CalculateViewController& c = screens.calculate;

@@ -5,10 +5,13 @@
 #include <QTest>
 #include <memory>
 
+#include "flow/calc_manager.h"
+#include "flow/user_defaults.h"
 #include "i18n/translations.h"
 #include "ui/math/parser.h"
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/exact_values_card.h"
+#include "ui/screens/navigation.h"
 #include "ui/screens/solution_view_controller.h"
 
 using uc::exactValuesCardLatex;
@@ -95,6 +98,30 @@ class TestExactValuesCard : public QObject {
 
     s.clearSolution();
     QVERIFY(s.exactValuesLatex().isEmpty());
+  }
+
+  void theHintRefillsBWithItsFractionOfPi() {
+    QTemporaryDir dir;
+    uc::UserDefaults::setStandardFilePath(dir.filePath("settings.jsonl"));
+    SolutionViewController s;
+    QSignalSpy hintChanged(&s, &SolutionViewController::piHintChanged);
+    QSignalSpy navigated(&uc::Navigation::shared(), &uc::Navigation::calculationRequested);
+    s.tappedPiHint();  // no hint: nothing happens
+    QCOMPARE(navigated.count(), 0);
+
+    s.setPiHintInput(QStringLiteral("3π/4"));
+    QCOMPARE(s.piHintText(), QStringLiteral("Did you mean b = 3π/4?"));
+    QCOMPARE(hintChanged.count(), 1);
+    s.tappedPiHint();
+    QCOMPARE(navigated.count(), 1);
+    const auto selected = uc::CalcManager::shared().takeCurrentSelectedCalculation();
+    QVERIFY(selected);
+    QCOMPARE(selected->inputParameters, (QMap<QString, QString>{{"b", QStringLiteral("3π/4")}}));
+    QVERIFY(!uc::CalcManager::shared().currentCalculation());
+
+    // A new solution comes without the old hint.
+    s.showSolution({}, circleAt(45), {}, std::nullopt, 100);
+    QVERIFY(s.piHintText().isEmpty());
   }
 };
 
