@@ -51,6 +51,8 @@ void prepareApplication() {
 
 void configureApplication(QApplication& app) {
   i18n::installTranslations(i18n::languageFor(QLocale::system()));
+  // Desktops match the window with its installed launcher entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("app.unitcircle.UnitCircle"));
   app.setApplicationDisplayName(QCoreApplication::translate(
       "Main", QCoreApplication::translate("Main", "appName").toUtf8().constData(),
       "The main app name"));
