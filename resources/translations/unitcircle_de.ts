@@ -506,6 +506,10 @@
 <context>
     <name>UnitCircleChartView</name>
     <message>
+        <source>calculateAngle</source>
+        <translation>%1 berechnen</translation>
+    </message>
+    <message>
         <source>Animate again</source>
         <translation>Erneut abspielen</translation>
     </message>

@@ -506,6 +506,10 @@
 <context>
     <name>UnitCircleChartView</name>
     <message>
+        <source>calculateAngle</source>
+        <translation>Calculate %1</translation>
+    </message>
+    <message>
         <source>Animate again</source>
         <translation>Animate again</translation>
     </message>

@@ -5,6 +5,7 @@
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include "app/app_startup.h"
@@ -36,19 +37,23 @@ class TestMainWindow : public QObject {
     return pages ? qvariant_cast<QObject*>(pages->property("controller")) : nullptr;
   }
 
-  // The controller of the chart row of that kind (1 unit circle, 2 graph) on screen.
-  QObject* chartController(int kind) const {
+  // The view of the chart row of that kind (1 unit circle, 2 graph) on screen.
+  QQuickItem* chartView(int kind) const {
     QList<QQuickItem*> stack{window_->contentItem()};
     while (!stack.isEmpty()) {
       QQuickItem* next = stack.takeLast();
       if (next->objectName() == QLatin1String("chartCell") && next->isVisible() &&
           next->property("kind").toInt() == kind) {
-        auto* view = qvariant_cast<QObject*>(next->property("chartView"));
-        if (view) return qvariant_cast<QObject*>(view->property("controller"));
+        if (auto* view = qvariant_cast<QQuickItem*>(next->property("chartView"))) return view;
       }
       stack << next->childItems();
     }
     return nullptr;
+  }
+
+  QObject* chartController(int kind) const {
+    QQuickItem* view = chartView(kind);
+    return view ? qvariant_cast<QObject*>(view->property("controller")) : nullptr;
   }
 
   int pageIndex() const {
@@ -240,6 +245,62 @@ class TestMainWindow : public QObject {
     QCOMPARE(read("alphaTextField", "text").toString(), QStringLiteral("55"));
     QVERIFY(!store.currentSelectedCalculation().has_value());
     QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Unit Circle"));
+  }
+
+  void theAngleIsDraggedOnTheCircleAndCalculated() {
+    tap("toolbarRemoveButton");
+    QTRY_VERIFY(item("key_3") && item("key_3")->mapToScene({0, 0}).x() >= 0);
+    tap("key_3");
+    tap("key_0");
+    tap("calculateButton");
+    QTRY_COMPARE(pageIndex(), 1);
+    QQuickItem* table = item("solutionTable");
+    QVERIFY(table);
+    QQuickItem* circle = nullptr;
+    for (int row = 0; row < 60 && !circle; ++row) {
+      QMetaObject::invokeMethod(table, "positionViewAtIndex", Q_ARG(int, row),
+                                Q_ARG(int, 1));  // ListView.Beginning
+      QTest::qWait(20);
+      circle = chartView(1);
+    }
+    QVERIFY2(circle, "the unit circle's row");
+    QObject* controller = qvariant_cast<QObject*>(circle->property("controller"));
+    QTRY_VERIFY_WITH_TIMEOUT(controller->property("projectionsVisible").toBool(), 5000);
+    // The whole circle on screen, a little below the list's top.
+    const double offset = circle->mapToItem(table, QPointF(0, 0)).y();
+    table->setProperty("contentY", table->property("contentY").toDouble() + offset - 20);
+    QTest::qWait(100);
+
+    // Synthetic pointer events: from the point at 30° round to 150°, in small steps.
+    const double cx = circle->property("cx").toDouble();
+    const double cy = circle->property("cy").toDouble();
+    const double r = circle->property("radius").toDouble();
+    const auto at = [&](double degrees) {
+      const double a = degrees * M_PI / 180;
+      return circle->mapToScene({cx + r * std::cos(a), cy - r * std::sin(a)}).toPoint();
+    };
+    QTest::mousePress(window_, Qt::LeftButton, {}, at(30));
+    for (int degrees = 35; degrees <= 150; degrees += 5) QTest::mouseMove(window_, at(degrees));
+    QTest::mouseRelease(window_, Qt::LeftButton, {}, at(150));
+    QObject* drag = circle->findChild<QObject*>(QStringLiteral("angleDrag"));
+    QVERIFY(drag);
+    QCOMPARE(drag->property("degrees").toInt(), 150);
+    QCOMPARE(circle->property("arrowAngle").toDouble(), 150.0);
+    QTRY_VERIFY(read("calculateAngleButton", "visible").toBool());
+    QCOMPARE(read("calculateAngleButton", "text").toString(), QStringLiteral("Calculate α = 150°"));
+
+    // The arrow keys turn it on: 15° a key, 1° with Shift.
+    QTest::keyClick(window_, Qt::Key_Right);
+    QTest::keyClick(window_, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(drag->property("degrees").toInt(), 164);
+
+    // One tap calculates it.
+    const qsizetype before = uc::CalcManager::shared().count();
+    tap("calculateAngleButton");
+    QTRY_COMPARE(uc::CalcManager::shared().count(), before + 1);
+    QCOMPARE(uc::CalcManager::shared().calculationAt(0).inputParameters.value("α"),
+             QStringLiteral("164"));
+    QCOMPARE(pageIndex(), 1);
   }
 
   void theLoadingOverlayCoversTheWindow() {

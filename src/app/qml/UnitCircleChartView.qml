@@ -3,6 +3,7 @@ import QtQuick.Controls
 import QtQuick.Shapes
 import UnitCircle.Style
 import UnitCircle.Charts as Charts
+import UnitCircle.Screens as Screens
 
 // The unit circle of a chart row, drawn as in a textbook: axes with arrow heads and ticks at
 // ±1, the circle, the quadrant numerals in their quadrants, the arc of each turn, the turning
@@ -36,9 +37,60 @@ Item {
         controller.startAnimation()
     }
 
-    Accessible.role: Accessible.Graphic
-    Accessible.name: "α = " + controller.alphaText + ", γ = " + controller.gammaText
-                     + ", P(" + controller.pXText + " | " + controller.pYText + ")"
+    // A slider for α as well: the point can be dragged, the arrow keys turn it (Shift for
+    // single degrees), Enter calculates the angle set.
+    Accessible.role: Accessible.Slider
+    Accessible.name: angleDrag.active ? angleDrag.valueText
+                                      : "α = " + controller.alphaText + ", γ = " + controller.gammaText
+                                        + ", P(" + controller.pXText + " | " + controller.pYText + ")"
+    Accessible.onIncreaseAction: view.turnBy(1, false)
+    Accessible.onDecreaseAction: view.turnBy(-1, false)
+    activeFocusOnTab: !captureMode
+
+    function turnBy(direction, fine) {
+        if (!angleDrag.active)
+            angleDrag.begin(view.arrowAngle)
+        angleDrag.step(direction, fine)
+    }
+
+    function calculateSetAngle() {
+        if (!angleDrag.active)
+            return
+        const alpha = angleDrag.alphaInput
+        angleDrag.end()
+        Screens.Navigation.calculateAngle(alpha)
+    }
+
+    Keys.onPressed: event => {
+        const fine = (event.modifiers & Qt.ShiftModifier) !== 0
+        if (event.key === Qt.Key_Right || event.key === Qt.Key_Up) {
+            view.turnBy(1, fine)
+        } else if (event.key === Qt.Key_Left || event.key === Qt.Key_Down) {
+            view.turnBy(-1, fine)
+        } else if ((event.key === Qt.Key_Return || event.key === Qt.Key_Enter) && angleDrag.active) {
+            view.calculateSetAngle()
+        } else if (event.key === Qt.Key_Escape && angleDrag.active) {
+            angleDrag.end()
+        } else {
+            return
+        }
+        event.accepted = true
+    }
+
+    Charts.AngleDrag {
+        id: angleDrag
+
+        objectName: "angleDrag"
+    }
+
+    // While α is set by hand the arrow follows it; afterwards it shows the solution again.
+    Binding {
+        target: view
+        property: "arrowAngle"
+        value: angleDrag.degrees
+        when: angleDrag.active
+        restoreMode: Binding.RestoreBindingOrValue
+    }
 
     Charts.UnitCircleChartView {
         id: controller
@@ -467,6 +519,53 @@ Item {
             text: "y = " + controller.pYText
             color: view.yColor
         }
+    }
+
+    // Pressed near the point, the circle takes the drag from the list; anywhere else the list
+    // scrolls as usual. A long press or Shift turns in single degrees.
+    MouseArea {
+        id: angleGrip
+
+        property bool grabbed: false
+        property bool fine: false
+
+        objectName: "angleGrip"
+        anchors.fill: parent
+        enabled: !view.captureMode
+        preventStealing: grabbed
+        pressAndHoldInterval: 500
+        onPressed: mouse => {
+            const a = view.arrowAngle * Math.PI / 180
+            const tipX = view.cx + Math.cos(a) * view.radius
+            const tipY = view.cy - Math.sin(a) * view.radius
+            grabbed = Math.hypot(mouse.x - tipX, mouse.y - tipY) <= Math.max(24, view.radius * 0.3)
+            mouse.accepted = grabbed
+            if (!grabbed)
+                return
+            fine = (mouse.modifiers & Qt.ShiftModifier) !== 0
+            view.forceActiveFocus()
+            angleDrag.begin(view.arrowAngle)
+        }
+        onPressAndHold: fine = true
+        onPositionChanged: mouse => {
+            if (grabbed)
+                angleDrag.dragTo(mouse.x - view.cx, view.cy - mouse.y,
+                                 fine || (mouse.modifiers & Qt.ShiftModifier) !== 0)
+        }
+        onReleased: grabbed = false
+        onCanceled: grabbed = false
+    }
+
+    Button {
+        objectName: "calculateAngleButton"
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        visible: angleDrag.active && !view.captureMode
+        text: qsTranslate("UnitCircleChartView", "calculateAngle").arg(angleDrag.valueText)
+        font.pixelSize: Math.max(13, view.labelSize)
+        font.capitalization: Font.MixedCase
+        highlighted: true
+        onClicked: view.calculateSetAngle()
     }
 
     RoundButton {

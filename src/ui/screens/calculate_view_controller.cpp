@@ -14,6 +14,7 @@
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/app_state.h"
 #include "ui/screens/keypad_editing.h"
+#include "ui/screens/navigation.h"
 #include "ui/screens/rating_view_controller.h"
 #include "ui/screens/solution_view_controller.h"
 
@@ -34,6 +35,15 @@ CalculateViewController::CalculateViewController(QObject* parent) : QObject(pare
   if (QCoreApplication* app = QCoreApplication::instance()) {
     connect(app, &QCoreApplication::aboutToQuit, this, &CalculateViewController::saveCurrentInputs);
   }
+  connect(&Navigation::shared(), &Navigation::angleCalculationRequested, this,
+          &CalculateViewController::calculateAngle);
+}
+
+void CalculateViewController::calculateAngle(const QString& alphaText) {
+  if (AppState::shared().isCalculating()) return;
+  fillFields({{alphaPlaceholder(), alphaText}});
+  ErrorManager::shared().updateFieldStates();
+  calculate();
 }
 
 CalcManager& CalculateViewController::calcManager() const {

@@ -86,6 +86,8 @@ class CalculateViewController : public QObject {
   void insertKey(const QString& title);
   void deleteBackward();
   bool calculate();
+  // Fills α alone and calculates it, as a drag on the unit circle asks.
+  void calculateAngle(const QString& alphaText);
   void clearAll();
   void saveCurrentInputs();
 

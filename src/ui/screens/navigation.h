@@ -26,12 +26,17 @@ class Navigation : public QObject {
   Q_INVOKABLE void goToHistory() { emit historyRequested(); }
   Q_INVOKABLE void openDrawer() { emit drawerOpenRequested(); }
   Q_INVOKABLE void closeDrawer() { emit drawerCloseRequested(); }
+  // α set by hand on the unit circle: the input page takes it and calculates it at once.
+  Q_INVOKABLE void calculateAngle(const QString& alphaText) {
+    emit angleCalculationRequested(alphaText);
+  }
 
  signals:
   void calculationRequested();
   void historyRequested();
   void drawerOpenRequested();
   void drawerCloseRequested();
+  void angleCalculationRequested(const QString& alphaText);
 
  private:
   Navigation() = default;
