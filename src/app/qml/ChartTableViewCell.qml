@@ -13,6 +13,8 @@ Item {
     property bool large
     // Draw the final state at once (the shared image).
     property bool captureMode
+    // What a tapped step works out, for the unit circle to stress.
+    property int highlight
     readonly property int kind: Charts.ChartManager.kindOf(chartStep)
     readonly property rect frame: Charts.ChartManager.frame(width, frameRatio)
     readonly property Item chartView: loader.item
@@ -43,6 +45,8 @@ Item {
             item.chartStep = Qt.binding(() => cell.chartStep)
             item.large = Qt.binding(() => cell.large)
             item.captureMode = cell.captureMode
+            if (item.hasOwnProperty("highlight"))
+                item.highlight = Qt.binding(() => cell.highlight)
         }
     }
 

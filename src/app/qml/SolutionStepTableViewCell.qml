@@ -19,6 +19,13 @@ Item {
     readonly property alias mathLabel: mathLabel
     readonly property alias scrollView: scrollView
 
+    // A tap on the row: the unit circle shows what this step works out.
+    signal tapped
+
+    TapHandler {
+        onTapped: cell.tapped()
+    }
+
     implicitHeight: Math.max(rowHeight,
                              stepTitleLabel.y + stepTitleLabel.height + 8
                              + (message !== "" ? messageLabel.implicitHeight : mathLabel.height) + 12)

@@ -102,6 +102,7 @@ ListView {
 
             chartStep: model.chartStep
             frameRatio: model.frameRatio
+            highlight: tableView.controller ? tableView.controller.chartHighlight : 0
             large: tableView.large
             Component.onCompleted: tableView.chartsBuilt = true
 
@@ -133,6 +134,7 @@ ListView {
             message: model.message
             rowHeight: model.rowHeight
             large: tableView.large
+            onTapped: tableView.controller.tappedStep(model.index)
         }
     }
 }

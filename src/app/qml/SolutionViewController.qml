@@ -58,6 +58,10 @@ Item {
         id: controller
 
         onScrollToTopRequested: if (page.tableView) page.tableView.scrollToTop()
+        onRowRevealRequested: row => {
+            if (page.tableView)
+                page.tableView.positionViewAtIndex(row, ListView.Contain)
+        }
         onChartImagesRequested: (width, scale) => chartCapture.capture(width, scale)
     }
 

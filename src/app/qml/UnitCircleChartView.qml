@@ -32,6 +32,43 @@ Item {
     readonly property color yColor: ColorManager.redColor
     // Where the arrow points now, counter-clockwise from the positive x axis, in degrees.
     property real arrowAngle: 0
+    // What a tapped step works out (SolutionViewController.Highlight): stressed, the rest faded.
+    property int highlight: 0
+
+    // 1 stressed, 0 as usual, -1 faded, for a part of the drawing: "arc" (with its index),
+    // "x", "y", "alpha", "gamma", "n" or "quadrant".
+    function stress(part, index) {
+        if (captureMode || highlight === Screens.SolutionViewController.NoHighlight)
+            return 0
+        const last = controller.arcs.length - 1
+        let on = false
+        switch (highlight) {
+        case Screens.SolutionViewController.ArcHighlight:
+            on = part === "arc" || part === "alpha"
+            break
+        case Screens.SolutionViewController.FullTurnsHighlight:
+            on = (part === "arc" && index < last) || part === "n"
+            break
+        case Screens.SolutionViewController.ReducedAngleHighlight:
+            on = (part === "arc" && index === last) || part === "gamma"
+            break
+        case Screens.SolutionViewController.SineHighlight:
+            on = part === "y"
+            break
+        case Screens.SolutionViewController.CosineHighlight:
+            on = part === "x"
+            break
+        case Screens.SolutionViewController.TangentHighlight:
+            on = part === "x" || part === "y"
+            break
+        case Screens.SolutionViewController.QuadrantHighlight:
+            on = part === "quadrant"
+            break
+        }
+        return on ? 1 : -1
+    }
+    function stressOpacity(part, index) { return stress(part, index) < 0 ? 0.25 : 1 }
+    function stressWidth(part, index) { return stress(part, index) > 0 ? 9 : 5 }
 
     function startDrawing() {
         controller.startAnimation()
@@ -234,11 +271,12 @@ Item {
 
                     objectName: "arc"
                     anchors.fill: parent
+                    opacity: view.stressOpacity("arc", index)
 
                     ShapePath {
                         strokeColor: Qt.hsva(arc.modelData.hue, arc.modelData.saturation,
                                              arc.modelData.brightness, 1)
-                        strokeWidth: 5
+                        strokeWidth: view.stressWidth("arc", arc.index)
                         fillColor: "transparent"
                         capStyle: ShapePath.FlatCap
 
@@ -276,10 +314,11 @@ Item {
                 Shape {
                     objectName: "projectionX"
                     anchors.fill: parent
+                    opacity: view.stressOpacity("x")
 
                     ShapePath {
                         strokeColor: view.xColor
-                        strokeWidth: 5
+                        strokeWidth: view.stressWidth("x")
                         fillColor: "transparent"
                         joinStyle: ShapePath.BevelJoin
                         capStyle: ShapePath.FlatCap
@@ -294,10 +333,11 @@ Item {
                 Shape {
                     objectName: "projectionY"
                     anchors.fill: parent
+                    opacity: view.stressOpacity("y")
 
                     ShapePath {
                         strokeColor: view.yColor
-                        strokeWidth: 5
+                        strokeWidth: view.stressWidth("y")
                         fillColor: "transparent"
                         joinStyle: ShapePath.BevelJoin
                         capStyle: ShapePath.FlatCap
@@ -423,7 +463,8 @@ Item {
         font.pixelSize: view.labelSize
         font.bold: true
         font.family: "serif"
-        opacity: controller.shownQuadrant === 0 || controller.shownQuadrant === quadrant ? 1 : 0
+        opacity: controller.shownQuadrant === 0 || controller.shownQuadrant === quadrant ? view.stressOpacity("quadrant") : 0
+        scale: view.stress("quadrant") > 0 ? 1.4 : 1
 
         Behavior on opacity {
             NumberAnimation { duration: controller.quadrantFadeDuration }
@@ -473,6 +514,8 @@ Item {
             id: alphaLabel
 
             objectName: "alphaLabel"
+            font.bold: view.stress("alpha") > 0
+            opacity: view.stressOpacity("alpha")
             font.pixelSize: angleColumn.size
             text: "α = " + controller.alphaText
         }
@@ -480,6 +523,8 @@ Item {
             id: gammaLabel
 
             objectName: "gammaLabel"
+            font.bold: view.stress("gamma") > 0
+            opacity: view.stressOpacity("gamma")
             font.pixelSize: angleColumn.size
             text: "γ = " + controller.gammaText
         }
@@ -487,6 +532,8 @@ Item {
             id: fullCirclesLabel
 
             objectName: "fullCirclesLabel"
+            font.bold: view.stress("n") > 0
+            opacity: view.stressOpacity("n")
             font.pixelSize: angleColumn.size
             text: "n = " + controller.fullCirclesText
             color: ColorManager.systemGrayColor
@@ -507,6 +554,8 @@ Item {
             id: pXLabel
 
             objectName: "pXLabel"
+            font.bold: view.stress("x") > 0
+            opacity: view.stressOpacity("x")
             font.pixelSize: pointColumn.size
             text: "x = " + controller.pXText
             color: view.xColor
@@ -515,6 +564,8 @@ Item {
             id: pYLabel
 
             objectName: "pYLabel"
+            font.bold: view.stress("y") > 0
+            opacity: view.stressOpacity("y")
             font.pixelSize: pointColumn.size
             text: "y = " + controller.pYText
             color: view.yColor

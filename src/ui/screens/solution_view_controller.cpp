@@ -23,6 +23,7 @@
 #include "ui/screens/exact_values_card.h"
 #include "ui/screens/navigation.h"
 #include "ui/screens/solution_image.h"
+#include "ui/screens/step_highlight.h"
 #include "ui/shell/color_manager.h"
 #include "ui/shell/view_manager.h"
 
@@ -197,6 +198,7 @@ void SolutionViewController::showSolution(
   chartSteps_ = chartSteps;
   exactValuesLatex_ = exactValuesCardLatex(chartSteps);
   setPiHintInput({});
+  setChartHighlight(NoHighlight);
   manualImageName_ = manualImageName;
   configuredRowHeight_ = configuredRowHeight;
   rowHeight_ = rowHeight;
@@ -211,6 +213,7 @@ void SolutionViewController::clearSolution() {
   chartSteps_.clear();
   exactValuesLatex_.clear();
   setPiHintInput({});
+  setChartHighlight(NoHighlight);
   manualImageName_.clear();
   configuredRowHeight_.reset();
   reload();
@@ -228,6 +231,26 @@ void SolutionViewController::setPiHintInput(const QString& input) {
   if (input == piHintInput_) return;
   piHintInput_ = input;
   emit piHintChanged();
+}
+
+void SolutionViewController::setChartHighlight(int highlight) {
+  if (highlight == chartHighlight_) return;
+  chartHighlight_ = highlight;
+  emit chartHighlightChanged();
+}
+
+void SolutionViewController::tappedStep(int row) {
+  if (row < 0 || row >= rows_.size() || rows_[row].kind != StepRow) return;
+  const QVariantMap& step = solutionSteps_.value(rows_[row].index);
+  const int highlight = static_cast<int>(highlightForStep(step.value(kLatexKey).toString()));
+  setChartHighlight(highlight == chartHighlight_ ? NoHighlight : highlight);
+  if (chartHighlight_ == NoHighlight) return;
+  for (qsizetype i = 0; i < rows_.size(); ++i) {
+    if (rows_[i].kind == ChartRow) {
+      emit rowRevealRequested(static_cast<int>(i));
+      return;
+    }
+  }
 }
 
 void SolutionViewController::tappedPiHint() {

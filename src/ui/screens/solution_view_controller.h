@@ -40,10 +40,24 @@ class SolutionViewController : public QAbstractListModel {
   Q_PROPERTY(QStringList exactValuesLatex READ exactValuesLatex NOTIFY solutionChanged)
   // "Did you mean b = 3π/4?" when b was typed as a decimal close to a fraction of π.
   Q_PROPERTY(QString piHintText READ piHintText NOTIFY piHintChanged)
+  // The part of the unit circle that the tapped step works out (a Highlight).
+  Q_PROPERTY(int chartHighlight READ chartHighlight NOTIFY chartHighlightChanged)
 
  public:
   enum RowKind { StepRow = 0, ChartRow = 1, VideoRow = 2 };
   Q_ENUM(RowKind)
+  // StepHighlight's values, for the views.
+  enum Highlight {
+    NoHighlight = 0,
+    ArcHighlight,
+    FullTurnsHighlight,
+    ReducedAngleHighlight,
+    SineHighlight,
+    CosineHighlight,
+    TangentHighlight,
+    QuadrantHighlight,
+  };
+  Q_ENUM(Highlight)
   enum Role {
     KindRole = Qt::UserRole + 1,
     SectionRole,
@@ -89,8 +103,13 @@ class SolutionViewController : public QAbstractListModel {
   const QString& piHintInput() const { return piHintInput_; }
   // What the hint would type into b; empty hides it. A new solution hides it too.
   void setPiHintInput(const QString& input);
+  void setChartHighlight(int highlight);
   // Puts the hint's b into a fresh input page, ready to be calculated.
   Q_INVOKABLE void tappedPiHint();
+  int chartHighlight() const { return chartHighlight_; }
+  // A tap on a step row shows on the unit circle what the step works out, and asks the view
+  // to bring the circle into sight; a second tap on the same kind of step clears it.
+  Q_INVOKABLE void tappedStep(int row);
 
   AppPageTabBarController* pageTabBarController() const { return pageTabBar_; }
   void setPageTabBarController(AppPageTabBarController* controller) { pageTabBar_ = controller; }
@@ -126,6 +145,9 @@ class SolutionViewController : public QAbstractListModel {
  signals:
   void solutionChanged();
   void piHintChanged();
+  void chartHighlightChanged();
+  // The view scrolls the given row (the unit circle's) into sight.
+  void rowRevealRequested(int row);
   // The view scrolls back to the first row (not animated).
   void scrollToTopRequested();
   // A share finished: the image file (empty when it could not be written).
@@ -157,6 +179,7 @@ class SolutionViewController : public QAbstractListModel {
   QString manualImageName_;
   QStringList exactValuesLatex_;
   QString piHintInput_;
+  int chartHighlight_ = NoHighlight;
   std::optional<QHash<int, double>> configuredRowHeight_;
   double rowHeight_ = 100;
   QList<Row> rows_;
