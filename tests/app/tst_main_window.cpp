@@ -1,10 +1,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -54,6 +57,26 @@ class TestMainWindow : public QObject {
   QObject* chartController(int kind) const {
     QQuickItem* view = chartView(kind);
     return view ? qvariant_cast<QObject*>(view->property("controller")) : nullptr;
+  }
+
+  // The accessible names of the visible items of that name, top to bottom.
+  QStringList accessibleNames(const char* name) const {
+    QList<QQuickItem*> found;
+    QList<QQuickItem*> stack{window_->contentItem()};
+    while (!stack.isEmpty()) {
+      QQuickItem* next = stack.takeLast();
+      if (!next->isVisible()) continue;
+      if (next->objectName() == QLatin1String(name)) found << next;
+      stack << next->childItems();
+    }
+    std::sort(found.begin(), found.end(), [](QQuickItem* a, QQuickItem* b) {
+      return a->mapToScene({0, 0}).y() < b->mapToScene({0, 0}).y();
+    });
+    QStringList names;
+    for (QQuickItem* i : found) {
+      names << QQmlProperty::read(i, QStringLiteral("Accessible.name"), qmlContext(i)).toString();
+    }
+    return names;
   }
 
   int pageIndex() const {
@@ -301,6 +324,22 @@ class TestMainWindow : public QObject {
     QCOMPARE(uc::CalcManager::shared().calculationAt(0).inputParameters.value("α"),
              QStringLiteral("164"));
     QCOMPARE(pageIndex(), 1);
+  }
+
+  void screenReadersHearEachRowAsWords() {
+    QCOMPARE(pageIndex(), 1);  // the result of the angle set by hand
+    QQuickItem* table = item("solutionTable");
+    QMetaObject::invokeMethod(table, "positionViewAtBeginning");
+    QStringList names;
+    QTRY_VERIFY(!(names = accessibleNames("solutionStepCell")).isEmpty());
+    QCOMPARE(names.at(0),
+             QStringLiteral("Your Input: alpha equals 164 degrees, b equals question mark"));
+    QVERIFY2(names.at(1).endsWith(": 2 pi over 360 degrees equals b over alpha"),
+             qPrintable(names.at(1)));
+    // The exact values card's lines, too.
+    const QStringList card = accessibleNames("exactValuesLine");
+    QVERIFY(!card.isEmpty());
+    QCOMPARE(card.at(0).left(18), QStringLiteral("alpha equals 164 d"));
   }
 
   void theLoadingOverlayCoversTheWindow() {

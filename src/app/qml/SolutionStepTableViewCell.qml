@@ -22,6 +22,15 @@ Item {
     // A tap on the row: the unit circle shows what this step works out.
     signal tapped
 
+    // Read out as one item: the title, then the formula as words (or the message).
+    objectName: "solutionStepCell"
+    Accessible.role: Accessible.ListItem
+    Accessible.name: {
+        const body = cell.message !== "" ? cell.message : mathLabel.spokenText
+        return cell.title !== "" ? cell.title + ": " + body : body
+    }
+    Accessible.onPressAction: cell.tapped()
+
     TapHandler {
         onTapped: cell.tapped()
     }
