@@ -309,6 +309,7 @@ class TestMainWindow : public QObject {
     QVERIFY(drag);
     QCOMPARE(drag->property("degrees").toInt(), 150);
     QCOMPARE(circle->property("arrowAngle").toDouble(), 150.0);
+    QCOMPARE(read("alphaLabel", "text").toString(), QStringLiteral("α = 150°"));  // live
     QTRY_VERIFY(read("calculateAngleButton", "visible").toBool());
     QCOMPARE(read("calculateAngleButton", "text").toString(), QStringLiteral("Calculate α = 150°"));
 

@@ -517,7 +517,8 @@ Item {
             font.bold: view.stress("alpha") > 0
             opacity: view.stressOpacity("alpha")
             font.pixelSize: angleColumn.size
-            text: "α = " + controller.alphaText
+            // The live value while α is set by hand.
+            text: angleDrag.active ? angleDrag.valueText : "α = " + controller.alphaText
         }
         CountLabel {
             id: gammaLabel
