@@ -366,7 +366,8 @@ class Typesetter {
     Box rule;
     rule.kind = Box::Kind::Rule;
     rule.color = color;
-    rule.width = radicandWidth;
+    // A radicand of negative space alone (\sqrt\!) still gets a bar of no width, not less.
+    rule.width = std::max(0.0f, radicandWidth);
     rule.height = theta;
     box.place(std::move(rule), signWidth, -(ruleTop - theta));
     box.height = std::max(box.height, ruleTop + k_.radical_extra_ascender * s);

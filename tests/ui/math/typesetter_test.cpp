@@ -68,6 +68,14 @@ TEST_F(Typesetter, ARootSignCoversItsRadicandUnderTheBar) {
   EXPECT_GE(d.height, -bar.y + k().radical_extra_ascender - 0.5f);
 }
 
+TEST_F(Typesetter, ARootOverNegativeSpaceHasABarOfNoWidth) {
+  for (const char* latex : {"\\sqrt\\!", "\\sqrt{\\!\\!}", "\\sqrt{}"}) {
+    const DisplayList d = layout(latex);
+    ASSERT_EQ(d.rects.size(), 1u) << latex;
+    EXPECT_GE(d.rects[0].width, 0) << latex;
+  }
+}
+
 TEST_F(Typesetter, AnOuterRootGrowsOverAnInnerOne) {
   const DisplayList d = layout("\\sqrt{10+2\\sqrt{5}}");
   ASSERT_EQ(d.rects.size(), 2u);
