@@ -217,8 +217,8 @@ class TestEndToEndKeypad : public QObject {
 
     tap(window, kShare);
     const QDir pictures(dir_.filePath("Pictures"));
+    // The picture appears under its name only once it is complete.
     QTRY_VERIFY_WITH_TIMEOUT(!pictures.entryList({"*.png"}, QDir::Files).isEmpty(), 15000);
-    QTest::qWait(500);  // written in full
     stop(app);
     const QImage shared(pictures.filePath(pictures.entryList({"*.png"}, QDir::Files).first()));
     QVERIFY(!shared.isNull());

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMetaMethod>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QtDebug>
@@ -358,7 +359,10 @@ void SolutionViewController::finishShare(const QList<QImage>& chartImages) {
       path = QDir(directory).filePath(
           QStringLiteral("unitcircle-solution-%1-%2.png").arg(stamp).arg(n));
     }
-    if (QDir().mkpath(directory) && image.save(path, "PNG")) {
+    // Written aside and renamed when complete: the picture never shows up half written.
+    QSaveFile file(path);
+    if (QDir().mkpath(directory) && file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") &&
+        file.commit()) {
       written = path;
     } else {
       qWarning().noquote() << "SHARE: could not write" << path;
