@@ -4,10 +4,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/number/natural_constant.h"
+
 namespace uc {
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 // Beyond this the step between neighbouring doubles is too coarse to tell degrees apart.
 constexpr double kLargestExactAngle = 1e12;
 // Rounding residues only: an angle typed as a decimal near a special one is not that angle.
@@ -96,7 +97,7 @@ void fillExact(ExactValues& values, int reduced) {
   if (cosSign == 0) {
     values.tan = {};
   } else if (sinSign * cosSign >= 0) {
-    values.tan = {entry->tanLatex, sinSign == 0 ? 0.0 : entry->tanValue};
+    values.tan = {entry->tanLatex, entry->tanValue};
   } else {
     values.tan = {entry->negativeTanLatex, -entry->tanValue};
   }
@@ -140,7 +141,7 @@ std::optional<ExactValues> exactValuesFor(double alphaDegrees) {
     return values;
   }
   // Decimals only: no radical form for this angle.
-  const double radians = reduced * kPi / 180;
+  const double radians = reduced * piConstant().value / 180;
   values.referenceAngleDegrees = referenceAngle(reduced);
   values.sin = {std::nullopt, std::sin(radians)};
   values.cos = {std::nullopt, std::cos(radians)};

@@ -1,6 +1,7 @@
 #include "ui/charts/angle_drag.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace uc {
 
@@ -21,7 +22,7 @@ void AngleDrag::begin(double shownDegrees) {
 
 void AngleDrag::dragTo(double dx, double dy, bool fine) {
   if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) return;
-  const double degrees = std::atan2(dy, dx) * 180 / 3.14159265358979323846;
+  const double degrees = std::atan2(dy, dx) * 180 / std::numbers::pi;
   active_ = true;
   set(snapped(degrees, fine ? kFineStep : kCoarseStep));
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
+#include "core/number/natural_constant.h"
 #include "core/number/number_text.h"
 #include "core/solver/exact_values.h"
 
@@ -40,7 +41,7 @@ QString exactValuesCardTitle() { return QCoreApplication::translate("ExactValues
 QStringList exactValuesCardLatex(double alphaDegrees) {
   const std::optional<ExactValues> values = exactValuesFor(alphaDegrees);
   if (!values) return {};
-  const double b = alphaDegrees * 3.14159265358979323846 / 180;
+  const double b = alphaDegrees * piConstant().value / 180;
   QString arc = values->bLatex ? QStringLiteral("b = ") + QString::fromStdString(*values->bLatex)
                                : QStringLiteral("b");
   if (!values->bLatex || (*values->bLatex != "0"))
