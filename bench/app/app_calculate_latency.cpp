@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "app/app_startup.h"
-#include "returning_user.h"
 #include "flow/user_defaults.h"
+#include "returning_user.h"
 #include "window_items.h"
 
 namespace {

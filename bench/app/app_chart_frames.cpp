@@ -18,9 +18,9 @@
 #include <vector>
 
 #include "app/app_startup.h"
-#include "returning_user.h"
 #include "flow/user_defaults.h"
 #include "frame_timing.h"
+#include "returning_user.h"
 #include "ui/charts/chart_manager.h"
 #include "ui/charts/spline_chart_manager.h"
 #include "window_items.h"

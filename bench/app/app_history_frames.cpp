@@ -16,12 +16,12 @@
 #include <vector>
 
 #include "app/app_startup.h"
-#include "returning_user.h"
 #include "flow/calc_manager.h"
 #include "flow/summary_line.h"
 #include "flow/user_defaults.h"
-#include "ui/screens/navigation.h"
 #include "frame_timing.h"
+#include "returning_user.h"
+#include "ui/screens/navigation.h"
 #include "window_items.h"
 
 int main(int argc, char* argv[]) {

@@ -544,4 +544,11 @@
         <translation>Quadrant</translation>
     </message>
 </context>
+<context>
+    <name>TextScale</name>
+    <message>
+        <source>textSize</source>
+        <translation>Textgröße %1 %</translation>
+    </message>
+</context>
 </TS>

@@ -544,4 +544,11 @@
         <translation>Quadrant</translation>
     </message>
 </context>
+<context>
+    <name>TextScale</name>
+    <message>
+        <source>textSize</source>
+        <translation>Text size %1 %</translation>
+    </message>
+</context>
 </TS>

@@ -19,6 +19,7 @@
 #include "ui/screens/navigation.h"
 #include "ui/shell/view_manager.h"
 #include "window_driver.h"
+#include "window_test.h"
 
 // The real window, driven as a learner would: taps on its keys and buttons, typing on a
 // keyboard. One window for the whole run, as in the app.
@@ -87,16 +88,10 @@ class TestMainWindow : public QObject {
  private slots:
   void initTestCase() {
     uc::UserDefaults::setStandardFilePath(settings_);
-    // A returning user: no first-launch pages, notice or rating prompt over the keys.
-    for (const char* key : {"isOnboardingFinished", "isDsgvoAccepted", "isRatingAlreadyDone"}) {
-      QVERIFY(uc::UserDefaults::standard().setBool(QString::fromLatin1(key), true));
-    }
     recorder_ = std::make_shared<uc::RecordingAnalyticsSink>();
     uc::Analytics::setSink(recorder_);
-    QCOMPARE(uc::app::startApplication(*qApp, engine_), 0);
-    window_ = qobject_cast<QQuickWindow*>(engine_.rootObjects().value(0));
+    window_ = startAsReturningUser(engine_);
     QVERIFY(window_);
-    window_->resize(360, 640);
     driver_.setWindow(window_);
     QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
@@ -358,14 +353,6 @@ class TestMainWindow : public QObject {
   std::shared_ptr<uc::RecordingAnalyticsSink> recorder_;
 };
 
-int main(int argc, char* argv[]) {
-  uc::app::prepareApplication();
-  QApplication app(argc, argv);
-  QTemporaryDir dir;
-  // The configuration comes from a local file: tests never reach outside hosts.
-  qputenv("UNITCIRCLE_CONFIG_URL", QUrl::fromLocalFile(dir.filePath("config.json")).toEncoded());
-  TestMainWindow test(dir.filePath("settings.jsonl"));
-  return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return runWindowTest<TestMainWindow>(argc, argv); }
 
 #include "tst_main_window.moc"

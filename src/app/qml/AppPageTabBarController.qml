@@ -74,7 +74,7 @@ Page {
         id: tab
 
         focusPolicy: Qt.NoFocus
-        font.pixelSize: ApplicationWindow.window && ApplicationWindow.window.isTablet ? 17 : 14
+        font.pixelSize: (ApplicationWindow.window && ApplicationWindow.window.isTablet ? 17 : 14) * TextScale.factor
         font.weight: Font.Medium
         font.capitalization: Font.MixedCase
         contentItem: Label {

@@ -69,7 +69,7 @@ Item {
             height: parent.height
             text: toolbarController.toolbarTitle
             color: ColorManager.darkTextColor
-            font.pixelSize: toolbarController.isTablet ? 24 : 20
+            font.pixelSize: (toolbarController.isTablet ? 24 : 20) * TextScale.factor
             font.weight: Font.ExtraBold
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 12
@@ -97,7 +97,7 @@ Item {
                     checkable: modelData.checked !== undefined
                     checked: !!modelData.checked
                     focusPolicy: Qt.NoFocus
-                    font.pixelSize: toolbarController.isTablet ? 17 : 14
+                    font.pixelSize: (toolbarController.isTablet ? 17 : 14) * TextScale.factor
                     font.capitalization: Font.MixedCase
                     Material.foreground: ColorManager.darkTextColor
                     Accessible.name: modelData.accessibleName || modelData.text || ""

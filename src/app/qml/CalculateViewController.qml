@@ -89,7 +89,7 @@ Item {
                 rightPadding: 4
                 text: qsTranslate("CalculateView", "Fill in your given numbers:")
                 color: ColorManager.labelColor
-                font.pixelSize: page.isTablet ? 22 : 17
+                font.pixelSize: (page.isTablet ? 22 : 17) * TextScale.factor
                 wrapMode: Text.Wrap
 
                 ManualButton {

@@ -60,7 +60,7 @@ Item {
         horizontalAlignment: Text.AlignHCenter
         wrapMode: Text.WordWrap
         color: ColorManager.systemGrayColor
-        font.pixelSize: cell.large ? 20 : 15
+        font.pixelSize: (cell.large ? 20 : 15) * TextScale.factor
         text: qsTranslate("ChartTableViewCell",
                           "This graph is too long to draw: it repeats every 2π.")
     }

@@ -11,6 +11,35 @@ Item {
     property string title
     property var lines: []
     property bool large
+    readonly property real mathSize: (large ? 24 : 18) * TextScale.factor
+
+    // The rows of one line: its parts, joined as long as they fit in `width` (a row after the
+    // first starts `indent` further in). Join widths are estimated: a quad is 1 em, the
+    // others about 0.3 em.
+    function packedRows(parts, joins, widths, width, indent) {
+        // Until the parts are measured the line is one row.
+        const unmeasured = widths.length !== parts.length
+        const rows = []
+        if (parts.length === 0)
+            return rows
+        let row = parts[0]
+        let rowWidth = unmeasured ? 0 : widths[0]
+        for (let i = 1; i < parts.length; ++i) {
+            const join = joins[i - 1] || " "
+            const joinWidth = (join.indexOf("quad") >= 0 ? 1.0 : 0.3) * mathSize
+            const available = width - (rows.length > 0 ? indent : 0)
+            if (unmeasured || rowWidth + joinWidth + widths[i] <= available) {
+                row += join + parts[i]
+                rowWidth += joinWidth + widths[i]
+            } else {
+                rows.push(row)
+                row = parts[i]
+                rowWidth = widths[i]
+            }
+        }
+        rows.push(row)
+        return rows
+    }
 
     objectName: "exactValuesCard"
     implicitHeight: lines.length > 0 ? frame.height + 16 : 0
@@ -40,32 +69,81 @@ Item {
                 objectName: "exactValuesTitle"
                 text: card.title
                 color: ColorManager.labelColor
-                font.pixelSize: card.large ? 18 : 14
+                font.pixelSize: (card.large ? 18 : 14) * TextScale.factor
                 font.weight: Font.ExtraBold
             }
 
             Repeater {
                 model: card.lines
 
+                // One line of the card. Where it is wider than the card (large text) its parts
+                // go on as many rows as they need, the later rows indented; a single part
+                // that is still too wide scrolls sideways.
                 Flickable {
-                    required property string modelData
+                    id: lineView
+
+                    required property var modelData
+                    readonly property var parts: modelData.parts
+                    readonly property var joins: modelData.joins
+                    readonly property var rows: card.packedRows(parts, joins, partWidths, width,
+                                                                card.mathSize)
+                    property var partWidths: []
+
+                    function measure() {
+                        const widths = []
+                        for (let i = 0; i < measures.count; ++i)
+                            widths.push(measures.itemAt(i) ? measures.itemAt(i).width : 0)
+                        partWidths = widths
+                    }
 
                     width: column.width
-                    height: line.height
-                    contentWidth: line.width
+                    height: rowColumn.height
+                    // With the indent of the later rows.
+                    contentWidth: rowColumn.childrenRect.width
                     contentHeight: height
                     clip: true
                     flickableDirection: Flickable.HorizontalFlick
                     boundsBehavior: Flickable.StopAtBounds
                     interactive: contentWidth > width
+                    // A thin line under a line that goes on sideways, as under the steps.
+                    ScrollIndicator.horizontal: ScrollIndicator {
+                        active: lineView.interactive
+                    }
 
-                    MathLabel {
-                        id: line
+                    // The parts alone, only to measure them.
+                    Repeater {
+                        id: measures
 
-                        objectName: "exactValuesLine"
-                        latex: modelData
-                        fontSize: card.large ? 24 : 18
-                        color: ColorManager.labelColor
+                        model: lineView.parts
+
+                        MathLabel {
+                            required property string modelData
+
+                            visible: false
+                            latex: modelData
+                            fontSize: card.mathSize
+                            onWidthChanged: lineView.measure()
+                        }
+                        onCountChanged: lineView.measure()
+                    }
+
+                    Column {
+                        id: rowColumn
+
+                        Repeater {
+                            model: lineView.rows
+
+                            MathLabel {
+                                required property string modelData
+                                required property int index
+
+                                objectName: "exactValuesLine"
+                                x: index > 0 ? card.mathSize : 0
+                                latex: modelData
+                                fontSize: card.mathSize
+                                color: ColorManager.labelColor
+                            }
+                        }
                     }
                 }
             }

@@ -78,7 +78,7 @@ SwipeDelegate {
                 anchors.verticalCenter: parent.verticalCenter
                 latex: cell.latexString
                 visible: !cell.incomplete
-                fontSize: cell.large ? 24 : 19
+                fontSize: (cell.large ? 24 : 19) * TextScale.factor
                 color: Qt.rgba(ColorManager.labelColor.r, ColorManager.labelColor.g,
                                ColorManager.labelColor.b, 0.9)
             }
@@ -90,7 +90,7 @@ SwipeDelegate {
                 visible: cell.incomplete
                 text: qsTranslate("HistoryView", "Incomplete entry", "History row of a record without inputs")
                 font.italic: true
-                font.pixelSize: cell.large ? 18 : 15
+                font.pixelSize: (cell.large ? 18 : 15) * TextScale.factor
                 color: ColorManager.systemGrayColor
             }
 

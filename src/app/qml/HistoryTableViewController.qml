@@ -128,7 +128,7 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
             text: qsTranslate("HistoryView", "No calculations yet", "Title of the empty history")
-            font.pixelSize: page.isTablet ? 24 : 20
+            font.pixelSize: (page.isTablet ? 24 : 20) * TextScale.factor
             font.weight: Font.Medium
             color: ColorManager.labelColor
         }
@@ -138,12 +138,12 @@ Item {
             wrapMode: Text.Wrap
             text: qsTranslate("HistoryView", "Every calculation you make is kept here. Tap one to load it again.",
                               "Text of the empty history")
-            font.pixelSize: page.isTablet ? 18 : 15
+            font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
             color: ColorManager.systemGrayColor
         }
     }
 
-    Dialog {
+    AppDialog {
         id: clearDialog
 
         objectName: "clearHistoryDialog"

@@ -99,7 +99,7 @@ FocusScope {
         readOnly: true
         selectByMouse: true
         inputMethodHints: Qt.ImhNoPredictiveText | Qt.ImhNoAutoUppercase | Qt.ImhSensitiveData
-        font.pixelSize: textField.large ? 28 : 22
+        font.pixelSize: (textField.large ? 28 : 22) * TextScale.factor
         color: textField.enabled ? ColorManager.labelColor : ColorManager.systemGrayColor
         selectionColor: ColorManager.accentColor
         selectedTextColor: ColorManager.darkTextColor
@@ -181,7 +181,7 @@ FocusScope {
 
             anchors.centerIn: parent
             text: textField.placeholderText
-            font.pixelSize: 10
+            font.pixelSize: 10 * TextScale.factor
             color: ColorManager.primaryDarkColor
         }
     }

@@ -40,11 +40,13 @@ Rectangle {
     }
 
     Text {
+        objectName: "keyTitle"
         anchors.centerIn: parent
         visible: key.title !== "delete" && key.title !== "calculate"
         // A real minus sign; the key still types "-".
         text: key.title === "-" ? "\u2212" : key.title
-        font.pixelSize: key.large ? 34 : 26
+        // Larger text stops where the key would no longer hold it.
+        font.pixelSize: Math.min((key.large ? 34 : 26) * TextScale.factor, key.height * 0.9)
         font.italic: key.italic
         color: key.textColor
     }

@@ -48,7 +48,8 @@ Rectangle {
             readonly property bool isHeader: kind === "header"
 
             width: ListView.view.width
-            height: isHeader ? controller.headerHeight : controller.rowHeight
+            // Rows and headers grow with the text size (a header of height 0 stays hidden).
+            height: (isHeader ? controller.headerHeight : controller.rowHeight) * TextScale.factor
 
             Rectangle {
                 anchors.fill: parent
@@ -61,7 +62,7 @@ Rectangle {
                     height: parent.height
                     text: entry.title
                     color: ColorManager.darkTextColor
-                    font.pixelSize: 16
+                    font.pixelSize: 16 * TextScale.factor
                     font.weight: Font.Medium
                     verticalAlignment: Text.AlignVCenter
                     elide: Text.ElideRight
@@ -82,7 +83,7 @@ Rectangle {
                 contentItem: Label {
                     text: parent.text
                     color: ColorManager.darkTextColor
-                    font.pixelSize: 17
+                    font.pixelSize: 17 * TextScale.factor
                     font.weight: Font.Medium
                     fontSizeMode: Text.HorizontalFit
                     minimumPixelSize: 10

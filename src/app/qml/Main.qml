@@ -41,6 +41,28 @@ ApplicationWindow {
     }
     Component.onCompleted: ViewManager.window = window
 
+    // Text size: Ctrl and + or - in steps of 25 % between 100 % and 200 %, Ctrl+0 back to
+    // 100 %. The new size is said in a message, also when it is already at the end.
+    function changeTextSize(change) {
+        change()
+        ViewManager.showToast(qsTranslate("TextScale", "textSize").arg(TextScale.percent))
+    }
+    Shortcut {
+        sequences: [StandardKey.ZoomIn, "Ctrl+="]
+        context: Qt.ApplicationShortcut
+        onActivated: window.changeTextSize(() => TextScale.enlarge())
+    }
+    Shortcut {
+        sequences: [StandardKey.ZoomOut]
+        context: Qt.ApplicationShortcut
+        onActivated: window.changeTextSize(() => TextScale.reduce())
+    }
+    Shortcut {
+        sequence: "Ctrl+0"
+        context: Qt.ApplicationShortcut
+        onActivated: window.changeTextSize(() => TextScale.reset())
+    }
+
     Rectangle {
         objectName: "statusBar"
         width: parent.width
@@ -98,6 +120,11 @@ ApplicationWindow {
             item.width = Qt.binding(() => Math.min(window.width * 0.8, 320))
             item.height = Qt.binding(() => window.height - window.statusBarHeight)
             item.interactive = Qt.binding(() => !Screens.AppState.isCalculating)
+            // An open modal drawer takes the drags and wheel turns that a page presented from
+            // the menu (the privacy notice, the introduction) needs to scroll; that page dims
+            // it anyway.
+            item.modal = Qt.binding(() => !ViewManager.alertVisible
+                                    && !OnboardingManager.presented)
             if (window.drawerWanted)
                 item.open()
         }

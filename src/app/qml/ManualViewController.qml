@@ -53,7 +53,7 @@ Popup {
             anchors.verticalCenter: closeButton.verticalCenter
             text: controller.labelText
             color: ColorManager.labelColor
-            font.pixelSize: manual.isTablet ? 24 : 20
+            font.pixelSize: (manual.isTablet ? 24 : 20) * TextScale.factor
             font.weight: Font.Bold
         }
 

@@ -23,7 +23,7 @@ Page {
             anchors.topMargin: 57
             text: "  " + menu.appName + "  "
             color: ColorManager.darkTextColor
-            font.pixelSize: 20
+            font.pixelSize: 20 * TextScale.factor
             font.weight: Font.ExtraBold
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: 10

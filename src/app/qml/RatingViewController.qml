@@ -55,7 +55,7 @@ Popup {
             width: parent.width
             text: prompt.controller.promptText
             color: ColorManager.darkTextColor
-            font.pixelSize: 18
+            font.pixelSize: 18 * TextScale.factor
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
         }

@@ -48,9 +48,10 @@ Item {
         width: cell.width - 2 * x
         text: cell.title
         color: ColorManager.labelColor
-        font.pixelSize: cell.large ? 18 : 14
+        font.pixelSize: (cell.large ? 18 : 14) * TextScale.factor
         font.weight: cell.boldTitle ? Font.ExtraBold : Font.Normal
-        elide: Text.ElideRight
+        // Long titles (large text, German) go on to a second line rather than being cut.
+        wrapMode: Text.Wrap
     }
 
     Flickable {
@@ -81,7 +82,7 @@ Item {
             x: stepTitleLabel.x + 4
             anchors.verticalCenter: parent.verticalCenter
             latex: cell.message === "" ? cell.latex : ""
-            fontSize: cell.large ? 26 : 20
+            fontSize: (cell.large ? 26 : 20) * TextScale.factor
             color: ColorManager.labelColor
         }
     }
@@ -97,7 +98,7 @@ Item {
         visible: cell.message !== ""
         text: cell.message
         color: ColorManager.labelColor
-        font.pixelSize: 16
+        font.pixelSize: 16 * TextScale.factor
         wrapMode: Text.Wrap
     }
 

@@ -45,7 +45,7 @@ ListView {
             width: parent.width - 24
             visible: text !== ""
             text: tableView.controller ? tableView.controller.piHintText : ""
-            font.pixelSize: tableView.large ? 18 : 15
+            font.pixelSize: (tableView.large ? 18 : 15) * TextScale.factor
             font.capitalization: Font.MixedCase
             Material.background: ColorManager.accentColor
             Material.foreground: ColorManager.darkTextColor
@@ -55,7 +55,7 @@ ListView {
         ExactValuesCard {
             width: parent.width
             title: tableView.controller ? tableView.controller.exactValuesTitle : ""
-            lines: tableView.controller ? tableView.controller.exactValuesLatex : []
+            lines: tableView.controller ? tableView.controller.exactValuesLines : []
             large: tableView.large
         }
     }

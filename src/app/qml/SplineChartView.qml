@@ -14,7 +14,8 @@ Item {
     property bool large
     readonly property alias controller: controller
     readonly property color gridColor: ColorManager.systemGrayColor
-    readonly property real textSize: large ? 18 : 12
+    // Axis text grows less than the rest: past 1.4 times the labels no longer fit the axes.
+    readonly property real textSize: (large ? 18 : 12) * Math.min(TextScale.factor, 1.4)
 
     Charts.SplineChartView {
         id: controller
@@ -51,7 +52,7 @@ Item {
         // Tapping the legend leaves the series as it is.
         legend.alignment: Qt.AlignBottom
         legend.labelColor: "red"
-        legend.font.pixelSize: view.large ? 20 : 13
+        legend.font.pixelSize: (view.large ? 20 : 13) * TextScale.factor
 
         CategoryAxis {
             id: xAxis

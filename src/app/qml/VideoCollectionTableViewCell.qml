@@ -39,7 +39,7 @@ Item {
             anchors.verticalCenter: parent.verticalCenter
             text: stripController.titleText
             color: ColorManager.labelColor
-            font.pixelSize: strip.large ? 22 : 17
+            font.pixelSize: (strip.large ? 22 : 17) * TextScale.factor
             font.weight: Font.DemiBold
             wrapMode: Text.Wrap
             maximumLineCount: 2
@@ -152,7 +152,7 @@ Item {
                 objectName: "unlockButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: stripController.unlockTitle
-                font.pixelSize: strip.large ? 20 : 16
+                font.pixelSize: (strip.large ? 20 : 16) * TextScale.factor
                 font.capitalization: Font.MixedCase
                 highlighted: true
                 onClicked: stripController.tappedLockingViewButton()

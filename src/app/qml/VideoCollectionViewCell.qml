@@ -164,7 +164,7 @@ Item {
                     visible: text !== ""
                     text: controller.statusText
                     color: ColorManager.labelColor
-                    font.pixelSize: cell.large ? 18 : 14
+                    font.pixelSize: (cell.large ? 18 : 14) * TextScale.factor
                     horizontalAlignment: Text.AlignHCenter
                     wrapMode: Text.Wrap
                 }

@@ -1,18 +1,36 @@
 #pragma once
 
+#include <QList>
 #include <QStringList>
+#include <QVariantList>
 
 #include "core/solver/chart_data.h"
 
 namespace uc {
 
+// One line of the card, in the parts it may be broken into where it is too wide for the card
+// (large text): "sin α = √2/2" and "≈ 0.7071". `joins[i]` stands between parts i and i + 1
+// when they share a row.
+struct ExactValuesCardLine {
+  QStringList parts;
+  QStringList joins;
+
+  QString latex() const;
+};
+
 // The lines of the exact values card above the steps, as LaTeX: α and b, then sin, cos and
 // tan in their radical forms where the angle has them, each beside its decimal, then the
 // reference angle, then the quadrant. Words come from the "ExactValues" translations.
-QStringList exactValuesCardLatex(double alphaDegrees);
-
+QList<ExactValuesCardLine> exactValuesCardLines(double alphaDegrees);
 // The same for the angle of a solution's unit circle; empty when it has none.
+QList<ExactValuesCardLine> exactValuesCardLines(const ChartSteps& chartSteps);
+
+// Each line whole.
+QStringList exactValuesCardLatex(double alphaDegrees);
 QStringList exactValuesCardLatex(const ChartSteps& chartSteps);
+QStringList wholeLines(const QList<ExactValuesCardLine>& lines);
+// Each line as {"parts": [...], "joins": [...]}, for the card's view.
+QVariantList cardLineMaps(const QList<ExactValuesCardLine>& lines);
 
 // The card's title.
 QString exactValuesCardTitle();

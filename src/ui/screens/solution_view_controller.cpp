@@ -197,7 +197,9 @@ void SolutionViewController::showSolution(
                                                   : QString());
   }
   chartSteps_ = chartSteps;
-  exactValuesLatex_ = exactValuesCardLatex(chartSteps);
+  const QList<ExactValuesCardLine> cardLines = exactValuesCardLines(chartSteps);
+  exactValuesLatex_ = wholeLines(cardLines);
+  exactValuesLines_ = cardLineMaps(cardLines);
   setPiHintInput({});
   setChartHighlight(NoHighlight);
   manualImageName_ = manualImageName;
@@ -213,6 +215,7 @@ void SolutionViewController::clearSolution() {
   displayForms_.clear();
   chartSteps_.clear();
   exactValuesLatex_.clear();
+  exactValuesLines_.clear();
   setPiHintInput({});
   setChartHighlight(NoHighlight);
   manualImageName_.clear();

@@ -38,6 +38,8 @@ class SolutionViewController : public QAbstractListModel {
   // The exact values card above the steps: its title and its lines as LaTeX.
   Q_PROPERTY(QString exactValuesTitle READ exactValuesTitle CONSTANT)
   Q_PROPERTY(QStringList exactValuesLatex READ exactValuesLatex NOTIFY solutionChanged)
+  // The same lines in the parts they may be broken into: {"parts", "joins"} each.
+  Q_PROPERTY(QVariantList exactValuesLines READ exactValuesLines NOTIFY solutionChanged)
   // "Did you mean b = 3π/4?" when b was typed as a decimal close to a fraction of π.
   Q_PROPERTY(QString piHintText READ piHintText NOTIFY piHintChanged)
   // The part of the unit circle that the tapped step works out (a Highlight).
@@ -99,6 +101,7 @@ class SolutionViewController : public QAbstractListModel {
   QString manualImageName() const { return manualImageName_; }
   QString exactValuesTitle() const;
   const QStringList& exactValuesLatex() const { return exactValuesLatex_; }
+  const QVariantList& exactValuesLines() const { return exactValuesLines_; }
   QString piHintText() const;
   const QString& piHintInput() const { return piHintInput_; }
   // What the hint would type into b; empty hides it. A new solution hides it too.
@@ -178,6 +181,7 @@ class SolutionViewController : public QAbstractListModel {
   bool videoListsWatched_ = false;
   QString manualImageName_;
   QStringList exactValuesLatex_;
+  QVariantList exactValuesLines_;
   QString piHintInput_;
   int chartHighlight_ = NoHighlight;
   std::optional<QHash<int, double>> configuredRowHeight_;

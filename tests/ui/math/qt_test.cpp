@@ -82,8 +82,9 @@ INSTANTIATE_TEST_SUITE_P(
                "{\\cos\\left(45^{\\circ}\\right)}"},
         Golden{"negative", "b = \\left(-\\frac{\\pi}{4}\\right) \\quad \\sum = 0 \\quad Q = III"},
         Golden{"cancel", "\\frac{25 : 25}{100 : 25} = \\frac{1}{4}"},
-        Golden{"radical", "\\sin\\alpha = \\frac{\\sqrt{10+2\\sqrt{5}}}{4} \\quad "
-                          "\\tan\\alpha = 2-\\sqrt{3}"}),
+        Golden{"radical",
+               "\\sin\\alpha = \\frac{\\sqrt{10+2\\sqrt{5}}}{4} \\quad "
+               "\\tan\\alpha = 2-\\sqrt{3}"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QtRender, ColoursAndSizeFollowTheOptions) {

@@ -48,6 +48,27 @@ class TestExactValuesCard : public QObject {
     QCOMPARE(exactValuesCardLatex(0).at(0), "\\alpha = 0^{\\circ} \\quad b = 0");
   }
 
+  // Where a line may break when it is too wide for the card: between α and b, before each
+  // decimal, before "undefined" and before the reference angle's value. Joined, the parts
+  // are the line.
+  void linesBreakBetweenTheirValues() {
+    const QList<uc::ExactValuesCardLine> lines = uc::exactValuesCardLines(90);
+    QCOMPARE(lines.at(0).parts,
+             (QStringList{"\\alpha = 90^{\\circ}", "b = \\frac{\\pi}{2}", "\\approx 1.5708"}));
+    QCOMPARE(lines.at(1).parts, QStringList{"\\sin\\alpha = 1"});
+    QCOMPARE(lines.at(3).parts, (QStringList{"\\tan\\alpha", "\\text{undefined}"}));
+    QCOMPARE(lines.at(4).parts.size(), 2);
+    QCOMPARE(uc::exactValuesCardLines(135).at(1).parts,
+             (QStringList{"\\sin\\alpha = \\frac{\\sqrt{2}}{2}", "\\approx 0.7071"}));
+    for (double alpha : {0.0, 90.0, 105.0, 57.29577951308232, -720.0}) {
+      const QList<uc::ExactValuesCardLine> parts = uc::exactValuesCardLines(alpha);
+      QCOMPARE(uc::wholeLines(parts), exactValuesCardLatex(alpha));
+      for (const uc::ExactValuesCardLine& line : parts) {
+        QCOMPARE(line.joins.size(), line.parts.size() - 1);
+      }
+    }
+  }
+
   void otherAnglesGetDecimalsOnly() {
     const QStringList oneRadian = exactValuesCardLatex(57.29577951308232);
     QCOMPARE(oneRadian.at(0), "\\alpha = 57.2957795131^{\\circ} \\quad b \\approx 1");

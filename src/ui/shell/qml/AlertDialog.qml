@@ -4,7 +4,7 @@ import UnitCircle.Shell
 
 // The view manager's alerts, one at a time: an "OK" button, or the alert's own buttons in
 // their order. Alerts lie above every other popup, onboarding pages included.
-Dialog {
+AppDialog {
     id: dialog
 
     parent: Overlay.overlay
@@ -26,8 +26,14 @@ Dialog {
     ScrollView {
         id: messageScroll
 
+        objectName: "alertMessageScroll"
+
         implicitWidth: dialog.availableWidth
         implicitHeight: visible ? messageLabel.implicitHeight : 0
+        // The dialog does not size what it holds: without this the message keeps its whole
+        // height and runs out under the buttons instead of scrolling.
+        width: dialog.availableWidth
+        height: Math.min(implicitHeight, dialog.contentAreaHeight)
         contentWidth: availableWidth
         contentHeight: messageLabel.implicitHeight
         clip: true

@@ -66,21 +66,32 @@ Popup {
             Repeater {
                 model: screen.pages
 
-                Item {
+                // With large text the description would leave the picture no room: the picture
+                // keeps at least 55 % of the page and the page scrolls.
+                Flickable {
                     id: page
 
                     required property var modelData
                     required property int index
 
+                    clip: true
+                    contentWidth: width
+                    contentHeight: Math.max(height, illustration.height + description.height + 72)
+                    flickableDirection: Flickable.VerticalFlick
+                    boundsBehavior: Flickable.StopAtBounds
+                    interactive: contentHeight > height
+                    ScrollIndicator.vertical: ScrollIndicator {
+                        active: page.interactive
+                    }
+
                     Image {
                         id: illustration
 
                         objectName: "onboardingImage"
-                        anchors.top: parent.top
-                        anchors.topMargin: 24
+                        y: 24
                         anchors.horizontalCenter: parent.horizontalCenter
-                        width: parent.width - 48
-                        height: Math.max(0, parent.height - description.height - 72)
+                        width: page.width - 48
+                        height: Math.max(page.height * 0.55, page.height - description.height - 72)
                         fillMode: Image.PreserveAspectFit
                         horizontalAlignment: Image.AlignHCenter
                         verticalAlignment: Image.AlignVCenter
@@ -97,13 +108,12 @@ Popup {
                         id: description
 
                         objectName: "onboardingDescription"
-                        anchors.bottom: parent.bottom
-                        anchors.bottomMargin: 16
+                        y: page.contentHeight - height - 16
                         anchors.horizontalCenter: parent.horizontalCenter
-                        width: Math.min(parent.width - 48, 640)
+                        width: Math.min(page.width - 48, 640)
                         text: page.modelData.description
                         color: ColorManager.labelColor
-                        font.pixelSize: screen.isTablet ? 22 : 17
+                        font.pixelSize: (screen.isTablet ? 22 : 17) * TextScale.factor
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.Wrap
                     }
@@ -155,7 +165,7 @@ Popup {
                 anchors.horizontalCenter: parent.horizontalCenter
                 flat: true
                 text: screen.pages.length > 0 ? screen.pages[Math.min(swipe.currentIndex, screen.pages.length - 1)].buttonTitle : ""
-                font.pixelSize: 20
+                font.pixelSize: 20 * TextScale.factor
                 font.weight: Font.DemiBold
                 font.capitalization: Font.MixedCase
                 Material.foreground: OnboardingManager.tintColor

@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import UnitCircle.Style
 
-// One bottom message: 90 % of the window wide, 40 high, its top 120 above the bottom; it
-// fades out when the view manager marks it so, and is removed after that.
+// One bottom message: 90 % of the window wide, 40 high at the normal text size, its top 120
+// above the bottom; it fades out when the view manager marks it so, and is removed after that.
 Rectangle {
     id: toast
 
@@ -12,7 +12,8 @@ Rectangle {
     property int fadeDuration: 2000
 
     width: parent ? parent.width * 0.9 : 0
-    height: 40
+    // Taller with larger text, so two lines still fit.
+    height: 40 * TextScale.factor
     x: parent ? (parent.width - width) / 2 : 0
     y: parent ? parent.height - 120 : 0
     radius: 10
@@ -31,7 +32,7 @@ Rectangle {
         anchors.rightMargin: 8
         text: toast.text
         color: ColorManager.tertiaryGroupedBackgroundColor
-        font.pixelSize: 14
+        font.pixelSize: 14 * TextScale.factor
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
