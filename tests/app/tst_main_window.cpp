@@ -337,6 +337,56 @@ class TestMainWindow : public QObject {
     QCOMPARE(accessibleNames("exactValuesLine").value(5), QStringLiteral("Quadrant II"));
   }
 
+  // Tab goes round the result page in reading order, each row scrolled into view as it
+  // takes the focus; Shift+Tab goes back; Enter on a step does what a tap does.
+  void theKeyboardGoesRoundTheResultPage() {
+    QCOMPARE(pageIndex(), 1);
+    QQuickItem* table = item("solutionTable");
+    QQuickItem* page = table->parentItem()->parentItem();  // the loader, then the page
+    page->forceActiveFocus();
+    QStringList order;
+    QQuickItem* circle = nullptr;
+    for (int i = 0; i < 40; ++i) {
+      QTest::keyClick(window_, Qt::Key_Tab);
+      QQuickItem* focused = window_->activeFocusItem();
+      QVERIFY(focused);
+      const QRectF box = focused->mapRectToScene(QRectF(0, 0, focused->width(), focused->height()));
+      QVERIFY2(
+          box.intersects(table->mapRectToScene(QRectF(0, 0, table->width(), table->height()))) ||
+              !table->isAncestorOf(focused),
+          qPrintable(focused->objectName()));
+      if (focused->objectName() == QLatin1String("unitCircleView")) circle = focused;
+      order << focused->objectName();
+      if (i > 0 && focused->objectName() == QLatin1String("shareButton")) break;
+    }
+    const QStringList expectedStart{"shareButton", "manualButton", "exactValuesCard",
+                                    "solutionStepCell"};
+    QCOMPARE(order.mid(0, 4), expectedStart);
+    QCOMPARE(order.count(QStringLiteral("solutionStepCell")), 23);
+    QVERIFY2(circle && order.indexOf("unitCircleView") > order.lastIndexOf("solutionStepCell"),
+             qPrintable(order.join(' ')));
+    QCOMPARE(order.last(), QStringLiteral("shareButton"));  // round again
+
+    // Back: from the share button to the end of the page, and from the first step to the card.
+    QTest::keyClick(window_, Qt::Key_Backtab);
+    QVERIFY(window_->activeFocusItem()->objectName() != QLatin1String("manualButton"));
+    for (int i = 0; i < 4; ++i) QTest::keyClick(window_, Qt::Key_Tab);  // share … first step
+    QCOMPARE(window_->activeFocusItem()->objectName(), QStringLiteral("solutionStepCell"));
+    QTest::keyClick(window_, Qt::Key_Tab);  // the chosen formula
+    QObject* controller = qvariant_cast<QObject*>(page->property("controller"));
+    const int before = controller->property("chartHighlight").toInt();
+    QTest::keyClick(window_, Qt::Key_Return);
+    QVERIFY(controller->property("chartHighlight").toInt() != before);
+    QTest::keyClick(window_, Qt::Key_Backtab);
+    QTest::keyClick(window_, Qt::Key_Backtab);
+    QCOMPARE(window_->activeFocusItem()->objectName(), QStringLiteral("exactValuesCard"));
+    QQuickItem* card = window_->activeFocusItem();
+    const QString spoken =
+        QQmlProperty::read(card, QStringLiteral("Accessible.name"), qmlContext(card)).toString();
+    QVERIFY2(spoken.startsWith(QStringLiteral("Exact values. alpha equals 164 degrees")),
+             qPrintable(spoken));
+  }
+
   void theLoadingOverlayCoversTheWindow() {
     uc::ViewManager::shared().showLoadingOverlay();
     QTRY_VERIFY(item("loadingIndicator") != nullptr);

@@ -21,6 +21,11 @@ Item {
     // True once the view exists and can be drawn or grabbed.
     readonly property bool ready: kind === Charts.ChartManager.NoChart || loader.status === Loader.Ready
 
+    // The row's stops in the page's keyboard order: the unit circle's, none for a graph.
+    function focusStops() {
+        return loader.item && loader.item.focusStops ? loader.item.focusStops() : []
+    }
+
     // Starts the unit circle's animation; graphs are drawn as they are built.
     function startDrawing() {
         if (loader.item && loader.item.startDrawing)

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import UnitCircle.Style
 import UnitCircle.Math
+import UnitCircle.Shell
 
 // The exact values above the steps: a title, then one formula a line (α and b, sin, cos,
 // tan, the reference angle and the quadrant). Lines wider than the card scroll sideways.
@@ -42,6 +43,18 @@ Item {
     }
 
     objectName: "exactValuesCard"
+    // One stop of the page's keyboard order, read as the title and then each line in words.
+    function focusStops() { return visible ? [card] : [] }
+    Accessible.role: Accessible.StaticText
+    Accessible.name: {
+        const spoken = [card.title]
+        for (let i = 0; i < lineRepeater.count; ++i) {
+            const line = lineRepeater.itemAt(i)
+            if (line)
+                spoken.push(line.spokenText)
+        }
+        return spoken.join(". ")
+    }
     implicitHeight: lines.length > 0 ? frame.height + 16 : 0
     visible: lines.length > 0
 
@@ -56,6 +69,10 @@ Item {
         color: ColorManager.tertiaryGroupedBackgroundColor
         border.color: ColorManager.primaryColor
         border.width: 2
+
+        FocusFrame {
+            focusItem: card
+        }
 
         Column {
             id: column
@@ -74,6 +91,8 @@ Item {
             }
 
             Repeater {
+                id: lineRepeater
+
                 model: card.lines
 
                 // One line of the card. Where it is wider than the card (large text) its parts
@@ -88,12 +107,18 @@ Item {
                     readonly property var rows: card.packedRows(parts, joins, partWidths, width,
                                                                 card.mathSize)
                     property var partWidths: []
+                    property string spokenText
 
                     function measure() {
                         const widths = []
-                        for (let i = 0; i < measures.count; ++i)
-                            widths.push(measures.itemAt(i) ? measures.itemAt(i).width : 0)
+                        const words = []
+                        for (let i = 0; i < measures.count; ++i) {
+                            const part = measures.itemAt(i)
+                            widths.push(part ? part.width : 0)
+                            words.push(part ? part.spokenText : "")
+                        }
                         partWidths = widths
+                        spokenText = words.join(" ")
                     }
 
                     width: column.width

@@ -14,6 +14,8 @@ ToolButton {
     height: 48
     visible: imageName !== ""
     focusPolicy: Qt.NoFocus
+    Keys.onReturnPressed: clicked()
+    Keys.onEnterPressed: clicked()
     Accessible.name: qsTranslate("ManualView", "Assistance")
     contentItem: Icon {
         implicitWidth: 24

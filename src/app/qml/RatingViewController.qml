@@ -99,6 +99,7 @@ Popup {
 
         flat: true
         focusPolicy: Qt.TabFocus
+        font.pixelSize: 14 * TextScale.factor
         background: Rectangle {
             implicitHeight: 44
             radius: 2

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import UnitCircle.Style
 import UnitCircle.Math
+import UnitCircle.Shell
 
 // One solution step: its title, then its formula, which scrolls sideways when it is wider
 // than the row; or a plain message instead of the formula.
@@ -30,6 +31,13 @@ Item {
         return cell.title !== "" ? cell.title + ": " + body : body
     }
     Accessible.onPressAction: cell.tapped()
+
+    // One stop of the page's keyboard order; Enter or Space does what a tap does.
+    function focusStops() { return [cell] }
+    Keys.onReturnPressed: cell.tapped()
+    Keys.onEnterPressed: cell.tapped()
+    Keys.onSpacePressed: cell.tapped()
+    FocusFrame {}
 
     TapHandler {
         onTapped: cell.tapped()

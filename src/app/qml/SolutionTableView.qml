@@ -28,6 +28,8 @@ ListView {
     delegate: Loader {
         required property int kind
         required property var model
+        required property int index
+        readonly property int rowIndex: index
 
         width: ListView.view.width
         sourceComponent: kind === Screens.SolutionViewController.StepRow ? stepCell
@@ -39,7 +41,13 @@ ListView {
     header: Column {
         width: tableView.width
 
+        function focusStops() {
+            return [hintButton].filter(stop => stop.visible).concat(card.focusStops())
+        }
+
         Button {
+            id: hintButton
+
             objectName: "piHintButton"
             x: 12
             width: parent.width - 24
@@ -49,15 +57,112 @@ ListView {
             font.capitalization: Font.MixedCase
             Material.background: ColorManager.accentColor
             Material.foreground: ColorManager.darkTextColor
+            focusPolicy: Qt.NoFocus
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
             onClicked: tableView.controller.tappedPiHint()
         }
 
         ExactValuesCard {
+            id: card
+
             width: parent.width
             title: tableView.controller ? tableView.controller.exactValuesTitle : ""
             lines: tableView.controller ? tableView.controller.exactValuesLines : []
             large: tableView.large
         }
+    }
+
+    // The keyboard's way through the list, in reading order: the hint and the card above the
+    // steps, then each row; a row with several stops (the circle and its buttons, the video
+    // strip) is gone through before the next, rows without any (the graphs) are passed over.
+    // Each stop is scrolled into view as it takes the focus.
+    function focusStop(stop) {
+        focusedRow = rowOf(stop)
+        stop.forceActiveFocus(Qt.TabFocusReason)
+    }
+
+    // The row of the last stop Tab reached. Its row may be scrolled away and rebuilt since (a
+    // step's highlight scrolls to the circle), which leaves the focus on the list itself: Tab
+    // goes on from there.
+    property int focusedRow: -1
+
+    function headerStops() {
+        return headerItem ? headerItem.focusStops() : []
+    }
+
+    function rowStops(index) {
+        positionViewAtIndex(index, ListView.Contain)
+        const row = itemAtIndex(index)
+        return row && row.item && row.item.focusStops ? row.item.focusStops() : []
+    }
+
+    // The first row from index on (forward) or back that has a stop: its first or last one.
+    function focusRowFrom(index, forward) {
+        for (let i = index; i >= 0 && i < count; i += forward ? 1 : -1) {
+            const stops = rowStops(i)
+            if (stops.length > 0) {
+                focusStop(forward ? stops[0] : stops[stops.length - 1])
+                return true
+            }
+        }
+        return false
+    }
+
+    function focusHeader(index) {
+        const stops = headerStops()
+        if (index < 0 || index >= stops.length)
+            return false
+        positionViewAtBeginning()
+        focusStop(stops[index])
+        return true
+    }
+
+    function focusFirst() {
+        return focusHeader(0) || focusRowFrom(0, true)
+    }
+
+    function focusLast() {
+        return focusRowFrom(count - 1, false) || focusHeader(headerStops().length - 1)
+    }
+
+    function isWithin(item, ancestor) {
+        for (let p = item; p; p = p.parent) {
+            if (p === ancestor)
+                return true
+        }
+        return false
+    }
+
+    // The row that holds item, or -1.
+    function rowOf(item) {
+        for (let p = item; p; p = p.parent) {
+            if (p.parent === contentItem && p.rowIndex !== undefined)
+                return p.rowIndex
+        }
+        return -1
+    }
+
+    // From item, which has the focus, to the next stop; false past either end of the list.
+    function moveFocus(item, forward) {
+        const step = forward ? 1 : -1
+        const header = headerStops()
+        const atHeader = header.indexOf(item)
+        if (atHeader >= 0)
+            return focusHeader(atHeader + step) || (forward && focusRowFrom(0, true))
+        const row = item === tableView ? focusedRow : rowOf(item)
+        if (row < 0)
+            return false
+        const stops = rowStops(row)
+        // The innermost stop that holds item: the circle holds its own buttons.
+        let at = stops.length - 1
+        while (at >= 0 && !isWithin(item, stops[at]))
+            --at
+        if (at >= 0 && at + step >= 0 && at + step < stops.length) {
+            focusStop(stops[at + step])
+            return true
+        }
+        return focusRowFrom(row + step, forward) || (!forward && focusHeader(header.length - 1))
     }
 
     // Room below the last row, a quarter of the list's height.
@@ -91,6 +196,7 @@ ListView {
 
         function onModelAboutToBeReset() {
             tableView.chartsBuilt = false
+            tableView.focusedRow = -1
         }
     }
 

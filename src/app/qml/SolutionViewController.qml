@@ -29,6 +29,35 @@ Item {
         tableView.contentY = Math.max(tableView.originY, Math.min(bottom, tableView.contentY + dy))
     }
 
+    // Tab and Shift+Tab go round the page in reading order: the share and help buttons at its
+    // top, then the list from the hint above the steps to the videos.
+    function moveFocus(forward) {
+        const current = ApplicationWindow.window ? ApplicationWindow.window.activeFocusItem : null
+        const fixed = [shareLoader.item, manualButton].filter(stop => stop && stop.visible)
+        const focusFixed = index => {
+            fixed[index].forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason)
+            return true
+        }
+        if (tableView && tableView.isWithin(current, tableView)) {
+            if (tableView.moveFocus(current, forward))
+                return
+            if (fixed.length > 0)
+                focusFixed(forward ? 0 : fixed.length - 1)
+            else
+                forward ? tableView.focusFirst() : tableView.focusLast()
+            return
+        }
+        const at = fixed.indexOf(current)
+        const next = at < 0 ? (forward ? 0 : -1) : at + (forward ? 1 : -1)
+        if (next >= 0 && next < fixed.length)
+            focusFixed(next)
+        else if (tableView)
+            forward ? tableView.focusFirst() : tableView.focusLast()
+    }
+
+    Keys.onTabPressed: moveFocus(true)
+    Keys.onBacktabPressed: moveFocus(false)
+
     Keys.onPressed: event => {
         if (!tableView)
             return
@@ -90,6 +119,8 @@ Item {
 
     // Under the share button: the help image of this solution.
     ManualButton {
+        id: manualButton
+
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: 56
@@ -99,6 +130,8 @@ Item {
 
     // Only there while there is something to share.
     Loader {
+        id: shareLoader
+
         anchors.top: parent.top
         anchors.right: parent.right
         anchors.topMargin: 4
@@ -109,6 +142,8 @@ Item {
             width: 48
             height: 48
             focusPolicy: Qt.NoFocus
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
             Accessible.name: qsTranslate("SolutionView", "Share")
             contentItem: Icon {
                 name: "share"

@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Shapes
 import UnitCircle.Style
+import UnitCircle.Shell
 import UnitCircle.Charts as Charts
 import UnitCircle.Screens as Screens
 
@@ -12,6 +13,7 @@ import UnitCircle.Screens as Screens
 Item {
     id: view
 
+    objectName: "unitCircleView"
     property alias chartStep: controller.chartStep
     property alias captureMode: controller.captureMode
     property bool large
@@ -82,7 +84,20 @@ Item {
                                         + ", P(" + controller.pXText + " | " + controller.pYText + ")"
     Accessible.onIncreaseAction: view.turnBy(1, false)
     Accessible.onDecreaseAction: view.turnBy(-1, false)
-    activeFocusOnTab: !captureMode
+    // Its stops in the page's keyboard order (the page leads Tab through them): the circle,
+    // then the buttons under it that are there.
+    function focusStops() {
+        if (captureMode)
+            return []
+        const stops = [view]
+        if (calculateAngleButton.visible)
+            stops.push(calculateAngleButton)
+        if (animateAgainButton.visible && animateAgainButton.enabled)
+            stops.push(animateAgainButton)
+        return stops
+    }
+
+    FocusFrame {}
 
     function turnBy(direction, fine) {
         if (!angleDrag.active)
@@ -609,6 +624,8 @@ Item {
     }
 
     Button {
+        id: calculateAngleButton
+
         objectName: "calculateAngleButton"
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
@@ -617,6 +634,9 @@ Item {
         font.pixelSize: Math.max(13, view.labelSize)
         font.capitalization: Font.MixedCase
         highlighted: true
+        focusPolicy: Qt.NoFocus
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
         onClicked: view.calculateSetAngle()
     }
 
@@ -634,7 +654,9 @@ Item {
         visible: !view.captureMode
         enabled: controller.animateAgainEnabled
         opacity: controller.animateAgainOpacity
-        focusPolicy: Qt.TabFocus
+        focusPolicy: Qt.NoFocus
+        Keys.onReturnPressed: clicked()
+        Keys.onEnterPressed: clicked()
         Accessible.name: qsTranslate("UnitCircleChartView", "Animate again")
         background: Item {
             // A soft shadow: two wider, faint discs a little below the button.

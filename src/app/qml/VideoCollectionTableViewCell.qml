@@ -15,6 +15,21 @@ Item {
     readonly property alias controller: stripController
 
     objectName: "videoCollectionTableViewCell"
+
+    // Its stops in the page's keyboard order: the lock and the instructions, then the cover's
+    // button or each video.
+    function focusStops() {
+        const stops = [privacyButton, manualButton]
+        if (stripController.lockingViewVisible)
+            return stops.concat([unlockButton])
+        for (let i = 0; i < videoCollectionView.count; ++i) {
+            videoCollectionView.positionViewAtIndex(i, ListView.Contain)
+            const tile = videoCollectionView.itemAtIndex(i)
+            if (tile)
+                stops.push(tile)
+        }
+        return stops
+    }
     implicitHeight: stripController.rowHeight(ApplicationWindow.window ? ApplicationWindow.window.width : width)
 
     Screens.VideoCollectionTableViewCell {
@@ -55,6 +70,8 @@ Item {
             width: 48
             anchors.verticalCenter: parent.verticalCenter
             focusPolicy: Qt.NoFocus
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
             Accessible.name: qsTranslate("VideoStrip", "videoConsent")
             contentItem: Icon {
                 objectName: "privacyIcon"
@@ -76,6 +93,8 @@ Item {
             width: 48
             anchors.verticalCenter: parent.verticalCenter
             focusPolicy: Qt.NoFocus
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
             Accessible.name: qsTranslate("VideoStrip", "videoInstructions")
             contentItem: Icon {
                 implicitWidth: 24
@@ -149,12 +168,17 @@ Item {
             }
 
             Button {
+                id: unlockButton
+
                 objectName: "unlockButton"
                 anchors.horizontalCenter: parent.horizontalCenter
                 text: stripController.unlockTitle
                 font.pixelSize: (strip.large ? 20 : 16) * TextScale.factor
                 font.capitalization: Font.MixedCase
                 highlighted: true
+                focusPolicy: Qt.NoFocus
+                Keys.onReturnPressed: clicked()
+                Keys.onEnterPressed: clicked()
                 onClicked: stripController.tappedLockingViewButton()
             }
         }

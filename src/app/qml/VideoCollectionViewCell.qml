@@ -22,6 +22,18 @@ Item {
     Accessible.name: controller.statusText !== "" ? controller.statusText
                                                   : qsTranslate("VideoStrip", "playVideo")
 
+    // Enter or Space with the keyboard's focus: play, or try again after no connection.
+    function activate() {
+        if (controller.state === Screens.VideoCollectionViewCell.Ready)
+            controller.play()
+        else if (controller.state === Screens.VideoCollectionViewCell.Offline)
+            controller.retry()
+    }
+    Keys.onReturnPressed: activate()
+    Keys.onEnterPressed: activate()
+    Keys.onSpacePressed: activate()
+    FocusFrame {}
+
     Screens.VideoCollectionViewCell {
         id: controller
     }
@@ -175,6 +187,7 @@ Item {
                     visible: controller.state === Screens.VideoCollectionViewCell.Offline
                     flat: true
                     text: qsTranslate("VideoStrip", "tryAgain")
+                    font.pixelSize: 14 * TextScale.factor
                     font.capitalization: Font.MixedCase
                     onClicked: controller.retry()
                 }

@@ -58,6 +58,9 @@ class Speaker {
       case '=':
         word("equals");
         return;
+      case 0x2248:
+        word("is approximately");
+        return;
       case '+':
         word("plus");
         return;

@@ -20,6 +20,8 @@ TEST(SpokenText, ReadsStepFormulasAsWords) {
   EXPECT_EQ(speak("\\tan(\\alpha) = -\\infty"), "tangent of alpha equals minus infinity");
   EXPECT_EQ(speak("\\frac{\\sqrt{6}-\\sqrt{2}}{4}"),
             "the square root of 6, minus the square root of 2, over 4");
+  EXPECT_EQ(speak("b = \\frac{5\\pi}{4} \\approx 3.927"),
+            "b equals 5 pi over 4 is approximately 3.927");
   EXPECT_EQ(speak("\\sum = 0 \\quad Q = III \\quad x^{2}"),
             "sum equals 0, Q equals III, x to the power of 2");
 }
