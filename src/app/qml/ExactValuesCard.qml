@@ -104,22 +104,37 @@ Item {
                     required property var modelData
                     readonly property var parts: modelData.parts
                     readonly property var joins: modelData.joins
-                    readonly property var rows: card.packedRows(parts, joins, partWidths, width,
-                                                                card.mathSize)
+                    // Set once the line drawn whole was wider than the card: only then are its
+                    // parts measured (they cost a typesetting each) and packed into rows.
+                    property bool breakable: false
                     property var partWidths: []
-                    property string spokenText
+                    readonly property var rows: card.packedRows(parts, joins,
+                                                                breakable ? partWidths : [],
+                                                                width, card.mathSize)
+                    readonly property string spokenText: {
+                        const words = []
+                        for (let i = 0; i < rowRepeater.count; ++i) {
+                            const row = rowRepeater.itemAt(i)
+                            if (row)
+                                words.push(row.spokenText)
+                        }
+                        return words.join(" ")
+                    }
 
                     function measure() {
                         const widths = []
-                        const words = []
-                        for (let i = 0; i < measures.count; ++i) {
-                            const part = measures.itemAt(i)
-                            widths.push(part ? part.width : 0)
-                            words.push(part ? part.spokenText : "")
-                        }
+                        for (let i = 0; i < measures.count; ++i)
+                            widths.push(measures.itemAt(i) ? measures.itemAt(i).width : 0)
                         partWidths = widths
-                        spokenText = words.join(" ")
                     }
+
+                    function checkWidth() {
+                        const whole = rowRepeater.count === 1 ? rowRepeater.itemAt(0) : null
+                        if (!breakable && parts.length > 1 && whole && whole.width > width)
+                            breakable = true
+                    }
+
+                    onWidthChanged: checkWidth()
 
                     width: column.width
                     height: rowColumn.height
@@ -139,7 +154,7 @@ Item {
                     Repeater {
                         id: measures
 
-                        model: lineView.parts
+                        model: lineView.breakable ? lineView.parts : []
 
                         MathLabel {
                             required property string modelData
@@ -156,6 +171,8 @@ Item {
                         id: rowColumn
 
                         Repeater {
+                            id: rowRepeater
+
                             model: lineView.rows
 
                             MathLabel {
@@ -167,6 +184,7 @@ Item {
                                 latex: modelData
                                 fontSize: card.mathSize
                                 color: ColorManager.labelColor
+                                onWidthChanged: lineView.checkWidth()
                             }
                         }
                     }
