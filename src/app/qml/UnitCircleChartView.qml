@@ -24,7 +24,9 @@ Item {
     readonly property real cy: height / 2
     readonly property real radius: 0.375 * height
     readonly property real axisReach: 0.45 * height
-    readonly property real labelSize: Math.max(11, Math.min(height * 0.1, (large ? 32 : 15) * TextScale.factor))
+    // Labels follow the text size as far as the picture has room for them.
+    readonly property real labelSize: Math.max(11, Math.min(height * 0.1,
+                                                            (large ? 32 : 15) * TextScale.factor))
     // Line widths and marks grow a little with the picture, so a tablet's figure isn't spidery.
     readonly property real unit: Math.max(1, Math.sqrt(height / 140))
     readonly property real tick: 4 * unit
