@@ -5,7 +5,8 @@ import UnitCircle.Math
 import UnitCircle.Shell
 
 // The exact values above the steps: a title, then one formula a line (α and b, sin, cos,
-// tan, the reference angle and the quadrant). Lines wider than the card scroll sideways.
+// tan, the reference angle and the quadrant). A line wider than the card breaks between its
+// values; a value still too wide scrolls sideways.
 Item {
     id: card
 
