@@ -377,6 +377,16 @@ class TestMainWindow : public QObject {
     const int before = controller->property("chartHighlight").toInt();
     QTest::keyClick(window_, Qt::Key_Return);
     QVERIFY(controller->property("chartHighlight").toInt() != before);
+    // The circle, scrolled into sight, stresses the arcs and fades the projections.
+    QTRY_VERIFY(chartView(1));
+    const auto stressOf = [this](const char* part) {
+      QVariant stress;
+      QMetaObject::invokeMethod(chartView(1), "stress", Q_RETURN_ARG(QVariant, stress),
+                                Q_ARG(QVariant, QString::fromLatin1(part)), Q_ARG(QVariant, 0));
+      return stress.toInt();
+    };
+    QCOMPARE(stressOf("arc"), 1);
+    QCOMPARE(stressOf("x"), -1);
     QTest::keyClick(window_, Qt::Key_Backtab);
     QTest::keyClick(window_, Qt::Key_Backtab);
     QCOMPARE(window_->activeFocusItem()->objectName(), QStringLiteral("exactValuesCard"));

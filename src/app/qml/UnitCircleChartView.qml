@@ -36,36 +36,36 @@ Item {
     readonly property color yColor: ColorManager.redColor
     // Where the arrow points now, counter-clockwise from the positive x axis, in degrees.
     property real arrowAngle: 0
-    // What a tapped step works out (SolutionViewController.Highlight): stressed, the rest faded.
+    // What a tapped step works out (a StepHighlight): stressed, the rest faded.
     property int highlight: 0
 
     // 1 stressed, 0 as usual, -1 faded, for a part of the drawing: "arc" (with its index),
     // "x", "y", "alpha", "gamma", "n" or "quadrant".
     function stress(part, index) {
-        if (captureMode || highlight === Screens.SolutionViewController.NoHighlight)
+        if (captureMode || highlight === Screens.StepHighlight.None)
             return 0
         const last = controller.arcs.length - 1
         let on = false
         switch (highlight) {
-        case Screens.SolutionViewController.ArcHighlight:
+        case Screens.StepHighlight.Arc:
             on = part === "arc" || part === "alpha"
             break
-        case Screens.SolutionViewController.FullTurnsHighlight:
+        case Screens.StepHighlight.FullTurns:
             on = (part === "arc" && index < last) || part === "n"
             break
-        case Screens.SolutionViewController.ReducedAngleHighlight:
+        case Screens.StepHighlight.ReducedAngle:
             on = (part === "arc" && index === last) || part === "gamma"
             break
-        case Screens.SolutionViewController.SineHighlight:
+        case Screens.StepHighlight.Sine:
             on = part === "y"
             break
-        case Screens.SolutionViewController.CosineHighlight:
+        case Screens.StepHighlight.Cosine:
             on = part === "x"
             break
-        case Screens.SolutionViewController.TangentHighlight:
+        case Screens.StepHighlight.Tangent:
             on = part === "x" || part === "y"
             break
-        case Screens.SolutionViewController.QuadrantHighlight:
+        case Screens.StepHighlight.Quadrant:
             on = part === "quadrant"
             break
         }

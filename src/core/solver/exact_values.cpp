@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/number/natural_constant.h"
+#include "core/number/simple_fraction.h"
 
 namespace uc {
 namespace {
@@ -110,20 +111,16 @@ std::optional<std::string> piMultipleLatex(double alphaDegrees) {
     return std::nullopt;
   }
   const double turns = alphaDegrees / 180;
-  for (long long q = 1; q <= 3600; ++q) {
-    const long long p = std::llround(turns * double(q));
-    if (std::fabs(turns - double(p) / double(q)) >
-        kAngleTolerance * std::fmax(1, std::fabs(turns))) {
-      continue;
-    }
-    if (p == 0) return "0";
-    const std::string sign = p < 0 ? "-" : "";
-    const long long magnitude = std::llabs(p);
-    const std::string numerator = (magnitude == 1 ? "" : std::to_string(magnitude)) + "\\pi";
-    if (q == 1) return sign + numerator;
-    return sign + "\\frac{" + numerator + "}{" + std::to_string(q) + "}";
-  }
-  return std::nullopt;
+  const std::optional<SimpleFraction> fraction =
+      simplestFractionNear(turns, 3600, kAngleTolerance * std::fmax(1, std::fabs(turns)));
+  if (!fraction) return std::nullopt;
+  const auto [p, q] = *fraction;
+  if (p == 0) return "0";
+  const std::string sign = p < 0 ? "-" : "";
+  const long long magnitude = std::llabs(p);
+  const std::string numerator = (magnitude == 1 ? "" : std::to_string(magnitude)) + "\\pi";
+  if (q == 1) return sign + numerator;
+  return sign + "\\frac{" + numerator + "}{" + std::to_string(q) + "}";
 }
 
 std::optional<ExactValues> exactValuesFor(double alphaDegrees) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/number/natural_constant.h"
+#include "core/number/simple_fraction.h"
 
 namespace uc {
 namespace {
@@ -18,18 +19,17 @@ std::optional<std::string> piFractionHint(std::string_view typedB, double radian
   const double pi = piConstant().value;
   if (typedB.empty() || typedB.find(piText) != std::string_view::npos) return std::nullopt;
   if (!std::isfinite(radians) || std::fabs(radians) > 1e6) return std::nullopt;
-  const double tolerance = kTolerance * std::fmax(1, std::fabs(radians));
-  for (long long q = 1; q <= kLargestDenominator; ++q) {
-    const long long p = std::llround(radians / pi * double(q));
-    if (p == 0 || std::fabs(radians - double(p) * pi / double(q)) > tolerance) continue;
-    const long long magnitude = std::llabs(p);
-    std::string text = p < 0 ? "-" : "";
-    if (magnitude != 1) text += std::to_string(magnitude);
-    text += piText;
-    if (q != 1) text += "/" + std::to_string(q);
-    return text;
-  }
-  return std::nullopt;
+  // Within the tolerance of the radians, measured in multiples of π.
+  const std::optional<SimpleFraction> fraction = simplestFractionNear(
+      radians / pi, kLargestDenominator, kTolerance * std::fmax(1, std::fabs(radians)) / pi);
+  if (!fraction || fraction->numerator == 0) return std::nullopt;
+  const auto [p, q] = *fraction;
+  const long long magnitude = std::llabs(p);
+  std::string text = p < 0 ? "-" : "";
+  if (magnitude != 1) text += std::to_string(magnitude);
+  text += piText;
+  if (q != 1) text += "/" + std::to_string(q);
+  return text;
 }
 
 }  // namespace uc

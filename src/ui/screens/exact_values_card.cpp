@@ -91,14 +91,6 @@ QStringList wholeLines(const QList<ExactValuesCardLine>& lines) {
   return whole;
 }
 
-QStringList exactValuesCardLatex(double alphaDegrees) {
-  return wholeLines(exactValuesCardLines(alphaDegrees));
-}
-
-QStringList exactValuesCardLatex(const ChartSteps& chartSteps) {
-  return wholeLines(exactValuesCardLines(chartSteps));
-}
-
 QVariantList cardLineMaps(const QList<ExactValuesCardLine>& lines) {
   QVariantList maps;
   for (const ExactValuesCardLine& line : lines) {

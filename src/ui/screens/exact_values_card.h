@@ -26,8 +26,6 @@ QList<ExactValuesCardLine> exactValuesCardLines(double alphaDegrees);
 QList<ExactValuesCardLine> exactValuesCardLines(const ChartSteps& chartSteps);
 
 // Each line whole.
-QStringList exactValuesCardLatex(double alphaDegrees);
-QStringList exactValuesCardLatex(const ChartSteps& chartSteps);
 QStringList wholeLines(const QList<ExactValuesCardLine>& lines);
 // Each line as {"parts": [...], "joins": [...]}, for the card's view.
 QVariantList cardLineMaps(const QList<ExactValuesCardLine>& lines);

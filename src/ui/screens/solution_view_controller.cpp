@@ -21,10 +21,8 @@
 #include "ui/screens/app_page_tab_bar_controller.h"
 #include "ui/screens/app_state.h"
 #include "ui/screens/display_form.h"
-#include "ui/screens/exact_values_card.h"
 #include "ui/screens/navigation.h"
 #include "ui/screens/solution_image.h"
-#include "ui/screens/step_highlight.h"
 #include "ui/shell/color_manager.h"
 #include "ui/shell/view_manager.h"
 
@@ -197,11 +195,9 @@ void SolutionViewController::showSolution(
                                                   : QString());
   }
   chartSteps_ = chartSteps;
-  const QList<ExactValuesCardLine> cardLines = exactValuesCardLines(chartSteps);
-  exactValuesLatex_ = wholeLines(cardLines);
-  exactValuesLines_ = cardLineMaps(cardLines);
+  exactValuesCard_ = exactValuesCardLines(chartSteps);
   setPiHintInput({});
-  setChartHighlight(NoHighlight);
+  setChartHighlight(StepHighlight::None);
   manualImageName_ = manualImageName;
   configuredRowHeight_ = configuredRowHeight;
   rowHeight_ = rowHeight;
@@ -214,10 +210,9 @@ void SolutionViewController::clearSolution() {
   solutionSteps_.clear();
   displayForms_.clear();
   chartSteps_.clear();
-  exactValuesLatex_.clear();
-  exactValuesLines_.clear();
+  exactValuesCard_.clear();
   setPiHintInput({});
-  setChartHighlight(NoHighlight);
+  setChartHighlight(StepHighlight::None);
   manualImageName_.clear();
   configuredRowHeight_.reset();
   reload();
@@ -237,7 +232,7 @@ void SolutionViewController::setPiHintInput(const QString& input) {
   emit piHintChanged();
 }
 
-void SolutionViewController::setChartHighlight(int highlight) {
+void SolutionViewController::setChartHighlight(StepHighlight highlight) {
   if (highlight == chartHighlight_) return;
   chartHighlight_ = highlight;
   emit chartHighlightChanged();
@@ -246,9 +241,9 @@ void SolutionViewController::setChartHighlight(int highlight) {
 void SolutionViewController::tappedStep(int row) {
   if (row < 0 || row >= rows_.size() || rows_[row].kind != StepRow) return;
   const QVariantMap& step = solutionSteps_.value(rows_[row].index);
-  const int highlight = static_cast<int>(highlightForStep(step.value(kLatexKey).toString()));
-  setChartHighlight(highlight == chartHighlight_ ? NoHighlight : highlight);
-  if (chartHighlight_ == NoHighlight) return;
+  const StepHighlight highlight = highlightForStep(step.value(kLatexKey).toString());
+  setChartHighlight(highlight == chartHighlight_ ? StepHighlight::None : highlight);
+  if (chartHighlight_ == StepHighlight::None) return;
   for (qsizetype i = 0; i < rows_.size(); ++i) {
     if (rows_[i].kind == ChartRow) {
       emit rowRevealRequested(static_cast<int>(i));
@@ -293,8 +288,9 @@ void SolutionViewController::captureAndShare() {
 
   // The exact values card first, as on the page: its title over its first line.
   QList<SolutionImageRow> rows;
-  for (qsizetype i = 0; i < exactValuesLatex_.size(); ++i) {
-    rows.append({i == 0 ? exactValuesTitle() : QString(), i == 0, exactValuesLatex_[i], {}});
+  const QStringList cardLatex = exactValuesLatex();
+  for (qsizetype i = 0; i < cardLatex.size(); ++i) {
+    rows.append({i == 0 ? exactValuesTitle() : QString(), i == 0, cardLatex[i], {}});
   }
   for (qsizetype i = 0; i < rows_.size(); ++i) {
     if (rows_[i].kind != StepRow) continue;

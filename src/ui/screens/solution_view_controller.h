@@ -16,6 +16,8 @@
 
 #include "core/solver/chart_data.h"
 #include "core/solver/solution_step.h"
+#include "ui/screens/exact_values_card.h"
+#include "ui/screens/step_highlight.h"
 
 Q_MOC_INCLUDE("ui/screens/app_page_tab_bar_controller.h")
 
@@ -42,24 +44,12 @@ class SolutionViewController : public QAbstractListModel {
   Q_PROPERTY(QVariantList exactValuesLines READ exactValuesLines NOTIFY solutionChanged)
   // "Did you mean b = 3π/4?" when b was typed as a decimal close to a fraction of π.
   Q_PROPERTY(QString piHintText READ piHintText NOTIFY piHintChanged)
-  // The part of the unit circle that the tapped step works out (a Highlight).
+  // The part of the unit circle that the tapped step works out (a StepHighlight).
   Q_PROPERTY(int chartHighlight READ chartHighlight NOTIFY chartHighlightChanged)
 
  public:
   enum RowKind { StepRow = 0, ChartRow = 1, VideoRow = 2 };
   Q_ENUM(RowKind)
-  // StepHighlight's values, for the views.
-  enum Highlight {
-    NoHighlight = 0,
-    ArcHighlight,
-    FullTurnsHighlight,
-    ReducedAngleHighlight,
-    SineHighlight,
-    CosineHighlight,
-    TangentHighlight,
-    QuadrantHighlight,
-  };
-  Q_ENUM(Highlight)
   enum Role {
     KindRole = Qt::UserRole + 1,
     SectionRole,
@@ -100,16 +90,16 @@ class SolutionViewController : public QAbstractListModel {
   void setRemoteConfigManager(RemoteConfigManager* manager);
   QString manualImageName() const { return manualImageName_; }
   QString exactValuesTitle() const;
-  const QStringList& exactValuesLatex() const { return exactValuesLatex_; }
-  const QVariantList& exactValuesLines() const { return exactValuesLines_; }
+  QStringList exactValuesLatex() const { return wholeLines(exactValuesCard_); }
+  QVariantList exactValuesLines() const { return cardLineMaps(exactValuesCard_); }
   QString piHintText() const;
   const QString& piHintInput() const { return piHintInput_; }
   // What the hint would type into b; empty hides it. A new solution hides it too.
   void setPiHintInput(const QString& input);
-  void setChartHighlight(int highlight);
+  void setChartHighlight(StepHighlight highlight);
   // Puts the hint's b into a fresh input page, ready to be calculated.
   Q_INVOKABLE void tappedPiHint();
-  int chartHighlight() const { return chartHighlight_; }
+  int chartHighlight() const { return static_cast<int>(chartHighlight_); }
   // A tap on a step row shows on the unit circle what the step works out, and asks the view
   // to bring the circle into sight; a second tap on the same kind of step clears it.
   Q_INVOKABLE void tappedStep(int row);
@@ -180,10 +170,9 @@ class SolutionViewController : public QAbstractListModel {
   QPointer<RemoteConfigManager> remoteConfig_;
   bool videoListsWatched_ = false;
   QString manualImageName_;
-  QStringList exactValuesLatex_;
-  QVariantList exactValuesLines_;
+  QList<ExactValuesCardLine> exactValuesCard_;
   QString piHintInput_;
-  int chartHighlight_ = NoHighlight;
+  StepHighlight chartHighlight_ = StepHighlight::None;
   std::optional<QHash<int, double>> configuredRowHeight_;
   double rowHeight_ = 100;
   QList<Row> rows_;

@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QtQml/qqmlregistration.h>
+
+#include <QObject>
 #include <QString>
 
 namespace uc {
+namespace step_highlight {
+Q_NAMESPACE
+QML_NAMED_ELEMENT(StepHighlight)
 
 // What a solution step works out, as the unit circle can show it. The step's formula tells,
-// whatever the language of its title.
+// whatever the language of its title. The views read it as StepHighlight.Arc and so on.
 enum class StepHighlight {
   None = 0,
   Arc,           // b, the arc length
@@ -16,6 +22,11 @@ enum class StepHighlight {
   Tangent,       // both projections
   Quadrant,
 };
+Q_ENUM_NS(StepHighlight)
+
+}  // namespace step_highlight
+
+using step_highlight::StepHighlight;
 
 StepHighlight highlightForStep(const QString& latex);
 

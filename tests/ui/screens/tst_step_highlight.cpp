@@ -53,26 +53,26 @@ class TestStepHighlight : public QObject {
     QSignalSpy changed(&s, &SolutionViewController::chartHighlightChanged);
 
     s.tappedStep(21);  // γ = 40°
-    QCOMPARE(s.chartHighlight(), int(SolutionViewController::ReducedAngleHighlight));
+    QCOMPARE(s.chartHighlight(), int(StepHighlight::ReducedAngle));
     QCOMPARE(reveal.count(), 1);
     QCOMPARE(reveal.first().first().toInt(), 23);  // the unit circle's row, after the steps
     s.tappedStep(22);
-    QCOMPARE(s.chartHighlight(), int(SolutionViewController::QuadrantHighlight));
+    QCOMPARE(s.chartHighlight(), int(StepHighlight::Quadrant));
     s.tappedStep(22);  // the same again: back to the plain drawing
-    QCOMPARE(s.chartHighlight(), int(SolutionViewController::NoHighlight));
+    QCOMPARE(s.chartHighlight(), int(StepHighlight::None));
     QCOMPARE(reveal.count(), 2);
 
     s.tappedStep(0);   // the input stresses nothing
     s.tappedStep(23);  // a chart row, not a step
     s.tappedStep(-1);
     s.tappedStep(999);
-    QCOMPARE(s.chartHighlight(), int(SolutionViewController::NoHighlight));
+    QCOMPARE(s.chartHighlight(), int(StepHighlight::None));
     QCOMPARE(changed.count(), 3);
 
     s.tappedStep(12);
     s.showSolution(SolutionViewController::stepMaps(*result.solutionSteps), *result.chartSteps, {},
                    std::nullopt, 100);
-    QCOMPARE(s.chartHighlight(), int(SolutionViewController::NoHighlight));
+    QCOMPARE(s.chartHighlight(), int(StepHighlight::None));
   }
 };
 

@@ -20,7 +20,8 @@ Dialog {
         objectName: "dialogTitle"
         text: dialog.title
         visible: dialog.title !== ""
-        wrapMode: Text.Wrap
+        // Wrapped only while shown: a dialog built hidden is laid out before it has its width.
+        wrapMode: dialog.visible ? Text.Wrap : Text.NoWrap
         padding: 24
         bottomPadding: 0
         font.bold: true
