@@ -141,8 +141,8 @@ int main(int argc, char* argv[]) {
   printFrames("scrolling over the charts (40 px per frame)", scrolling);
 
   // One graph view built and drawn on its own, the chart component already loaded.
-  QQmlComponent component(&engine,
-                          QUrl(QStringLiteral("qrc:/qt/qml/UnitCircle/App/SplineChartView.qml")));
+  QQmlComponent component(
+      &engine, QUrl(QStringLiteral("qrc:/qt/qml/UnitCircle/Charts/SplineChartView.qml")));
   std::vector<double> builds;
   std::vector<double> madeMs;
   for (int round = 0; round < 15; ++round) {

@@ -21,7 +21,7 @@
 #include "flow/user_defaults.h"
 #include "frame_timing.h"
 #include "returning_user.h"
-#include "ui/screens/navigation.h"
+#include "ui/shell/navigation.h"
 #include "window_items.h"
 
 int main(int argc, char* argv[]) {

@@ -16,16 +16,24 @@
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
 #include "services/remote_config_manager.h"
-#include "ui/screens/video_collection_view_cell.h"
-#include "ui/shell/dsgvo_manager.h"
-#include "ui/shell/onboarding_manager.h"
+#include "ui/onboarding/dsgvo_manager.h"
+#include "ui/onboarding/onboarding_manager.h"
 #include "ui/shell/view_manager.h"
+#include "ui/videos/video_collection_view_cell.h"
 
 Q_IMPORT_QML_PLUGIN(UnitCircle_FlowPlugin)
 Q_IMPORT_QML_PLUGIN(UnitCircle_StylePlugin)
 Q_IMPORT_QML_PLUGIN(UnitCircle_ServicesPlugin)
 Q_IMPORT_QML_PLUGIN(UnitCircle_ShellPlugin)
-Q_IMPORT_QML_PLUGIN(UnitCircle_ScreensPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_OnboardingPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_RatingPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_ChartsPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_VideosPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_SolutionPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_CalculatePlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_HistoryPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_MenuPlugin)
+Q_IMPORT_QML_PLUGIN(UnitCircle_PagesPlugin)
 Q_IMPORT_QML_PLUGIN(UnitCircle_MathPlugin)
 Q_IMPORT_QML_PLUGIN(UnitCircle_AppPlugin)
 

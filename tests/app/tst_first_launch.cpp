@@ -9,8 +9,8 @@
 #include "app/app_startup.h"
 #include "flow/calc_manager.h"
 #include "flow/user_defaults.h"
-#include "ui/shell/dsgvo_manager.h"
-#include "ui/shell/onboarding_manager.h"
+#include "ui/onboarding/dsgvo_manager.h"
+#include "ui/onboarding/onboarding_manager.h"
 #include "ui/shell/view_manager.h"
 #include "window_driver.h"
 

@@ -8,8 +8,8 @@
 #include <functional>
 
 #include "flow/user_defaults.h"
-#include "ui/shell/dsgvo_manager.h"
-#include "ui/shell/onboarding_manager.h"
+#include "ui/onboarding/dsgvo_manager.h"
+#include "ui/onboarding/onboarding_manager.h"
 #include "ui/shell/text_scale.h"
 #include "ui/shell/view_manager.h"
 #include "window_driver.h"

@@ -4,7 +4,8 @@ import QtQuick.Controls.Material
 import UnitCircle.Style
 import UnitCircle.Shell
 import UnitCircle.Services
-import UnitCircle.Screens as Screens
+import UnitCircle.History
+import UnitCircle.Pages
 
 // The main screen: the toolbar with the menu button and the title over the page tab bar.
 Item {
@@ -32,7 +33,7 @@ Item {
 
     function handleMenuButton() {
         Analytics.log("tapped_menu_button", {})
-        if (!Screens.AppState.isCalculating && ApplicationWindow.window)
+        if (!AppState.isCalculating && ApplicationWindow.window)
             ApplicationWindow.window.openDrawer()
     }
 

@@ -3,7 +3,8 @@ import QtQuick.Controls
 import QtQuick.Controls.Material
 import UnitCircle.Style
 import UnitCircle.Shell
-import UnitCircle.Screens as Screens
+import UnitCircle.Onboarding
+import UnitCircle.Rating
 
 // The one window: the drawer with the side menu, and as its root the toolbar over the two
 // pages "Input" and "Result".
@@ -90,7 +91,7 @@ ApplicationWindow {
 
     // The drawer navigation of the menu and the history.
     Connections {
-        target: Screens.Navigation
+        target: Navigation
         function onCalculationRequested() {
             mainScreen.active = false
             mainScreen.active = true
@@ -119,7 +120,7 @@ ApplicationWindow {
             item.y = Qt.binding(() => window.statusBarHeight)
             item.width = Qt.binding(() => Math.min(window.width * 0.8, 320))
             item.height = Qt.binding(() => window.height - window.statusBarHeight)
-            item.interactive = Qt.binding(() => !Screens.AppState.isCalculating)
+            item.interactive = Qt.binding(() => !AppState.isCalculating)
             // An open modal drawer takes the drags and wheel turns that a page presented from
             // the menu (the privacy notice, the introduction) needs to scroll; that page dims
             // it anyway.
@@ -162,7 +163,7 @@ ApplicationWindow {
     // frame on, over everything but the alerts.
     Loader {
         active: OnboardingManager.presented
-        source: "qrc:/qt/qml/UnitCircle/Shell/OnboardingViewController.qml"
+        source: "qrc:/qt/qml/UnitCircle/Onboarding/OnboardingViewController.qml"
     }
 
     // The rating prompt while it is presented, and until it has faded out.
@@ -171,8 +172,8 @@ ApplicationWindow {
 
         property bool fadingOut: false
 
-        active: Screens.RatingViewController.promptVisible || fadingOut
-        source: "RatingViewController.qml"
+        active: RatingViewControllerLogic.promptVisible || fadingOut
+        source: "qrc:/qt/qml/UnitCircle/Rating/RatingViewController.qml"
         onLoaded: fadingOut = true
 
         Connections {

@@ -38,7 +38,8 @@ class GraphPointsModel : public QAbstractTableModel {
 // when a graph comes into view.
 class SplineChartView : public QObject {
   Q_OBJECT
-  QML_ELEMENT
+  // Its view, SplineChartView.qml, has its name.
+  QML_NAMED_ELEMENT(SplineChartViewLogic)
   Q_PROPERTY(QVariant chartStep READ chartStep WRITE setChartStep NOTIFY graphChanged)
   Q_PROPERTY(bool valid READ valid NOTIFY graphChanged)
   Q_PROPERTY(QString chartTitle READ chartTitle NOTIFY graphChanged)

@@ -19,7 +19,8 @@ namespace uc {
 // and owns every text; the QML view of the same name only draws what it says.
 class UnitCircleChartView : public QObject {
   Q_OBJECT
-  QML_ELEMENT
+  // Its view, UnitCircleChartView.qml, has its name.
+  QML_NAMED_ELEMENT(UnitCircleChartViewLogic)
   Q_PROPERTY(QVariant chartStep READ chartStep WRITE setChartStep NOTIFY chartStepChanged)
   Q_PROPERTY(bool isAnimationRunning READ isAnimationRunning NOTIFY runningChanged)
   Q_PROPERTY(bool animateAgainEnabled READ animateAgainEnabled NOTIFY runningChanged)
