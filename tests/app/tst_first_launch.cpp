@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QFont>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
 #include <QTemporaryDir>
@@ -87,6 +88,9 @@ class TestFirstLaunch : public QObject {
     QCOMPARE(driver_.read("onboardingPages", "count").toInt(), 5);
     QTRY_VERIFY(driver_.item("alertActionButton0"));
     QCOMPARE(driver_.read("alertActionButton0", "text").toString(), QStringLiteral("Accept"));
+    // Shown as written, not in the style's capitals.
+    QCOMPARE(driver_.read("alertActionButton0", "font").value<QFont>().capitalization(),
+             QFont::MixedCase);
     QVERIFY(!driver_.item("alertActionButton1"));  // no way to decline
 
     // The notice takes the taps: the pages' button under it does nothing.

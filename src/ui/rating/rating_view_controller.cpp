@@ -101,6 +101,8 @@ void RatingViewController::tappedCancelRatingButton() {
 }
 
 void RatingViewController::tappedSendRatingButton(double rating) {
+  // No star chosen yet: nothing to send (the view keeps Send disabled until then).
+  if (rating < 1) return;
   Analytics::log(analytics::event::kTappedRatedApp,
                  {{analytics::param::kApp, QString::fromLatin1(analytics::kRatedAppValue)},
                   {analytics::param::kRating, rating}});
@@ -113,7 +115,12 @@ void RatingViewController::tappedSendRatingButton(double rating) {
   connectionCheck().check(
       this,
       [this] {
-        openAppRatingPage(remoteConfigManager());
+        // Without this app's catalogue entry there is no page: most likely the catalogue never
+        // arrived, as the menu's rating row tells too. Not rated yet, so asked again later.
+        if (!openAppRatingPage(remoteConfigManager())) {
+          showNoInternetAlert();
+          return;
+        }
         markRatingDone();
         showThanksAlert();
       },

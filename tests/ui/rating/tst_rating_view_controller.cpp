@@ -170,8 +170,8 @@ class TestRatingViewController : public QObject {
 
   void lowRatingsEndThePromptsWithoutARatingPage_data() {
     QTest::addColumn<double>("rating");
+    QTest::newRow("one star") << 1.0;
     QTest::newRow("three stars") << 3.0;
-    QTest::newRow("no star") << 0.0;
   }
   void lowRatingsEndThePromptsWithoutARatingPage() {
     QFETCH(double, rating);
@@ -227,6 +227,36 @@ class TestRatingViewController : public QObject {
     QCOMPARE(prompt.sink->events()[0].params.value("rating").toDouble(), 4.0);
     QCOMPARE(prompt.sink->events()[1].params.value("tiroApp").toString(),
              QStringLiteral("Unit Circle Tutor"));
+  }
+
+  // Send before any star is chosen sends nothing: the prompt stays and asks again.
+  void noStarSendsNothing() {
+    Prompt prompt;
+    prompt.presentPrompt();
+    prompt.controller->tappedSendRatingButton(0.0);
+    QVERIFY(prompt.controller->promptVisible());
+    QVERIFY(!prompt.storedDone());
+    QVERIFY(!ViewManager::shared().alertVisible());
+    QVERIFY(prompt.sink->events().isEmpty());
+  }
+
+  // Without this app's entry there is no page to open: said as the menu says it, and the
+  // prompt comes again later.
+  void goodRatingsWithoutACatalogueEntryAskAgainLater() {
+    Prompt prompt;
+    LoopbackHttpServer server;
+    prompt.check.setProbeUrl(server.url());
+    prompt.manager.setBundleIdentifier(QString());
+    prompt.presentPrompt();
+    prompt.controller->tappedSendRatingButton(5.0);
+
+    ViewManager& views = ViewManager::shared();
+    QTRY_VERIFY(views.alertVisible());
+    QCOMPARE(views.alertTitle(), QStringLiteral("No internet connection"));
+    QVERIFY(!prompt.storedDone());
+    QVERIFY(prompt.opener->opened.isEmpty());
+    views.triggerAlertAction(0);
+    QCOMPARE(prompt.storedCounter(), 5);
   }
 
   void goodRatingsWithoutNetworkAskAgainLater() {

@@ -89,6 +89,8 @@ Popup {
                 width: buttons.buttonWidth
                 text: prompt.controller.sendButtonTitle
                 font.bold: true
+                // A rating needs at least one star.
+                enabled: stars.rating > 0
                 onClicked: prompt.controller.tappedSendRatingButton(stars.rating)
             }
         }

@@ -9,6 +9,8 @@ Dialog {
     id: dialog
 
     font.pixelSize: 14 * TextScale.factor
+    // The buttons say their titles as written ("Accept", "Cancel"), not in the style's capitals.
+    font.capitalization: Font.MixedCase
 
     // The height between the title and the buttons. The dialog's availableHeight counts
     // them in, so content sized to it runs out under the buttons.
