@@ -112,6 +112,19 @@ const std::vector<TranslationKey>& translationKeys() {
       {"Rating", QT_TRANSLATE_NOOP3("Rating", "Close", "")},
       {"Rating", QT_TRANSLATE_NOOP3("Rating", "noInternet", "No internet")},
       {"Rating", QT_TRANSLATE_NOOP3("Rating", "OK", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeNotSavedTitle", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeNotKeptTitle", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeFull", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeReadOnly", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeBusy", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeUnavailable", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeNotWritable", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "calculationNotSaved", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "deletionNotSaved", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "orderNotSaved", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "clearingNotSaved", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "changeNotSaved", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeInMemoryOnly", "")},
   };
   return keys;
 }
