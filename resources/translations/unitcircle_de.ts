@@ -116,6 +116,18 @@
         <source>mustBeLessThanX</source>
         <translation>Der Wert muss kleiner als %0 sein.</translation>
     </message>
+    <message>
+        <source>historyNoFile</source>
+        <translation>Unter %0 gibt es keine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>historyCannotRead</source>
+        <translation>Die Einstellungsdatei %0 lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>historySkippedLines</source>
+        <translation>%0 unlesbare Zeilen der Einstellungsdatei wurden übersprungen.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

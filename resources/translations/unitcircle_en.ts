@@ -116,6 +116,18 @@
         <source>mustBeLessThanX</source>
         <translation>The value must be less than %0.</translation>
     </message>
+    <message>
+        <source>historyNoFile</source>
+        <translation>There is no settings file at %0.</translation>
+    </message>
+    <message>
+        <source>historyCannotRead</source>
+        <translation>The settings file %0 cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>historySkippedLines</source>
+        <translation>%0 unreadable lines of the settings file were skipped.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -409,7 +409,8 @@ bool UserDefaults::importJsonLines(const QHash<QString, QJsonValue>& values) {
 
 void UserDefaults::runInMemory(Failure failure, const QHash<QString, QJsonValue>& seedValues) {
   persistent_ = false;
-  openFailure_ = failure;
+  // Whatever went wrong while opening, the file could not be opened.
+  openFailure_ = failure == Failure::Other ? Failure::Unavailable : failure;
   QHash<QString, QJsonValue> values = seedValues;
   if (failure != Failure::None && values.isEmpty()) {
     values.insert(QString::fromLatin1(kFirstAppStartAt),
@@ -438,9 +439,6 @@ void UserDefaults::loadValues() {
 void UserDefaults::noteError(int code) {
   lastFailure_ = failureFor(code);
   lastError_ = QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(code));
-  if (lastFailure_ == Failure::Other && code != SQLITE_OK) {
-    lastError_ = QString::fromUtf8(sqlite3_errstr(code)) + QStringLiteral(": ") + lastError_;
-  }
 }
 
 bool UserDefaults::fail(Change change) {
