@@ -116,6 +116,18 @@
         <source>mustBeLessThanX</source>
         <translation>Der Wert muss kleiner als %0 sein.</translation>
     </message>
+    <message>
+        <source>historyNoFile</source>
+        <translation>Unter %0 gibt es keine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>historyCannotRead</source>
+        <translation>Die Einstellungsdatei %0 lässt sich nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>historySkippedLines</source>
+        <translation>%0 unlesbare Zeilen der Einstellungsdatei wurden übersprungen.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -549,6 +561,61 @@
     <message>
         <source>textSize</source>
         <translation>Textgröße %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>storeNotSavedTitle</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>storeNotKeptTitle</source>
+        <translation>Verlauf wird nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>storeFull</source>
+        <translation>Der Speicher ist voll.</translation>
+    </message>
+    <message>
+        <source>storeReadOnly</source>
+        <translation>Die Einstellungsdatei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>storeBusy</source>
+        <translation>Ein anderes Fenster oder Programm hält die Einstellungsdatei zu lange gesperrt.</translation>
+    </message>
+    <message>
+        <source>storeUnavailable</source>
+        <translation>Die Einstellungsdatei lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>storeNotWritable</source>
+        <translation>Die Einstellungsdatei lässt sich nicht beschreiben.</translation>
+    </message>
+    <message>
+        <source>calculationNotSaved</source>
+        <translation>Die Rechnung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>deletionNotSaved</source>
+        <translation>Der Eintrag wurde nicht gelöscht.</translation>
+    </message>
+    <message>
+        <source>orderNotSaved</source>
+        <translation>Die neue Reihenfolge wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>clearingNotSaved</source>
+        <translation>Der Verlauf wurde nicht geleert.</translation>
+    </message>
+    <message>
+        <source>changeNotSaved</source>
+        <translation>Die Änderung wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>storeInMemoryOnly</source>
+        <translation>Rechnungen und Einstellungen bleiben nur erhalten, bis die App geschlossen wird.</translation>
     </message>
 </context>
 </TS>

@@ -116,6 +116,18 @@
         <source>mustBeLessThanX</source>
         <translation>The value must be less than %0.</translation>
     </message>
+    <message>
+        <source>historyNoFile</source>
+        <translation>There is no settings file at %0.</translation>
+    </message>
+    <message>
+        <source>historyCannotRead</source>
+        <translation>The settings file %0 cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>historySkippedLines</source>
+        <translation>%0 unreadable lines of the settings file were skipped.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -549,6 +561,61 @@
     <message>
         <source>textSize</source>
         <translation>Text size %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>Store</name>
+    <message>
+        <source>storeNotSavedTitle</source>
+        <translation>Not saved</translation>
+    </message>
+    <message>
+        <source>storeNotKeptTitle</source>
+        <translation>History not kept</translation>
+    </message>
+    <message>
+        <source>storeFull</source>
+        <translation>The disk is full.</translation>
+    </message>
+    <message>
+        <source>storeReadOnly</source>
+        <translation>The settings file is read-only.</translation>
+    </message>
+    <message>
+        <source>storeBusy</source>
+        <translation>Another window or program has kept the settings file locked for too long.</translation>
+    </message>
+    <message>
+        <source>storeUnavailable</source>
+        <translation>The settings file cannot be opened.</translation>
+    </message>
+    <message>
+        <source>storeNotWritable</source>
+        <translation>The settings file cannot be written.</translation>
+    </message>
+    <message>
+        <source>calculationNotSaved</source>
+        <translation>The calculation was not saved.</translation>
+    </message>
+    <message>
+        <source>deletionNotSaved</source>
+        <translation>The entry was not deleted.</translation>
+    </message>
+    <message>
+        <source>orderNotSaved</source>
+        <translation>The new order was not saved.</translation>
+    </message>
+    <message>
+        <source>clearingNotSaved</source>
+        <translation>The history was not cleared.</translation>
+    </message>
+    <message>
+        <source>changeNotSaved</source>
+        <translation>The change was not saved.</translation>
+    </message>
+    <message>
+        <source>storeInMemoryOnly</source>
+        <translation>Calculations and settings are kept only until the app is closed.</translation>
     </message>
 </context>
 </TS>

@@ -6,54 +6,82 @@ const char* usageText() {
   return "Usage: unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] "
          "[--lang CODE]\n"
          "       unitcircle solve --batch [--json] [--no-translate] [--lang CODE]\n"
+         "       unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]\n"
          "\n"
-         "Solves the unit circle for an angle alpha in degrees or an arc length b in radians\n"
-         "(signs, decimals, one \"/\", π or e: --alpha 45, --b 3π/4, --b=-π/4) and prints every\n"
-         "step. With --batch, reads lines ALPHA<TAB>B from standard input, one solution each.\n"
+         "solve: solves the unit circle for an angle alpha in degrees or an arc length b in\n"
+         "radians (signs, decimals, one \"/\", π or e: --alpha 45, --b 3π/4, --b=-π/4) and prints\n"
+         "every step. With --batch, reads lines ALPHA<TAB>B from standard input, one solution\n"
+         "each.\n"
+         "history: lists the calculations stored in the app's settings file FILE, newest first;\n"
+         "reads it without changing it.\n"
          "\n"
-         "  --json          one JSON object per solution\n"
+         "  --json          solve: one JSON object per solution; history: one JSON object\n"
          "  --no-translate  show every text as its key\n"
          "  --lang CODE     language of the texts: en (default) or de\n"
          "\n"
-         "Exit status: 0 solved, 2 input error, 64 wrong usage.\n";
+         "Exit status: 0 done, 2 input error, 3 settings file not readable, 64 wrong usage.\n";
 }
 
-ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
-  if (arguments.empty()) return UsageError{"missing command"};
-  if (arguments[0] == "--help" || arguments[0] == "-h" || arguments[0] == "help") {
-    return HelpRequest{};
-  }
-  if (arguments[0] != "solve") return UsageError{"unknown command '" + arguments[0] + "'"};
+namespace {
 
+// One option of the command line; the value is taken from "--name=value" or, for options
+// that take one, from the next argument even when it starts with "-", as in "--b -π/4".
+struct Option {
+  std::string name;
+  std::optional<std::string> value;
+};
+
+std::variant<Option, UsageError> nextOption(const std::vector<std::string>& arguments,
+                                            std::size_t& i,
+                                            bool (*takesValue)(const std::string&)) {
+  Option option{arguments[i], std::nullopt};
+  if (const auto eq = option.name.find('=');
+      option.name.rfind("--", 0) == 0 && eq != std::string::npos) {
+    option.value = option.name.substr(eq + 1);
+    option.name = option.name.substr(0, eq);
+  }
+  const bool wantsValue = takesValue(option.name);
+  if (wantsValue && !option.value) {
+    if (i + 1 >= arguments.size()) return UsageError{"option " + option.name + " needs a value"};
+    option.value = arguments[++i];
+  }
+  if (!wantsValue && option.value) return UsageError{"option " + option.name + " takes no value"};
+  return option;
+}
+
+bool isHelp(const std::string& name) { return name == "--help" || name == "-h"; }
+
+// The options of the output that every command takes; false when option is none of them.
+template <typename Options>
+bool takeOutputOption(const Option& option, Options& options) {
+  if (option.name == "--lang") {
+    options.language = *option.value;
+  } else if (option.name == "--json") {
+    options.json = true;
+  } else if (option.name == "--no-translate") {
+    options.translate = false;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+ParsedCommandLine parseSolve(const std::vector<std::string>& arguments) {
   SolveOptions options;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
-    std::string name = arguments[i];
-    std::optional<std::string> value;
-    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-      value = name.substr(eq + 1);
-      name = name.substr(0, eq);
-    }
-    const bool takesValue = name == "--alpha" || name == "--b" || name == "--lang";
-    if (takesValue && !value) {
-      // The next argument is the value even when it starts with "-", as in "--b -π/4".
-      if (i + 1 >= arguments.size()) return UsageError{"option " + name + " needs a value"};
-      value = arguments[++i];
-    }
-    if (!takesValue && value) return UsageError{"option " + name + " takes no value"};
-
+    auto next = nextOption(arguments, i, [](const std::string& name) {
+      return name == "--alpha" || name == "--b" || name == "--lang";
+    });
+    if (auto* error = std::get_if<UsageError>(&next)) return *error;
+    const auto& [name, value] = std::get<Option>(next);
+    if (takeOutputOption(std::get<Option>(next), options)) continue;
     if (name == "--alpha") {
       options.alpha = value;
     } else if (name == "--b") {
       options.b = value;
-    } else if (name == "--lang") {
-      options.language = *value;
-    } else if (name == "--json") {
-      options.json = true;
-    } else if (name == "--no-translate") {
-      options.translate = false;
     } else if (name == "--batch") {
       options.batch = true;
-    } else if (name == "--help" || name == "-h") {
+    } else if (isHelp(name)) {
       return HelpRequest{};
     } else {
       return UsageError{"unknown option '" + name + "'"};
@@ -63,6 +91,37 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     return UsageError{"--batch reads its inputs from standard input; drop --alpha and --b"};
   }
   return options;
+}
+
+ParsedCommandLine parseHistory(const std::vector<std::string>& arguments) {
+  HistoryOptions options;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    auto next = nextOption(arguments, i, [](const std::string& name) {
+      return name == "--settings" || name == "--lang";
+    });
+    if (auto* error = std::get_if<UsageError>(&next)) return *error;
+    const auto& [name, value] = std::get<Option>(next);
+    if (takeOutputOption(std::get<Option>(next), options)) continue;
+    if (name == "--settings") {
+      options.settingsPath = *value;
+    } else if (isHelp(name)) {
+      return HelpRequest{};
+    } else {
+      return UsageError{"unknown option '" + name + "'"};
+    }
+  }
+  if (options.settingsPath.empty()) return UsageError{"history needs --settings FILE"};
+  return options;
+}
+
+}  // namespace
+
+ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
+  if (arguments.empty()) return UsageError{"missing command"};
+  if (isHelp(arguments[0]) || arguments[0] == "help") return HelpRequest{};
+  if (arguments[0] == "solve") return parseSolve(arguments);
+  if (arguments[0] == "history") return parseHistory(arguments);
+  return UsageError{"unknown command '" + arguments[0] + "'"};
 }
 
 }  // namespace uc::cli

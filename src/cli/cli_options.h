@@ -16,16 +16,24 @@ struct SolveOptions {
   bool batch = false;
 };
 
+struct HistoryOptions {
+  std::string settingsPath;
+  bool json = false;
+  bool translate = true;
+  std::string language = "en";
+};
+
 struct HelpRequest {};
 
 struct UsageError {
   std::string message;
 };
 
-using ParsedCommandLine = std::variant<SolveOptions, HelpRequest, UsageError>;
+using ParsedCommandLine = std::variant<SolveOptions, HistoryOptions, HelpRequest, UsageError>;
 
-// `unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] [--lang CODE] [--batch]`;
-// option values may begin with "-" ("--b -π/4") and may be joined with "=".
+// `unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] [--lang CODE] [--batch]`
+// or `unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]`; option
+// values may begin with "-" ("--b -π/4") and may be joined with "=".
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 const char* usageText();

@@ -8,6 +8,9 @@
 #ifdef UC_WITH_TRANSLATIONS
 #include "i18n/translations.h"
 #endif
+#ifdef UC_WITH_STORE
+#include "cli/history_command.h"
+#endif
 
 namespace {
 
@@ -29,5 +32,11 @@ bool installLanguage(const std::string& language) {
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   const std::vector<std::string> arguments(argv + 1, argv + argc);
-  return uc::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, installLanguage);
+#ifdef UC_WITH_STORE
+  const uc::cli::HistoryCommand history = uc::cli::runHistory;
+#else
+  const uc::cli::HistoryCommand history;
+#endif
+  return uc::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, installLanguage,
+                                 history);
 }

@@ -49,10 +49,24 @@ int solveBatch(const SolveOptions& options, std::istream& in, std::ostream& out,
   return kExitSolved;
 }
 
+// The texts in the language asked for, or their keys; false (after the message) when the
+// language is not shipped.
+bool chooseLanguage(bool translate, const std::string& language,
+                    const LanguageInstaller& installLanguage, std::ostream& err) {
+  if (!translate) {
+    setTranslateFunction({});
+  } else if (installLanguage && !installLanguage(language)) {
+    err << "unitcircle: no texts for language '" << language << "'\n\n" << usageText();
+    return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                   std::ostream& err, const LanguageInstaller& installLanguage) {
+                   std::ostream& err, const LanguageInstaller& installLanguage,
+                   const HistoryCommand& history) {
   const ParsedCommandLine parsed = parseCommandLine(arguments);
   if (std::holds_alternative<HelpRequest>(parsed)) {
     out << usageText();
@@ -62,12 +76,19 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     err << "unitcircle: " << usage->message << "\n\n" << usageText();
     return kExitUsage;
   }
+  if (const auto* historyOptions = std::get_if<HistoryOptions>(&parsed)) {
+    if (!history) {
+      err << "unitcircle: this build cannot read settings files (it was built without Qt)\n";
+      return kExitStoreUnreadable;
+    }
+    if (!chooseLanguage(historyOptions->translate, historyOptions->language, installLanguage,
+                        err)) {
+      return kExitUsage;
+    }
+    return history(*historyOptions, out, err);
+  }
   const auto& options = std::get<SolveOptions>(parsed);
-
-  if (!options.translate) {
-    setTranslateFunction({});
-  } else if (installLanguage && !installLanguage(options.language)) {
-    err << "unitcircle: no texts for language '" << options.language << "'\n\n" << usageText();
+  if (!chooseLanguage(options.translate, options.language, installLanguage, err)) {
     return kExitUsage;
   }
   return options.batch ? solveBatch(options, in, out, err) : solveOne(options, out, err);

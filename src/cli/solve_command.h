@@ -10,13 +10,20 @@ namespace uc::cli {
 
 inline constexpr int kExitSolved = 0;
 inline constexpr int kExitInputError = 2;
+inline constexpr int kExitStoreUnreadable = 3;
 inline constexpr int kExitUsage = 64;
 
 // Switches the texts to a language; returns false when it has none for the code.
 using LanguageInstaller = std::function<bool(const std::string& language)>;
 
+// Lists a settings file's calculations; reading the store needs Qt, which builds without Qt
+// do not have, so the program passes it in where it exists.
+using HistoryCommand =
+    std::function<int(const HistoryOptions& options, std::ostream& out, std::ostream& err)>;
+
 // Runs the command line; returns the exit status.
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
-                   std::ostream& err, const LanguageInstaller& installLanguage);
+                   std::ostream& err, const LanguageInstaller& installLanguage,
+                   const HistoryCommand& history = {});
 
 }  // namespace uc::cli

@@ -1,9 +1,9 @@
 #include "flow/calc_manager.h"
 
 #include <QDateTime>
-#include <QJsonArray>
 #include <QQmlEngine>
 
+#include "flow/error_manager.h"
 #include "flow/user_defaults.h"
 
 namespace uc {
@@ -17,7 +17,15 @@ CalcManager::CalcManager(UserDefaults& defaults, QObject* parent)
 
 CalcManager& CalcManager::shared() {
   // Kept for the life of the process.
-  static CalcManager* instance = new CalcManager(UserDefaults::standard());
+  static CalcManager* instance = [] {
+    UserDefaults& defaults = UserDefaults::standard();
+    // Every failed write of the process's store reaches the learner, the settings of other
+    // screens' included; a store that cannot be opened is told now, once.
+    defaults.setFailureListener([](UserDefaults::Failure failure, UserDefaults::Change change) {
+      ErrorManager::shared().showStoreFailure(failure, change);
+    });
+    return new CalcManager(defaults);
+  }();
   return *instance;
 }
 
@@ -37,31 +45,14 @@ Calculation CalcManager::firstStartSample() {
 }
 
 void CalcManager::load() {
-  const QJsonValue stored = defaults_.value(kCalculations);
-  const QJsonArray array = stored.toArray();
-  bool needsRewrite = !stored.isUndefined() && !stored.isArray();
-  for (const QJsonValue element : array) {
-    if (!element.isObject()) {
-      // Not a record at all; dropped, and the list is rewritten below.
-      needsRewrite = true;
-      continue;
-    }
-    bool exact = true;
-    calculations_.append(Calculation::fromDictionary(element.toObject(), &exact));
-    needsRewrite = needsRewrite || !exact;
-  }
-
-  if (calculations_.isEmpty()) {
-    defaults_.remove(kCalculations);
-    defaults_.setValue(kCalculations, QJsonArray());
-  } else if (needsRewrite) {
-    // Repaired records go back in their clean form, so that memory and file agree index
-    // for index before any list edit is written.
-    saveCalculations();
-  }
-
+  reloadIds();
   current_ = readOpenCalculation(kCurrentCalculation);
   selected_ = readOpenCalculation(kCurrentSelectedCalculation);
+}
+
+void CalcManager::reloadIds() {
+  ids_ = defaults_.recordIds();
+  cache_.clear();
 }
 
 std::optional<Calculation> CalcManager::readOpenCalculation(const QString& key) {
@@ -71,30 +62,47 @@ std::optional<Calculation> CalcManager::readOpenCalculation(const QString& key) 
   return std::nullopt;
 }
 
-void CalcManager::writeOpenCalculation(const QString& key,
+bool CalcManager::writeOpenCalculation(const QString& key,
                                        const std::optional<Calculation>& calculation) {
-  if (calculation) {
-    defaults_.setValue(key, calculation->asDictionary());
-  } else {
-    defaults_.remove(key);
-  }
+  return calculation ? defaults_.setValue(key, calculation->asDictionary()) : defaults_.remove(key);
 }
 
 Calculation CalcManager::calculationAt(int index) const {
-  return index >= 0 && index < calculations_.size() ? calculations_[index] : Calculation{};
+  if (index < 0 || index >= ids_.size()) return {};
+  const qint64 id = ids_[index];
+  if (const auto it = cache_.constFind(id); it != cache_.cend()) return *it;
+  // A list view asks row by row: one read brings the rows that follow too.
+  constexpr int kRowsPerRead = 64;
+  constexpr qsizetype kMaxCached = 1024;
+  if (cache_.size() > kMaxCached) cache_.clear();
+  for (const UserDefaults::Row& row : defaults_.rows(id, kRowsPerRead)) {
+    cache_.insert(row.id, Calculation::fromDictionary(row.record));
+  }
+  return cache_.value(id);
 }
 
-void CalcManager::insertCalculation(const Calculation& calculation) {
-  calculations_.prepend(calculation);
-  defaults_.insertIntoArray(kCalculations, 0, calculation.asDictionary());
+QList<Calculation> CalcManager::allCalculations() const {
+  QList<Calculation> result;
+  for (int i = 0; i < count(); ++i) result.append(calculationAt(i));
+  return result;
+}
+
+bool CalcManager::insertCalculation(const Calculation& calculation) {
+  const std::optional<qint64> id = defaults_.insertRecord(calculation.asDictionary());
+  if (!id) return false;
+  ids_.prepend(*id);
+  cache_.insert(*id, calculation);
   emit calculationInserted(0);
   emit calculationsChanged();
+  return true;
 }
 
 bool CalcManager::removeCalculation(int index) {
-  if (index < 0 || index >= calculations_.size()) return false;
-  calculations_.removeAt(index);
-  defaults_.removeFromArray(kCalculations, index);
+  if (index < 0 || index >= count()) return false;
+  const qint64 id = ids_[index];
+  if (!defaults_.removeRecord(id)) return false;
+  ids_.removeAt(index);
+  cache_.remove(id);
   emit calculationRemoved(index);
   emit calculationsChanged();
   return true;
@@ -103,48 +111,65 @@ bool CalcManager::removeCalculation(int index) {
 bool CalcManager::moveCalculation(int from, int to) {
   const int size = count();
   if (from < 0 || from >= size || to < 0 || to >= size) return false;
-  calculations_.move(from, to);
-  defaults_.moveInArray(kCalculations, from, to);
+  if (from != to && !defaults_.moveRecord(ids_[from], ids_[to])) {
+    // Another window deleted one of the two: show the list as it is now.
+    if (defaults_.lastFailure() == UserDefaults::Failure::None) {
+      reloadIds();
+      emit calculationsReset();
+      emit calculationsChanged();
+    }
+    return false;
+  }
+  ids_.move(from, to);
   emit calculationMoved(from, to);
   emit calculationsChanged();
   return true;
 }
 
-void CalcManager::clearCalculations() {
-  defaults_.remove(kCalculations);
-  calculations_.clear();
-  defaults_.setValue(kCalculations, QJsonArray());
+bool CalcManager::clearCalculations() {
+  if (!defaults_.clearRecords()) return false;
+  ids_.clear();
+  cache_.clear();
   emit calculationsReset();
   emit calculationsChanged();
+  return true;
 }
 
-void CalcManager::saveCalculations() {
-  QJsonArray array;
-  for (const Calculation& calculation : calculations_) array.append(calculation.asDictionary());
-  defaults_.setValue(kCalculations, array);
-}
-
-void CalcManager::setCurrentCalculation(const std::optional<Calculation>& calculation) {
-  current_ = calculation;
-  writeOpenCalculation(kCurrentCalculation, current_);
+bool CalcManager::reloadIfChanged() {
+  if (!defaults_.refreshIfChanged()) return false;
+  load();
+  emit calculationsReset();
+  emit calculationsChanged();
   emit currentCalculationChanged();
+  emit currentSelectedCalculationChanged();
+  return true;
 }
 
-void CalcManager::setCurrentSelectedCalculation(const std::optional<Calculation>& calculation) {
+bool CalcManager::setCurrentCalculation(const std::optional<Calculation>& calculation) {
+  if (!writeOpenCalculation(kCurrentCalculation, calculation)) return false;
+  current_ = calculation;
+  emit currentCalculationChanged();
+  return true;
+}
+
+bool CalcManager::setCurrentSelectedCalculation(const std::optional<Calculation>& calculation) {
+  if (!writeOpenCalculation(kCurrentSelectedCalculation, calculation)) return false;
   selected_ = calculation;
-  writeOpenCalculation(kCurrentSelectedCalculation, selected_);
   emit currentSelectedCalculationChanged();
+  return true;
 }
 
 std::optional<Calculation> CalcManager::takeCurrentSelectedCalculation() {
   std::optional<Calculation> taken = selected_;
+  // Should emptying it fail, it stays, as on disk: the screen loads it again next time.
   if (taken) setCurrentSelectedCalculation(std::nullopt);
   return taken;
 }
 
 void CalcManager::prepareFirstStart() {
   if (defaults_.contains(kFirstAppStartAt)) return;
-  defaults_.setDate(kFirstAppStartAt, QDateTime::currentDateTimeUtc());
+  // Seeded only once the date is stored, so that no later start seeds again.
+  if (!defaults_.setDate(kFirstAppStartAt, QDateTime::currentDateTimeUtc())) return;
   clearCalculations();
   insertCalculation(firstStartSample());
 }

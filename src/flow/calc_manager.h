@@ -2,6 +2,7 @@
 
 #include <QtQml/qqmlregistration.h>
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <optional>
@@ -20,8 +21,11 @@ class UserDefaults;
 // between screens: the current one (last typed) and the selected one (picked in the
 // history, waiting for the calculate screen to load it).
 //
-// On disk "Calculations" is a list whose inserts, removals and moves are written as single
-// list edits (see UserDefaults), so an insert costs the same at 10 and at 10 000 records.
+// The records stay on disk: memory holds their ids in list order, which turn a row the
+// learner chose into the record it shows, and a few recently read records. Every change
+// names records by id, so it hits the chosen record even after another window has changed
+// the list. A change that cannot be written changes nothing here either, and UserDefaults
+// tells its failure listener.
 class CalcManager : public QObject {
   Q_OBJECT
   QML_ELEMENT
@@ -39,21 +43,27 @@ class CalcManager : public QObject {
   // The sample seeded on the very first start: α = 55.
   static Calculation firstStartSample();
 
-  const QList<Calculation>& calculations() const { return calculations_; }
-  int count() const { return static_cast<int>(calculations_.size()); }
+  int count() const { return static_cast<int>(ids_.size()); }
+  // An empty record for an index out of range, or for a record another window deleted.
   Q_INVOKABLE uc::Calculation calculationAt(int index) const;
+  // Every record, read from disk at each call: for tests and tools, not for screens.
+  QList<Calculation> allCalculations() const;
 
-  void insertCalculation(const Calculation& calculation);
-  // Invalid indices change nothing and return false.
+  // Changes return false when nothing changed: an invalid index, or a failed write.
+  bool insertCalculation(const Calculation& calculation);
   Q_INVOKABLE bool removeCalculation(int index);
   Q_INVOKABLE bool moveCalculation(int from, int to);
-  Q_INVOKABLE void clearCalculations();
-  void saveCalculations();
+  Q_INVOKABLE bool clearCalculations();
+
+  // Reads the list again when another process has changed the store since this one last
+  // looked; then emits calculationsReset. Cheap when nothing changed: call it whenever the
+  // window becomes active.
+  Q_INVOKABLE bool reloadIfChanged();
 
   const std::optional<Calculation>& currentCalculation() const { return current_; }
-  void setCurrentCalculation(const std::optional<Calculation>& calculation);
+  bool setCurrentCalculation(const std::optional<Calculation>& calculation);
   const std::optional<Calculation>& currentSelectedCalculation() const { return selected_; }
-  void setCurrentSelectedCalculation(const std::optional<Calculation>& calculation);
+  bool setCurrentSelectedCalculation(const std::optional<Calculation>& calculation);
   // Returns the selected calculation and empties it (removing its key).
   std::optional<Calculation> takeCurrentSelectedCalculation();
 
@@ -72,11 +82,14 @@ class CalcManager : public QObject {
 
  private:
   void load();
+  void reloadIds();
   std::optional<Calculation> readOpenCalculation(const QString& key);
-  void writeOpenCalculation(const QString& key, const std::optional<Calculation>& calculation);
+  bool writeOpenCalculation(const QString& key, const std::optional<Calculation>& calculation);
 
   UserDefaults& defaults_;
-  QList<Calculation> calculations_;
+  QList<qint64> ids_;  // list order, newest first
+  // Records are never changed in place, so a cached one stays right until it is deleted.
+  mutable QHash<qint64, Calculation> cache_;
   std::optional<Calculation> current_;
   std::optional<Calculation> selected_;
 };

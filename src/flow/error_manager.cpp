@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QJSEngine>
 #include <QtDebug>
+#include <utility>
 
 #include "services/analytics.h"
 
@@ -14,6 +15,43 @@ const QChar kSeparator(0x00A7);  // §
 QString localizedCore(const QString& key) {
   const QByteArray utf8 = key.toUtf8();
   return QCoreApplication::translate("Core", utf8.constData());
+}
+
+QString localizedStore(const char* key) { return QCoreApplication::translate("Store", key); }
+
+const char* storeCauseKey(UserDefaults::Failure failure) {
+  switch (failure) {
+    case UserDefaults::Failure::Full:
+      return "storeFull";
+    case UserDefaults::Failure::ReadOnly:
+      return "storeReadOnly";
+    case UserDefaults::Failure::Busy:
+      return "storeBusy";
+    case UserDefaults::Failure::Unavailable:
+      return "storeUnavailable";
+    case UserDefaults::Failure::None:
+    case UserDefaults::Failure::Other:
+      break;
+  }
+  return "storeNotWritable";
+}
+
+const char* storeConsequenceKey(UserDefaults::Change change) {
+  switch (change) {
+    case UserDefaults::Change::Open:
+      return "storeInMemoryOnly";
+    case UserDefaults::Change::InsertRecord:
+      return "calculationNotSaved";
+    case UserDefaults::Change::RemoveRecord:
+      return "deletionNotSaved";
+    case UserDefaults::Change::MoveRecord:
+      return "orderNotSaved";
+    case UserDefaults::Change::ClearRecords:
+      return "clearingNotSaved";
+    case UserDefaults::Change::Setting:
+      break;
+  }
+  return "changeNotSaved";
 }
 
 }  // namespace
@@ -86,6 +124,26 @@ ErrorManager::Presentation ErrorManager::presentationFor(const QString& errorCas
   }
   // Any other key, known or not, shows its text (the key itself when untranslated).
   return {Presentation::Toast, {}, localizedCore(key)};
+}
+
+ErrorManager::Presentation ErrorManager::storeFailurePresentation(UserDefaults::Failure failure,
+                                                                  UserDefaults::Change change) {
+  const bool atStart = change == UserDefaults::Change::Open;
+  return {Presentation::Alert, localizedStore(atStart ? "storeNotKeptTitle" : "storeNotSavedTitle"),
+          localizedStore(storeCauseKey(failure)) + QLatin1Char(' ') +
+              localizedStore(storeConsequenceKey(change))};
+}
+
+void ErrorManager::showStoreFailure(UserDefaults::Failure failure, UserDefaults::Change change) {
+  if (std::exchange(storeFailurePending_, true)) return;
+  const Presentation presentation = storeFailurePresentation(failure, change);
+  QMetaObject::invokeMethod(
+      this,
+      [this, presentation] {
+        storeFailurePending_ = false;
+        emit alertRequested(presentation.title, presentation.message);
+      },
+      Qt::QueuedConnection);
 }
 
 QList<InputFieldState*> ErrorManager::allFields() const {

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "flow/user_defaults.h"
+
 class QQmlEngine;
 class QJSEngine;
 class TestErrorManager;
@@ -98,6 +100,10 @@ class ErrorManager : public QObject {
   static Presentation presentationFor(const QString& errorCase);
   // The key and arguments of an error case; empty pieces are dropped.
   static QStringList splitErrorCase(const QString& errorCase);
+  // The alert for a store that failed: what happened, then what was not saved (texts of
+  // context "Store").
+  static Presentation storeFailurePresentation(UserDefaults::Failure failure,
+                                               UserDefaults::Change change);
 
   QList<InputFieldState*> allFields() const;
   void setAllFields(const QList<InputFieldState*>& fields);
@@ -114,6 +120,10 @@ class ErrorManager : public QObject {
   // are skipped.
   Q_INVOKABLE void showErrorForTags(const QString& errorCase, const QList<int>& tags);
   Q_INVOKABLE void resetBorders();
+  // Presents storeFailurePresentation from the event loop, once for all failures of one
+  // turn: one action that fails in several writes gives one message, and a failure during
+  // start-up waits until the window listens.
+  void showStoreFailure(UserDefaults::Failure failure, UserDefaults::Change change);
 
  signals:
   void allFieldsChanged();
@@ -133,6 +143,7 @@ class ErrorManager : public QObject {
 
   QList<QPointer<InputFieldState>> fields_;
   int required_ = 1;
+  bool storeFailurePending_ = false;
 };
 
 }  // namespace uc

@@ -9,7 +9,8 @@ namespace uc::i18n {
 //
 // Contexts: "Core" (step names, input-step titles and error messages, shared by the app
 // and the command-line program), "Main", "CalculateView", "SolutionView", "HistoryView",
-// "SideMenu", "Onboarding", "Consent", "VideoStrip", "ManualView", "Rating".
+// "SideMenu", "Onboarding", "Consent", "VideoStrip", "ManualView", "Rating", "Store" (the
+// settings store's failures).
 struct TranslationKey {
   const char* context;
   struct {

@@ -1,26 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/solve_command.h"
+#include "run_command.h"
 
 namespace uc::cli {
 namespace {
-
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Outcome run(const std::vector<std::string>& arguments, const std::string& input = {}) {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = runCommandLine(arguments, in, out, err,
-                                    [](const std::string& language) { return language == "en"; });
-  return {status, out.str(), err.str()};
-}
 
 TEST(CommandLine, OptionValuesMayStartWithAMinusOrFollowAnEqualsSign) {
   const Outcome spaced = run({"solve", "--b", "-π/4", "--json"});
@@ -71,7 +54,10 @@ TEST(CommandLine, WrongUsageExitsWithSixtyFourAndHelp) {
                                              {"solve", "--beta", "1"},
                                              {"solve", "--json=1"},
                                              {"solve", "--batch", "--alpha", "1"},
-                                             {"solve", "--lang", "xx"}}) {
+                                             {"solve", "--lang", "xx"},
+                                             {"history"},
+                                             {"history", "--settings"},
+                                             {"history", "--json=1", "--settings", "f"}}) {
     const Outcome r = run(arguments);
     EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(arguments);
     EXPECT_NE(r.err.find("Usage: unitcircle solve"), std::string::npos);
@@ -79,6 +65,12 @@ TEST(CommandLine, WrongUsageExitsWithSixtyFourAndHelp) {
   const Outcome help = run({"--help"});
   EXPECT_EQ(help.status, kExitSolved);
   EXPECT_NE(help.out.find("Usage"), std::string::npos);
+}
+
+TEST(CommandLine, HistoryWithoutAStoreReaderSaysSo) {
+  const Outcome r = run({"history", "--settings", "f"});
+  EXPECT_EQ(r.status, kExitStoreUnreadable);
+  EXPECT_NE(r.err.find("cannot read settings files"), std::string::npos);
 }
 
 TEST(CommandLine, BatchPrintsOneJsonLinePerInputLine) {

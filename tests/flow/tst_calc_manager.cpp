@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -27,7 +28,7 @@ Calculation record(const QString& alpha, const QString& latex) {
 
 QStringList latexOf(const CalcManager& manager) {
   QStringList result;
-  for (const auto& calculation : manager.calculations()) result << calculation.latexString;
+  for (const auto& calculation : manager.allCalculations()) result << calculation.latexString;
   return result;
 }
 
@@ -39,6 +40,8 @@ struct Start {
 };
 
 constexpr char kChildEnv[] = "UC_TEST_KILLED_WRITER_FILE";
+constexpr char kSecondWindowEnv[] = "UC_TEST_SECOND_WINDOW_FILE";
+constexpr int kInsertsPerWindow = 150;
 
 // The child of the killed-writer test: inserts until killed, reporting each insert that
 // has returned.
@@ -50,6 +53,25 @@ int runInsertingChild(const QString& path) {
     std::printf("%d\n", i);
     std::fflush(stdout);
   }
+}
+
+// The other window of the two-window test: inserts while the first one does, then drags
+// "Z" to the top of the list as it sees it.
+int runSecondWindow(const QString& path) {
+  UserDefaults defaults(path);
+  CalcManager manager(defaults);
+  std::printf("started\n");
+  std::fflush(stdout);
+  for (int i = 0; i < kInsertsPerWindow; ++i) {
+    if (!manager.insertCalculation(record("2", QStringLiteral("c%1").arg(i)))) return 1;
+  }
+  const int z = manager.count() - 1;  // Z is its oldest
+  if (manager.calculationAt(z).latexString != QLatin1String("Z")) return 2;
+  return manager.moveCalculation(z, 0) ? 0 : 3;
+}
+
+void failStoreWrites(UserDefaults& defaults, bool fail) {
+  QVERIFY(defaults.executeForTesting(fail ? "PRAGMA query_only = 1" : "PRAGMA query_only = 0"));
 }
 
 }  // namespace
@@ -96,13 +118,13 @@ class TestCalcManager : public QObject {
       Start start(path_);
       start.manager.prepareFirstStart();
       QCOMPARE(start.manager.count(), 1);
-      QCOMPARE(start.manager.calculations().first(), CalcManager::firstStartSample());
+      QCOMPARE(start.manager.calculationAt(0), CalcManager::firstStartSample());
       QVERIFY(start.defaults.dateValue("firstAppStartAt").has_value());
     }
     Start second(path_);
     second.manager.prepareFirstStart();
     QCOMPARE(second.manager.count(), 1);
-    QCOMPARE(second.manager.calculations().first().latexString,
+    QCOMPARE(second.manager.calculationAt(0).latexString,
              QStringLiteral("\\alpha = 55^{\\circ} \\quad b = ?"));
   }
 
@@ -168,32 +190,117 @@ class TestCalcManager : public QObject {
     }
     Start restarted(path_);
     QCOMPARE(restarted.manager.count(), 2999);
-    QCOMPARE(restarted.manager.calculations().first().latexString, QStringLiteral("2999"));
-    QCOMPARE(restarted.manager.calculations()[10].latexString, QStringLiteral("2988"));
-    QCOMPARE(restarted.manager.calculations().last().latexString, QStringLiteral("0"));
+    QCOMPARE(restarted.manager.calculationAt(0).latexString, QStringLiteral("2999"));
+    QCOMPARE(restarted.manager.calculationAt(10).latexString, QStringLiteral("2988"));
+    QCOMPARE(restarted.manager.calculationAt(2998).latexString, QStringLiteral("0"));
   }
 
-  void damagedStoredRecordsAreRepaired() {
-    {
-      UserDefaults defaults(path_);
-      defaults.setValue("Calculations",
-                        QJsonArray{record("1", "A").asDictionary(), "junk", 42,
-                                   QJsonObject{{"inputParameters", QJsonObject{{"b", "2"}}},
-                                               {"latexString", 3}}});
-      defaults.setValue("CurrentCalculation", "not a record");
-    }
+  void importedRecordsAreRepairedOnRead() {
+    QFile file(path_);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // An earlier version's file: a junk element, a record with a number as its text.
+    file.write(
+        "{\"unitcircle-settings\":1}\n"
+        "{\"set\":\"Calculations\",\"value\":[{\"inputParameters\":{\"α\":\"1\"},"
+        "\"latexString\":\"A\",\"solutionSteps\":[],\"setupParameter\":{}},\"junk\","
+        "{\"inputParameters\":{\"b\":\"2\"},\"latexString\":3}]}\n"
+        "{\"set\":\"CurrentCalculation\",\"value\":\"not a record\"}\n");
+    file.close();
     {
       Start start(path_);
       QCOMPARE(start.manager.count(), 2);
-      QCOMPARE(start.manager.calculations()[1].inputParameters.value("b"), QStringLiteral("2"));
+      QCOMPARE(start.manager.calculationAt(1).inputParameters.value("b"), QStringLiteral("2"));
+      QVERIFY(start.manager.calculationAt(1).latexString.isEmpty());
       QVERIFY(!start.manager.currentCalculation().has_value());
       QVERIFY(!start.defaults.contains("CurrentCalculation"));
-      // Edits after the repair address the same records in memory and on disk.
       QVERIFY(start.manager.removeCalculation(1));
       start.manager.insertCalculation(record("3", "B"));
     }
     Start restarted(path_);
     QCOMPARE(latexOf(restarted.manager), QStringList({"B", "A"}));
+  }
+
+  void failedWritesChangeNothingAndTheNextOneWorks() {
+    Start start(path_);
+    for (const char* name : {"C", "B", "A"}) start.manager.insertCalculation(record("1", name));
+    start.manager.setCurrentCalculation(record("5", ""));
+    QSignalSpy changed(&start.manager, &CalcManager::calculationsChanged);
+    QSignalSpy current(&start.manager, &CalcManager::currentCalculationChanged);
+    failStoreWrites(start.defaults, true);
+    QVERIFY(!start.manager.insertCalculation(record("1", "new")));
+    QVERIFY(!start.manager.removeCalculation(0));
+    QVERIFY(!start.manager.moveCalculation(0, 2));
+    QVERIFY(!start.manager.clearCalculations());
+    QVERIFY(!start.manager.setCurrentCalculation(std::nullopt));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(current.count(), 0);
+    QCOMPARE(latexOf(start.manager), QStringList({"A", "B", "C"}));
+    QVERIFY(start.manager.currentCalculation().has_value());
+    // A selection whose emptying cannot be written stays, as it does on disk.
+    failStoreWrites(start.defaults, false);
+    start.manager.setCurrentSelectedCalculation(record("7", "S"));
+    failStoreWrites(start.defaults, true);
+    QVERIFY(start.manager.takeCurrentSelectedCalculation().has_value());
+    QVERIFY(start.manager.currentSelectedCalculation().has_value());
+
+    failStoreWrites(start.defaults, false);
+    QVERIFY(start.manager.insertCalculation(record("1", "new")));
+    QVERIFY(start.manager.moveCalculation(0, 3));
+    Start restarted(path_);
+    QCOMPARE(latexOf(restarted.manager), QStringList({"A", "B", "C", "new"}));
+    QCOMPARE(latexOf(restarted.manager), latexOf(start.manager));
+  }
+
+  void storeThatCannotBeOpenedIsNoFirstStart() {
+    QVERIFY(QDir().mkpath(path_));  // a folder where the file should be
+    Start start(path_);
+    start.manager.prepareFirstStart();
+    QCOMPARE(start.manager.count(), 0);  // no sample: this is not known to be a first start
+    QVERIFY(start.manager.insertCalculation(record("1", "A")));
+    QCOMPARE(latexOf(start.manager), QStringList({"A"}));
+  }
+
+  void twoWindowsLoseNothingAndEditTheChosenRecords() {
+    {
+      Start start(path_);
+      for (const char* name : {"Z", "Y", "X"}) start.manager.insertCalculation(record("1", name));
+    }
+    Start first(path_);
+    QProcess second;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(kSecondWindowEnv, path_);
+    second.setProcessEnvironment(environment);
+    second.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(second.waitForReadyRead(10000));
+    // Both insert at once.
+    for (int i = 0; i < kInsertsPerWindow; ++i) {
+      QVERIFY(first.manager.insertCalculation(record("1", QStringLiteral("p%1").arg(i))));
+    }
+    QVERIFY(second.waitForFinished(30000));
+    QCOMPARE(second.exitCode(), 0);
+
+    // Deleting Y from the rows this window shows, which lack the other's records.
+    const int y = first.manager.count() - 2;
+    QCOMPARE(first.manager.calculationAt(y).latexString, QStringLiteral("Y"));
+    QVERIFY(first.manager.removeCalculation(y));
+    QSignalSpy reset(&first.manager, &CalcManager::calculationsReset);
+    QVERIFY(first.manager.reloadIfChanged());
+    QCOMPARE(reset.count(), 1);
+    QVERIFY(!first.manager.reloadIfChanged());
+
+    const QStringList shown = latexOf(first.manager);
+    Start restarted(path_);
+    QCOMPARE(latexOf(restarted.manager), shown);
+    QCOMPARE(shown.size(), 2 * kInsertsPerWindow + 2);
+    QVERIFY(!shown.contains("Y"));
+    QCOMPARE(shown.last(), QStringLiteral("X"));
+    for (int i = 0; i < kInsertsPerWindow; ++i) {
+      QVERIFY(shown.contains(QStringLiteral("p%1").arg(i)));
+      QVERIFY(shown.contains(QStringLiteral("c%1").arg(i)));
+    }
+    // Z went where the other window's newest record was, just above it.
+    QCOMPARE(shown.indexOf("Z") + 1,
+             shown.indexOf(QStringLiteral("c%1").arg(kInsertsPerWindow - 1)));
   }
 
   void openCalculationsPersistEveryAssignment() {
@@ -244,7 +351,7 @@ class TestCalcManager : public QObject {
     // Every insert that returned is there, newest first; at most one more got through.
     const int count = reader.manager.count();
     QVERIFY(count == lastReturned + 1 || count == lastReturned + 2);
-    const auto& calculations = reader.manager.calculations();
+    const QList<Calculation> calculations = reader.manager.allCalculations();
     for (int i = 0; i <= lastReturned; ++i) {
       QCOMPARE(calculations[count - 1 - i].latexString, QStringLiteral("r%1").arg(i));
     }
@@ -260,6 +367,8 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QString childFile = qEnvironmentVariable(kChildEnv);
   if (!childFile.isEmpty()) return runInsertingChild(childFile);
+  const QString secondWindowFile = qEnvironmentVariable(kSecondWindowEnv);
+  if (!secondWindowFile.isEmpty()) return runSecondWindow(secondWindowFile);
   TestCalcManager test;
   return QTest::qExec(&test, argc, argv);
 }

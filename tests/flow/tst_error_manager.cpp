@@ -17,8 +17,14 @@ class FakeCoreTranslator : public QTranslator {
  public:
   QString translate(const char* context, const char* source, const char* = nullptr,
                     int = -1) const override {
-    if (QByteArray(context) != "Core") return {};
     const QByteArray key(source);
+    if (QByteArray(context) == "Store") {
+      if (key == "storeNotSavedTitle") return QStringLiteral("Not saved");
+      if (key == "storeFull") return QStringLiteral("The disk is full.");
+      if (key == "calculationNotSaved") return QStringLiteral("The calculation was not saved.");
+      return {};
+    }
+    if (QByteArray(context) != "Core") return {};
     if (key == "mustBeGreatherThanX") return QStringLiteral("more than %0, %0!");
     if (key == "mustBeBiggerThanXAndLessThanY") return QStringLiteral("between %0 and %1");
     if (key == "error") return QStringLiteral("Oops");
@@ -156,6 +162,40 @@ class TestErrorManager : public QObject {
     QCOMPARE(manager_->allFields().size(), 1);
     manager_->updateFieldStates();
     manager_->showErrorForTags("inputParameterError", {2});
+  }
+
+  void storeFailuresSayWhatHappenedAndWhatWasLost() {
+    using Failure = uc::UserDefaults::Failure;
+    using Change = uc::UserDefaults::Change;
+    const auto full = ErrorManager::storeFailurePresentation(Failure::Full, Change::InsertRecord);
+    QCOMPARE(full.kind, ErrorManager::Presentation::Alert);
+    QCOMPARE(full.title, QStringLiteral("Not saved"));
+    QCOMPARE(full.message, QStringLiteral("The disk is full. The calculation was not saved."));
+    // Untranslated texts show their keys; each failure and change has its own.
+    QCOMPARE(ErrorManager::storeFailurePresentation(Failure::ReadOnly, Change::MoveRecord).message,
+             QStringLiteral("storeReadOnly orderNotSaved"));
+    QCOMPARE(ErrorManager::storeFailurePresentation(Failure::Busy, Change::RemoveRecord).message,
+             QStringLiteral("storeBusy deletionNotSaved"));
+    const auto atStart = ErrorManager::storeFailurePresentation(Failure::Unavailable, Change::Open);
+    QCOMPARE(atStart.title, QStringLiteral("storeNotKeptTitle"));
+    QCOMPARE(atStart.message, QStringLiteral("storeUnavailable storeInMemoryOnly"));
+  }
+
+  void storeFailuresOfOneActionMakeOneMessage() {
+    using Failure = uc::UserDefaults::Failure;
+    using Change = uc::UserDefaults::Change;
+    QSignalSpy alerts(manager_.get(), &ErrorManager::alertRequested);
+    manager_->showStoreFailure(Failure::Full, Change::InsertRecord);
+    manager_->showStoreFailure(Failure::Full, Change::Setting);
+    QCOMPARE(alerts.count(), 0);  // from the event loop, once the window listens
+    QVERIFY(alerts.wait(1000));
+    QCOMPARE(alerts.count(), 1);
+    QCOMPARE(alerts[0][1].toString(),
+             QStringLiteral("The disk is full. The calculation was not saved."));
+    // The next action is told again.
+    manager_->showStoreFailure(Failure::Full, Change::InsertRecord);
+    QVERIFY(alerts.wait(1000));
+    QCOMPARE(alerts.count(), 2);
   }
 
   void cleanupTestCase() { uc::Analytics::setSink(nullptr); }

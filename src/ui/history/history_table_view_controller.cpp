@@ -60,7 +60,7 @@ int HistoryListModel::rowCount(const QModelIndex& parent) const {
 
 QString HistoryListModel::latexAt(int row) const {
   if (row < 0 || row >= calcManager().count()) return {};
-  const Calculation& record = calcManager().calculations().at(row);
+  const Calculation record = calcManager().calculationAt(row);
   if (!record.latexString.trimmed().isEmpty()) return record.latexString;
   const QString alpha = record.inputParameters.value(QString::fromUtf8(calculation_keys::kAlpha));
   const QString b = record.inputParameters.value(QString::fromUtf8(calculation_keys::kB));
