@@ -84,6 +84,11 @@ void configureApplication(QApplication& app) {
                      if (active && !wasActive) config.fetch();
                      wasActive = active;
                    });
+  // Another window on the same store may have changed the history meanwhile.
+  QObject::connect(&app, &QGuiApplication::applicationStateChanged, &CalcManager::shared(),
+                   [](Qt::ApplicationState state) {
+                     if (state == Qt::ApplicationActive) CalcManager::shared().reloadIfChanged();
+                   });
 
   ViewManager& views = ViewManager::shared();
   ErrorManager& errors = ErrorManager::shared();

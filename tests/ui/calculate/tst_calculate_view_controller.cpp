@@ -172,7 +172,7 @@ class TestCalculateViewController : public QObject {
 
     QVERIFY(c.calculate());
     QCOMPARE(screens.store.count(), stored + 1);
-    const Calculation& newest = screens.store.calculations().first();
+    const Calculation newest = screens.store.calculationAt(0);
     QCOMPARE(newest.inputParameters, (QMap<QString, QString>{{"b", "π/4"}}));
     QCOMPARE(newest.latexString, QStringLiteral("\\alpha = ?^{\\circ} \\quad b = \\frac{\\pi}{4}"));
     QCOMPARE(newest.setupParameter.value("appKey").toString(), QStringLiteral("KV"));
