@@ -216,6 +216,17 @@ class TestMainWindow : public QObject {
     tap("menuButton");
     QTRY_VERIFY(drawer->property("opened").toBool());
     QCOMPARE(recorder_->count("tapped_menu_button"), taps + 2);
+
+    // Left scrolled down, the menu opens at its top again.
+    QQuickItem* list = item("leftMenuList");
+    QVERIFY(list);
+    const qreal top = list->property("originY").toReal();
+    list->setProperty("contentY", top + 40);
+    QMetaObject::invokeMethod(drawer, "close");
+    QTRY_VERIFY(!drawer->property("visible").toBool());
+    QMetaObject::invokeMethod(drawer, "open");
+    QTRY_VERIFY(drawer->property("opened").toBool());
+    QCOMPARE(list->property("contentY").toReal(), top);
     QMetaObject::invokeMethod(drawer, "close");
     QTRY_VERIFY(!drawer->property("visible").toBool());
   }

@@ -32,9 +32,9 @@ LeftViewController::LeftViewController(RemoteConfigManager* manager, QObject* pa
     : QAbstractListModel(parent), manager_(manager) {
   fillApps();
   rebuildEntries();
-  connect(manager_, &RemoteConfigManager::didLoadMenu, this, [this] {
-    if (visible_) scheduleReload();
-  });
+  // Listened to from the start: a catalogue that arrives while the drawer is closed is there
+  // when it opens.
+  connect(manager_, &RemoteConfigManager::didLoadMenu, this, &LeftViewController::scheduleReload);
   if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
     connect(app, &QGuiApplication::applicationStateChanged, this,
             [this](Qt::ApplicationState state) {

@@ -13,8 +13,10 @@ Rectangle {
 
     color: ColorManager.primaryColor
 
+    // The menu opens at its top, wherever it was left.
     function viewWillAppear() {
         controller.viewWillAppear()
+        list.positionViewAtBeginning()
     }
 
     function viewWillDisappear() {
