@@ -18,8 +18,9 @@ namespace uc {
 
 // The remote configuration: one JSON document (an object with the keys "apps", "ads",
 // "offers", "umpReferenceData" and "videoTutorials", each holding a JSON text or a JSON
-// value) fetched over HTTP(S) or from a file: address. Fetched values are kept on disk in
-// a file beside the settings and only become the values the app reads on activate().
+// value) fetched over HTTP(S) or from a file: address (a regular file only: a FIFO or a
+// device could hold up the event loop). Fetched values are kept on disk in a file beside the
+// settings and only become the values the app reads on activate().
 // Never blocks the event loop: the fetch is asynchronous, bounded in size and time.
 class RemoteConfigService : public QObject {
   Q_OBJECT
