@@ -280,6 +280,58 @@ class TestRemoteConfigManager : public QObject {
     QVERIFY(!uc::decodeAllAppMetaData(""));
   }
 
+  // A huge text never gets past decoding: a shown one is cut with an ellipsis, any other one
+  // would be wrong if cut and is dropped.
+  void overlongTextsAreCappedWhenDecoded() {
+    const int shown = uc::kMaxShownTextLength;
+    const QString huge(1024 * 1024, 'x');
+    const QString tooLong(uc::kMaxTextLength + 1, 'k');
+    const QString emoji = QStringLiteral("\U0001F600");
+    const QString exact(shown, 'e');
+    QJsonObject app = appJson("A", {"a", tooLong});
+    app["appName"] = QJsonObject{{"en", huge},
+                                 {"de", QString(shown - 2, 'd') + emoji + "!"},
+                                 {"fr", exact},
+                                 {tooLong, "name"}};
+    app["appURL"] = "https://a.test/" + tooLong;
+    QString error;
+    const auto apps = uc::decodeAllAppMetaData(json({{"apps", QJsonArray{app}}}), &error);
+    QVERIFY2(apps, qPrintable(error));
+    const AppMetaData& decoded = apps->first();
+    QCOMPARE(decoded.name("en"), QString(shown - 1, 'x') + QChar(0x2026));
+    QCOMPARE(decoded.name("de"), QString(shown - 2, 'd') + QChar(0x2026));  // no half emoji
+    QCOMPARE(decoded.name("fr"), exact);
+    QCOMPARE(decoded.appName.size(), 3);
+    QVERIFY(decoded.appURL.isEmpty());
+    QCOMPARE(decoded.appURLPro, QStringLiteral("apro://open"));
+    QCOMPARE(decoded.appIdentifiers, QStringList{"a"});
+
+    const auto offers = uc::decodeOffers(
+        json({{"start", QJsonArray{QJsonObject{{"buttonTexts", QJsonObject{{"en", huge}}},
+                                               {"offerId", tooLong}}}},
+              {tooLong, QJsonArray{}}}));
+    QVERIFY(offers);
+    QCOMPARE(offers->keys(), QStringList{"start"});
+    QCOMPARE(offers->value("start").first().buttonTexts.value("en").size(), shown);
+    QVERIFY(offers->value("start").first().offerId.isEmpty());
+
+    const auto videos = uc::decodeVideoTutorials(
+        json({{"KV", QJsonObject{{"en", QJsonArray{"v1", huge, "v2"}}, {tooLong, QJsonArray{}}}},
+              {tooLong, QJsonObject{}}}));
+    QVERIFY(videos);
+    QCOMPARE(videos->keys(), QStringList{"KV"});
+    QCOMPARE(videos->value("KV").keys(), QStringList{"en"});
+    QCOMPARE(videos->value("KV").value("en"), QStringList({"v1", "v2"}));
+
+    const auto ump = uc::decodeUmpReferenceData(json({{"purposeConsents", huge},
+                                                      {"purposeLegitimateInterests", "2"},
+                                                      {"vendorConsents", "3"},
+                                                      {"vendorLegitimateInterests", "4"}}));
+    QVERIFY(ump);
+    QVERIFY(ump->purposeConsents.isEmpty());
+    QCOMPARE(ump->vendorConsents, QStringLiteral("3"));
+  }
+
   void supportedLanguageCodes() {
     QCOMPARE(RemoteConfigManager::supportedLanguageCode(QLocale("zh_TW")), QStringLiteral("zh"));
     QCOMPARE(RemoteConfigManager::supportedLanguageCode(QLocale("pt_BR")), QStringLiteral("pt"));
