@@ -40,11 +40,18 @@ void RemoteConfigManager::loadApps() {
     emit didLoadMenu();
     return;
   }
-  if (defaultsPath_.isEmpty() || !QFile::exists(defaultsPath_)) return;
+  if (auto apps = bundledApps()) {
+    apps_ = *std::move(apps);
+    emit didLoadMenu();
+  }
+}
+
+std::optional<QList<AppMetaData>> RemoteConfigManager::bundledApps() const {
+  if (defaultsPath_.isEmpty() || !QFile::exists(defaultsPath_)) return std::nullopt;
   QFile file(defaultsPath_);
   if (!file.open(QIODevice::ReadOnly)) {
     qWarning().noquote() << "RemoteConfig: cannot read" << defaultsPath_ << file.errorString();
-    return;
+    return std::nullopt;
   }
   const QByteArray bytes = file.readAll();
   QJsonParseError parseError;
@@ -52,12 +59,9 @@ void RemoteConfigManager::loadApps() {
   if (parseError.error != QJsonParseError::NoError) {
     qWarning().noquote() << "RemoteConfig: cannot parse" << defaultsPath_
                          << parseError.errorString();
-    return;
+    return std::nullopt;
   }
-  if (auto apps = decodeAllAppMetaData(bytes)) {
-    apps_ = *std::move(apps);
-    emit didLoadMenu();
-  }
+  return decodeAllAppMetaData(bytes);
 }
 
 void RemoteConfigManager::loadAds() {

@@ -81,6 +81,8 @@ class RemoteConfigManager : public QObject {
   void setLocale(const QLocale& locale) { locale_ = locale; }
   // Another fallback file, or none (an empty path, tests).
   void setDefaultsResourcePath(const QString& path) { defaultsPath_ = path; }
+  // The fallback catalogue, read anew; nothing when it is missing or does not decode.
+  std::optional<QList<AppMetaData>> bundledApps() const;
 
  signals:
   void didLoadMenu();

@@ -3,12 +3,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "loopback_http_server.h"
+#include "recording_opener.h"
+#include "services/analytics.h"
+#include "services/catalogue_links.h"
 #include "services/remote_config_manager.h"
 
 using uc::AppMetaData;
@@ -330,6 +334,48 @@ class TestRemoteConfigManager : public QObject {
     QVERIFY(ump);
     QVERIFY(ump->purposeConsents.isEmpty());
     QCOMPARE(ump->vendorConsents, QStringLiteral("3"));
+  }
+
+  // Whatever a fetched catalogue lists, the app schemes that may be opened are those of the
+  // bundled one; with https: nothing else reaches the system.
+  void onlyTheBundledCatalogueNamesAppSchemes() {
+    auto opener = std::make_shared<RecordingOpener>();
+    opener->permissive = true;
+    uc::UrlOpener::setInstance(opener);
+    auto sink = std::make_shared<uc::RecordingAnalyticsSink>();
+    uc::Analytics::setSink(sink);
+    const auto restore = qScopeGuard([] {
+      uc::UrlOpener::setInstance(nullptr);
+      uc::Analytics::setSink(nullptr);
+    });
+
+    QJsonObject self = appJson("Self", {"app.unitcircle.tutor"});
+    self["appURL"] = "intent://rate#Intent;scheme=market;end";
+    self["ratingURLPro"] = "intent://rate#Intent;scheme=market;end";
+    QJsonObject remote = appJson("Remote", {"app.remote"});
+    remote["appURL"] = "smb://host/share";
+    remote["appURLPro"] = "ssh://host";
+    QJsonObject sibling = appJson("Sibling", {"app.sibling"});
+    sibling["appURL"] = "trianglesolver://open";
+    publish({{"apps", QJsonObject{{"apps", QJsonArray{self, remote, sibling}}}}});
+    manager_->loadApps();
+    QCOMPARE(names(manager_->apps()), QStringList({"Self", "Remote", "Sibling"}));
+
+    const QStringList schemes = uc::catalogueAppSchemes(*manager_);
+    QVERIFY(schemes.contains("trianglesolver"));
+    QVERIFY(schemes.contains("unitcircletutor"));
+    for (const char* scheme : {"intent", "smb", "ssh", "selfpro", "remotepro"}) {
+      QVERIFY2(!schemes.contains(scheme), scheme);
+    }
+    for (const AppMetaData& app : manager_->apps()) {
+      for (const QString& address : {app.appURL, app.appURLPro}) {
+        const QUrl url = uc::catalogueAddress(address);
+        if (uc::canOpenAllowedUrl(url, schemes)) uc::openAllowedUrl(url, schemes);
+      }
+    }
+    QVERIFY(!uc::openAppRatingPage(*manager_));
+    QCOMPARE(opener->opened, QStringList{"trianglesolver://open"});
+    QVERIFY(sink->events().isEmpty());
   }
 
   void supportedLanguageCodes() {
