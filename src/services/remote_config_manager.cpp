@@ -18,6 +18,17 @@ void reportDecodeFailure(const char* key, const QString& error) {
 RemoteConfigManager::RemoteConfigManager(RemoteConfigService& service, QObject* parent)
     : QObject(parent), service_(service) {
   service_.setMinimumFetchInterval(0);
+  // Without this a bad document would wipe good values from the cache, for every later run.
+  service_.setValueCheck(&RemoteConfigManager::decodes);
+}
+
+bool RemoteConfigManager::decodes(const QString& key, const QByteArray& value) {
+  if (key == QLatin1String("apps")) return decodeAllAppMetaData(value).has_value();
+  if (key == QLatin1String("ads")) return decodeAds(value).has_value();
+  if (key == QLatin1String("offers")) return decodeOffers(value).has_value();
+  if (key == QLatin1String("umpReferenceData")) return decodeUmpReferenceData(value).has_value();
+  if (key == QLatin1String("videoTutorials")) return decodeVideoTutorials(value).has_value();
+  return true;
 }
 
 RemoteConfigManager& RemoteConfigManager::shared() {

@@ -219,13 +219,24 @@ void RemoteConfigService::fetch(int expirationSeconds, FetchCompletion completio
 void RemoteConfigService::activate(std::function<void(bool changed)> completion) {
   bool changed = false;
   if (hasFetched_) {
-    changed = active_ != fetched_;
-    active_ = fetched_;
+    QHash<QString, QByteArray> next = valuesToActivate();
+    changed = active_ != next;
+    active_ = std::move(next);
     if (changed) saveCache();
   }
   QTimer::singleShot(0, this, [completion = std::move(completion), changed] {
     if (completion) completion(changed);
   });
+}
+
+QHash<QString, QByteArray> RemoteConfigService::valuesToActivate() const {
+  if (!check_) return fetched_;
+  // One bad member must not cost the others, nor its own earlier value.
+  QHash<QString, QByteArray> values = active_;
+  for (auto it = fetched_.begin(); it != fetched_.end(); ++it) {
+    if (check_(it.key(), it.value())) values.insert(it.key(), it.value());
+  }
+  return values;
 }
 
 void RemoteConfigService::readFile() {

@@ -67,7 +67,9 @@ class TestRemoteConfigManager : public QObject {
   void init() {
     QVERIFY(dir_.isValid());
     documentPath_ = dir_.filePath(QStringLiteral("config-%1.json").arg(++counter_));
-    service_ = std::make_unique<RemoteConfigService>(QUrl::fromLocalFile(documentPath_), QString());
+    cachePath_ = dir_.filePath(QStringLiteral("cache-%1.json").arg(counter_));
+    service_ =
+        std::make_unique<RemoteConfigService>(QUrl::fromLocalFile(documentPath_), cachePath_);
     manager_ = std::make_unique<RemoteConfigManager>(*service_);
   }
 
@@ -117,6 +119,15 @@ class TestRemoteConfigManager : public QObject {
     QSignalSpy menu(&manager, &RemoteConfigManager::didLoadMenu);
     QSignalSpy ump(&manager, &RemoteConfigManager::didLoadUmpReferenceData);
 
+    // One entry without "shouldShow" rejects the whole catalogue; with no good one before
+    // it, the fallback is used.
+    const QJsonArray bad{appJson("Remote", {"app.r"}),
+                         with(appJson("Broken", {"app.b"}), "shouldShow", QJsonValue::Undefined)};
+    server.setResponse({200, json({{"apps", QJsonObject{{"apps", bad}}}})});
+    manager.fetch();
+    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 1, 10000);
+    QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
+
     const QJsonObject umpJson{{"purposeConsents", "1"},
                               {"purposeLegitimateInterests", "2"},
                               {"vendorConsents", "3"},
@@ -125,34 +136,74 @@ class TestRemoteConfigManager : public QObject {
     server.setResponse({200, json({{"apps", QString::fromUtf8(json({{"apps", good}}))},
                                    {"umpReferenceData", umpJson}})});
     manager.fetch();
-    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 2, 10000);
     QCOMPARE(names(manager.apps()), QStringList({"Remote", "Other"}));
     QCOMPARE(ump.count(), 1);
     QCOMPARE(manager.umpReferenceData()->vendorConsents, QStringLiteral("3"));
     QVERIFY(!manager.umpReferenceData()->isConsentOrPayActivated);
+  }
 
-    // One entry without "shouldShow" rejects the whole catalogue.
-    const QJsonArray bad{appJson("Remote", {"app.r"}),
-                         with(appJson("Broken", {"app.b"}), "shouldShow", QJsonValue::Undefined)};
-    server.setResponse({200, json({{"apps", QJsonObject{{"apps", bad}}}})});
-    manager.fetch();
-    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 2, 10000);
-    QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
-    QCOMPARE(ump.count(), 1);  // gone from the document: the earlier value stays
-    QVERIFY(manager.umpReferenceData());
-
-    // Neither the remote nor the fallback decodes: nothing changes, nothing is reported.
-    writeFile(defaults, json({{"apps", bad}}));
+  // Neither the remote catalogue nor the fallback decodes: nothing changes, nothing is reported.
+  void brokenFallbackChangesNothing() {
+    RemoteConfigService offline(LoopbackHttpServer::deadUrl(), QString());
+    RemoteConfigManager manager(offline);
+    const QString defaults = dir_.filePath("defaults.json");
+    writeFile(defaults, json({{"apps", QJsonArray{appJson("Fallback", {"app.x"})}}}));
+    manager.setDefaultsResourcePath(defaults);
     manager.loadApps();
-    QCOMPARE(menu.count(), 2);
-    QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
+    QSignalSpy menu(&manager, &RemoteConfigManager::didLoadMenu);
+
+    writeFile(defaults, json({{"apps", QJsonArray{with(appJson("Broken", {"app.b"}), "shouldShow",
+                                                       QJsonValue::Undefined)}}}));
+    manager.loadApps();
     writeFile(defaults, "{\"apps\": [");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("RemoteConfig: cannot parse"));
     manager.loadApps();
     manager.setDefaultsResourcePath(QString());
     manager.loadApps();
-    QCOMPARE(menu.count(), 2);
+    QCOMPARE(menu.count(), 0);
     QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
+  }
+
+  // A document with wrongly shaped or missing members keeps the earlier value of each of them
+  // and takes the others, also in the next run.
+  void eachDataSetKeepsItsLastGoodValue() {
+    const QJsonObject ad{{"imageName", "i"}, {"linkingString", "l"}, {"discountNumber", "10"}};
+    const QJsonObject offer{{"buttonTexts", QJsonObject{{"en", "Buy"}}}, {"offerId", "o1"}};
+    const QJsonObject umpJson{{"purposeConsents", "1"},
+                              {"purposeLegitimateInterests", "2"},
+                              {"vendorConsents", "3"},
+                              {"vendorLegitimateInterests", "4"}};
+    const auto videos = [](const QString& address) {
+      return QJsonObject{{"KV", QJsonObject{{"en", QJsonArray{address}}}}};
+    };
+    publish({{"apps", QJsonObject{{"apps", QJsonArray{appJson("Good", {"app.g"})}}}},
+             {"ads", QJsonObject{{"menu", QJsonArray{ad}}}},
+             {"offers", QJsonObject{{"start", QJsonArray{offer}}}},
+             {"umpReferenceData", umpJson},
+             {"videoTutorials", videos("v1")}});
+
+    const QJsonArray badApps{with(appJson("Bad", {"app.b"}), "shouldShow", "yes")};
+    publish({{"apps", QJsonObject{{"apps", badApps}}},
+             {"ads", QJsonObject{{"menu", QJsonArray{with(ad, "discountNumber", 10)}}}},
+             {"offers", QJsonObject{{"start", QJsonArray{with(offer, "offerId", "o2")}}}},
+             {"videoTutorials", videos("v2")}});
+
+    for (int run = 0; run < 2; ++run) {
+      RemoteConfigService service(QUrl::fromLocalFile(documentPath_), cachePath_);
+      RemoteConfigManager manager(service);
+      manager.setLocale(QLocale(QLocale::English));
+      manager.loadAll();
+      QCOMPARE(names(manager.apps()), QStringList({"Good"}));
+      QCOMPARE(manager.ads().value("menu").first().discountNumber, QStringLiteral("10"));
+      QCOMPARE(manager.offers().value("start").first().offerId, QStringLiteral("o2"));
+      QVERIFY(manager.umpReferenceData());
+      QCOMPARE(manager.videoTutorialURLs(QStringLiteral("KV")), QStringList({"v2"}));
+      if (run == 0) {
+        // Once more, with nothing usable at all: the next run still has the good values.
+        publish({{"apps", "{"}, {"ads", 5}, {"umpReferenceData", QJsonArray{}}});
+      }
+    }
   }
 
   void menuListsAndCurrentApp() {
@@ -207,10 +258,7 @@ class TestRemoteConfigManager : public QObject {
 
     // A list that does not decode leaves the good one in place.
     publish({{"videoTutorials", QJsonObject{{"KV", QJsonObject{{"en", QJsonArray{1}}}}}}});
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("RemoteConfig: videoTutorials not loaded"));
     manager_->loadVideoTutorials();
-    QCOMPARE(loaded.count(), 1);
     QCOMPARE(manager_->videoTutorialURLs(kv), QStringList({"e1", "e2"}));
   }
 
@@ -235,22 +283,26 @@ class TestRemoteConfigManager : public QObject {
     QSignalSpy offers(manager_.get(), &RemoteConfigManager::didLoadOffers);
     manager_->loadAds();
     manager_->loadOffers();
+    QCOMPARE(ads.count(), 1);
+    QCOMPARE(offers.count(), 1);
     QCOMPARE(manager_->ads().value("menu").size(), 2);
     QCOMPARE(manager_->offers().value("start").first().buttonTexts.value("en"),
              QStringLiteral("Buy"));
 
-    publish({{"ads", QJsonObject{{"menu", QJsonArray{with(ad, "discountNumber", 10)}}}},
-             {"offers",
-              QJsonObject{{"start", QJsonArray{with(offer, "offerId", QJsonValue::Undefined)}}}}});
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("ads not loaded: menu\\[0\\]: discountNumber"));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("offers not loaded: start\\[0\\]: offerId is missing"));
+    const QJsonObject badAds{{"menu", QJsonArray{with(ad, "discountNumber", 10)}}};
+    const QJsonObject badOffers{
+        {"start", QJsonArray{with(offer, "offerId", QJsonValue::Undefined)}}};
+    QString error;
+    QVERIFY(!uc::decodeAds(json(badAds), &error));
+    QVERIFY2(error.contains("menu[0]: discountNumber"), qPrintable(error));
+    QVERIFY(!uc::decodeOffers(json(badOffers), &error));
+    QVERIFY2(error.contains("start[0]: offerId is missing"), qPrintable(error));
+
+    publish({{"ads", badAds}, {"offers", badOffers}});
     manager_->loadAds();
     manager_->loadOffers();
-    QCOMPARE(ads.count(), 1);
-    QCOMPARE(offers.count(), 1);
     QCOMPARE(manager_->ads().value("menu").size(), 2);
+    QCOMPARE(manager_->offers().value("start").first().offerId, QStringLiteral("o1"));
   }
 
   void appRecordsDecodeStrictly_data() {
@@ -402,6 +454,7 @@ class TestRemoteConfigManager : public QObject {
 
   QTemporaryDir dir_;
   QString documentPath_;
+  QString cachePath_;
   int counter_ = 0;
   std::unique_ptr<RemoteConfigService> service_;
   std::unique_ptr<RemoteConfigManager> manager_;
