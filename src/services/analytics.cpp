@@ -35,15 +35,39 @@ void JsonLinesAnalyticsSink::record(const QString& name, const QVariantMap& para
   if (!params.isEmpty()) line.insert(QStringLiteral("params"), QJsonObject::fromVariantMap(params));
   QByteArray bytes = QJsonDocument(line).toJson(QJsonDocument::Compact);
   bytes.append('\n');
+  if (bytes.size() > kMaxFileBytes) {
+    // It would overflow any file on its own.
+    qWarning().noquote() << "Analytics: dropped an event of" << bytes.size() << "bytes:" << name;
+    return;
+  }
 
-  QDir().mkpath(QFileInfo(filePath_).absolutePath());
+  const QFileInfo info(filePath_);
+  if (info.exists() && !info.isFile()) {
+    // Opening a FIFO or a device for writing could wait for good.
+    warnOnce(QStringLiteral("not a regular file"));
+    return;
+  }
+  QDir().mkpath(info.absolutePath());
+  if (info.size() > 0 && info.size() + bytes.size() > kMaxFileBytes) rotate();
   QFile file(filePath_);
   // One write per event: a line is either there or not.
   const bool ok = file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered) &&
                   file.write(bytes) == bytes.size();
-  if (!ok && !warned_) {
-    warned_ = true;
-    qWarning().noquote() << "Analytics: cannot write" << filePath_ << file.errorString();
+  if (!ok) warnOnce(file.errorString());
+}
+
+void JsonLinesAnalyticsSink::warnOnce(const QString& reason) {
+  if (warned_) return;
+  warned_ = true;
+  qWarning().noquote() << "Analytics: cannot write" << filePath_ << reason;
+}
+
+void JsonLinesAnalyticsSink::rotate() {
+  const QString older = filePath_ + QStringLiteral(".1");
+  QFile::remove(older);
+  if (!QFile::rename(filePath_, older)) {
+    // Better to lose the old events than to grow without bound.
+    QFile::remove(filePath_);
   }
 }
 

@@ -22,6 +22,9 @@ class AnalyticsSink {
 // Appends one JSON object per event to a local file; nothing leaves the machine.
 class JsonLinesAnalyticsSink final : public AnalyticsSink {
  public:
+  // A full file becomes "<file>.1" (replacing the one before) so the log stays bounded.
+  static constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
   explicit JsonLinesAnalyticsSink(QString filePath);
 
   // analytics.jsonl in the app's data folder.
@@ -31,6 +34,9 @@ class JsonLinesAnalyticsSink final : public AnalyticsSink {
   void record(const QString& name, const QVariantMap& params) override;
 
  private:
+  void rotate();
+  void warnOnce(const QString& reason);
+
   QString filePath_;
   bool warned_ = false;
 };

@@ -18,7 +18,9 @@ QString englishAppName(const AppMetaData& app) { return app.appName.value(QStrin
 
 QStringList catalogueAppSchemes(const RemoteConfigManager& manager) {
   QStringList schemes;
-  for (const AppMetaData& app : manager.apps()) {
+  // Never the fetched catalogue: it named smb:, ssh: and intent: addresses, and the system
+  // would have handed them to whatever claims those schemes.
+  for (const AppMetaData& app : manager.bundledApps().value_or(QList<AppMetaData>())) {
     for (const QString& address : {app.appURL, app.appURLPro}) {
       const QString scheme = UrlOpener::appScheme(address);
       if (!scheme.isEmpty() && !schemes.contains(scheme)) schemes.append(scheme);

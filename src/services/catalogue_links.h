@@ -14,7 +14,8 @@ QUrl catalogueAddress(const QString& text);
 // The name analytics events carry: the entry's English one.
 QString englishAppName(const AppMetaData& app);
 
-// The app schemes the catalogue names: the only ones besides https: ever opened.
+// The app schemes the bundled catalogue names: the only ones besides https: ever opened. A
+// fetched catalogue cannot add any.
 QStringList catalogueAppSchemes(const RemoteConfigManager& manager);
 
 // Opens this app's rating page from its catalogue entry and logs "Tapped Rating in Menu".

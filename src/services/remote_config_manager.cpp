@@ -18,6 +18,17 @@ void reportDecodeFailure(const char* key, const QString& error) {
 RemoteConfigManager::RemoteConfigManager(RemoteConfigService& service, QObject* parent)
     : QObject(parent), service_(service) {
   service_.setMinimumFetchInterval(0);
+  // Without this a bad document would wipe good values from the cache, for every later run.
+  service_.setValueCheck(&RemoteConfigManager::decodes);
+}
+
+bool RemoteConfigManager::decodes(const QString& key, const QByteArray& value) {
+  if (key == QLatin1String("apps")) return decodeAllAppMetaData(value).has_value();
+  if (key == QLatin1String("ads")) return decodeAds(value).has_value();
+  if (key == QLatin1String("offers")) return decodeOffers(value).has_value();
+  if (key == QLatin1String("umpReferenceData")) return decodeUmpReferenceData(value).has_value();
+  if (key == QLatin1String("videoTutorials")) return decodeVideoTutorials(value).has_value();
+  return true;
 }
 
 RemoteConfigManager& RemoteConfigManager::shared() {
@@ -40,11 +51,18 @@ void RemoteConfigManager::loadApps() {
     emit didLoadMenu();
     return;
   }
-  if (defaultsPath_.isEmpty() || !QFile::exists(defaultsPath_)) return;
+  if (auto apps = bundledApps()) {
+    apps_ = *std::move(apps);
+    emit didLoadMenu();
+  }
+}
+
+std::optional<QList<AppMetaData>> RemoteConfigManager::bundledApps() const {
+  if (defaultsPath_.isEmpty() || !QFile::exists(defaultsPath_)) return std::nullopt;
   QFile file(defaultsPath_);
   if (!file.open(QIODevice::ReadOnly)) {
     qWarning().noquote() << "RemoteConfig: cannot read" << defaultsPath_ << file.errorString();
-    return;
+    return std::nullopt;
   }
   const QByteArray bytes = file.readAll();
   QJsonParseError parseError;
@@ -52,12 +70,9 @@ void RemoteConfigManager::loadApps() {
   if (parseError.error != QJsonParseError::NoError) {
     qWarning().noquote() << "RemoteConfig: cannot parse" << defaultsPath_
                          << parseError.errorString();
-    return;
+    return std::nullopt;
   }
-  if (auto apps = decodeAllAppMetaData(bytes)) {
-    apps_ = *std::move(apps);
-    emit didLoadMenu();
-  }
+  return decodeAllAppMetaData(bytes);
 }
 
 void RemoteConfigManager::loadAds() {

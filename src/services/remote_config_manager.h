@@ -35,8 +35,8 @@ class RemoteConfigManager : public QObject {
   // The bundled fallback catalogue.
   static constexpr char kDefaultsResource[] = ":/unitcircle/RemoteConfigDefaults.json";
 
-  // Takes the service (which must outlive the manager) and sets its minimum fetch interval
-  // to 0; all data starts empty.
+  // Takes the service (which must outlive the manager), sets its minimum fetch interval to 0
+  // and has it keep the last value of each key that decoded; all data starts empty.
   explicit RemoteConfigManager(RemoteConfigService& service, QObject* parent = nullptr);
 
   // The process-wide manager over RemoteConfigService::shared(), made on first use.
@@ -74,6 +74,9 @@ class RemoteConfigManager : public QObject {
   static QString supportedLanguageCode(const QLocale& locale = QLocale());
   static const QStringList& supportedLanguageCodes();
 
+  // Whether value decodes as the records of key; a key nothing reads always does.
+  static bool decodes(const QString& key, const QByteArray& value);
+
   // Empty means "no identifier": no currentApp, empty menu lists (tests).
   QString bundleIdentifier() const { return bundleIdentifier_; }
   void setBundleIdentifier(const QString& identifier);
@@ -81,6 +84,8 @@ class RemoteConfigManager : public QObject {
   void setLocale(const QLocale& locale) { locale_ = locale; }
   // Another fallback file, or none (an empty path, tests).
   void setDefaultsResourcePath(const QString& path) { defaultsPath_ = path; }
+  // The fallback catalogue, read anew; nothing when it is missing or does not decode.
+  std::optional<QList<AppMetaData>> bundledApps() const;
 
  signals:
   void didLoadMenu();

@@ -11,6 +11,15 @@
 namespace uc {
 namespace {
 
+bool fits(const QString& text) { return text.size() <= kMaxTextLength; }
+
+QString shortened(const QString& text) {
+  if (text.size() <= kMaxShownTextLength) return text;
+  qsizetype length = kMaxShownTextLength - 1;
+  if (text.at(length - 1).isHighSurrogate()) --length;
+  return text.left(length) + QChar(0x2026);
+}
+
 // Reads members of one JSON object; the first failure is kept and every later read is skipped,
 // so a decoder can read all its members and check ok() once.
 class Reader {
@@ -26,7 +35,8 @@ class Reader {
     const QJsonValue v = member(key);
     if (!ok_) return {};
     if (!v.isString()) fail(key, QStringLiteral("is not a string"));
-    return v.toString();
+    const QString text = v.toString();
+    return fits(text) ? text : QString();
   }
 
   bool boolean(const QString& key) {
@@ -74,12 +84,13 @@ class Reader {
         fail(key, QStringLiteral("holds a value that is not a string"));
         return {};
       }
-      result.append(item.toString());
+      if (fits(item.toString())) result.append(item.toString());
     }
     return result;
   }
 
-  QMap<QString, QString> stringMap(const QString& key) {
+  // Language code -> a text that is shown.
+  QMap<QString, QString> shownTextMap(const QString& key) {
     const QJsonValue v = member(key);
     if (!ok_) return {};
     if (!v.isObject()) {
@@ -89,11 +100,13 @@ class Reader {
     QMap<QString, QString> result;
     const QJsonObject object = v.toObject();
     for (auto it = object.begin(); it != object.end(); ++it) {
+      // Skipped before anything else, so that no error message quotes it either.
+      if (!fits(it.key())) continue;
       if (!it.value().isString()) {
         fail(key + QLatin1Char('.') + it.key(), QStringLiteral("is not a string"));
         return {};
       }
-      result.insert(it.key(), it.value().toString());
+      result.insert(it.key(), shortened(it.value().toString()));
     }
     return result;
   }
@@ -174,6 +187,7 @@ std::optional<QMap<QString, QList<Record>>> decodeListMap(const QByteArray& json
   QMap<QString, QList<Record>> result;
   const QJsonObject object = value->toObject();
   for (auto it = object.begin(); it != object.end(); ++it) {
+    if (!fits(it.key())) continue;
     auto list = decodeList<Record>(it.value(), it.key(), error);
     if (!list) return std::nullopt;
     result.insert(it.key(), *std::move(list));
@@ -193,7 +207,7 @@ std::optional<AppMetaData> AppMetaData::fromJson(const QJsonValue& value, QStrin
   Reader r(value, {}, error);
   AppMetaData app;
   app.appIdentifiers = r.stringList(QStringLiteral("appIdentifiers"));
-  app.appName = r.stringMap(QStringLiteral("appName"));
+  app.appName = r.shownTextMap(QStringLiteral("appName"));
   app.appURL = r.string(QStringLiteral("appURL"));
   app.appURLPro = r.string(QStringLiteral("appURLPro"));
   app.ratingURL = r.string(QStringLiteral("ratingURL"));
@@ -235,7 +249,7 @@ std::optional<TiroAdData> TiroAdData::fromJson(const QJsonValue& value, QString*
 std::optional<OfferData> OfferData::fromJson(const QJsonValue& value, QString* error) {
   Reader r(value, {}, error);
   OfferData offer;
-  offer.buttonTexts = r.stringMap(QStringLiteral("buttonTexts"));
+  offer.buttonTexts = r.shownTextMap(QStringLiteral("buttonTexts"));
   offer.offerId = r.string(QStringLiteral("offerId"));
   if (!r.ok()) return std::nullopt;
   return offer;
@@ -279,11 +293,13 @@ std::optional<VideoTutorials> decodeVideoTutorials(const QByteArray& json, QStri
   VideoTutorials result;
   const QJsonObject topics = value->toObject();
   for (auto topic = topics.begin(); topic != topics.end(); ++topic) {
+    if (!fits(topic.key())) continue;
     Reader r(topic.value(), topic.key(), error);
     if (!r.ok()) return std::nullopt;
     QMap<QString, QStringList> languages;
     const QJsonObject object = topic.value().toObject();
     for (auto language = object.begin(); language != object.end(); ++language) {
+      if (!fits(language.key())) continue;
       languages.insert(language.key(), r.stringList(language.key()));
       if (!r.ok()) return std::nullopt;
     }

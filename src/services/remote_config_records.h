@@ -12,6 +12,13 @@ namespace uc {
 // The records of the remote configuration, decoded strictly: every member that is not marked
 // optional must be present with its type, or the whole document is rejected. Each decoder
 // returns nothing on failure and, when error is given, says which member failed.
+//
+// No text gets through longer than these limits: a single huge name froze the menu and used a
+// gigabyte. Shown texts (names, button texts) are cut to kMaxShownTextLength, ending in "…";
+// any other text (addresses, identifiers, keys) would be wrong if cut: one longer than
+// kMaxTextLength is dropped, leaving an empty text or a list or map without it.
+inline constexpr qsizetype kMaxShownTextLength = 200;
+inline constexpr qsizetype kMaxTextLength = 2048;
 
 // One catalogue entry.
 struct AppMetaData {

@@ -18,8 +18,19 @@
 #include <algorithm>
 #include <utility>
 
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#endif
+
 namespace uc {
 namespace {
+
+// The cache holds the fetched and the active set, each text escaped once more.
+constexpr qint64 kMaxCacheBytes = 16 * RemoteConfigService::kMaxDocumentBytes;
 
 const QString kFetchedKey = QStringLiteral("fetched");
 const QString kActiveKey = QStringLiteral("active");
@@ -59,6 +70,48 @@ std::optional<QHash<QString, QByteArray>> fromJson(const QJsonValue& value) {
     result.insert(it.key(), it.value().toString().toUtf8());
   }
   return result;
+}
+
+// At most maxBytes of a regular file. A FIFO, a device or a directory is refused without
+// waiting on it: opening a FIFO for reading waits for a writer, a device may never end.
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, QString* error) {
+  QFile file;
+#ifdef Q_OS_UNIX
+  // Checked on the opened file, so that nothing can be swapped in between.
+  const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    *error = QStringLiteral("cannot read %1: %2").arg(path, qt_error_string(errno));
+    return std::nullopt;
+  }
+  struct stat status {};
+  if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    ::close(fd);
+    *error = QStringLiteral("%1 is not a regular file").arg(path);
+    return std::nullopt;
+  }
+  // A regular file ignores O_NONBLOCK.
+  if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+    ::close(fd);
+    *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    return std::nullopt;
+  }
+#else
+  file.setFileName(path);
+  if (const QFileInfo info(path); info.exists() && !info.isFile()) {
+    *error = QStringLiteral("%1 is not a regular file").arg(path);
+    return std::nullopt;
+  }
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = QStringLiteral("cannot read %1: %2").arg(path, file.errorString());
+    return std::nullopt;
+  }
+#endif
+  QByteArray bytes = file.read(maxBytes + 1);
+  if (bytes.size() > maxBytes) {
+    *error = QStringLiteral("%1 is larger than %2 bytes").arg(path).arg(maxBytes);
+    return std::nullopt;
+  }
+  return bytes;
 }
 
 QUrl urlFromText(const QString& text) {
@@ -166,8 +219,9 @@ void RemoteConfigService::fetch(int expirationSeconds, FetchCompletion completio
 void RemoteConfigService::activate(std::function<void(bool changed)> completion) {
   bool changed = false;
   if (hasFetched_) {
-    changed = active_ != fetched_;
-    active_ = fetched_;
+    QHash<QString, QByteArray> next = valuesToActivate();
+    changed = active_ != next;
+    active_ = std::move(next);
     if (changed) saveCache();
   }
   QTimer::singleShot(0, this, [completion = std::move(completion), changed] {
@@ -175,22 +229,26 @@ void RemoteConfigService::activate(std::function<void(bool changed)> completion)
   });
 }
 
+QHash<QString, QByteArray> RemoteConfigService::valuesToActivate() const {
+  if (!check_) return fetched_;
+  // One bad member must not cost the others, nor its own earlier value.
+  QHash<QString, QByteArray> values = active_;
+  for (auto it = fetched_.begin(); it != fetched_.end(); ++it) {
+    if (check_(it.key(), it.value())) values.insert(it.key(), it.value());
+  }
+  return values;
+}
+
 void RemoteConfigService::readFile() {
   if (!pending_) return;
-  QFile file(url_.toLocalFile());
-  if (!file.open(QIODevice::ReadOnly)) {
-    finish(FetchStatus::Failure,
-           QStringLiteral("cannot read %1: %2").arg(file.fileName(), file.errorString()));
-    return;
-  }
-  const QByteArray body = file.read(kMaxDocumentBytes + 1);
-  if (body.size() > kMaxDocumentBytes) {
-    finish(FetchStatus::Failure,
-           QStringLiteral("the configuration is larger than %1 bytes").arg(kMaxDocumentBytes));
-    return;
-  }
   QString error;
-  if (acceptDocument(body, &error)) {
+  const std::optional<QByteArray> body =
+      readRegularFile(url_.toLocalFile(), kMaxDocumentBytes, &error);
+  if (!body) {
+    finish(FetchStatus::Failure, error);
+    return;
+  }
+  if (acceptDocument(*body, &error)) {
     finish(FetchStatus::Success, std::nullopt);
   } else {
     finish(FetchStatus::Failure, error);
@@ -326,14 +384,14 @@ void RemoteConfigService::finish(FetchStatus status, std::optional<QString> erro
 
 void RemoteConfigService::loadCache() {
   if (cacheFile_.isEmpty() || !QFileInfo::exists(cacheFile_)) return;
-  QFile file(cacheFile_);
-  if (!file.open(QIODevice::ReadOnly)) {
-    qWarning().noquote() << "RemoteConfig: cannot read the cache" << cacheFile_
-                         << file.errorString();
+  QString error;
+  const std::optional<QByteArray> bytes = readRegularFile(cacheFile_, kMaxCacheBytes, &error);
+  if (!bytes) {
+    qWarning().noquote() << "RemoteConfig: cannot read the cache:" << error;
     return;
   }
   QJsonParseError parseError;
-  const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+  const QJsonDocument document = QJsonDocument::fromJson(*bytes, &parseError);
   const QJsonObject object = document.object();
   const auto fetched = fromJson(object.value(kFetchedKey));
   const auto active = fromJson(object.value(kActiveKey));

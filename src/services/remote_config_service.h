@@ -18,8 +18,9 @@ namespace uc {
 
 // The remote configuration: one JSON document (an object with the keys "apps", "ads",
 // "offers", "umpReferenceData" and "videoTutorials", each holding a JSON text or a JSON
-// value) fetched over HTTP(S) or from a file: address. Fetched values are kept on disk in
-// a file beside the settings and only become the values the app reads on activate().
+// value) fetched over HTTP(S) or from a file: address (a regular file only: a FIFO or a
+// device could hold up the event loop). Fetched values are kept on disk in a file beside the
+// settings and only become the values the app reads on activate().
 // Never blocks the event loop: the fetch is asynchronous, bounded in size and time.
 class RemoteConfigService : public QObject {
   Q_OBJECT
@@ -59,6 +60,12 @@ class RemoteConfigService : public QObject {
   // A key's active value as raw JSON text; empty when the key was never activated.
   QByteArray value(const QString& key) const { return active_.value(key); }
 
+  // Whether a key's fetched value can be used. With a check, activate() takes each key on its
+  // own and keeps the earlier value of a key whose fetched value fails it or is missing;
+  // without one, the fetched set replaces the active set whole.
+  using ValueCheck = std::function<bool(const QString& key, const QByteArray& value)>;
+  void setValueCheck(ValueCheck check) { check_ = std::move(check); }
+
   using FetchCompletion = std::function<void(FetchStatus, const std::optional<QString>& error)>;
   // Fetches unless the last successful fetch is younger than both expirationSeconds and the
   // minimum fetch interval, or a fetch is still under way (then Throttled, no error). With a
@@ -71,6 +78,7 @@ class RemoteConfigService : public QObject {
   FetchStatus lastFetchStatus() const { return lastStatus_; }
 
  private:
+  QHash<QString, QByteArray> valuesToActivate() const;
   void loadCache();
   void saveCache() const;
   void startNetworkFetch();
@@ -99,6 +107,7 @@ class RemoteConfigService : public QObject {
   std::optional<QDateTime> lastFetchAt_;
   QHash<QString, QByteArray> fetched_;
   QHash<QString, QByteArray> active_;
+  ValueCheck check_;
   bool hasFetched_ = false;
   int timeoutMs_ = kTimeoutMs;
   std::optional<Pending> pending_;

@@ -3,12 +3,16 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "loopback_http_server.h"
+#include "recording_opener.h"
+#include "services/analytics.h"
+#include "services/catalogue_links.h"
 #include "services/remote_config_manager.h"
 
 using uc::AppMetaData;
@@ -63,7 +67,9 @@ class TestRemoteConfigManager : public QObject {
   void init() {
     QVERIFY(dir_.isValid());
     documentPath_ = dir_.filePath(QStringLiteral("config-%1.json").arg(++counter_));
-    service_ = std::make_unique<RemoteConfigService>(QUrl::fromLocalFile(documentPath_), QString());
+    cachePath_ = dir_.filePath(QStringLiteral("cache-%1.json").arg(counter_));
+    service_ =
+        std::make_unique<RemoteConfigService>(QUrl::fromLocalFile(documentPath_), cachePath_);
     manager_ = std::make_unique<RemoteConfigManager>(*service_);
   }
 
@@ -113,6 +119,15 @@ class TestRemoteConfigManager : public QObject {
     QSignalSpy menu(&manager, &RemoteConfigManager::didLoadMenu);
     QSignalSpy ump(&manager, &RemoteConfigManager::didLoadUmpReferenceData);
 
+    // One entry without "shouldShow" rejects the whole catalogue; with no good one before
+    // it, the fallback is used.
+    const QJsonArray bad{appJson("Remote", {"app.r"}),
+                         with(appJson("Broken", {"app.b"}), "shouldShow", QJsonValue::Undefined)};
+    server.setResponse({200, json({{"apps", QJsonObject{{"apps", bad}}}})});
+    manager.fetch();
+    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 1, 10000);
+    QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
+
     const QJsonObject umpJson{{"purposeConsents", "1"},
                               {"purposeLegitimateInterests", "2"},
                               {"vendorConsents", "3"},
@@ -121,34 +136,74 @@ class TestRemoteConfigManager : public QObject {
     server.setResponse({200, json({{"apps", QString::fromUtf8(json({{"apps", good}}))},
                                    {"umpReferenceData", umpJson}})});
     manager.fetch();
-    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 1, 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 2, 10000);
     QCOMPARE(names(manager.apps()), QStringList({"Remote", "Other"}));
     QCOMPARE(ump.count(), 1);
     QCOMPARE(manager.umpReferenceData()->vendorConsents, QStringLiteral("3"));
     QVERIFY(!manager.umpReferenceData()->isConsentOrPayActivated);
+  }
 
-    // One entry without "shouldShow" rejects the whole catalogue.
-    const QJsonArray bad{appJson("Remote", {"app.r"}),
-                         with(appJson("Broken", {"app.b"}), "shouldShow", QJsonValue::Undefined)};
-    server.setResponse({200, json({{"apps", QJsonObject{{"apps", bad}}}})});
-    manager.fetch();
-    QTRY_COMPARE_WITH_TIMEOUT(menu.count(), 2, 10000);
-    QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
-    QCOMPARE(ump.count(), 1);  // gone from the document: the earlier value stays
-    QVERIFY(manager.umpReferenceData());
-
-    // Neither the remote nor the fallback decodes: nothing changes, nothing is reported.
-    writeFile(defaults, json({{"apps", bad}}));
+  // Neither the remote catalogue nor the fallback decodes: nothing changes, nothing is reported.
+  void brokenFallbackChangesNothing() {
+    RemoteConfigService offline(LoopbackHttpServer::deadUrl(), QString());
+    RemoteConfigManager manager(offline);
+    const QString defaults = dir_.filePath("defaults.json");
+    writeFile(defaults, json({{"apps", QJsonArray{appJson("Fallback", {"app.x"})}}}));
+    manager.setDefaultsResourcePath(defaults);
     manager.loadApps();
-    QCOMPARE(menu.count(), 2);
-    QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
+    QSignalSpy menu(&manager, &RemoteConfigManager::didLoadMenu);
+
+    writeFile(defaults, json({{"apps", QJsonArray{with(appJson("Broken", {"app.b"}), "shouldShow",
+                                                       QJsonValue::Undefined)}}}));
+    manager.loadApps();
     writeFile(defaults, "{\"apps\": [");
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("RemoteConfig: cannot parse"));
     manager.loadApps();
     manager.setDefaultsResourcePath(QString());
     manager.loadApps();
-    QCOMPARE(menu.count(), 2);
+    QCOMPARE(menu.count(), 0);
     QCOMPARE(names(manager.apps()), QStringList({"Fallback"}));
+  }
+
+  // A document with wrongly shaped or missing members keeps the earlier value of each of them
+  // and takes the others, also in the next run.
+  void eachDataSetKeepsItsLastGoodValue() {
+    const QJsonObject ad{{"imageName", "i"}, {"linkingString", "l"}, {"discountNumber", "10"}};
+    const QJsonObject offer{{"buttonTexts", QJsonObject{{"en", "Buy"}}}, {"offerId", "o1"}};
+    const QJsonObject umpJson{{"purposeConsents", "1"},
+                              {"purposeLegitimateInterests", "2"},
+                              {"vendorConsents", "3"},
+                              {"vendorLegitimateInterests", "4"}};
+    const auto videos = [](const QString& address) {
+      return QJsonObject{{"KV", QJsonObject{{"en", QJsonArray{address}}}}};
+    };
+    publish({{"apps", QJsonObject{{"apps", QJsonArray{appJson("Good", {"app.g"})}}}},
+             {"ads", QJsonObject{{"menu", QJsonArray{ad}}}},
+             {"offers", QJsonObject{{"start", QJsonArray{offer}}}},
+             {"umpReferenceData", umpJson},
+             {"videoTutorials", videos("v1")}});
+
+    const QJsonArray badApps{with(appJson("Bad", {"app.b"}), "shouldShow", "yes")};
+    publish({{"apps", QJsonObject{{"apps", badApps}}},
+             {"ads", QJsonObject{{"menu", QJsonArray{with(ad, "discountNumber", 10)}}}},
+             {"offers", QJsonObject{{"start", QJsonArray{with(offer, "offerId", "o2")}}}},
+             {"videoTutorials", videos("v2")}});
+
+    for (int run = 0; run < 2; ++run) {
+      RemoteConfigService service(QUrl::fromLocalFile(documentPath_), cachePath_);
+      RemoteConfigManager manager(service);
+      manager.setLocale(QLocale(QLocale::English));
+      manager.loadAll();
+      QCOMPARE(names(manager.apps()), QStringList({"Good"}));
+      QCOMPARE(manager.ads().value("menu").first().discountNumber, QStringLiteral("10"));
+      QCOMPARE(manager.offers().value("start").first().offerId, QStringLiteral("o2"));
+      QVERIFY(manager.umpReferenceData());
+      QCOMPARE(manager.videoTutorialURLs(QStringLiteral("KV")), QStringList({"v2"}));
+      if (run == 0) {
+        // Once more, with nothing usable at all: the next run still has the good values.
+        publish({{"apps", "{"}, {"ads", 5}, {"umpReferenceData", QJsonArray{}}});
+      }
+    }
   }
 
   void menuListsAndCurrentApp() {
@@ -203,10 +258,7 @@ class TestRemoteConfigManager : public QObject {
 
     // A list that does not decode leaves the good one in place.
     publish({{"videoTutorials", QJsonObject{{"KV", QJsonObject{{"en", QJsonArray{1}}}}}}});
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("RemoteConfig: videoTutorials not loaded"));
     manager_->loadVideoTutorials();
-    QCOMPARE(loaded.count(), 1);
     QCOMPARE(manager_->videoTutorialURLs(kv), QStringList({"e1", "e2"}));
   }
 
@@ -231,22 +283,26 @@ class TestRemoteConfigManager : public QObject {
     QSignalSpy offers(manager_.get(), &RemoteConfigManager::didLoadOffers);
     manager_->loadAds();
     manager_->loadOffers();
+    QCOMPARE(ads.count(), 1);
+    QCOMPARE(offers.count(), 1);
     QCOMPARE(manager_->ads().value("menu").size(), 2);
     QCOMPARE(manager_->offers().value("start").first().buttonTexts.value("en"),
              QStringLiteral("Buy"));
 
-    publish({{"ads", QJsonObject{{"menu", QJsonArray{with(ad, "discountNumber", 10)}}}},
-             {"offers",
-              QJsonObject{{"start", QJsonArray{with(offer, "offerId", QJsonValue::Undefined)}}}}});
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("ads not loaded: menu\\[0\\]: discountNumber"));
-    QTest::ignoreMessage(QtWarningMsg,
-                         QRegularExpression("offers not loaded: start\\[0\\]: offerId is missing"));
+    const QJsonObject badAds{{"menu", QJsonArray{with(ad, "discountNumber", 10)}}};
+    const QJsonObject badOffers{
+        {"start", QJsonArray{with(offer, "offerId", QJsonValue::Undefined)}}};
+    QString error;
+    QVERIFY(!uc::decodeAds(json(badAds), &error));
+    QVERIFY2(error.contains("menu[0]: discountNumber"), qPrintable(error));
+    QVERIFY(!uc::decodeOffers(json(badOffers), &error));
+    QVERIFY2(error.contains("start[0]: offerId is missing"), qPrintable(error));
+
+    publish({{"ads", badAds}, {"offers", badOffers}});
     manager_->loadAds();
     manager_->loadOffers();
-    QCOMPARE(ads.count(), 1);
-    QCOMPARE(offers.count(), 1);
     QCOMPARE(manager_->ads().value("menu").size(), 2);
+    QCOMPARE(manager_->offers().value("start").first().offerId, QStringLiteral("o1"));
   }
 
   void appRecordsDecodeStrictly_data() {
@@ -280,6 +336,100 @@ class TestRemoteConfigManager : public QObject {
     QVERIFY(!uc::decodeAllAppMetaData(""));
   }
 
+  // A huge text never gets past decoding: a shown one is cut with an ellipsis, any other one
+  // would be wrong if cut and is dropped.
+  void overlongTextsAreCappedWhenDecoded() {
+    const int shown = uc::kMaxShownTextLength;
+    const QString huge(1024 * 1024, 'x');
+    const QString tooLong(uc::kMaxTextLength + 1, 'k');
+    const QString emoji = QStringLiteral("\U0001F600");
+    const QString exact(shown, 'e');
+    QJsonObject app = appJson("A", {"a", tooLong});
+    app["appName"] = QJsonObject{{"en", huge},
+                                 {"de", QString(shown - 2, 'd') + emoji + "!"},
+                                 {"fr", exact},
+                                 {tooLong, "name"}};
+    app["appURL"] = "https://a.test/" + tooLong;
+    QString error;
+    const auto apps = uc::decodeAllAppMetaData(json({{"apps", QJsonArray{app}}}), &error);
+    QVERIFY2(apps, qPrintable(error));
+    const AppMetaData& decoded = apps->first();
+    QCOMPARE(decoded.name("en"), QString(shown - 1, 'x') + QChar(0x2026));
+    QCOMPARE(decoded.name("de"), QString(shown - 2, 'd') + QChar(0x2026));  // no half emoji
+    QCOMPARE(decoded.name("fr"), exact);
+    QCOMPARE(decoded.appName.size(), 3);
+    QVERIFY(decoded.appURL.isEmpty());
+    QCOMPARE(decoded.appURLPro, QStringLiteral("apro://open"));
+    QCOMPARE(decoded.appIdentifiers, QStringList{"a"});
+
+    const auto offers = uc::decodeOffers(
+        json({{"start", QJsonArray{QJsonObject{{"buttonTexts", QJsonObject{{"en", huge}}},
+                                               {"offerId", tooLong}}}},
+              {tooLong, QJsonArray{}}}));
+    QVERIFY(offers);
+    QCOMPARE(offers->keys(), QStringList{"start"});
+    QCOMPARE(offers->value("start").first().buttonTexts.value("en").size(), shown);
+    QVERIFY(offers->value("start").first().offerId.isEmpty());
+
+    const auto videos = uc::decodeVideoTutorials(
+        json({{"KV", QJsonObject{{"en", QJsonArray{"v1", huge, "v2"}}, {tooLong, QJsonArray{}}}},
+              {tooLong, QJsonObject{}}}));
+    QVERIFY(videos);
+    QCOMPARE(videos->keys(), QStringList{"KV"});
+    QCOMPARE(videos->value("KV").keys(), QStringList{"en"});
+    QCOMPARE(videos->value("KV").value("en"), QStringList({"v1", "v2"}));
+
+    const auto ump = uc::decodeUmpReferenceData(json({{"purposeConsents", huge},
+                                                      {"purposeLegitimateInterests", "2"},
+                                                      {"vendorConsents", "3"},
+                                                      {"vendorLegitimateInterests", "4"}}));
+    QVERIFY(ump);
+    QVERIFY(ump->purposeConsents.isEmpty());
+    QCOMPARE(ump->vendorConsents, QStringLiteral("3"));
+  }
+
+  // Whatever a fetched catalogue lists, the app schemes that may be opened are those of the
+  // bundled one; with https: nothing else reaches the system.
+  void onlyTheBundledCatalogueNamesAppSchemes() {
+    auto opener = std::make_shared<RecordingOpener>();
+    opener->permissive = true;
+    uc::UrlOpener::setInstance(opener);
+    auto sink = std::make_shared<uc::RecordingAnalyticsSink>();
+    uc::Analytics::setSink(sink);
+    const auto restore = qScopeGuard([] {
+      uc::UrlOpener::setInstance(nullptr);
+      uc::Analytics::setSink(nullptr);
+    });
+
+    QJsonObject self = appJson("Self", {"app.unitcircle.tutor"});
+    self["appURL"] = "intent://rate#Intent;scheme=market;end";
+    self["ratingURLPro"] = "intent://rate#Intent;scheme=market;end";
+    QJsonObject remote = appJson("Remote", {"app.remote"});
+    remote["appURL"] = "smb://host/share";
+    remote["appURLPro"] = "ssh://host";
+    QJsonObject sibling = appJson("Sibling", {"app.sibling"});
+    sibling["appURL"] = "trianglesolver://open";
+    publish({{"apps", QJsonObject{{"apps", QJsonArray{self, remote, sibling}}}}});
+    manager_->loadApps();
+    QCOMPARE(names(manager_->apps()), QStringList({"Self", "Remote", "Sibling"}));
+
+    const QStringList schemes = uc::catalogueAppSchemes(*manager_);
+    QVERIFY(schemes.contains("trianglesolver"));
+    QVERIFY(schemes.contains("unitcircletutor"));
+    for (const char* scheme : {"intent", "smb", "ssh", "selfpro", "remotepro"}) {
+      QVERIFY2(!schemes.contains(scheme), scheme);
+    }
+    for (const AppMetaData& app : manager_->apps()) {
+      for (const QString& address : {app.appURL, app.appURLPro}) {
+        const QUrl url = uc::catalogueAddress(address);
+        if (uc::canOpenAllowedUrl(url, schemes)) uc::openAllowedUrl(url, schemes);
+      }
+    }
+    QVERIFY(!uc::openAppRatingPage(*manager_));
+    QCOMPARE(opener->opened, QStringList{"trianglesolver://open"});
+    QVERIFY(sink->events().isEmpty());
+  }
+
   void supportedLanguageCodes() {
     QCOMPARE(RemoteConfigManager::supportedLanguageCode(QLocale("zh_TW")), QStringLiteral("zh"));
     QCOMPARE(RemoteConfigManager::supportedLanguageCode(QLocale("pt_BR")), QStringLiteral("pt"));
@@ -304,6 +454,7 @@ class TestRemoteConfigManager : public QObject {
 
   QTemporaryDir dir_;
   QString documentPath_;
+  QString cachePath_;
   int counter_ = 0;
   std::unique_ptr<RemoteConfigService> service_;
   std::unique_ptr<RemoteConfigManager> manager_;

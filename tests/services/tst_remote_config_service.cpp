@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -174,6 +176,49 @@ class TestRemoteConfigService : public QObject {
     QCOMPARE(result.status, Status::Failure);
     QVERIFY(result.error);
     QVERIFY(!result.answeredInsideFetch);
+  }
+
+  // Opening a FIFO waits for a writer, and a device never ends: neither may hold up the app.
+  void fileAddressesThatAreNotRegularFilesAreRefused_data() {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("device") << QStringLiteral("/dev/zero");
+    QTest::newRow("directory") << QString();
+  }
+
+  void fileAddressesThatAreNotRegularFilesAreRefused() {
+    QFETCH(QString, path);
+    const QString config = dir_.filePath("config.json");
+    writeFile(config, goodDocument("33"));
+    RemoteConfigService service(QUrl::fromLocalFile(config), cache_);
+    QCOMPARE(fetchAndWait(service).status, Status::Success);
+    QCOMPARE(activateAndWait(service), std::optional<bool>(true));
+
+    if (path == QLatin1String("fifo")) {
+      path = dir_.filePath(QStringLiteral("fifo-%1").arg(counter_));
+      QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (path.isEmpty()) {
+      path = dir_.path();
+    }
+    RemoteConfigService refused(QUrl::fromLocalFile(path), cache_);
+    const FetchResult result = fetchAndWait(refused);
+    QCOMPARE(result.status, Status::Failure);
+    QVERIFY(result.error);
+    QVERIFY2(result.error->contains("not a regular file"), qPrintable(*result.error));
+    QCOMPARE(activateAndWait(refused), std::optional<bool>(false));
+    QVERIFY(refused.value("ads").contains("\"33\""));
+  }
+
+  // A FIFO where the cache should be is ignored, not waited on.
+  void cacheThatIsNotARegularFileIsIgnored() {
+    QCOMPARE(::mkfifo(QFile::encodeName(cache_).constData(), 0600), 0);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("RemoteConfig: cannot read the cache"));
+    RemoteConfigService service(server_.url(), cache_);
+    QVERIFY(service.value("apps").isEmpty());
+    QCOMPARE(fetchAndWait(service).status, Status::Success);
+    QCOMPARE(activateAndWait(service), std::optional<bool>(true));
+    RemoteConfigService next(server_.url(), cache_);  // the cache is a file again
+    QCOMPARE(next.value("apps"), kAppsText);
   }
 
   void throttling() {

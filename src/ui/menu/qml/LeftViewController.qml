@@ -90,6 +90,7 @@ Rectangle {
                     fontSizeMode: Text.HorizontalFit
                     minimumPixelSize: 10
                     verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
                 }
             }
         }
