@@ -210,10 +210,15 @@ bool keepAside(const QString& path, const QString& aside) {
          QFile::copy(path, aside);
 }
 
-void removeDatabaseFiles(const QString& path) {
-  for (const char* suffix : {"", "-journal", "-wal", "-shm"}) {
+void removeDatabaseLogs(const QString& path) {
+  for (const char* suffix : {"-journal", "-wal", "-shm"}) {
     QFile::remove(path + QLatin1String(suffix));
   }
+}
+
+void removeDatabaseFiles(const QString& path) {
+  QFile::remove(path);
+  removeDatabaseLogs(path);
 }
 
 }  // namespace
@@ -393,6 +398,9 @@ bool UserDefaults::importJsonLines(const QHash<QString, QJsonValue>& values) {
   // The old file stays under another name; the rename then replaces the path in one step.
   const QString aside = asideName(filePath_);
   const bool kept = built && keepAside(filePath_, aside);
+  // A log or journal beside a settings file belongs to a database that file replaced (a
+  // backup put back, say); left there, it would be replayed over the new store.
+  if (kept) removeDatabaseLogs(filePath_);
   if (!kept || std::rename(QFile::encodeName(building).constData(),
                            QFile::encodeName(filePath_).constData()) != 0) {
     if (built) lastError_ = QStringLiteral("cannot put the imported store in place");

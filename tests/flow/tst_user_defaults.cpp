@@ -196,6 +196,25 @@ class TestUserDefaults : public QObject {
     QVERIFY(!QFile::exists(path_ + ".importing"));
   }
 
+  // A settings file put back over a database (a backup restored, a test's fresh settings)
+  // finds that database's log beside it; the import must not replay it over the new store.
+  void importIgnoresTheLogOfTheDatabaseItReplaced() {
+    const QString other = dir_.filePath("other.db");
+    UserDefaults earlier(other);
+    for (const char* latex : {"old 1", "old 2", "old 3"})
+      QVERIFY(earlier.insertRecord(record(latex)));
+    QVERIFY(QFile::exists(other + "-wal"));
+    QVERIFY(QFile::copy(other + "-wal", path_ + "-wal"));
+    QVERIFY(QFile::copy(other + "-shm", path_ + "-shm"));
+    writeAll(path_, kHeader + insertLine("A"));
+
+    UserDefaults defaults(path_);
+    QVERIFY(defaults.isPersistent());
+    QCOMPARE(latexOf(defaults), QStringList({"A"}));
+    QVERIFY(defaults.insertRecord(record("B")));
+    QCOMPARE(latexOf(UserDefaults(path_)), QStringList({"B", "A"}));
+  }
+
   // Every kind of damage the earlier file could carry costs only the damaged lines.
   void damagedFilesImportWhatCanBeRead_data() {
     QTest::addColumn<QByteArray>("content");
