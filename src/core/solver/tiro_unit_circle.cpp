@@ -76,6 +76,7 @@ SolveResult TiroUnitCircle::solve(const std::optional<std::string>& alphaText, i
   withFraction = parsed.isWithFraction;
   operation.withFraction = parsed.isWithFraction;
 
+  const bool fromArc = !alpha->z;
   if (alpha->z) {
     const double degrees = typedValue(*alpha);
     if (!isUsableAngle(degrees)) return fail(errorKey::valueOutOfRange, {alphaTag});
@@ -101,6 +102,7 @@ SolveResult TiroUnitCircle::solve(const std::optional<std::string>& alphaText, i
   result.alpha = alpha;
   result.b = b;
   result.chartSteps = makeChartSteps();
+  if (fromArc) result.typedArcLatex = output.latexString(*b);
   return result;
 }
 

@@ -20,6 +20,9 @@ struct SolveResult {
   DigitPtr alpha;  // null on error
   DigitPtr b;      // null on error
   std::optional<ChartSteps> chartSteps;
+  // b as its steps show it, when the solution worked from the typed b; absent when b was
+  // worked out from α (the exact values show a typed b as typed).
+  std::optional<std::string> typedArcLatex;
 };
 
 // Solves one calculation: from the typed angle α (degrees) or arc length b (radians) to the
