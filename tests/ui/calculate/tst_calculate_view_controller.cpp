@@ -182,6 +182,16 @@ class TestCalculateViewController : public QObject {
              QStringLiteral("Step 1"));
   }
 
+  // The card shows b as it was typed, not as worked back from α.
+  void theCardShowsATypedArcAsTyped() {
+    Screens screens(path_);
+    screens.calculate.textFieldShouldBeginEditing(Field::BField);
+    screens.type({"2"});
+    QVERIFY(screens.calculate.calculate());
+    QCOMPARE(screens.solution.exactValuesLatex().at(0),
+             QStringLiteral("\\alpha \\approx 114.5916^{\\circ} \\quad b = 2"));
+  }
+
   void inputsSurviveARestart() {
     {
       Screens first(path_);
