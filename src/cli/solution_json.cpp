@@ -40,8 +40,10 @@ std::string optionalString(const std::optional<std::string>& text) {
 
 // The exact values card: LaTeX forms where the angle has them, decimals, and the reference
 // angle and quadrant. An undefined tangent has neither form nor decimal.
-std::string exactJson(const std::optional<double>& alpha) {
-  const std::optional<ExactValues> exact = alpha ? exactValuesFor(*alpha) : std::nullopt;
+std::string exactJson(const std::optional<double>& alpha,
+                      const std::optional<std::string>& typedArcLatex) {
+  const std::optional<ExactValues> exact =
+      alpha ? exactValuesFor(*alpha, typedArcLatex) : std::nullopt;
   if (!exact) return "null";
   const auto value = [](const ExactValue& v) {
     return "{\"latex\": " + optionalString(v.latex) + ", \"decimal\": " + jsonNumber(v.decimal) +
@@ -138,7 +140,7 @@ std::string solutionJson(const SolveResult& result) {
                      return jsonArray(step,
                                       [](const ChartDataPtr& d) { return chartDataJson(*d); });
                    }) +
-         ", \"exact\": " + exactJson(alpha) + "}";
+         ", \"exact\": " + exactJson(alpha, result.typedArcLatex) + "}";
 }
 
 std::string solutionText(const SolveResult& result) {

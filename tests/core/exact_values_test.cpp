@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "core/solver/pi_fraction_hint.h"
+#include "core/solver/tiro_unit_circle.h"
 
 namespace uc {
 namespace {
@@ -175,6 +176,22 @@ TEST(ExactValues, AnglesFromArcLengthsAndOtherAnglesGetDecimalsOnly) {
   EXPECT_FALSE(exactValuesFor(1e300)->sin.latex);
 }
 
+// A constant typed in either field enters with its value: 2π degrees is no special angle.
+TEST(ExactValues, TypedConstantsGiveNoExactForms) {
+  const std::pair<const char*, const char*> typed[] = {
+      {"2π", ""}, {"e", ""}, {"", "e"}, {"", "π/e"}, {"", "3/e"}};
+  for (const auto& [alpha, b] : typed) {
+    SCOPED_TRACE(std::string(alpha) + " | " + b);
+    const SolveResult result = calculate(alpha, b);
+    ASSERT_FALSE(result.errorKey);
+    const auto& circle = dynamic_cast<const UnitCircleChartData&>(*(*result.chartSteps)[0][0]);
+    const auto values = exactValuesFor(*circle.alpha);
+    ASSERT_TRUE(values);
+    EXPECT_FALSE(values->bLatex || values->sin.latex || values->cos.latex || values->tan.latex);
+    EXPECT_NEAR(*values->sin.decimal, std::sin(*circle.b), 1e-12);
+  }
+}
+
 TEST(ExactValues, ArcAsAMultipleOfPi) {
   EXPECT_EQ(piMultipleLatex(135), "\\frac{3\\pi}{4}");
   EXPECT_EQ(piMultipleLatex(180), "\\pi");
@@ -221,8 +238,10 @@ TEST(PiFractionHint, EveryFractionUpToTwelfthsIsFoundFromItsDecimals) {
   EXPECT_EQ(piFractionHint("3.14159265359", 3.14159265359), "π");
 }
 
-TEST(PiFractionHint, NothingWhenPiWasTypedOrTheValueIsNotNearAFraction) {
+TEST(PiFractionHint, NothingWhenAConstantWasTypedOrTheValueIsNotNearAFraction) {
   EXPECT_FALSE(piFractionHint("3π/4", 3 * kPi / 4));
+  // 5e-13 from 3π/4, but e was typed on purpose.
+  EXPECT_FALSE(piFractionHint("0.866795512343e", 0.866795512343 * 2.718281828459045));
   EXPECT_FALSE(piFractionHint("", kPi));  // b was worked out, not typed
   EXPECT_FALSE(piFractionHint("1", 1));
   EXPECT_FALSE(piFractionHint("0", 0));

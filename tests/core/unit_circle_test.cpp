@@ -47,6 +47,10 @@ TEST(UnitCircle, AngleToArcGivesTheArcAndItsExactMultipleOfPi) {
       {"0", "0.0", "0"},
       {"210", "3.6651914291880923", "\\frac{1000000\\pi}{857143}"},
       {"7", "0.12217304763960307", "\\frac{10000\\pi}{257143}"},
+      // A typed constant enters with its value: 2π degrees, not 2.
+      {"2π", "0.1096622711232151", "\\frac{10000\\pi}{286479}"},
+      {"90/π", "0.5", "\\frac{100000\\pi}{628319}"},
+      {"e/2", "0.023721483951871018", "\\frac{1000\\pi}{132437}"},
   };
   for (const auto& c : cases) {
     const SolveResult result = calculate(c.alpha, std::nullopt);
@@ -96,8 +100,11 @@ TEST(UnitCircle, ArcToAngleInsertsTheExactArc) {
       {"-π/4", "-\\frac{\\pi}{4}", -0.7853981633974483, "-45.0"},
       {"π/-4", "-\\frac{\\pi}{4}", -0.7853981633974483, "-45.0"},
       {"2π/4", "\\frac{\\pi}{2}", 1.5707963267948966, "90.0"},
-      // e shows in the formula but only π enters the value.
-      {"2e", "2e", 2.0, "114.591559026165"},
+      // e enters the value as π does, on either side of the fraction.
+      {"e", "e", 2.718281828459045, "155.746076297808"},
+      {"π/e", "\\frac{\\pi}{e}", 1.1557273497909217, "66.21829941086"},
+      {"e/2", "\\frac{e}{2}", 1.3591409142295225, "77.873038148904"},
+      {"3/e", "\\frac{3}{e}", 1.103638323514327, "63.233818046265"},
   };
   for (const auto& c : cases) {
     const SolveResult result = calculate("", c.b);
@@ -114,6 +121,17 @@ TEST(UnitCircle, ArcToAngleInsertsTheExactArc) {
         << c.b;
     EXPECT_EQ(circleOf(result).b, c.radians) << c.b;
   }
+}
+
+TEST(UnitCircle, AConstantInTheAngleStaysInTheInputAndItsValueIsInserted) {
+  const SolveResult result = calculate("2π", "");
+  EXPECT_EQ((*result.solutionSteps)[0].latexString, "\\alpha = 2\\pi^{\\circ} \\quad b =  ? ");
+  const Texts latex = numberedLatex(result);
+  EXPECT_EQ(
+      latex[5],
+      "b = \\color{#009900}{ 6.283185307179586^{\\circ} } \\cdot \\frac{2\\pi}{360^{\\circ}}");
+  EXPECT_EQ(circleOf(result).alpha, 6.283185307179586);
+  EXPECT_EQ(circleOf(result).b, 0.1096622711232151);
 }
 
 TEST(UnitCircle, TrigonometryFullCirclesReducedAngleAndQuadrant) {

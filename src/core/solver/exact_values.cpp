@@ -123,11 +123,13 @@ std::optional<std::string> piMultipleLatex(double alphaDegrees) {
   return sign + "\\frac{" + numerator + "}{" + std::to_string(q) + "}";
 }
 
-std::optional<ExactValues> exactValuesFor(double alphaDegrees) {
+std::optional<ExactValues> exactValuesFor(double alphaDegrees,
+                                          const std::optional<std::string>& typedArcLatex) {
   if (!std::isfinite(alphaDegrees)) return std::nullopt;
   ExactValues values;
   values.alphaDegrees = alphaDegrees;
-  values.bLatex = piMultipleLatex(alphaDegrees);
+  // A b typed as 0.7853981634 is not π/4; the hint offers that instead.
+  values.bLatex = typedArcLatex ? typedArcLatex : piMultipleLatex(alphaDegrees);
   double reduced = std::fmod(alphaDegrees, 360.0);
   values.quadrant = quadrantOfReducedAngle(reduced);
   if (reduced < 0) reduced += 360;

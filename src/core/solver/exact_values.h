@@ -18,8 +18,10 @@ struct ExactValue {
 // What the exact values card shows for one angle.
 struct ExactValues {
   double alphaDegrees = 0;
-  std::optional<std::string> bLatex;  // b as an exact multiple of π, when α is a simple fraction
-  double referenceAngleDegrees = 0;   // the acute angle to the x axis, in [0, 90]
+  // b exactly: as typed when the solution worked from b, else as a multiple of π when α is a
+  // simple fraction of 180°.
+  std::optional<std::string> bLatex;
+  double referenceAngleDegrees = 0;     // the acute angle to the x axis, in [0, 90]
   Quadrant quadrant = Quadrant::first;  // named as the steps name it
   ExactValue sin;
   ExactValue cos;
@@ -28,8 +30,9 @@ struct ExactValues {
 
 // The exact values of α in degrees: radical forms for every multiple of 15° and 18° (within
 // a rounding residue of 1e-13 relative), decimals for every angle. Nothing for an angle that
-// is not finite.
-std::optional<ExactValues> exactValuesFor(double alphaDegrees);
+// is not finite. typedArcLatex is b as typed, when α was worked out from it.
+std::optional<ExactValues> exactValuesFor(
+    double alphaDegrees, const std::optional<std::string>& typedArcLatex = std::nullopt);
 
 // α / 180 as a fraction of π in LaTeX ("\frac{3\pi}{4}", "-\pi", "0"), when α / 180 is a
 // fraction with a denominator of at most 3600.

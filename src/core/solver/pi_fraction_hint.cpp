@@ -17,7 +17,11 @@ constexpr double kTolerance = 1e-9;
 std::optional<std::string> piFractionHint(std::string_view typedB, double radians) {
   const std::string& piText = piConstant().key;
   const double pi = piConstant().value;
-  if (typedB.empty() || typedB.find(piText) != std::string_view::npos) return std::nullopt;
+  if (typedB.empty()) return std::nullopt;
+  // A typed constant is an exact form already; e is no slip for a fraction of π.
+  for (const NaturalConstant& constant : naturalConstants()) {
+    if (typedB.find(constant.key) != std::string_view::npos) return std::nullopt;
+  }
   if (!std::isfinite(radians) || std::fabs(radians) > 1e6) return std::nullopt;
   // Within the tolerance of the radians, measured in multiples of π.
   const std::optional<SimpleFraction> fraction = simplestFractionNear(

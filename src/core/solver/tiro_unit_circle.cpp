@@ -20,11 +20,13 @@ bool isUsableAngle(double degrees) { return truncateToInt64(degrees).has_value()
 
 }  // namespace
 
-double angleInDegrees(const Digit& alpha) { return alpha.z.value_or(0) / alpha.n; }
-
-double arcInRadians(const Digit& b) {
-  const double numerator = b.z.value_or(0) * (b.hasPiOnNumerator() ? kPi : 1.0);
-  const double denominator = b.n * (b.hasPiOnDenominator() ? kPi : 1.0);
+// Each side is multiplied out before the one division, so that π/6 gives the double the arc
+// has always had; a plain number divides as before.
+double typedValue(const Digit& digit) {
+  double numerator = digit.z.value_or(0);
+  for (const auto& constant : digit.zConstants) numerator *= constant.value;
+  double denominator = digit.n;
+  for (const auto& constant : digit.nConstants) denominator *= constant.value;
   return numerator / denominator;
 }
 
@@ -74,12 +76,13 @@ SolveResult TiroUnitCircle::solve(const std::optional<std::string>& alphaText, i
   withFraction = parsed.isWithFraction;
   operation.withFraction = parsed.isWithFraction;
 
+  const bool fromArc = !alpha->z;
   if (alpha->z) {
-    const double degrees = angleInDegrees(*alpha);
+    const double degrees = typedValue(*alpha);
     if (!isUsableAngle(degrees)) return fail(errorKey::valueOutOfRange, {alphaTag});
     convertAngleToArc(degrees);
   } else if (b->z) {
-    const double radians = arcInRadians(*b);
+    const double radians = typedValue(*b);
     const double degrees = degreesOfArc(radians);
     if (!std::isfinite(radians) || !isUsableAngle(degrees)) {
       return fail(errorKey::valueOutOfRange, {bTag});
@@ -99,6 +102,7 @@ SolveResult TiroUnitCircle::solve(const std::optional<std::string>& alphaText, i
   result.alpha = alpha;
   result.b = b;
   result.chartSteps = makeChartSteps();
+  if (fromArc) result.typedArcLatex = output.latexString(*b);
   return result;
 }
 

@@ -20,6 +20,9 @@ struct SolveResult {
   DigitPtr alpha;  // null on error
   DigitPtr b;      // null on error
   std::optional<ChartSteps> chartSteps;
+  // b as its steps show it, when the solution worked from the typed b; absent when b was
+  // worked out from α (the exact values show a typed b as typed).
+  std::optional<std::string> typedArcLatex;
 };
 
 // Solves one calculation: from the typed angle α (degrees) or arc length b (radians) to the
@@ -61,10 +64,9 @@ SolveResult calculate(const std::optional<std::string>& alphaText,
                       const std::optional<std::string>& bText, int alphaTag = kAlphaFieldTag,
                       int bTag = kBFieldTag);
 
-// The angle in degrees that a typed angle stands for (constants do not enter it), and the
-// arc length in radians that a typed arc stands for (π counts once per side).
-double angleInDegrees(const Digit& alpha);
-double arcInRadians(const Digit& b);
+// The number a typed angle (degrees) or arc (radians) stands for, its constants included:
+// e is 2.718281828459045, 2π degrees are 6.283185307179586 degrees.
+double typedValue(const Digit& digit);
 // An arc length turned into degrees, rounded to 12 places.
 double degreesOfArc(double radians);
 

@@ -205,8 +205,8 @@ bool CalculateViewController::calculate() {
   const QList<QVariantMap> steps = SolutionViewController::stepMaps(*result.solutionSteps);
   if (solution_) {
     solution_->showSolution(steps, result.chartSteps.value_or(ChartSteps{}),
-                            QString::fromLatin1(kManualImageName), std::nullopt,
-                            kSolutionRowHeight);
+                            QString::fromLatin1(kManualImageName), std::nullopt, kSolutionRowHeight,
+                            result.typedArcLatex);
     const std::optional<double> radians = result.b ? result.b->numericValue() : std::nullopt;
     if (const auto hint = radians ? piFractionHint(bText.toStdString(), *radians) : std::nullopt) {
       solution_->setPiHintInput(QString::fromStdString(*hint));

@@ -47,7 +47,7 @@ class CalculateViewController : public QObject {
   InputFieldState* alphaField() { return &alpha_; }
   InputFieldState* bField() { return &b_; }
   Field currentField() const { return current_; }
-  bool piKeyEnabled() const { return current_ != AlphaField; }
+  bool piKeyEnabled() const { return true; }
   int requiredAmountOfTextFields() const { return 1; }
 
   // The store the screen reads and writes; CalcManager::shared() unless set (tests).

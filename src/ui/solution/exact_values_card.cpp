@@ -1,15 +1,16 @@
 #include "ui/solution/exact_values_card.h"
 
 #include <QCoreApplication>
-#include <cmath>
 
 #include "core/number/natural_constant.h"
 #include "core/number/number_text.h"
 #include "core/solver/exact_values.h"
+#include "core/solver/tiro_math_operation.h"
 
 namespace uc {
 namespace {
 
+// One rule for every decimal on the card, angles and sin, cos, tan alike.
 constexpr int kDecimalPlaces = 4;
 
 QString word(const char* key) {
@@ -18,19 +19,36 @@ QString word(const char* key) {
          QStringLiteral("}");
 }
 
-QString decimalText(double value, int places = kDecimalPlaces) {
-  return QString::fromStdString(localeFormat(value, places));
+// Never grouped: "1,000" reads as one in German.
+QString decimalText(double value) {
+  return QString::fromStdString(localeFormat(value, kDecimalPlaces, false));
 }
 
-// "f = exact", "≈ decimal"; just "f = exact" when the exact form is a whole number, and
-// "f ≈ decimal" without one.
+// The places show the value, dropping at most a rounding residue (56.544000000000004).
+bool shownExactly(double value) {
+  return !TiroMathOperation::shared().roundValue(value, kDecimalPlaces).changedNoticeably();
+}
+
+QString relation(double value) {
+  return shownExactly(value) ? QStringLiteral("= ") : QStringLiteral("\\approx ");
+}
+
+// "f = exact" beside "≈ decimal" (or "= decimal"); the exact form alone where it is that
+// decimal already ("b = 2", "sin α = 1"), the decimal alone without one ("f ≈ decimal").
+QStringList valueParts(const QString& name, const std::optional<std::string>& exact, double value,
+                       const QString& unit = {}) {
+  const QString decimal = decimalText(value) + unit;
+  if (!exact) return {name + QLatin1Char(' ') + relation(value) + decimal};
+  const QString exactText = QString::fromStdString(*exact);
+  const QString first = name + QStringLiteral(" = ") + exactText;
+  if (exactText + unit == decimal) return {first};
+  return {first, relation(value) + decimal};
+}
+
 ExactValuesCardLine valueLine(const QString& function, const ExactValue& value) {
   if (value.undefined()) return {{function, word("undefined")}, {QStringLiteral("\\quad ")}};
-  const double decimal = *value.decimal;
-  if (!value.latex) return {{function + QStringLiteral(" \\approx ") + decimalText(decimal)}, {}};
-  const QString exact = function + QStringLiteral(" = ") + QString::fromStdString(*value.latex);
-  if (decimal == std::round(decimal)) return {{exact}, {}};
-  return {{exact, QStringLiteral("\\approx ") + decimalText(decimal)}, {QStringLiteral(" ")}};
+  const QStringList parts = valueParts(function, value.latex, *value.decimal);
+  return {parts, parts.size() > 1 ? QStringList{QStringLiteral(" ")} : QStringList{}};
 }
 
 }  // namespace
@@ -43,32 +61,33 @@ QString ExactValuesCardLine::latex() const {
   return whole;
 }
 
-QList<ExactValuesCardLine> exactValuesCardLines(double alphaDegrees) {
-  const std::optional<ExactValues> values = exactValuesFor(alphaDegrees);
+QList<ExactValuesCardLine> exactValuesCardLines(const ChartSteps& chartSteps,
+                                                const std::optional<std::string>& typedArcLatex) {
+  if (chartSteps.empty() || chartSteps.front().empty()) return {};
+  const auto* circle = dynamic_cast<const UnitCircleChartData*>(chartSteps.front().front().get());
+  if (!circle || !circle->alpha) return {};
+  const double alphaDegrees = *circle->alpha;
+  const std::optional<ExactValues> values = exactValuesFor(alphaDegrees, typedArcLatex);
   if (!values) return {};
-  const double b = alphaDegrees * piConstant().value / 180;
-  ExactValuesCardLine angles{
-      {QStringLiteral("\\alpha = ") + decimalText(alphaDegrees, 10) + QStringLiteral("^{\\circ}")},
-      {}};
-  const auto addPart = [&angles](const QString& join, const QString& part) {
-    angles.joins.append(join);
-    angles.parts.append(part);
-  };
-  const QString approximateB = QStringLiteral("\\approx ") + decimalText(b);
-  if (!values->bLatex) {
-    addPart(QStringLiteral(" \\quad "), QStringLiteral("b ") + approximateB);
-  } else {
-    addPart(QStringLiteral(" \\quad "),
-            QStringLiteral("b = ") + QString::fromStdString(*values->bLatex));
-    if (*values->bLatex != "0") addPart(QStringLiteral(" "), approximateB);
+  const double b = circle->b.value_or(alphaDegrees * piConstant().value / 180);
+
+  ExactValuesCardLine angles{valueParts(QStringLiteral("\\alpha"), std::nullopt, alphaDegrees,
+                                        QStringLiteral("^{\\circ}")),
+                             {}};
+  const QStringList arc = valueParts(QStringLiteral("b"), values->bLatex, b);
+  for (qsizetype i = 0; i < arc.size(); ++i) {
+    angles.joins.append(i == 0 ? QStringLiteral(" \\quad ") : QStringLiteral(" "));
+    angles.parts.append(arc[i]);
   }
+  const double reference = values->referenceAngleDegrees;
+  const QString referenceRelation = shownExactly(reference) ? QString() : relation(reference);
   return {
       angles,
       valueLine(QStringLiteral("\\sin\\alpha"), values->sin),
       valueLine(QStringLiteral("\\cos\\alpha"), values->cos),
       valueLine(QStringLiteral("\\tan\\alpha"), values->tan),
       {{word("referenceAngle"),
-        decimalText(values->referenceAngleDegrees, 10) + QStringLiteral("^{\\circ}")},
+        referenceRelation + decimalText(reference) + QStringLiteral("^{\\circ}")},
        {QStringLiteral("\\; ")}},
       // Upright, as a name, not as the product of the variables I, I and I.
       {{QStringLiteral("\\text{") + QCoreApplication::translate("ExactValues", "quadrant") +
@@ -76,13 +95,6 @@ QList<ExactValuesCardLine> exactValuesCardLines(double alphaDegrees) {
         QLatin1Char('}')},
        {}},
   };
-}
-
-QList<ExactValuesCardLine> exactValuesCardLines(const ChartSteps& chartSteps) {
-  if (chartSteps.empty() || chartSteps.front().empty()) return {};
-  const auto* circle = dynamic_cast<const UnitCircleChartData*>(chartSteps.front().front().get());
-  return circle && circle->alpha ? exactValuesCardLines(*circle->alpha)
-                                 : QList<ExactValuesCardLine>{};
 }
 
 QStringList wholeLines(const QList<ExactValuesCardLine>& lines) {

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QStringList>
 #include <QVariantList>
+#include <optional>
+#include <string>
 
 #include "core/solver/chart_data.h"
 
@@ -18,12 +20,13 @@ struct ExactValuesCardLine {
   QString latex() const;
 };
 
-// The lines of the exact values card above the steps, as LaTeX: α and b, then sin, cos and
-// tan in their radical forms where the angle has them, each beside its decimal, then the
-// reference angle, then the quadrant. Words come from the "ExactValues" translations.
-QList<ExactValuesCardLine> exactValuesCardLines(double alphaDegrees);
-// The same for the angle of a solution's unit circle; empty when it has none.
-QList<ExactValuesCardLine> exactValuesCardLines(const ChartSteps& chartSteps);
+// The lines of the exact values card above the steps, as LaTeX, for the angle and arc of a
+// solution's unit circle (empty when it has none): α and b (b as typed when typedArcLatex
+// holds it), then sin, cos and tan in their radical forms where the angle has them, each
+// beside its decimal, then the reference angle, then the quadrant. Every decimal has at most
+// four places and no grouping. Words come from the "ExactValues" translations.
+QList<ExactValuesCardLine> exactValuesCardLines(
+    const ChartSteps& chartSteps, const std::optional<std::string>& typedArcLatex = std::nullopt);
 
 // Each line whole.
 QStringList wholeLines(const QList<ExactValuesCardLine>& lines);

@@ -186,7 +186,8 @@ void SolutionViewController::loadVideoUrlStrings() {
 
 void SolutionViewController::showSolution(
     const QList<QVariantMap>& steps, const ChartSteps& chartSteps, const QString& manualImageName,
-    const std::optional<QHash<int, double>>& configuredRowHeight, double rowHeight) {
+    const std::optional<QHash<int, double>>& configuredRowHeight, double rowHeight,
+    const std::optional<std::string>& typedArcLatex) {
   solutionSteps_ = steps;
   displayForms_.clear();
   for (const QVariantMap& step : steps) {
@@ -194,7 +195,7 @@ void SolutionViewController::showSolution(
                                                   : QString());
   }
   chartSteps_ = chartSteps;
-  exactValuesCard_ = exactValuesCardLines(chartSteps);
+  exactValuesCard_ = exactValuesCardLines(chartSteps, typedArcLatex);
   setPiHintInput({});
   setChartHighlight(StepHighlight::None);
   manualImageName_ = manualImageName;

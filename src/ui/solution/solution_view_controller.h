@@ -102,10 +102,12 @@ class SolutionViewController : public QAbstractListModel {
   // to bring the circle into sight; a second tap on the same kind of step clears it.
   Q_INVOKABLE void tappedStep(int row);
 
-  // What the calculate page hands over after a successful calculation.
+  // What the calculate page hands over after a successful calculation; typedArcLatex is b
+  // as typed, when the solution worked from it, for the exact values card.
   void showSolution(const QList<QVariantMap>& steps, const ChartSteps& chartSteps,
                     const QString& manualImageName,
-                    const std::optional<QHash<int, double>>& configuredRowHeight, double rowHeight);
+                    const std::optional<QHash<int, double>>& configuredRowHeight, double rowHeight,
+                    const std::optional<std::string>& typedArcLatex = std::nullopt);
 
   Q_INVOKABLE void clearSolution();
   Q_INVOKABLE void handleClearAllButton() { clearSolution(); }

@@ -102,20 +102,13 @@ class TestCalculateViewController : public QObject {
     QCOMPARE(c.text(Field::AlphaField), QStringLiteral("1"));
   }
 
-  void piKeyOnlyWorksForTheArcLength() {
+  // Constants enter the angle with their value, so π types into α as into b.
+  void piKeyTypesIntoTheAngleToo() {
     Screens screens(path_);
     CalculateViewController& c = screens.calculate;
-    QSignalSpy state(&c, &CalculateViewController::currentFieldChanged);
-    QVERIFY(!c.piKeyEnabled());
-    screens.type({"π", "3"});
-    QCOMPARE(c.text(Field::AlphaField), QStringLiteral("3"));
-
-    c.tappedDeleteButton();
-    c.textFieldShouldBeginEditing(Field::BField);
     QVERIFY(c.piKeyEnabled());
-    QCOMPARE(state.count(), 1);
-    screens.type({"3", "π", "/", "4"});
-    QCOMPARE(c.text(Field::BField), QStringLiteral("3π/4"));
+    screens.type({"2", "π"});
+    QCOMPARE(c.text(Field::AlphaField), QStringLiteral("2π"));
   }
 
   void fillingOneFieldDisablesTheOther() {
@@ -187,6 +180,16 @@ class TestCalculateViewController : public QObject {
     QVERIFY(c.calculate());
     QCOMPARE(screens.solution.solutionSteps().at(1).value("title").toString().left(6),
              QStringLiteral("Step 1"));
+  }
+
+  // The card shows b as it was typed, not as worked back from α.
+  void theCardShowsATypedArcAsTyped() {
+    Screens screens(path_);
+    screens.calculate.textFieldShouldBeginEditing(Field::BField);
+    screens.type({"2"});
+    QVERIFY(screens.calculate.calculate());
+    QCOMPARE(screens.solution.exactValuesLatex().at(0),
+             QStringLiteral("\\alpha \\approx 114.5916^{\\circ} \\quad b = 2"));
   }
 
   void inputsSurviveARestart() {

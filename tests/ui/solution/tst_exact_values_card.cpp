@@ -5,6 +5,7 @@
 #include <QTest>
 #include <memory>
 
+#include "core/solver/tiro_unit_circle.h"
 #include "flow/calc_manager.h"
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
@@ -18,17 +19,23 @@ using uc::SolutionViewController;
 
 namespace {
 
+uc::ChartSteps circleAt(double alpha) {
+  return {{std::make_shared<uc::UnitCircleChartData>(alpha, alpha * 3.141592653589793 / 180, alpha,
+                                                     0, uc::Quadrant::first)}};
+}
+
 // The card's lines whole, as the shared image shows them.
 QStringList exactValuesCardLatex(double alpha) {
-  return uc::wholeLines(uc::exactValuesCardLines(alpha));
+  return uc::wholeLines(uc::exactValuesCardLines(circleAt(alpha)));
 }
 QStringList exactValuesCardLatex(const uc::ChartSteps& steps) {
   return uc::wholeLines(uc::exactValuesCardLines(steps));
 }
 
-uc::ChartSteps circleAt(double alpha) {
-  return {{std::make_shared<uc::UnitCircleChartData>(alpha, alpha * 3.141592653589793 / 180, alpha,
-                                                     0, uc::Quadrant::first)}};
+// The card as the calculate page hands it over for the typed texts.
+QList<uc::ExactValuesCardLine> cardFor(const char* alpha, const char* b) {
+  const uc::SolveResult result = uc::calculate(alpha, b);
+  return uc::exactValuesCardLines(*result.chartSteps, result.typedArcLatex);
 }
 
 }  // namespace
@@ -59,16 +66,16 @@ class TestExactValuesCard : public QObject {
   // decimal, before "undefined" and before the reference angle's value. No part is empty, and
   // a join stands between every two.
   void linesBreakBetweenTheirValues() {
-    const QList<uc::ExactValuesCardLine> lines = uc::exactValuesCardLines(90);
+    const QList<uc::ExactValuesCardLine> lines = uc::exactValuesCardLines(circleAt(90));
     QCOMPARE(lines.at(0).parts,
              (QStringList{"\\alpha = 90^{\\circ}", "b = \\frac{\\pi}{2}", "\\approx 1.5708"}));
     QCOMPARE(lines.at(1).parts, QStringList{"\\sin\\alpha = 1"});
     QCOMPARE(lines.at(3).parts, (QStringList{"\\tan\\alpha", "\\text{undefined}"}));
     QCOMPARE(lines.at(4).parts.size(), 2);
-    QCOMPARE(uc::exactValuesCardLines(135).at(1).parts,
+    QCOMPARE(uc::exactValuesCardLines(circleAt(135)).at(1).parts,
              (QStringList{"\\sin\\alpha = \\frac{\\sqrt{2}}{2}", "\\approx 0.7071"}));
     for (double alpha : {0.0, 90.0, 105.0, 57.29577951308232, -720.0}) {
-      for (const uc::ExactValuesCardLine& line : uc::exactValuesCardLines(alpha)) {
+      for (const uc::ExactValuesCardLine& line : uc::exactValuesCardLines(circleAt(alpha))) {
         QCOMPARE(line.joins.size(), line.parts.size() - 1);
         for (const QString& part : line.parts) QVERIFY(!part.isEmpty());
       }
@@ -77,10 +84,54 @@ class TestExactValuesCard : public QObject {
 
   void otherAnglesGetDecimalsOnly() {
     const QStringList oneRadian = exactValuesCardLatex(57.29577951308232);
-    QCOMPARE(oneRadian.at(0), "\\alpha = 57.2957795131^{\\circ} \\quad b \\approx 1");
+    QCOMPARE(oneRadian.at(0), "\\alpha \\approx 57.2958^{\\circ} \\quad b = 1");
     QCOMPARE(oneRadian.at(1), "\\sin\\alpha \\approx 0.8415");
     QVERIFY(exactValuesCardLatex(qQNaN()).isEmpty());
     QVERIFY(exactValuesCardLatex(uc::ChartSteps{}).isEmpty());
+  }
+
+  // Angles and sin, cos, tan alike: four places at most, "=" where they show the value (a
+  // rounding residue aside), "≈" where they round it.
+  void oneRuleForEveryDecimal() {
+    const QStringList typed = exactValuesCardLatex(123.4561);
+    QCOMPARE(typed.at(0), "\\alpha = 123.4561^{\\circ} \\quad b \\approx 2.1547");
+    QCOMPARE(typed.at(1), "\\sin\\alpha \\approx 0.8343");
+    QCOMPARE(typed.at(4), "\\text{Reference angle}\\; 56.5439^{\\circ}");
+    QCOMPARE(exactValuesCardLatex(57.29577951308232).at(4),
+             "\\text{Reference angle}\\; \\approx 57.2958^{\\circ}");
+    QCOMPARE(exactValuesCardLatex(30).at(1), "\\sin\\alpha = \\frac{1}{2} = 0.5");
+    QCOMPARE(uc::wholeLines(cardFor("2π", "")).at(0),
+             "\\alpha \\approx 6.2832^{\\circ} \\quad b \\approx 0.1097");
+  }
+
+  // "1,000°" reads as one degree in German: no number on the card is grouped.
+  void noGroupingSeparator() {
+    QCOMPARE(exactValuesCardLatex(1000).at(0),
+             "\\alpha = 1000^{\\circ} \\quad b = \\frac{50\\pi}{9} \\approx 17.4533");
+    QVERIFY(exactValuesCardLatex(-1234.5).at(0).startsWith("\\alpha = -1234.5^{\\circ}"));
+    QCOMPARE(uc::wholeLines(cardFor("", "1000")).at(0),
+             "\\alpha \\approx 57295.7795^{\\circ} \\quad b = 1000");
+    for (double alpha : {1000.0, 123456.789, -1e6, 9e18}) {
+      for (const QString& line : exactValuesCardLatex(alpha)) {
+        QVERIFY2(!line.contains(QLatin1Char(',')), qPrintable(line));
+      }
+    }
+  }
+
+  // A typed b is shown as typed, beside its decimal where that differs; b worked out from α
+  // is shown as a multiple of π where it is one.
+  void bTypedIsShownAsTyped() {
+    QCOMPARE(cardFor("", "2").at(0).parts,
+             (QStringList{"\\alpha \\approx 114.5916^{\\circ}", "b = 2"}));
+    QCOMPARE(cardFor("", "e").at(0).parts,
+             (QStringList{"\\alpha \\approx 155.7461^{\\circ}", "b = e", "\\approx 2.7183"}));
+    QCOMPARE(cardFor("", "π/e").at(0).parts.at(1), "b = \\frac{\\pi}{e}");
+    QCOMPARE(cardFor("", "3π/4").at(0).parts,
+             (QStringList{"\\alpha = 135^{\\circ}", "b = \\frac{3\\pi}{4}", "\\approx 2.3562"}));
+    // Near π/4 but typed as a decimal: not claimed to be π/4 (the hint offers that).
+    QCOMPARE(cardFor("", "0.7853981634").at(0).parts.at(1), "b = 0.7853981634");
+    // With both typed, α wins and b is worked out from it.
+    QCOMPARE(cardFor("45", "2").at(0).parts.at(1), "b = \\frac{\\pi}{4}");
   }
 
   void everyLineTypesetsWithoutErrors() {
@@ -116,7 +167,7 @@ class TestExactValuesCard : public QObject {
 
     s.showSolution(steps, circleAt(30), {}, std::nullopt, 100);
     QVERIFY(changed.count() >= 2);
-    QCOMPARE(s.exactValuesLatex().at(1), "\\sin\\alpha = \\frac{1}{2} \\approx 0.5");
+    QCOMPARE(s.exactValuesLatex().at(1), "\\sin\\alpha = \\frac{1}{2} = 0.5");
     QCOMPARE(s.exactValuesTitle(), "Exact values");
     s.tappedShareButton();
     QVERIFY(finished.wait(5000));
