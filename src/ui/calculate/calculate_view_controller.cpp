@@ -132,8 +132,6 @@ void CalculateViewController::focusNextField() {
 }
 
 void CalculateViewController::tappedKeypadButtonWithValue(const QString& title) {
-  // The π key is inert while α is edited: constants do not enter the angle.
-  if (title == QStringLiteral("π") && !piKeyEnabled()) return;
   insertKey(title);
 }
 

@@ -26,7 +26,6 @@ class CalculateViewController : public QObject {
   Q_PROPERTY(uc::InputFieldState* alphaField READ alphaField CONSTANT)
   Q_PROPERTY(uc::InputFieldState* bField READ bField CONSTANT)
   Q_PROPERTY(Field currentField READ currentField NOTIFY currentFieldChanged)
-  Q_PROPERTY(bool piKeyEnabled READ piKeyEnabled NOTIFY currentFieldChanged)
   Q_PROPERTY(int requiredAmountOfTextFields READ requiredAmountOfTextFields CONSTANT)
   Q_PROPERTY(QString manualImageName READ manualImageName CONSTANT)
 
@@ -47,7 +46,6 @@ class CalculateViewController : public QObject {
   InputFieldState* alphaField() { return &alpha_; }
   InputFieldState* bField() { return &b_; }
   Field currentField() const { return current_; }
-  bool piKeyEnabled() const { return true; }
   int requiredAmountOfTextFields() const { return 1; }
 
   // The store the screen reads and writes; CalcManager::shared() unless set (tests).

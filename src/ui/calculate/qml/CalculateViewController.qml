@@ -139,7 +139,6 @@ Item {
             height: block.height - y
             wide: page.landscape
             large: page.isTablet
-            piEnabled: controller.piKeyEnabled
             onKeyTapped: title => controller.tappedKeypadButtonWithValue(title)
             onDeleteTapped: controller.tappedDeleteButton()
             onCalculateTapped: controller.tappedCalculateButton()

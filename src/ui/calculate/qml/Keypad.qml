@@ -11,7 +11,6 @@ Item {
 
     property bool wide
     property bool large
-    property bool piEnabled: true
 
     signal keyTapped(string title)
     signal deleteTapped
@@ -183,9 +182,6 @@ Item {
         baseColor: ColorManager.accentColor
         textColor: ColorManager.darkTextColor
         italic: true
-        // Constants do not enter an angle: π only works for b.
-        enabled: keypad.piEnabled
-        opacity: enabled ? 1.0 : 0.5
         cell: [4, 0, 1, 1, 0, 5, 1, 1]
         onClicked: keypad.keyTapped(title)
     }
