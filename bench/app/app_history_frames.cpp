@@ -1,11 +1,17 @@
-// The history with 10 000 stored calculations, in the real window: the store's load, the
-// time from asking for the history to its first frame, frame intervals while the list is
-// flicked through, and the time from a tap on an entry to the frame with its filled field.
+// The history with many stored calculations (10 000 unless given), in the real window: the
+// store's load, resident memory, the time from asking for the history to its first frame,
+// frame intervals while the list is flicked through, and the time from a tap on an entry to
+// the frame with its filled field.
+//
+//   bench_app_history_frames [RECORDS]
+//   bench_app_history_frames --seed FILE RECORDS   only stores them, for the start figures
 //
 // Run under an X server (scripts/measure-app starts Xvfb). Prints figures; never fails on
 // slowness.
 #include <QApplication>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -20,26 +26,60 @@
 #include "flow/summary_line.h"
 #include "flow/user_defaults.h"
 #include "frame_timing.h"
-#include "returning_user.h"
 #include "ui/shell/navigation.h"
 #include "window_items.h"
 
+namespace {
+
+// A returning user's settings file holding that many calculations, as years of use leave it.
+// Its first start is long past, so the app keeps them instead of seeding its sample.
+void seedHistory(const QString& settings, int records) {
+  uc::UserDefaults defaults(settings);
+  defaults.setDate(QString::fromLatin1(uc::store_keys::kFirstAppStartAt),
+                   QDateTime::currentDateTimeUtc());
+  for (const char* key : {"isOnboardingFinished", "isDsgvoAccepted", "isRatingAlreadyDone"}) {
+    defaults.setBool(QString::fromLatin1(key), true);
+  }
+  uc::CalcManager store(defaults);
+  for (int i = 0; i < records; ++i) {
+    store.insertCalculation(
+        i % 2 ? uc::calculationForStoring(QString::number(i * 7 % 720 - 360), {})
+              : uc::calculationForStoring({}, QStringLiteral("%1π/%2").arg(i % 13).arg(i % 7 + 1)));
+  }
+}
+
+// Resident memory of this process in MiB, from the kernel's own count.
+double residentMiB() {
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (line.startsWith("VmRSS:"))
+      return line.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
+  }
+  return -1;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  const QStringList arguments = [&] {
+    QStringList list;
+    for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+    return list;
+  }();
+  if (arguments.value(0) == QLatin1String("--seed")) {
+    QCoreApplication core(argc, argv);
+    seedHistory(arguments.value(1), arguments.value(2).toInt());
+    return 0;
+  }
+  const int records = arguments.isEmpty() ? 10000 : arguments.value(0).toInt();
+
   uc::app::prepareApplication();
   QApplication app(argc, argv);
   QTemporaryDir dir;
   const QString settings = dir.filePath("settings.jsonl");
   qputenv("UNITCIRCLE_CONFIG_URL", QUrl::fromLocalFile(dir.filePath("none.json")).toEncoded());
-  {
-    uc::UserDefaults defaults(settings);
-    uc::CalcManager store(defaults);
-    for (int i = 0; i < 10000; ++i) {
-      store.insertCalculation(
-          i % 2
-              ? uc::calculationForStoring(QString::number(i * 7 % 720 - 360), {})
-              : uc::calculationForStoring({}, QStringLiteral("%1π/%2").arg(i % 13).arg(i % 7 + 1)));
-    }
-  }
+  seedHistory(settings, records);
 
   QElapsedTimer load;
   load.start();
@@ -47,10 +87,10 @@ int main(int argc, char* argv[]) {
     uc::UserDefaults defaults(settings);
     uc::CalcManager store(defaults);
   }
-  std::printf("store load, 10 000 records: %.1f ms\n", double(load.nsecsElapsed()) / 1e6);
+  std::printf("history of %d records: store load %.1f ms\n", records,
+              double(load.nsecsElapsed()) / 1e6);
 
   uc::UserDefaults::setStandardFilePath(settings);
-  settleAsReturningUser();
   QQmlApplicationEngine engine;
   if (uc::app::startApplication(app, engine) != 0) return 1;
   auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
@@ -64,7 +104,9 @@ int main(int argc, char* argv[]) {
   double first = nextFrame(window, timer);
   while (!findItem(window->contentItem(), QLatin1String("historyCell")))
     first = nextFrame(window, timer);
-  std::printf("history shown -> first frame with rows: %.1f ms\n", first);
+  std::printf("history shown -> first frame with rows: %.1f ms (%d rows stored)\n", first,
+              uc::CalcManager::shared().count());
+  std::printf("resident memory with the history shown: %.1f MiB\n", residentMiB());
 
   QQuickItem* list = findItem(window->contentItem(), QLatin1String("historyList"));
   std::vector<double> intervals;
