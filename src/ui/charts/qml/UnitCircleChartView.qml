@@ -169,13 +169,8 @@ Item {
         duration: controller.turnDuration
     }
 
-    // The card.
-    Rectangle {
+    ChartCard {
         anchors.fill: parent
-        radius: 10
-        color: ColorManager.systemBackgroundColor
-        border.color: ColorManager.systemGray4Color
-        border.width: 1
     }
 
     // Everything drawn with lines shares one multisampled layer, so curves stay smooth; the
