@@ -164,6 +164,26 @@ class TestMainWindow : public QObject {
     QCOMPARE(circle->property("shownQuadrant").toInt(), 1);
   }
 
+  void theCircleReplaysEachTimeItsRowScrollsBackIn() {
+    QQuickItem* table = item("solutionTable");
+    QQuickItem* circle = chartView(1);
+    QVERIFY(circle);
+    QObject* controller = qvariant_cast<QObject*>(circle->property("controller"));
+    QTRY_VERIFY_WITH_TIMEOUT(!controller->property("isAnimationRunning").toBool(), 5000);
+    const double contentY = table->property("contentY").toDouble();
+    const double below = circle->mapToItem(table, QPointF(0, 0)).y();
+    for (int pass = 0; pass < 2; ++pass) {
+      // Just out of sight below, where the list keeps the row, and back.
+      table->setProperty("contentY", contentY + below - table->height() - 50);
+      QTest::qWait(50);
+      table->setProperty("contentY", contentY);
+      QTRY_VERIFY_WITH_TIMEOUT(controller->property("isAnimationRunning").toBool(), 3000);
+      QCOMPARE(chartView(1), circle);  // the same row, not one built anew
+      QTRY_VERIFY_WITH_TIMEOUT(!controller->property("isAnimationRunning").toBool(), 5000);
+      QVERIFY(controller->property("projectionsVisible").toBool());
+    }
+  }
+
   void clearReturnsToAnEmptyInputPage() {
     tap("toolbarRemoveButton");
     QCOMPARE(pageIndex(), 0);

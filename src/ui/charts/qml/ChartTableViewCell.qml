@@ -18,6 +18,10 @@ Item {
     readonly property int kind: ChartManager.kindOf(chartStep)
     readonly property rect frame: ChartManager.frame(width, frameRatio)
     readonly property Item chartView: loader.item
+    // Whether the row is on screen, as its list sees it: each time it comes into view, its
+    // drawing starts again half a second later (the circle replays; a running turn goes on).
+    // Without a list (the shared image) the drawing is started by hand.
+    property bool shown
     // True once the view exists and can be drawn or grabbed.
     readonly property bool ready: kind === ChartManager.NoChart || loader.status === Loader.Ready
 
@@ -34,6 +38,15 @@ Item {
 
     objectName: "chartCell"
     implicitHeight: frameRatio > 0 ? width / frameRatio : 0
+    onShownChanged: shown ? drawLater.restart() : drawLater.stop()
+    Component.onCompleted: if (shown) drawLater.start()
+
+    Timer {
+        id: drawLater
+
+        interval: 500
+        onTriggered: cell.startDrawing()
+    }
 
     Loader {
         id: loader
