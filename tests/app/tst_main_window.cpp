@@ -343,7 +343,19 @@ class TestMainWindow : public QObject {
     QCOMPARE(drag->property("degrees").toInt(), 150);
     QCOMPARE(circle->property("arrowAngle").toDouble(), 150.0);
     QCOMPARE(read("alphaLabel", "text").toString(), QStringLiteral("α = 150°"));  // live
+    // The whole drawing is that of 150°, not of the solution's 30°.
+    QCOMPARE(read("gammaLabel", "text").toString(), QStringLiteral("γ = 150°"));
+    QCOMPARE(read("pXLabel", "text").toString(), QStringLiteral("x = -0.87"));
+    QCOMPARE(read("pYLabel", "text").toString(), QStringLiteral("y = 0.5"));
+    QCOMPARE(controller->property("shownQuadrant").toInt(), 2);
+    QCOMPARE(controller->property("arrowDegrees").toDouble(), 150.0);
     QTRY_VERIFY(read("calculateAngleButton", "visible").toBool());
+    // Under the circle, not over it.
+    QQuickItem* button = item("calculateAngleButton");
+    QVERIFY(button->mapToItem(circle, QPointF(0, 0)).y() >= circle->height());
+    // And scrolled into sight once the point is let go.
+    QTRY_VERIFY(button->mapRectToItem(table, QRectF(0, 0, button->width(), button->height()))
+                    .bottom() <= table->height() + 0.5);
     QCOMPARE(read("calculateAngleButton", "text").toString(), QStringLiteral("Calculate α = 150°"));
 
     // The arrow keys turn it on: 15° a key, 1° with Shift.

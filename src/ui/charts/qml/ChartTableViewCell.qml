@@ -30,6 +30,9 @@ Item {
         return loader.item && loader.item.focusStops ? loader.item.focusStops() : []
     }
 
+    // The view asks for one of its items to be brought fully into sight.
+    signal revealRequested(Item item)
+
     // Starts the unit circle's animation; graphs are drawn as they are built.
     function startDrawing() {
         if (loader.item && loader.item.startDrawing)
@@ -37,7 +40,8 @@ Item {
     }
 
     objectName: "chartCell"
-    implicitHeight: frameRatio > 0 ? width / frameRatio : 0
+    implicitHeight: (frameRatio > 0 ? width / frameRatio : 0)
+                    + (loader.item && loader.item.extraHeight ? loader.item.extraHeight : 0)
     onShownChanged: shown ? drawLater.restart() : drawLater.stop()
     Component.onCompleted: if (shown) drawLater.start()
 
@@ -65,6 +69,8 @@ Item {
             item.captureMode = cell.captureMode
             if (item.hasOwnProperty("highlight"))
                 item.highlight = Qt.binding(() => cell.highlight)
+            if (item.revealRequested)
+                item.revealRequested.connect(cell.revealRequested)
         }
     }
 

@@ -17,6 +17,9 @@ Item {
     property alias captureMode: controller.captureMode
     property bool large
     readonly property alias controller: controller
+    // What the row adds below the card: room for the button that calculates a set angle.
+    readonly property real extraHeight: calculateAngleButton.visible
+                                        ? calculateAngleButton.height + 12 : 0
 
     // Geometry: the circle's picture is the square of the view's height in the middle.
     readonly property real cx: width / 2
@@ -100,10 +103,22 @@ Item {
 
     FocusFrame {}
 
+    // Asks whoever scrolls the row to bring this item fully into sight.
+    signal revealRequested(Item item)
+
     function turnBy(direction, fine) {
         if (!angleDrag.active)
             angleDrag.begin(view.arrowAngle)
         angleDrag.step(direction, fine)
+        revealCalculateButton()
+    }
+
+    // Once laid out, so that the row has already grown by the button.
+    function revealCalculateButton() {
+        Qt.callLater(() => {
+            if (calculateAngleButton.visible)
+                view.revealRequested(calculateAngleButton)
+        })
     }
 
     function calculateSetAngle() {
@@ -136,13 +151,16 @@ Item {
         objectName: "angleDrag"
     }
 
-    // While α is set by hand the arrow follows it; afterwards it shows the solution again.
-    Binding {
-        target: view
-        property: "arrowAngle"
-        value: angleDrag.degrees
-        when: angleDrag.active
-        restoreMode: Binding.RestoreBindingOrValue
+    // While α is set by hand the whole drawing follows it; dropped, it shows the solution again.
+    Connections {
+        target: angleDrag
+
+        function onChanged() {
+            if (angleDrag.active)
+                controller.showSetAngle(angleDrag.degrees)
+            else
+                controller.showSolution()
+        }
     }
 
     UnitCircleChartViewLogic {
@@ -615,7 +633,12 @@ Item {
                 angleDrag.dragTo(mouse.x - view.cx, view.cy - mouse.y,
                                  fine || (mouse.modifiers & Qt.ShiftModifier) !== 0)
         }
-        onReleased: grabbed = false
+        // The row is not scrolled under the finger, only once it has let go.
+        onReleased: {
+            if (grabbed)
+                view.revealCalculateButton()
+            grabbed = false
+        }
         onCanceled: grabbed = false
     }
 
@@ -624,7 +647,8 @@ Item {
 
         objectName: "calculateAngleButton"
         anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
+        // Under the card, in the room the row makes for it.
+        y: view.height + 6
         visible: angleDrag.active && !view.captureMode
         text: qsTranslate("UnitCircleChartView", "calculateAngle").arg(angleDrag.valueText)
         font.pixelSize: Math.max(13, view.labelSize)

@@ -202,6 +202,15 @@ ListView {
         }
     }
 
+    // Scrolls just enough for the item to be wholly on screen.
+    function reveal(item) {
+        const box = item.mapToItem(contentItem, 0, 0, item.width, item.height)
+        if (box.y + box.height > contentY + height)
+            contentY = box.y + box.height - height
+        else if (box.y < contentY)
+            contentY = box.y
+    }
+
     Component {
         id: chartCell
 
@@ -214,6 +223,7 @@ ListView {
             shown: parent !== null && parent.y + parent.height > tableView.contentY
                    && parent.y < tableView.contentY + tableView.height
             Component.onCompleted: tableView.chartsBuilt = true
+            onRevealRequested: item => tableView.reveal(item)
         }
     }
 
