@@ -18,11 +18,11 @@ Item {
     property bool large
     readonly property alias controller: controller
     // What the row adds below the circle: the counting labels when they are stacked there,
-    // and the button that calculates a set angle.
+    // and the room of the button that calculates a set angle. That room is kept while the
+    // button is hidden: a row that grew under the finger would make the list jump mid-drag.
     readonly property real labelsBelowHeight: stacked ? angleColumn.height + 12 : 0
     readonly property real extraHeight: labelsBelowHeight
-                                        + (calculateAngleButton.visible
-                                           ? calculateAngleButton.height + 12 : 0)
+                                        + (captureMode ? 0 : calculateAngleButton.height + 12)
 
     // Geometry: the circle's picture is the square of the view's height in the middle.
     readonly property real cx: width / 2
@@ -83,8 +83,10 @@ Item {
     function stressOpacity(part, index) { return stress(part, index) < 0 ? 0.25 : 1 }
     function stressWidth(part, index) { return stress(part, index) > 0 ? 9 : 5 }
 
+    // Not while an angle is set by hand: a replay would throw it away.
     function startDrawing() {
-        controller.startAnimation()
+        if (!angleDrag.active)
+            controller.startAnimation()
     }
 
     // A slider for α as well: the point can be dragged, the arrow keys turn it (Shift for
