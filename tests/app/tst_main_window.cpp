@@ -335,8 +335,11 @@ class TestMainWindow : public QObject {
       const double a = degrees * M_PI / 180;
       return circle->mapToScene({cx + r * std::cos(a), cy - r * std::sin(a)}).toPoint();
     };
+    const double top = circle->mapToScene({0, 0}).y();
     QTest::mousePress(window_, Qt::LeftButton, {}, at(30));
     for (int degrees = 35; degrees <= 150; degrees += 5) QTest::mouseMove(window_, at(degrees));
+    // The circle stays under the finger while the button appears.
+    QCOMPARE(circle->mapToScene({0, 0}).y(), top);
     QTest::mouseRelease(window_, Qt::LeftButton, {}, at(150));
     QObject* drag = circle->findChild<QObject*>(QStringLiteral("angleDrag"));
     QVERIFY(drag);
@@ -354,8 +357,9 @@ class TestMainWindow : public QObject {
     QQuickItem* button = item("calculateAngleButton");
     QVERIFY(button->mapToItem(circle, QPointF(0, 0)).y() >= circle->height());
     // And scrolled into sight once the point is let go.
-    QTRY_VERIFY(button->mapRectToItem(table, QRectF(0, 0, button->width(), button->height()))
-                    .bottom() <= table->height() + 0.5);
+    QTRY_VERIFY(
+        button->mapRectToItem(table, QRectF(0, 0, button->width(), button->height())).bottom() <=
+        table->height() + 0.5);
     QCOMPARE(read("calculateAngleButton", "text").toString(), QStringLiteral("Calculate α = 150°"));
 
     // The arrow keys turn it on: 15° a key, 1° with Shift.
