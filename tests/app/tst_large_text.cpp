@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFont>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -130,6 +131,36 @@ class TestLargeText : public QObject {
       }
     }
     QVERIFY(cellsSeen >= 22);
+  }
+
+  // The counting labels keep twice their size: too large for the circle's sides on a phone,
+  // they stand under the circle, clear of it and on the card.
+  void theCircleLabelsGrowWithTheText() {
+    QQuickItem* table = item("solutionTable");
+    QList<QQuickItem*> circles;
+    for (int row = 0; row < 60 && circles.isEmpty(); ++row) {
+      QMetaObject::invokeMethod(table, "positionViewAtIndex", Q_ARG(int, row),
+                                Q_ARG(int, 1));  // ListView.Beginning
+      QTest::qWait(10);
+      circles = named("unitCircleView");
+    }
+    QVERIFY2(!circles.isEmpty(), "the unit circle's row");
+    QQuickItem* circle = circles.first();
+    QQuickItem* card = circle->findChild<QQuickItem*>(QStringLiteral("chartCard"));
+    QVERIFY(card);
+    const double cx = circle->property("cx").toDouble();
+    const double cy = circle->property("cy").toDouble();
+    const double reach = circle->property("axisReach").toDouble();
+    const QRectF drawing =
+        circle->mapRectToScene(QRectF(cx - reach, cy - reach, 2 * reach, 2 * reach));
+    for (const char* name :
+         {"alphaLabel", "gammaLabel", "fullCirclesLabel", "pXLabel", "pYLabel"}) {
+      auto* label = circle->findChild<QQuickItem*>(QLatin1String(name));
+      QVERIFY2(label, name);
+      QVERIFY2(label->property("font").value<QFont>().pixelSize() >= 28, name);
+      QVERIFY2(!sceneBox(label).intersects(drawing), name);
+      QVERIFY2(sceneBox(card).contains(sceneBox(label)), name);
+    }
   }
 
   // The menu's rows grow with their text; the privacy notice from the menu scrolls between its

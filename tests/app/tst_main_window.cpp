@@ -164,6 +164,26 @@ class TestMainWindow : public QObject {
     QCOMPARE(circle->property("shownQuadrant").toInt(), 1);
   }
 
+  void theCircleReplaysEachTimeItsRowScrollsBackIn() {
+    QQuickItem* table = item("solutionTable");
+    QQuickItem* circle = chartView(1);
+    QVERIFY(circle);
+    QObject* controller = qvariant_cast<QObject*>(circle->property("controller"));
+    QTRY_VERIFY_WITH_TIMEOUT(!controller->property("isAnimationRunning").toBool(), 5000);
+    const double contentY = table->property("contentY").toDouble();
+    const double below = circle->mapToItem(table, QPointF(0, 0)).y();
+    for (int pass = 0; pass < 2; ++pass) {
+      // Just out of sight below, where the list keeps the row, and back.
+      table->setProperty("contentY", contentY + below - table->height() - 50);
+      QTest::qWait(50);
+      table->setProperty("contentY", contentY);
+      QTRY_VERIFY_WITH_TIMEOUT(controller->property("isAnimationRunning").toBool(), 3000);
+      QCOMPARE(chartView(1), circle);  // the same row, not one built anew
+      QTRY_VERIFY_WITH_TIMEOUT(!controller->property("isAnimationRunning").toBool(), 5000);
+      QVERIFY(controller->property("projectionsVisible").toBool());
+    }
+  }
+
   void clearReturnsToAnEmptyInputPage() {
     tap("toolbarRemoveButton");
     QCOMPARE(pageIndex(), 0);
@@ -315,15 +335,31 @@ class TestMainWindow : public QObject {
       const double a = degrees * M_PI / 180;
       return circle->mapToScene({cx + r * std::cos(a), cy - r * std::sin(a)}).toPoint();
     };
+    const double top = circle->mapToScene({0, 0}).y();
     QTest::mousePress(window_, Qt::LeftButton, {}, at(30));
     for (int degrees = 35; degrees <= 150; degrees += 5) QTest::mouseMove(window_, at(degrees));
+    // The circle stays under the finger while the button appears.
+    QCOMPARE(circle->mapToScene({0, 0}).y(), top);
     QTest::mouseRelease(window_, Qt::LeftButton, {}, at(150));
     QObject* drag = circle->findChild<QObject*>(QStringLiteral("angleDrag"));
     QVERIFY(drag);
     QCOMPARE(drag->property("degrees").toInt(), 150);
     QCOMPARE(circle->property("arrowAngle").toDouble(), 150.0);
     QCOMPARE(read("alphaLabel", "text").toString(), QStringLiteral("α = 150°"));  // live
+    // The whole drawing is that of 150°, not of the solution's 30°.
+    QCOMPARE(read("gammaLabel", "text").toString(), QStringLiteral("γ = 150°"));
+    QCOMPARE(read("pXLabel", "text").toString(), QStringLiteral("x = -0.87"));
+    QCOMPARE(read("pYLabel", "text").toString(), QStringLiteral("y = 0.5"));
+    QCOMPARE(controller->property("shownQuadrant").toInt(), 2);
+    QCOMPARE(controller->property("arrowDegrees").toDouble(), 150.0);
     QTRY_VERIFY(read("calculateAngleButton", "visible").toBool());
+    // Under the circle, not over it.
+    QQuickItem* button = item("calculateAngleButton");
+    QVERIFY(button->mapToItem(circle, QPointF(0, 0)).y() >= circle->height());
+    // And scrolled into sight once the point is let go.
+    QTRY_VERIFY(
+        button->mapRectToItem(table, QRectF(0, 0, button->width(), button->height())).bottom() <=
+        table->height() + 0.5);
     QCOMPARE(read("calculateAngleButton", "text").toString(), QStringLiteral("Calculate α = 150°"));
 
     // The arrow keys turn it on: 15° a key, 1° with Shift.

@@ -1,5 +1,7 @@
 #include "ui/charts/spline_chart_view.h"
 
+#include <QFontMetricsF>
+#include <QPen>
 #include <algorithm>
 #include <cmath>
 
@@ -51,6 +53,19 @@ void SplineChartView::setChartStep(const QVariant& step) {
   graph_ = SplineChartManager::graph(ChartManager::unwrap(step));
   points_.setPoints(graph_ ? graph_->points : std::vector<GraphPoint>{});
   emit graphChanged();
+  emit ticksChanged();
+}
+
+void SplineChartView::setAxisWidth(double width) {
+  if (width == axisWidth_) return;
+  axisWidth_ = width;
+  emit ticksChanged();
+}
+
+void SplineChartView::setLabelFont(const QFont& font) {
+  if (font == labelFont_) return;
+  labelFont_ = font;
+  emit ticksChanged();
 }
 
 QString SplineChartView::chartTitle() const {
@@ -68,7 +83,13 @@ QColor SplineChartView::seriesColor() const {
 QVariantList SplineChartView::xTicks() const {
   QVariantList ticks;
   if (!graph_) return ticks;
-  for (const AxisTick& tick : graph_->xTicks) {
+  const QFontMetricsF metrics(labelFont_);
+  // The chart pads a label by 4 on either side; 4 more keep two labels apart.
+  const auto width = [&metrics](const std::string& label) {
+    return metrics.horizontalAdvance(QString::fromStdString(label)) + 12;
+  };
+  for (const AxisTick& tick : trigonometric_graph::readableTicks(graph_->xTicks, graph_->xMin,
+                                                                 graph_->xMax, axisWidth_, width)) {
     ticks.append(QVariantMap{{"value", tick.value}, {"label", QString::fromStdString(tick.label)}});
   }
   return ticks;
@@ -86,6 +107,16 @@ QVariantMap SplineChartView::pointNear(double x) const {
           {"y", point[1]},
           {"header", QStringLiteral("x: ") + tooltipNumber(point[0])},
           {"body", seriesName() + QStringLiteral(": ") + tooltipNumber(point[1])}};
+}
+
+void SplineChartView::styleAxisLines(QObject* axis, const QColor& color) {
+  if (!axis) return;
+  QPen line(color);
+  line.setWidthF(0.5);
+  axis->setProperty("linePen", QVariant::fromValue(line));
+  QPen grid(color);
+  grid.setWidthF(0.25);
+  axis->setProperty("gridLinePen", QVariant::fromValue(grid));
 }
 
 }  // namespace uc

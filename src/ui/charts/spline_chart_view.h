@@ -4,6 +4,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QString>
 #include <QVariant>
@@ -52,8 +53,12 @@ class SplineChartView : public QObject {
   Q_PROPERTY(double yMin READ yMin NOTIFY graphChanged)
   Q_PROPERTY(double yMax READ yMax NOTIFY graphChanged)
   Q_PROPERTY(double yTickInterval READ yTickInterval NOTIFY graphChanged)
-  // [{ value, label }], every 1.5705 along x, labelled as multiples of π/2.
-  Q_PROPERTY(QVariantList xTicks READ xTicks NOTIFY graphChanged)
+  // The plot's width and the x labels' font: together they say which ticks keep a label.
+  Q_PROPERTY(double axisWidth READ axisWidth WRITE setAxisWidth NOTIFY ticksChanged)
+  Q_PROPERTY(QFont labelFont READ labelFont WRITE setLabelFont NOTIFY ticksChanged)
+  // [{ value, label }]: of the ticks every 1.5705 along x, those whose labels (multiples of
+  // π/2) fit the axis uncut.
+  Q_PROPERTY(QVariantList xTicks READ xTicks NOTIFY ticksChanged)
   Q_PROPERTY(int pointCount READ pointCount NOTIFY graphChanged)
   Q_PROPERTY(QAbstractTableModel* points READ pointsModel CONSTANT)
 
@@ -74,6 +79,10 @@ class SplineChartView : public QObject {
   double yMin() const { return graph_ ? graph_->yMin : -1; }
   double yMax() const { return graph_ ? graph_->yMax : 1; }
   double yTickInterval() const { return graph_ ? graph_->yTickInterval : 0.5; }
+  double axisWidth() const { return axisWidth_; }
+  void setAxisWidth(double width);
+  QFont labelFont() const { return labelFont_; }
+  void setLabelFont(const QFont& font);
   QVariantList xTicks() const;
   int pointCount() const { return static_cast<int>(points_.points().size()); }
   QAbstractTableModel* pointsModel() { return &points_; }
@@ -82,13 +91,20 @@ class SplineChartView : public QObject {
   // { x, y, header: "x: …", body: "sin(x): …" }; empty without points.
   Q_INVOKABLE QVariantMap pointNear(double x) const;
 
+  // The axis line 0.5 and the grid lines 0.25 wide, in one colour. The chart's pens are not
+  // reachable from QML; this sets them through the axis's properties.
+  Q_INVOKABLE static void styleAxisLines(QObject* axis, const QColor& color);
+
  signals:
   void graphChanged();
+  void ticksChanged();
 
  private:
   QVariant chartStep_;
   std::optional<TrigonometricGraph> graph_;
   GraphPointsModel points_;
+  double axisWidth_ = 0;
+  QFont labelFont_;
 };
 
 }  // namespace uc

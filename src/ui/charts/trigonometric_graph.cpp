@@ -102,6 +102,30 @@ std::vector<AxisTick> xTicks(double min, double max) {
   return ticks;
 }
 
+std::vector<AxisTick> readableTicks(const std::vector<AxisTick>& ticks, double min, double max,
+                                    double width,
+                                    const std::function<double(const std::string&)>& labelWidth) {
+  if (ticks.size() < 2 || !(width > 0) || !(max > min) || !std::isfinite(width)) return ticks;
+  const double spacing = width * kTickInterval / (max - min);
+  const auto zero = std::min_element(ticks.begin(), ticks.end(),
+                                     [](const auto& a, const auto& b) {
+                                       return std::fabs(a.value) < std::fabs(b.value);
+                                     }) -
+                    ticks.begin();
+  const auto count = static_cast<std::ptrdiff_t>(ticks.size());
+  std::vector<AxisTick> kept;
+  for (std::ptrdiff_t k = 1; k < count; k = k == 1 ? 2 : k + 2) {
+    kept.clear();
+    double widest = 0;
+    for (std::ptrdiff_t i = zero % k; i < count; i += k) {
+      kept.push_back(ticks[static_cast<size_t>(i)]);
+      widest = std::max(widest, labelWidth(kept.back().label));
+    }
+    if (double(k) * spacing >= widest && width / double(kept.size() + 1) >= widest) return kept;
+  }
+  return {ticks[static_cast<size_t>(zero)]};
+}
+
 std::optional<TrigonometricGraph> make(const TrigonometricChartData& data) {
   auto points = samplePoints(data);
   if (!points) return std::nullopt;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/solver/quadrant.h"
 #include "ui/charts/chart_manager.h"
 
 namespace uc {
@@ -43,6 +44,7 @@ void UnitCircleChartView::setChartStep(const QVariant& step) {
   } else {
     data_.reset();
     turns_.reset();
+    setPoint(1, 0);
     emit chartStepChanged();
   }
 }
@@ -56,6 +58,7 @@ void UnitCircleChartView::setChartData(const UnitCircleChartData& data) {
   arcs_.clear();
   emit arcsChanged();
   setProjections(false, false);
+  setPoint(data.b ? std::cos(*data.b) : 1, data.b ? std::sin(*data.b) : 0);
   emit chartStepChanged();
 }
 
@@ -72,9 +75,6 @@ void UnitCircleChartView::setTurnDuration(int milliseconds) {
   clock_.setInterval(turnDurationMs_ / UnitCircleTurns::kCountingSteps);
   emit turnDurationChanged();
 }
-
-double UnitCircleChartView::pointX() const { return data_ && data_->b ? std::cos(*data_->b) : 1; }
-double UnitCircleChartView::pointY() const { return data_ && data_->b ? std::sin(*data_->b) : 0; }
 
 void UnitCircleChartView::startAnimation() {
   if (running_ || !turns_) return;
@@ -151,6 +151,45 @@ void UnitCircleChartView::showFinalStateAtOnce() {
   }
   emit labelsChanged();
   finish();
+}
+
+void UnitCircleChartView::showSetAngle(int degrees) {
+  clock_.stop();
+  setRunning(false);
+  UnitCircleTurns::Turn turn;
+  turn.endDegrees = turn.coveredDegrees = turn.signedDegrees = degrees;
+  turn.isLast = true;
+  const QString angle = text(UnitCircleTurns::degreeFinalText(degrees));
+  alphaText_ = gammaText_ = angle;
+  fullCirclesText_ = QStringLiteral("0");
+  const double x = UnitCircleTurns::cosineOfDegrees(degrees);
+  const double y = UnitCircleTurns::sineOfDegrees(degrees);
+  pXText_ = text(UnitCircleTurns::coordinateText(x));
+  pYText_ = text(UnitCircleTurns::coordinateText(y));
+  emit labelsChanged();
+  arcs_.clear();
+  if (!turn.isEmpty()) addArc(turn, false);
+  emit arcsChanged();
+  turnArrow(turn, false);
+  setPoint(x, y);
+  setProjections(true, false);
+  setQuadrant(quadrantNumber(quadrantOfReducedAngle(degrees)), 0);
+}
+
+void UnitCircleChartView::showSolution() {
+  if (!turns_) return;
+  clock_.stop();
+  arcs_.clear();
+  emit arcsChanged();
+  setPoint(std::cos(turns_->b()), std::sin(turns_->b()));
+  showFinalStateAtOnce();
+}
+
+void UnitCircleChartView::setPoint(double x, double y) {
+  if (x == pointX_ && y == pointY_) return;
+  pointX_ = x;
+  pointY_ = y;
+  emit pointChanged();
 }
 
 void UnitCircleChartView::setRunning(bool running) {

@@ -51,9 +51,9 @@ class UnitCircleChartView : public QObject {
 
   Q_PROPERTY(bool projectionsVisible READ projectionsVisible NOTIFY projectionsChanged)
   Q_PROPERTY(bool projectionsAnimated READ projectionsAnimated NOTIFY projectionsChanged)
-  // The point on the circle at the arc length b: (cos b, sin b).
-  Q_PROPERTY(double pointX READ pointX NOTIFY chartStepChanged)
-  Q_PROPERTY(double pointY READ pointY NOTIFY chartStepChanged)
+  // The point on the circle at the arc length b, or at the angle set by hand: (cos, sin).
+  Q_PROPERTY(double pointX READ pointX NOTIFY pointChanged)
+  Q_PROPERTY(double pointY READ pointY NOTIFY pointChanged)
 
  public:
   static constexpr int kDefaultTurnDurationMs = 1000;
@@ -88,12 +88,18 @@ class UnitCircleChartView : public QObject {
   int arrowRun() const { return arrowRun_; }
   bool projectionsVisible() const { return projectionsVisible_; }
   bool projectionsAnimated() const { return projectionsAnimated_; }
-  double pointX() const;
-  double pointY() const;
+  double pointX() const { return pointX_; }
+  double pointY() const { return pointY_; }
 
   // Runs the animation once; ignored while one runs or without complete data.
   Q_INVOKABLE void startAnimation();
   Q_INVOKABLE void tappedAnimateAgain() { startAnimation(); }
+
+  // The whole drawing of an angle set by hand, at once: one arc to it, the arrow, the point
+  // and its projections, α and γ, x and y, its quadrant; a run in progress ends.
+  Q_INVOKABLE void showSetAngle(int degrees);
+  // Back to the end of the solution's run, after a set angle was dropped.
+  Q_INVOKABLE void showSolution();
 
  signals:
   void chartStepChanged();
@@ -105,6 +111,7 @@ class UnitCircleChartView : public QObject {
   void arcsChanged();
   void arrowChanged();
   void projectionsChanged();
+  void pointChanged();
   // A run ended (also in capture mode, before startAnimation returns).
   void finished();
 
@@ -119,6 +126,7 @@ class UnitCircleChartView : public QObject {
   void addArc(const UnitCircleTurns::Turn& turn, bool animated);
   void turnArrow(const UnitCircleTurns::Turn& turn, bool animated);
   void setProjections(bool visible, bool animated);
+  void setPoint(double x, double y);
 
   QVariant chartStep_;
   std::optional<UnitCircleChartData> data_;
@@ -140,6 +148,8 @@ class UnitCircleChartView : public QObject {
   int arrowRun_ = 0;
   bool projectionsVisible_ = false;
   bool projectionsAnimated_ = false;
+  double pointX_ = 1;
+  double pointY_ = 0;
 
   QTimer clock_;  // one tick per counting update
   UnitCircleTurns::Turn current_;

@@ -119,5 +119,40 @@ TEST(TrigonometricGraph, TicksFollowTheIntervalAcrossTheAxis) {
   EXPECT_EQ(ticks.front().label, "-π");
 }
 
+std::vector<std::string> labelsOf(const std::vector<AxisTick>& ticks) {
+  std::vector<std::string> labels;
+  for (const AxisTick& tick : ticks) labels.push_back(tick.label);
+  return labels;
+}
+
+// Every label 40 px wide with its padding, on an axis 300 px wide.
+std::vector<AxisTick> readable(double min, double max, double width = 300) {
+  return trigonometric_graph::readableTicks(trigonometric_graph::xTicks(min, max), min, max, width,
+                                            [](const std::string&) { return 40.0; });
+}
+
+TEST(TrigonometricGraph, DenseTicksKeepEveryKthLabelCountedFromZero) {
+  // One turn: 300 px hold all five.
+  EXPECT_EQ(labelsOf(readable(0, 2 * kPi)),
+            (std::vector<std::string>{"0", "π/2", "π", "3π/2", "2π"}));
+  // α = 720: nine ticks 37.5 px apart, every second one labelled.
+  EXPECT_EQ(labelsOf(readable(0, 4 * kPi)), (std::vector<std::string>{"0", "π", "2π", "3π", "4π"}));
+  // b = 100: 64 ticks under 5 px apart; the chart's share per label (300 / (n + 1)) decides.
+  EXPECT_EQ(labelsOf(readable(0, 100)),
+            (std::vector<std::string>{"0", "6π", "12π", "18π", "24π", "30π"}));
+  // Left of 0 the count runs from 0 as well.
+  EXPECT_EQ(labelsOf(readable(-4 * kPi, 0)),
+            (std::vector<std::string>{"-4π", "-3π", "-2π", "-π", "0"}));
+  EXPECT_EQ(labelsOf(readable(-2 * kPi, 2 * kPi)),
+            (std::vector<std::string>{"-2π", "-π", "0", "π", "2π"}));
+}
+
+TEST(TrigonometricGraph, ReadableTicksKeepZeroWhateverTheRoom) {
+  // Not laid out yet: all of them.
+  EXPECT_EQ(readable(0, 100, 0).size(), trigonometric_graph::xTicks(0, 100).size());
+  // Too narrow for even two labels: 0 alone.
+  EXPECT_EQ(labelsOf(readable(0, 100, 60)), (std::vector<std::string>{"0"}));
+}
+
 }  // namespace
 }  // namespace uc

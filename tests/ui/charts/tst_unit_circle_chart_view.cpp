@@ -1,5 +1,6 @@
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 #include "ui/charts/chart_manager.h"
 #include "ui/charts/unit_circle_chart_view.h"
@@ -142,6 +143,51 @@ class TestUnitCircleChartView : public QObject {
     QCOMPARE(view.gammaText(), QString("280°"));
     QCOMPARE(view.fullCirclesText(), QString("2777777777"));
     QCOMPARE(view.shownQuadrant(), 4);
+  }
+
+  void anAngleSetByHandRedrawsEverythingAndIsDroppedForTheSolution() {
+    UnitCircleChartView view;
+    load(view, 400, 1, 1);
+    view.startAnimation();
+    const int run = view.arrowRun();
+
+    // Mid-run, the point is dragged to 150°: the run ends and the drawing is that angle's.
+    view.showSetAngle(150);
+    QVERIFY(!view.isAnimationRunning());
+    QCOMPARE(view.alphaText(), QString("150°"));
+    QCOMPARE(view.gammaText(), QString("150°"));
+    QCOMPARE(view.fullCirclesText(), QString("0"));
+    QCOMPARE(view.pXText(), QString("-0.87"));
+    QCOMPARE(view.pYText(), QString("0.5"));
+    QCOMPARE(view.arcs().size(), 1);
+    QCOMPARE(view.arcs()[0].toMap().value("sweep").toDouble(), 150.0);
+    QVERIFY(!view.arcs()[0].toMap().value("animated").toBool());
+    QCOMPARE(view.arrowDegrees(), 150.0);
+    QVERIFY(!view.arrowAnimated());
+    QVERIFY(view.arrowRun() > run);
+    QVERIFY(view.projectionsVisible());
+    QVERIFY(!view.projectionsAnimated());
+    QCOMPARE(view.pointX(), std::cos(150 * M_PI / 180));
+    QCOMPARE(view.pointY(), 0.5);
+    QCOMPARE(view.shownQuadrant(), 2);
+    QCOMPARE(view.quadrantFadeDuration(), 0);
+    // The clock has stopped: nothing of the old run comes back.
+    QTest::qWait(150);
+    QCOMPARE(view.gammaText(), QString("150°"));
+
+    view.showSetAngle(0);
+    QVERIFY(view.arcs().isEmpty());
+    QCOMPARE(view.pXText(), QString("1.0"));
+    QCOMPARE(view.shownQuadrant(), 1);
+
+    view.showSolution();
+    QCOMPARE(view.alphaText(), QString("400°"));
+    QCOMPARE(view.gammaText(), QString("40°"));
+    QCOMPARE(view.fullCirclesText(), QString("1"));
+    QCOMPARE(view.arrowDegrees(), 40.0);
+    QCOMPARE(view.arcs().size(), 2);
+    QCOMPARE(view.pointX(), std::cos(400 * M_PI / 180));
+    QCOMPARE(view.shownQuadrant(), 1);
   }
 
   void dataThatIsNotAUnitCircleIsIgnored() {

@@ -18,6 +18,10 @@ Item {
     readonly property int kind: ChartManager.kindOf(chartStep)
     readonly property rect frame: ChartManager.frame(width, frameRatio)
     readonly property Item chartView: loader.item
+    // Whether the row is on screen, as its list sees it: each time it comes into view, its
+    // drawing starts again half a second later (the circle replays; a running turn goes on).
+    // Without a list (the shared image) the drawing is started by hand.
+    property bool shown
     // True once the view exists and can be drawn or grabbed.
     readonly property bool ready: kind === ChartManager.NoChart || loader.status === Loader.Ready
 
@@ -26,6 +30,9 @@ Item {
         return loader.item && loader.item.focusStops ? loader.item.focusStops() : []
     }
 
+    // The view asks for one of its items to be brought fully into sight.
+    signal revealRequested(Item item)
+
     // Starts the unit circle's animation; graphs are drawn as they are built.
     function startDrawing() {
         if (loader.item && loader.item.startDrawing)
@@ -33,7 +40,17 @@ Item {
     }
 
     objectName: "chartCell"
-    implicitHeight: frameRatio > 0 ? width / frameRatio : 0
+    implicitHeight: (frameRatio > 0 ? width / frameRatio : 0)
+                    + (loader.item && loader.item.extraHeight ? loader.item.extraHeight : 0)
+    onShownChanged: shown ? drawLater.restart() : drawLater.stop()
+    Component.onCompleted: if (shown) drawLater.start()
+
+    Timer {
+        id: drawLater
+
+        interval: 500
+        onTriggered: cell.startDrawing()
+    }
 
     Loader {
         id: loader
@@ -52,6 +69,8 @@ Item {
             item.captureMode = cell.captureMode
             if (item.hasOwnProperty("highlight"))
                 item.highlight = Qt.binding(() => cell.highlight)
+            if (item.revealRequested)
+                item.revealRequested.connect(cell.revealRequested)
         }
     }
 

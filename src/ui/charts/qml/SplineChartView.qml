@@ -19,15 +19,14 @@ Item {
 
     SplineChartViewLogic {
         id: controller
+
+        // Which ticks keep a label depends on the room the plot has for them.
+        axisWidth: chart.plotArea.width
+        labelFont: xAxis.labelsFont
     }
 
-    // The card.
-    Rectangle {
+    ChartCard {
         anchors.fill: parent
-        radius: 10
-        color: ColorManager.systemBackgroundColor
-        border.color: ColorManager.systemGray4Color
-        border.width: 1
     }
 
     ChartView {
@@ -52,7 +51,7 @@ Item {
         // Tapping the legend leaves the series as it is.
         legend.alignment: Qt.AlignBottom
         legend.labelColor: "red"
-        legend.font.pixelSize: (view.large ? 20 : 13) * TextScale.factor
+        legend.font.pixelSize: 20 * Math.min(TextScale.factor, 1.4)
 
         CategoryAxis {
             id: xAxis
@@ -63,11 +62,10 @@ Item {
             titleText: "x"
             titleFont.pixelSize: view.textSize
             titleBrush: view.gridColor
-            color: view.gridColor
-            gridLineColor: Qt.rgba(view.gridColor.r, view.gridColor.g, view.gridColor.b, 0.5)
             labelsColor: view.gridColor
             labelsFont.pixelSize: view.textSize
             minorGridVisible: false
+            Component.onCompleted: controller.styleAxisLines(xAxis, view.gridColor)
         }
 
         ValueAxis {
@@ -83,37 +81,43 @@ Item {
             titleText: controller.seriesName
             titleFont.pixelSize: view.textSize
             titleBrush: view.gridColor
-            color: view.gridColor
-            gridLineColor: Qt.rgba(view.gridColor.r, view.gridColor.g, view.gridColor.b, 0.5)
             minorGridLineColor: Qt.rgba(view.gridColor.r, view.gridColor.g, view.gridColor.b, 0.08)
             labelsColor: view.gridColor
             labelsFont.pixelSize: view.textSize
+            Component.onCompleted: controller.styleAxisLines(yAxis, view.gridColor)
         }
 
-        // The π labels arrive as a list; a category axis takes them one by one.
         Connections {
             target: controller
 
             function onGraphChanged() {
                 view.fillGraph()
             }
+            function onTicksChanged() {
+                view.fillTicks()
+            }
         }
     }
 
     property var series: null
 
-    // The series is made once its kind is known: a smooth line, or points for the tangent.
-    function fillGraph() {
+    // The π labels arrive as a list; a category axis takes them one by one.
+    function fillTicks() {
         for (const label of Array.from(xAxis.categoriesLabels))
             xAxis.remove(label)
+        for (const tick of controller.xTicks)
+            xAxis.append(tick.label, tick.value)
+    }
+
+    // The series is made once its kind is known: a smooth line, or points for the tangent.
+    function fillGraph() {
+        fillTicks()
         if (series) {
             chart.removeSeries(series)
             series = null
         }
         if (!controller.valid)
             return
-        for (const tick of controller.xTicks)
-            xAxis.append(tick.label, tick.value)
         series = chart.createSeries(controller.scatter ? ChartView.SeriesTypeScatter
                                                        : ChartView.SeriesTypeSpline,
                                     controller.seriesName, xAxis, yAxis)

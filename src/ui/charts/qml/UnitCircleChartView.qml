@@ -17,15 +17,25 @@ Item {
     property alias captureMode: controller.captureMode
     property bool large
     readonly property alias controller: controller
+    // What the row adds below the circle: the counting labels when they are stacked there,
+    // and the room of the button that calculates a set angle. That room is kept while the
+    // button is hidden: a row that grew under the finger would make the list jump mid-drag.
+    readonly property real labelsBelowHeight: stacked ? angleColumn.height + 12 : 0
+    readonly property real extraHeight: labelsBelowHeight
+                                        + (captureMode ? 0 : calculateAngleButton.height + 12)
 
     // Geometry: the circle's picture is the square of the view's height in the middle.
     readonly property real cx: width / 2
     readonly property real cy: height / 2
     readonly property real radius: 0.375 * height
     readonly property real axisReach: 0.45 * height
-    // Labels follow the text size as far as the picture has room for them.
-    readonly property real labelSize: Math.max(11, Math.min(height * 0.1,
-                                                            (large ? 32 : 15) * TextScale.factor))
+    // The counting labels' size, grown with the text like every other text.
+    readonly property real textSize: Math.max(11, (large ? 32 : 15) * TextScale.factor)
+    // Labels in the picture follow it as far as the picture has room for them.
+    readonly property real labelSize: Math.max(11, Math.min(height * 0.1, textSize))
+    // When the sides of the circle are too small for the counting labels (large text on a
+    // narrow screen), they go under the circle in their full size.
+    readonly property bool stacked: textSize > height * 0.1 + 0.5
     // Line widths and marks grow a little with the picture, so a tablet's figure isn't spidery.
     readonly property real unit: Math.max(1, Math.sqrt(height / 140))
     readonly property real tick: 4 * unit
@@ -73,8 +83,10 @@ Item {
     function stressOpacity(part, index) { return stress(part, index) < 0 ? 0.25 : 1 }
     function stressWidth(part, index) { return stress(part, index) > 0 ? 9 : 5 }
 
+    // Not while an angle is set by hand: a replay would throw it away.
     function startDrawing() {
-        controller.startAnimation()
+        if (!angleDrag.active)
+            controller.startAnimation()
     }
 
     // A slider for α as well: the point can be dragged, the arrow keys turn it (Shift for
@@ -100,10 +112,22 @@ Item {
 
     FocusFrame {}
 
+    // Asks whoever scrolls the row to bring this item fully into sight.
+    signal revealRequested(Item item)
+
     function turnBy(direction, fine) {
         if (!angleDrag.active)
             angleDrag.begin(view.arrowAngle)
         angleDrag.step(direction, fine)
+        revealCalculateButton()
+    }
+
+    // Once laid out, so that the row has already grown by the button.
+    function revealCalculateButton() {
+        Qt.callLater(() => {
+            if (calculateAngleButton.visible)
+                view.revealRequested(calculateAngleButton)
+        })
     }
 
     function calculateSetAngle() {
@@ -136,13 +160,16 @@ Item {
         objectName: "angleDrag"
     }
 
-    // While α is set by hand the arrow follows it; afterwards it shows the solution again.
-    Binding {
-        target: view
-        property: "arrowAngle"
-        value: angleDrag.degrees
-        when: angleDrag.active
-        restoreMode: Binding.RestoreBindingOrValue
+    // While α is set by hand the whole drawing follows it; dropped, it shows the solution again.
+    Connections {
+        target: angleDrag
+
+        function onChanged() {
+            if (angleDrag.active)
+                controller.showSetAngle(angleDrag.degrees)
+            else
+                controller.showSolution()
+        }
     }
 
     UnitCircleChartViewLogic {
@@ -169,13 +196,9 @@ Item {
         duration: controller.turnDuration
     }
 
-    // The card.
-    Rectangle {
-        anchors.fill: parent
-        radius: 10
-        color: ColorManager.systemBackgroundColor
-        border.color: ColorManager.systemGray4Color
-        border.width: 1
+    ChartCard {
+        width: parent.width
+        height: parent.height + view.labelsBelowHeight
     }
 
     // Everything drawn with lines shares one multisampled layer, so curves stay smooth; the
@@ -498,15 +521,18 @@ Item {
         textFormat: Text.PlainText
     }
     component Measure: TextMetrics {
-        font.pixelSize: view.labelSize
+        font.pixelSize: view.textSize
     }
     readonly property real leftWidth: cx - axisReach - 16
     readonly property real rightX: cx + axisReach + xName.width / 2 + Math.max(6, labelSize * 0.5)
     readonly property real rightWidth: width - rightX - 8
 
-    function fittingSize(available, widths) {
-        const size = labelSize * available / Math.max(1, Math.max(...widths))
-        return Math.max(8, Math.min(labelSize, size))
+    readonly property real stackedWidth: (width - 30) / 2
+
+    // The size at which the widest text fills the room, at most the largest.
+    function fittingSize(available, widths, largest) {
+        const size = textSize * available / Math.max(1, Math.max(...widths))
+        return Math.max(8, Math.min(largest, size))
     }
 
     Measure { id: alphaMeasure; text: alphaLabel.text }
@@ -518,12 +544,15 @@ Item {
     Column {
         id: angleColumn
 
-        readonly property real size: view.fittingSize(view.leftWidth, [
-            alphaMeasure.advanceWidth, gammaMeasure.advanceWidth, fullCirclesMeasure.advanceWidth])
+        readonly property real size: view.fittingSize(
+            view.stacked ? view.stackedWidth : view.leftWidth,
+            [alphaMeasure.advanceWidth, gammaMeasure.advanceWidth, fullCirclesMeasure.advanceWidth],
+            view.stacked ? view.textSize : view.labelSize)
 
         x: 10
-        // α and γ above the axis, n below it.
-        y: view.cy - alphaLabel.height - gammaLabel.height - spacing * 1.5
+        // α and γ above the axis, n below it; or all under the circle's left half.
+        y: view.stacked ? view.height
+                        : view.cy - alphaLabel.height - gammaLabel.height - spacing * 1.5
         spacing: size * 0.35
 
         CountLabel {
@@ -559,12 +588,14 @@ Item {
     Column {
         id: pointColumn
 
-        readonly property real size: view.fittingSize(view.rightWidth, [
-            pXMeasure.advanceWidth, pYMeasure.advanceWidth])
+        readonly property real size: view.fittingSize(
+            view.stacked ? view.stackedWidth : view.rightWidth,
+            [pXMeasure.advanceWidth, pYMeasure.advanceWidth],
+            view.stacked ? view.textSize : view.labelSize)
 
-        x: view.rightX
-        // x above the axis, y below it.
-        y: view.cy - pXLabel.height - spacing / 2
+        // x above the axis, y below it; or both under the circle's right half.
+        x: view.stacked ? view.width / 2 + 5 : view.rightX
+        y: view.stacked ? view.height : view.cy - pXLabel.height - spacing / 2
         spacing: size * 0.35
 
         CountLabel {
@@ -620,7 +651,12 @@ Item {
                 angleDrag.dragTo(mouse.x - view.cx, view.cy - mouse.y,
                                  fine || (mouse.modifiers & Qt.ShiftModifier) !== 0)
         }
-        onReleased: grabbed = false
+        // The row is not scrolled under the finger, only once it has let go.
+        onReleased: {
+            if (grabbed)
+                view.revealCalculateButton()
+            grabbed = false
+        }
         onCanceled: grabbed = false
     }
 
@@ -629,7 +665,8 @@ Item {
 
         objectName: "calculateAngleButton"
         anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
+        // Under the card, in the room the row makes for it.
+        y: view.height + view.labelsBelowHeight + 6
         visible: angleDrag.active && !view.captureMode
         text: qsTranslate("UnitCircleChartView", "calculateAngle").arg(angleDrag.valueText)
         font.pixelSize: Math.max(13, view.labelSize)

@@ -202,24 +202,28 @@ ListView {
         }
     }
 
+    // Scrolls just enough for the item to be wholly on screen.
+    function reveal(item) {
+        const box = item.mapToItem(contentItem, 0, 0, item.width, item.height)
+        if (box.y + box.height > contentY + height)
+            contentY = box.y + box.height - height
+        else if (box.y < contentY)
+            contentY = box.y
+    }
+
     Component {
         id: chartCell
 
         ChartTableViewCell {
-            id: cell
-
             chartStep: model.chartStep
             frameRatio: model.frameRatio
             highlight: tableView.controller ? tableView.controller.chartHighlight : 0
             large: tableView.large
+            // Rows kept beside the screen are not on it: their drawing waits until they are.
+            shown: parent !== null && parent.y + parent.height > tableView.contentY
+                   && parent.y < tableView.contentY + tableView.height
             Component.onCompleted: tableView.chartsBuilt = true
-
-            // Half a second after the row appears its drawing starts.
-            Timer {
-                interval: 500
-                running: true
-                onTriggered: cell.startDrawing()
-            }
+            onRevealRequested: item => tableView.reveal(item)
         }
     }
 
