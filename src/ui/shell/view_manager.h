@@ -3,6 +3,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -24,7 +25,7 @@ class ToastModel : public QAbstractListModel {
   Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
 
  public:
-  enum Role { IdRole = Qt::UserRole + 1, TextRole, FadingRole };
+  enum Role { IdRole = Qt::UserRole + 1, TextRole, FadingRole, ActionTitleRole };
 
   using QAbstractListModel::QAbstractListModel;
 
@@ -32,10 +33,12 @@ class ToastModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QHash<int, QByteArray> roleNames() const override;
 
-  int add(const QString& text);
+  int add(const QString& text, const QString& actionTitle = {});
   void setFading(int id);
   void remove(int id);
   QString textAt(int row) const { return toasts_.value(row).text; }
+  QString actionTitleAt(int row) const { return toasts_.value(row).actionTitle; }
+  int idAt(int row) const { return toasts_.value(row).id; }
   bool fadingAt(int row) const { return toasts_.value(row).fading; }
 
  signals:
@@ -46,6 +49,7 @@ class ToastModel : public QAbstractListModel {
     int id = 0;
     QString text;
     bool fading = false;
+    QString actionTitle;
   };
   int rowOf(int id) const;
 
@@ -90,6 +94,15 @@ class ViewManager : public QObject {
   Q_INVOKABLE void hideLoadingOverlay();
   Q_INVOKABLE void showToast(const QString& message);
 
+  // A toast with one button (an "Undo"): a tap on it closes the toast and runs the handler,
+  // at most once; when the toast has faded unused, the handler is dropped.
+  struct ToastAction {
+    QString title;
+    std::function<void()> handler;
+  };
+  void showToast(const QString& message, ToastAction action);
+  Q_INVOKABLE void triggerToastAction(int toastId);
+
   // One button of an alert: its title and what a tap on it runs after the alert has closed.
   struct AlertAction {
     QString title;
@@ -122,6 +135,7 @@ class ViewManager : public QObject {
   QPointer<QQuickWindow> window_;
   bool overlayVisible_ = false;
   ToastModel toasts_;
+  QHash<int, std::function<void()>> toastHandlers_;
   struct Alert {
     QString title;
     QString message;

@@ -57,6 +57,27 @@ class TestViewManager : public QObject {
     views.setWindow(nullptr);
   }
 
+  void aToastActionRunsOnceAndClosesItsToast() {
+    QQuickWindow window;
+    ViewManager& views = ViewManager::shared();
+    views.setWindow(&window);
+    uc::ToastModel& toasts = *views.toasts();
+    int runs = 0;
+    views.showToast("plain");
+    views.showToast("deleted", {"Undo", [&runs] { ++runs; }});
+    QCOMPARE(toasts.actionTitleAt(0), QString());
+    QCOMPARE(toasts.actionTitleAt(1), QStringLiteral("Undo"));
+    const int id = toasts.idAt(1);
+    views.triggerToastAction(id);
+    views.triggerToastAction(id);
+    QCOMPARE(runs, 1);
+    QCOMPARE(toasts.rowCount(), 1);
+    QCOMPARE(toasts.textAt(0), QStringLiteral("plain"));
+    views.triggerToastAction(toasts.idAt(0));  // no button: only closes
+    QCOMPARE(toasts.rowCount(), 0);
+    views.setWindow(nullptr);
+  }
+
   void iconPathsFollowTheSvgCommands() {
     QCOMPARE(uc::svgPath("M3 18h18v-2H3v2z").boundingRect(), QRectF(3, 16, 18, 2));
     // Numbers run together as SVG writes them: ".5.5" is two numbers.

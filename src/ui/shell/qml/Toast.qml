@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Controls.Material
 import UnitCircle.Style
 
 // One bottom message: 90 % of the window wide, 40 high at the normal text size, its top 120
@@ -7,15 +8,20 @@ import UnitCircle.Style
 Rectangle {
     id: toast
 
+    // What the toast is placed in: the window's overlay.
+    property Item area: parent
     property string text
     property bool fading
+    // A button at the end ("Undo") when set; a tap on it emits actionTriggered.
+    property string actionTitle
+    signal actionTriggered()
     property int fadeDuration: 2000
 
-    width: parent ? parent.width * 0.9 : 0
+    width: area ? area.width * 0.9 : 0
     // Taller with larger text, so two lines still fit.
     height: 40 * TextScale.factor
-    x: parent ? (parent.width - width) / 2 : 0
-    y: parent ? parent.height - 120 : 0
+    x: area ? (area.width - width) / 2 : 0
+    y: area ? area.height - 120 : 0
     radius: 10
     clip: true
     color: Qt.rgba(ColorManager.labelColor.r, ColorManager.labelColor.g,
@@ -26,8 +32,14 @@ Rectangle {
         NumberAnimation { duration: toast.fadeDuration; easing.type: Easing.OutQuad }
     }
 
+    // Only a toast with a button takes input; see ToastLayer.
+    enabled: actionTitle !== ""
+
     Label {
-        anchors.fill: parent
+        anchors.left: parent.left
+        anchors.right: actionButton.visible ? actionButton.left : parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
         anchors.leftMargin: 8
         anchors.rightMargin: 8
         text: toast.text
@@ -41,6 +53,23 @@ Rectangle {
         elide: Text.ElideRight
         fontSizeMode: Text.Fit
         minimumPixelSize: 10
+    }
+
+    Button {
+        id: actionButton
+
+        objectName: "toastActionButton"
+        visible: toast.actionTitle !== ""
+        anchors.right: parent.right
+        anchors.rightMargin: 4
+        anchors.verticalCenter: parent.verticalCenter
+        flat: true
+        text: toast.actionTitle
+        font.pixelSize: 14 * TextScale.factor
+        font.weight: Font.Bold
+        font.capitalization: Font.MixedCase
+        Material.foreground: ColorManager.tertiaryGroupedBackgroundColor
+        onClicked: toast.actionTriggered()
     }
 
     Accessible.role: Accessible.AlertMessage
