@@ -262,6 +262,16 @@
         <comment>Text of the empty history</comment>
         <translation>Jede Berechnung wird hier aufbewahrt. Tippe eine an, um sie wieder zu laden.</translation>
     </message>
+    <message>
+        <source>Calculation deleted</source>
+        <comment>Message after a history row was deleted</comment>
+        <translation>Berechnung gelöscht</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <comment>Button of the message after a history row was deleted: puts the row back</comment>
+        <translation>Rückgängig</translation>
+    </message>
 </context>
 <context>
     <name>SideMenu</name>

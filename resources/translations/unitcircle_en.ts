@@ -262,6 +262,16 @@
         <comment>Text of the empty history</comment>
         <translation>Every calculation you make is kept here. Tap one to load it again.</translation>
     </message>
+    <message>
+        <source>Calculation deleted</source>
+        <comment>Message after a history row was deleted</comment>
+        <translation>Calculation deleted</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <comment>Button of the message after a history row was deleted: puts the row back</comment>
+        <translation>Undo</translation>
+    </message>
 </context>
 <context>
     <name>SideMenu</name>
