@@ -90,11 +90,13 @@ class TestViewManager : public QObject {
     QVERIFY(wave.top() < -5 && wave.bottom() > 5);
     QVERIFY(uc::svgPath("M0 0 x 5 5").elementCount() == 1);  // stops at what it cannot read
 
-    for (const char* name : {"menu", "backspace", "check", "share"}) {
+    for (const char* name : {"menu", "backspace", "check", "share", "help", "videoHelp"}) {
       const QRectF box = uc::Icon::pathFor(name).boundingRect();
       QVERIFY2(!box.isEmpty() && QRectF(0, 0, 24, 24).contains(box), name);
     }
     QVERIFY(uc::Icon::pathFor("nothing").isEmpty());
+    // The two help buttons side by side look different.
+    QVERIFY(uc::Icon::pathFor("help") != uc::Icon::pathFor("videoHelp"));
   }
 
   // Real time: each toast stays 3 s, fades for 2 s and is then removed on its own.
