@@ -83,6 +83,12 @@ void ViewManager::setWindow(QQuickWindow* window) {
   emit windowChanged();
 }
 
+void ViewManager::setToastKeepClear(QQuickItem* item) {
+  if (item == toastKeepClear_) return;
+  toastKeepClear_ = item;
+  emit toastKeepClearChanged();
+}
+
 void ViewManager::setOverlayVisible(bool visible) {
   if (visible == overlayVisible_) return;
   overlayVisible_ = visible;

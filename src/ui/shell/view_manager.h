@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QString>
 #include <QStringList>
@@ -66,6 +67,10 @@ class ViewManager : public QObject {
   Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged)
   Q_PROPERTY(bool loadingOverlayVisible READ loadingOverlayVisible NOTIFY loadingOverlayChanged)
   Q_PROPERTY(uc::ToastModel* toasts READ toasts CONSTANT)
+  // What the bottom messages must not cover (the keypad, whose keys correct the input they
+  // report); none when null.
+  Q_PROPERTY(QQuickItem* toastKeepClear READ toastKeepClear WRITE setToastKeepClear NOTIFY
+                 toastKeepClearChanged)
   Q_PROPERTY(bool alertVisible READ alertVisible NOTIFY alertChanged)
   Q_PROPERTY(QString alertTitle READ alertTitle NOTIFY alertChanged)
   Q_PROPERTY(QString alertMessage READ alertMessage NOTIFY alertChanged)
@@ -87,6 +92,8 @@ class ViewManager : public QObject {
   void setWindow(QQuickWindow* window);
 
   bool loadingOverlayVisible() const { return overlayVisible_; }
+  QQuickItem* toastKeepClear() const { return toastKeepClear_; }
+  void setToastKeepClear(QQuickItem* item);
   ToastModel* toasts() { return &toasts_; }
 
   // Both posted to the event loop, never immediate; a second overlay is never added.
@@ -125,6 +132,7 @@ class ViewManager : public QObject {
 
  signals:
   void windowChanged();
+  void toastKeepClearChanged();
   void loadingOverlayChanged();
   void alertChanged();
 
@@ -133,6 +141,7 @@ class ViewManager : public QObject {
   void setOverlayVisible(bool visible);
 
   QPointer<QQuickWindow> window_;
+  QPointer<QQuickItem> toastKeepClear_;
   bool overlayVisible_ = false;
   ToastModel toasts_;
   QHash<int, std::function<void()>> toastHandlers_;

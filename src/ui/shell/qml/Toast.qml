@@ -2,12 +2,15 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import UnitCircle.Style
+import UnitCircle.Shell
 
 // One bottom message: 90 % of the window wide, 40 high at the normal text size, its top 120
-// above the bottom; it fades out when the view manager marks it so, and is removed after that.
+// above the bottom unless it would cover what the view manager says to keep clear; it fades
+// out when the view manager marks it so, and is removed after that.
 Rectangle {
     id: toast
 
+    objectName: "toast"
     // What the toast is placed in: the window's overlay.
     property Item area: parent
     property string text
@@ -21,12 +24,26 @@ Rectangle {
     // Taller with larger text, so two lines still fit.
     height: 40 * TextScale.factor
     x: area ? (area.width - width) / 2 : 0
-    y: area ? area.height - 120 : 0
+    y: area ? placedY(area.height - 120) : 0
     radius: 10
     clip: true
     color: Qt.rgba(ColorManager.labelColor.r, ColorManager.labelColor.g,
                    ColorManager.labelColor.b, 0.8)
     opacity: fading ? 0 : 1
+
+    // Its usual place, or just above the item it must keep clear when that lies there.
+    function placedY(usual) {
+        const keep = ViewManager.toastKeepClear
+        if (!keep || !keep.visible)
+            return usual
+        // Its children count too: keys may reach beyond a keypad squeezed by large text.
+        const top = Math.min(0, keep.childrenRect.y)
+        const bottom = Math.max(keep.height, keep.childrenRect.y + keep.childrenRect.height)
+        const box = keep.mapToItem(area, 0, top, keep.width, bottom - top)
+        const apart = box.x >= area.width || box.x + box.width <= 0
+                      || box.y >= usual + height || box.y + box.height <= usual
+        return apart ? usual : Math.max(0, box.y - height - 8)
+    }
 
     Behavior on opacity {
         NumberAnimation { duration: toast.fadeDuration; easing.type: Easing.OutQuad }
@@ -36,6 +53,7 @@ Rectangle {
     enabled: actionTitle !== ""
 
     Label {
+        objectName: "toastText"
         anchors.left: parent.left
         anchors.right: actionButton.visible ? actionButton.left : parent.right
         anchors.top: parent.top
@@ -48,11 +66,12 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.Wrap
-        // Two lines at most: longer messages shrink first, then lose their end.
-        maximumLineCount: 2
+        // The box holds two lines of the scaled text. A longer message shrinks until it fits
+        // (a line limit would stop that), never below the normal size; only then it loses its
+        // end. The error messages are written to fit.
         elide: Text.ElideRight
         fontSizeMode: Text.Fit
-        minimumPixelSize: 10
+        minimumPixelSize: 14
     }
 
     Button {
