@@ -66,35 +66,35 @@
     </message>
     <message>
         <source>notEnoughInputValues</source>
-        <translation>Bitte gib einen Wert ein: entweder den Winkel α oder die Bogenlänge b.</translation>
+        <translation>Gib einen Wert ein: den Winkel α oder die Bogenlänge b.</translation>
     </message>
     <message>
         <source>inputParameterError</source>
-        <translation>Das ist keine gültige Zahl. Erlaubt sind Ziffern, ein Dezimalpunkt, höchstens ein Bruchstrich „/“ und π oder e nur am Ende einer Zahl.</translation>
+        <translation>Erlaubt: Ziffern, ein „.“, ein „/“ und π oder e am Zahlende.</translation>
     </message>
     <message>
         <source>fractionIncomplete</source>
-        <translation>Der Bruch ist unvollständig: Über und unter den Bruchstrich „/“ gehört jeweils eine Zahl.</translation>
+        <translation>Bruch unvollständig: Über und unter „/“ gehört eine Zahl.</translation>
     </message>
     <message>
         <source>inputZeroInDenominator</source>
-        <translation>Der Nenner darf nicht 0 sein, denn durch null kann man nicht teilen.</translation>
+        <translation>Der Nenner darf nicht 0 sein: Durch null teilt man nicht.</translation>
     </message>
     <message>
         <source>toManyNaturalConstantsInSubstring</source>
-        <translation>Im Zähler und im Nenner darf jeweils höchstens eine Konstante (π oder e) stehen.</translation>
+        <translation>Höchstens ein π oder e über und eins unter dem „/“.</translation>
     </message>
     <message>
         <source>toManyVariablesInSubstring</source>
-        <translation>Im Zähler und im Nenner darf jeweils höchstens eine Variable stehen.</translation>
+        <translation>Höchstens eine Variable über und eine unter dem „/“.</translation>
     </message>
     <message>
         <source>naturalConstantInWrongPositionOfSubstring</source>
-        <translation>π oder e muss am Ende der Zahl stehen, zum Beispiel 2π oder π/4.</translation>
+        <translation>π oder e gehört ans Zahlende, etwa 2π oder π/4.</translation>
     </message>
     <message>
         <source>valueOutOfRange</source>
-        <translation>Mit diesem Wert lässt sich nicht rechnen, er ist zu groß. Bitte gib eine kleinere Zahl ein.</translation>
+        <translation>Zu groß zum Rechnen: Bitte gib eine kleinere Zahl ein.</translation>
     </message>
     <message>
         <source>error</source>
@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>oppositionError</source>
-        <translation>Diese Werte widersprechen sich. Bitte überprüfe deine Eingabe.</translation>
+        <translation>Diese Werte widersprechen sich. Prüfe deine Eingabe.</translation>
     </message>
     <message>
         <source>mustBeBiggerThanXAndLessThanY</source>
@@ -261,6 +261,16 @@
         <source>Every calculation you make is kept here. Tap one to load it again.</source>
         <comment>Text of the empty history</comment>
         <translation>Jede Berechnung wird hier aufbewahrt. Tippe eine an, um sie wieder zu laden.</translation>
+    </message>
+    <message>
+        <source>Calculation deleted</source>
+        <comment>Message after a history row was deleted</comment>
+        <translation>Berechnung gelöscht</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <comment>Button of the message after a history row was deleted: puts the row back</comment>
+        <translation>Rückgängig</translation>
     </message>
 </context>
 <context>

@@ -66,15 +66,15 @@
     </message>
     <message>
         <source>notEnoughInputValues</source>
-        <translation>Please enter one value: either the angle α or the arc length b.</translation>
+        <translation>Enter one value: the angle α or the arc length b.</translation>
     </message>
     <message>
         <source>inputParameterError</source>
-        <translation>This is not a valid number. Use digits, one decimal point, at most one “/” and π or e only at the end of a number.</translation>
+        <translation>Use only digits, one “.”, one “/” and π or e at the end.</translation>
     </message>
     <message>
         <source>fractionIncomplete</source>
-        <translation>The fraction is incomplete: write a number above and below the “/”.</translation>
+        <translation>Incomplete fraction: write a number on each side of “/”.</translation>
     </message>
     <message>
         <source>inputZeroInDenominator</source>
@@ -82,19 +82,19 @@
     </message>
     <message>
         <source>toManyNaturalConstantsInSubstring</source>
-        <translation>Use at most one constant (π or e) in the numerator and at most one in the denominator.</translation>
+        <translation>At most one π or e above and one below the “/”.</translation>
     </message>
     <message>
         <source>toManyVariablesInSubstring</source>
-        <translation>Use at most one variable in the numerator and at most one in the denominator.</translation>
+        <translation>At most one variable above and one below the “/”.</translation>
     </message>
     <message>
         <source>naturalConstantInWrongPositionOfSubstring</source>
-        <translation>Write π or e at the end of the number, for example 2π or π/4.</translation>
+        <translation>Write π or e at the end of a number, as in 2π or π/4.</translation>
     </message>
     <message>
         <source>valueOutOfRange</source>
-        <translation>This value is too large to calculate with. Please enter a smaller number.</translation>
+        <translation>Too large to calculate with: enter a smaller number.</translation>
     </message>
     <message>
         <source>error</source>
@@ -261,6 +261,16 @@
         <source>Every calculation you make is kept here. Tap one to load it again.</source>
         <comment>Text of the empty history</comment>
         <translation>Every calculation you make is kept here. Tap one to load it again.</translation>
+    </message>
+    <message>
+        <source>Calculation deleted</source>
+        <comment>Message after a history row was deleted</comment>
+        <translation>Calculation deleted</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <comment>Button of the message after a history row was deleted: puts the row back</comment>
+        <translation>Undo</translation>
     </message>
 </context>
 <context>

@@ -92,7 +92,8 @@ void configureApplication(QApplication& app) {
 
   ViewManager& views = ViewManager::shared();
   ErrorManager& errors = ErrorManager::shared();
-  QObject::connect(&errors, &ErrorManager::toastRequested, &views, &ViewManager::showToast);
+  QObject::connect(&errors, &ErrorManager::toastRequested, &views,
+                   qOverload<const QString&>(&ViewManager::showToast));
   QObject::connect(&errors, &ErrorManager::alertRequested, &views,
                    qOverload<const QString&, const QString&>(&ViewManager::showAlert));
 }

@@ -97,13 +97,37 @@ bool CalcManager::insertCalculation(const Calculation& calculation) {
   return true;
 }
 
-bool CalcManager::removeCalculation(int index) {
-  if (index < 0 || index >= count()) return false;
+std::optional<CalcManager::Removed> CalcManager::takeCalculation(int index) {
+  if (index < 0 || index >= count()) return std::nullopt;
   const qint64 id = ids_[index];
-  if (!defaults_.removeRecord(id)) return false;
+  const Calculation calculation = calculationAt(index);
+  std::optional<qint64> position;
+  if (!defaults_.removeRecord(id, &position)) return std::nullopt;
   ids_.removeAt(index);
   cache_.remove(id);
   emit calculationRemoved(index);
+  emit calculationsChanged();
+  return Removed{id, position, calculation};
+}
+
+bool CalcManager::restoreCalculation(const Removed& removed) {
+  if (!removed.position ||
+      !defaults_.restoreRecord(removed.id, *removed.position, removed.calculation.asDictionary())) {
+    return false;
+  }
+  QList<qint64> ids = defaults_.recordIds();
+  const int index = static_cast<int>(ids.indexOf(removed.id));
+  QList<qint64> others = ids;
+  if (index >= 0) others.removeAt(index);
+  cache_.insert(removed.id, removed.calculation);
+  if (index >= 0 && others == ids_) {
+    ids_ = std::move(ids);
+    emit calculationInserted(index);
+  } else {
+    // Another window changed the list meanwhile: show it as it is now.
+    reloadIds();
+    emit calculationsReset();
+  }
   emit calculationsChanged();
   return true;
 }

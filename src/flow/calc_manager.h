@@ -49,9 +49,22 @@ class CalcManager : public QObject {
   // Every record, read from disk at each call: for tests and tools, not for screens.
   QList<Calculation> allCalculations() const;
 
-  // Changes return false when nothing changed: an invalid index, or a failed write.
+  // What a removal took away: enough to put the record back where it was.
+  struct Removed {
+    qint64 id = 0;
+    // None when another window had removed it first: then there is nothing to put back.
+    std::optional<qint64> position;
+    Calculation calculation;
+  };
+
+  // Changes return false (or nullopt) when nothing changed: an invalid index, or a failed
+  // write.
   bool insertCalculation(const Calculation& calculation);
-  Q_INVOKABLE bool removeCalculation(int index);
+  Q_INVOKABLE bool removeCalculation(int index) { return takeCalculation(index).has_value(); }
+  std::optional<Removed> takeCalculation(int index);
+  // Puts a removed record back under its id, between the records it stood between, also
+  // after another window has changed the list. False when it is back already.
+  bool restoreCalculation(const Removed& removed);
   Q_INVOKABLE bool moveCalculation(int from, int to);
   Q_INVOKABLE bool clearCalculations();
 

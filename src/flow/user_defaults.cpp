@@ -589,11 +589,46 @@ std::optional<qint64> UserDefaults::insertRecord(const QJsonObject& record) {
   return id;
 }
 
-bool UserDefaults::removeRecord(qint64 id) {
+bool UserDefaults::removeRecord(qint64 id, std::optional<qint64>* position) {
   Transaction transaction(*this);
+  if (position) {
+    Statement place(db_, "SELECT (SELECT position FROM records WHERE id = ?)");
+    place.bind(1, id);
+    *position = place.next() ? place.optionalInteger(0) : std::nullopt;
+  }
   if (!transaction.commit(Statement(db_, "DELETE FROM records WHERE id = ?").bind(1, id).run())) {
     return fail(Change::RemoveRecord);
   }
+  return true;
+}
+
+bool UserDefaults::restoreRecord(qint64 id, qint64 position, const QJsonObject& record) {
+  Transaction transaction(*this);
+  if (!transaction.began) return fail(Change::InsertRecord);
+  {
+    Statement existing(db_, "SELECT count(*) FROM records WHERE id = ?");
+    existing.bind(1, id);
+    if (!existing.next()) {
+      transaction.commit(false);
+      return fail(Change::InsertRecord);
+    }
+    if (existing.integer(0) > 0) {
+      lastFailure_ = Failure::None;
+      return false;
+    }
+  }
+  // Records newer than the place keep their lead: those at or before it move to the front.
+  const bool ok = Statement(db_,
+                            "UPDATE records SET position = position - 1 WHERE position <= ?1"
+                            " AND EXISTS(SELECT 1 FROM records WHERE position = ?1)")
+                      .bind(1, position)
+                      .run() &&
+                  Statement(db_, "INSERT INTO records(id, position, record) VALUES(?, ?, ?)")
+                      .bind(1, id)
+                      .bind(2, position)
+                      .bind(3, encodeRecord(record))
+                      .run();
+  if (!transaction.commit(ok)) return fail(Change::InsertRecord);
   return true;
 }
 

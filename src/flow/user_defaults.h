@@ -107,8 +107,13 @@ class UserDefaults {
 
   // Inserts a record at the front; its id, or nullopt when the write failed.
   std::optional<qint64> insertRecord(const QJsonObject& record);
-  // Removing a record that is gone already succeeds.
-  bool removeRecord(qint64 id);
+  // Removing a record that is gone already succeeds. position, when given, receives the
+  // place the record held (nullopt when it was gone), for restoreRecord.
+  bool removeRecord(qint64 id, std::optional<qint64>* position = nullptr);
+  // Puts a removed record back under its old id at its old place in the order; a record
+  // another window has put at that place since moves one towards the front. False with
+  // lastFailure() None when a record with that id exists.
+  bool restoreRecord(qint64 id, qint64 position, const QJsonObject& record);
   // Puts the record with id where the record with placeId is, as a list view does when a
   // row is dragged onto another: the rows between shift by one. False with lastFailure()
   // None when either record is gone.

@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -8,7 +9,9 @@
 #include <QWheelEvent>
 #include <functional>
 
+#include "flow/error_manager.h"
 #include "flow/user_defaults.h"
+#include "i18n/translations.h"
 #include "ui/onboarding/dsgvo_manager.h"
 #include "ui/onboarding/onboarding_manager.h"
 #include "ui/shell/text_scale.h"
@@ -213,6 +216,54 @@ class TestLargeText : public QObject {
   }
 
   // Ctrl and - or 0 change the size at once, say so, and keep it.
+  // Every message about the input, in both languages, shows whole in the two-line toast and
+  // leaves the keypad uncovered.
+  void inputMessagesFitAndLeaveTheKeysFree() {
+    QTRY_VERIFY(item("key_7"));
+    const QStringList cases = {"inputParameterError",
+                               "fractionIncomplete",
+                               "inputZeroInDenominator",
+                               "toManyNaturalConstantsInSubstring",
+                               "toManyVariablesInSubstring",
+                               "naturalConstantInWrongPositionOfSubstring",
+                               "valueOutOfRange",
+                               "notEnoughInputValues",
+                               "mustBeBiggerThanXAndLessThanY§-360000000§360000000",
+                               "mustBeGreatherThanX§-360000000",
+                               "mustBeLessThanX§360000000"};
+    uc::ToastModel& toasts = *uc::ViewManager::shared().toasts();
+    for (const char* language : {"en", "de"}) {
+      QVERIFY(uc::i18n::installTranslations(language));
+      engine_.retranslate();
+      QTest::qWait(100);
+      for (const QString& errorCase : cases) {
+        const QString message = uc::ErrorManager::presentationFor(errorCase).message;
+        QVERIFY2(message != errorCase.section(QChar(0xa7), 0, 0), qPrintable(errorCase));
+        uc::ViewManager::shared().showToast(message);
+        QTest::qWait(30);
+        QList<QQuickItem*> shown = named("toast");
+        QCOMPARE(shown.size(), 1);
+        QQuickItem* label = shown.first()->findChild<QQuickItem*>("toastText");
+        QVERIFY(label);
+        QVERIFY2(!label->property("truncated").toBool(), qPrintable(message));
+        // Still large: the lines shrink to fit the box, but not back to the normal size.
+        QFont normal = label->property("font").value<QFont>();
+        normal.setPixelSize(14);
+        const double lineHeight =
+            label->property("contentHeight").toDouble() / label->property("lineCount").toInt();
+        QVERIFY2(lineHeight >= 1.4 * QFontMetricsF(normal).height(), qPrintable(message));
+        for (QQuickItem* title : named("keyTitle")) {
+          QVERIFY2(!sceneBox(shown.first()).intersects(sceneBox(title->parentItem())),
+                   qPrintable(message + " covers " + title->property("text").toString()));
+        }
+        uc::ViewManager::shared().triggerToastAction(toasts.idAt(0));
+        QTRY_COMPARE(named("toast").size(), 0);
+      }
+    }
+    QVERIFY(uc::i18n::installTranslations("en"));
+    engine_.retranslate();
+  }
+
   void theKeyboardChangesTheSize() {
     QQuickItem* key = item("keyTitle");
     QVERIFY(key);

@@ -13,6 +13,7 @@
 
 #include "app/app_startup.h"
 #include "flow/calc_manager.h"
+#include "flow/summary_line.h"
 #include "flow/user_defaults.h"
 #include "services/analytics.h"
 #include "ui/shell/app_state.h"
@@ -301,6 +302,63 @@ class TestMainWindow : public QObject {
     QCOMPARE(read("alphaTextField", "text").toString(), QStringLiteral("55"));
     QVERIFY(!store.currentSelectedCalculation().has_value());
     QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Unit Circle"));
+  }
+
+  // A long history scrolled down: the toolbar's buttons still take their taps, a row is
+  // swiped away with a mouse drag, and the message's "Undo" puts it back.
+  void theHistoryScrollsUnderTheToolbarAndDeletesWithUndo() {
+    uc::CalcManager& store = uc::CalcManager::shared();
+    constexpr int kAdded = 40;
+    for (int i = 0; i < kAdded; ++i) {
+      QVERIFY(store.insertCalculation(uc::calculationForStoring(QString::number(100 + i), {})));
+    }
+    const int stored = store.count();
+    uc::Navigation::shared().goToHistory();
+    QTRY_VERIFY(read("historyLoader", "status").toInt() == 1);  // Loader.Ready
+    QObject* history = qvariant_cast<QObject*>(
+        read("historyLoader", "item").value<QObject*>()->property("controller"));
+    QVERIFY(history);
+    QQuickItem* list = item("historyList");
+    QVERIFY(list);
+    // A row straddles the list's top, most of it above, under the toolbar's buttons.
+    constexpr int kContentY = 650;
+    list->setProperty("contentY", kContentY);
+    QTest::qWait(100);
+
+    tap("historyEditButton");
+    QTRY_VERIFY(history->property("editing").toBool());
+    QVERIFY(item("historyList") == list);  // no row under the button reopened
+    tap("historyEditButton");
+    QTRY_VERIFY(!history->property("editing").toBool());
+
+    // Dragged with the mouse from right to left across the row under the list's top.
+    const QPointF top = list->mapToScene({0, 0});
+    const int y = qRound(top.y() + 30);
+    const int right = qRound(top.x() + list->width() - 20);
+    int row = -1;
+    QMetaObject::invokeMethod(list, "indexAt", Q_RETURN_ARG(int, row), Q_ARG(qreal, 10),
+                              Q_ARG(qreal, kContentY + 30));
+    QVERIFY(row > 0);
+    const QString swiped = store.calculationAt(row).latexString;
+    QTest::mousePress(window_, Qt::LeftButton, {}, {right, y});
+    for (int step = 1; step <= 12; ++step) QTest::mouseMove(window_, {right - step * 20, y});
+    QTest::mouseRelease(window_, Qt::LeftButton, {}, {right - 240, y});
+    // The revealed delete button lies at the row's right end.
+    QTest::qWait(400);
+    QTest::mouseClick(window_, Qt::LeftButton, {}, {right, y});
+    QTRY_COMPARE(store.count(), stored - 1);
+    QVERIFY(store.calculationAt(row).latexString != swiped);
+
+    QTRY_VERIFY(item("toastActionButton") != nullptr);
+    QCOMPARE(read("toastActionButton", "text").toString(), QStringLiteral("Undo"));
+    tap("toastActionButton");
+    QTRY_COMPARE(store.count(), stored);
+    QCOMPARE(store.calculationAt(row).latexString, swiped);
+    QVERIFY(item("toastActionButton") == nullptr);
+
+    for (int i = 0; i < kAdded; ++i) QVERIFY(store.removeCalculation(0));
+    uc::Navigation::shared().goToCalculation();
+    QTRY_VERIFY(item("pageTabBarController") != nullptr);
   }
 
   void theAngleIsDraggedOnTheCircleAndCalculated() {

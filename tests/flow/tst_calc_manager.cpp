@@ -303,6 +303,72 @@ class TestCalcManager : public QObject {
              shown.indexOf(QStringLiteral("c%1").arg(kInsertsPerWindow - 1)));
   }
 
+  void aRemovedRecordGoesBackBetweenItsNeighboursUnderItsId() {
+    Start start(path_);
+    for (const char* name : {"D", "C", "B", "A"})
+      start.manager.insertCalculation(record("1", name));
+    const QList<qint64> idsBefore = start.defaults.recordIds();
+    std::optional<CalcManager::Removed> removed = start.manager.takeCalculation(2);
+    QVERIFY(removed.has_value());
+    QCOMPARE(removed->calculation.latexString, QStringLiteral("C"));
+    QVERIFY(!start.manager.takeCalculation(4).has_value());
+
+    QSignalSpy inserted(&start.manager, &CalcManager::calculationInserted);
+    QVERIFY(start.manager.restoreCalculation(*removed));
+    QCOMPARE(inserted.count(), 1);
+    QCOMPARE(inserted.at(0).at(0).toInt(), 2);
+    QCOMPARE(latexOf(start.manager), QStringList({"A", "B", "C", "D"}));
+    QCOMPARE(start.defaults.recordIds(), idsBefore);
+    // Twice changes nothing.
+    QVERIFY(!start.manager.restoreCalculation(*removed));
+    QCOMPARE(latexOf(Start(path_).manager), latexOf(start.manager));
+
+    // The newest record, removed and put back after a new one came in, stays second.
+    removed = start.manager.takeCalculation(0);
+    QVERIFY(start.manager.insertCalculation(record("1", "N")));
+    QVERIFY(start.manager.restoreCalculation(*removed));
+    QCOMPARE(latexOf(start.manager), QStringList({"N", "A", "B", "C", "D"}));
+  }
+
+  void undoingARemovalSurvivesAnotherWindowsChanges() {
+    Start first(path_);
+    for (const char* name : {"E", "D", "C", "B", "A"})
+      first.manager.insertCalculation(record("1", name));
+    const std::optional<CalcManager::Removed> removed = first.manager.takeCalculation(2);  // C
+    {
+      Start second(path_);
+      QVERIFY(second.manager.insertCalculation(record("1", "N")));
+      QVERIFY(second.manager.moveCalculation(4, 1));  // E between N and A
+      QVERIFY(second.manager.removeCalculation(3));   // B
+    }
+    QSignalSpy reset(&first.manager, &CalcManager::calculationsReset);
+    QVERIFY(first.manager.restoreCalculation(*removed));
+    QCOMPARE(reset.count(), 1);
+    QCOMPARE(latexOf(first.manager), QStringList({"N", "E", "A", "C", "D"}));
+    QCOMPARE(latexOf(Start(path_).manager), latexOf(first.manager));
+
+    // Removed by the other window first: nothing to put back.
+    QVERIFY(Start(path_).manager.removeCalculation(4));  // D
+    const std::optional<CalcManager::Removed> gone = first.manager.takeCalculation(4);
+    QVERIFY(gone.has_value());
+    QVERIFY(!first.manager.restoreCalculation(*gone));
+    QCOMPARE(latexOf(Start(path_).manager), QStringList({"N", "E", "A", "C"}));
+  }
+
+  void aFailedUndoChangesNothing() {
+    Start start(path_);
+    for (const char* name : {"B", "A"}) start.manager.insertCalculation(record("1", name));
+    const std::optional<CalcManager::Removed> removed = start.manager.takeCalculation(0);
+    QSignalSpy changed(&start.manager, &CalcManager::calculationsChanged);
+    failStoreWrites(start.defaults, true);
+    QVERIFY(!start.manager.restoreCalculation(*removed));
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(latexOf(start.manager), QStringList({"B"}));
+    failStoreWrites(start.defaults, false);
+    QVERIFY(start.manager.restoreCalculation(*removed));
+    QCOMPARE(latexOf(Start(path_).manager), QStringList({"A", "B"}));
+  }
+
   void openCalculationsPersistEveryAssignment() {
     const Calculation typed = record("30", "");
     const Calculation picked = record("60", "\\alpha = 60^{\\circ} \\quad b = ?");

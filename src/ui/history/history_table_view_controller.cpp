@@ -1,12 +1,14 @@
 #include "ui/history/history_table_view_controller.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 #include "flow/calc_manager.h"
 #include "flow/calculation.h"
 #include "flow/summary_line.h"
 #include "services/analytics.h"
 #include "ui/shell/navigation.h"
+#include "ui/shell/view_manager.h"
 
 namespace uc {
 
@@ -98,9 +100,22 @@ void HistoryTableViewController::handleEditButton() {
 }
 
 bool HistoryTableViewController::deleteRow(int row) {
-  if (row < 0 || row >= model_.calcManager().count()) return false;
+  CalcManager& store = model_.calcManager();
+  if (row < 0 || row >= store.count()) return false;
   Analytics::log(analytics::event::kTappedHistoryDeleteSingleCalc);
-  return model_.calcManager().removeCalculation(row);
+  std::optional<CalcManager::Removed> removed = store.takeCalculation(row);
+  if (!removed) return false;
+  // The undo outlives this screen (the toast stays when the learner leaves), not the store.
+  ViewManager::shared().showToast(
+      QCoreApplication::translate("HistoryView", "Calculation deleted",
+                                  "Message after a history row was deleted"),
+      {QCoreApplication::translate(
+           "HistoryView", "Undo",
+           "Button of the message after a history row was deleted: puts the row back"),
+       [store = QPointer<CalcManager>(&store), removed = std::move(*removed)] {
+         if (store) store->restoreCalculation(removed);
+       }});
+  return true;
 }
 
 bool HistoryTableViewController::moveRow(int from, int to) {

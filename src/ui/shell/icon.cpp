@@ -51,6 +51,10 @@ const QHash<QString, QString>& iconPaths() {
            "17h-2v-2h2v2zm2.07-7.75l-.9.92C13.45 12.9 13 13.5 13 15h-2v-.5c0-1.1.45-2.1 "
            "1.17-2.83l1.24-1.26c.37-.36.59-.86.59-1.41 0-1.1-.9-2-2-2s-2 .9-2 2H8c0-2.21 "
            "1.79-4 4-4s4 1.79 4 4c0 .88-.36 1.68-.93 2.25z")},
+      // A screen with a play symbol: help about the videos, unlike "help" for the solution.
+      {QStringLiteral("videoHelp"),
+       QStringLiteral("M21 3H3c-1.11 0-2 .89-2 2v12c0 1.1.89 2 2 2h5v2h8v-2h5c1.1 0 1.99-.9 "
+                      "1.99-2L23 5c0-1.11-.9-2-2-2zm0 14H3V5h18v12zM16 11l-7 4V7z")},
       {QStringLiteral("close"),
        QStringLiteral("M19 6.41L17.59 5 12 10.59 6.41 5 5 6.41 10.59 12 5 17.59 6.41 19 12 13.41 "
                       "17.59 19 19 17.59 13.41 12z")},

@@ -20,7 +20,7 @@ class Icon : public QQuickPaintedItem {
   Q_OBJECT
   QML_ELEMENT
   // "menu", "backspace", "check", "share", "edit", "delete", "clear", "drag", "history",
-  // "lock.fill", "lock.open.fill", "play", "help", "close", "videoOff" or "cloudOff".
+  // "lock.fill", "lock.open.fill", "play", "help", "videoHelp", "close", "videoOff" or "cloudOff".
   Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
   Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
 

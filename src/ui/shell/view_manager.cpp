@@ -20,13 +20,18 @@ QVariant ToastModel::data(const QModelIndex& index, int role) const {
       return toast.text;
     case FadingRole:
       return toast.fading;
+    case ActionTitleRole:
+      return toast.actionTitle;
     default:
       return {};
   }
 }
 
 QHash<int, QByteArray> ToastModel::roleNames() const {
-  return {{IdRole, "toastId"}, {TextRole, "text"}, {FadingRole, "fading"}};
+  return {{IdRole, "toastId"},
+          {TextRole, "text"},
+          {FadingRole, "fading"},
+          {ActionTitleRole, "actionTitle"}};
 }
 
 int ToastModel::rowOf(int id) const {
@@ -36,10 +41,10 @@ int ToastModel::rowOf(int id) const {
   return -1;
 }
 
-int ToastModel::add(const QString& text) {
+int ToastModel::add(const QString& text, const QString& actionTitle) {
   const int row = static_cast<int>(toasts_.size());
   beginInsertRows({}, row, row);
-  toasts_.append({nextId_, text, false});
+  toasts_.append({nextId_, text, false, actionTitle});
   endInsertRows();
   emit countChanged();
   return nextId_++;
@@ -78,6 +83,12 @@ void ViewManager::setWindow(QQuickWindow* window) {
   emit windowChanged();
 }
 
+void ViewManager::setToastKeepClear(QQuickItem* item) {
+  if (item == toastKeepClear_) return;
+  toastKeepClear_ = item;
+  emit toastKeepClearChanged();
+}
+
 void ViewManager::setOverlayVisible(bool visible) {
   if (visible == overlayVisible_) return;
   overlayVisible_ = visible;
@@ -94,11 +105,23 @@ void ViewManager::hideLoadingOverlay() {
   QTimer::singleShot(0, this, [this] { setOverlayVisible(false); });
 }
 
-void ViewManager::showToast(const QString& message) {
+void ViewManager::showToast(const QString& message) { showToast(message, {}); }
+
+void ViewManager::showToast(const QString& message, ToastAction action) {
   if (!window_) return;
-  const int id = toasts_.add(message);
+  const int id = toasts_.add(message, action.handler ? action.title : QString());
+  if (action.handler) toastHandlers_.insert(id, std::move(action.handler));
   QTimer::singleShot(kToastVisibleMs, this, [this, id] { toasts_.setFading(id); });
-  QTimer::singleShot(kToastVisibleMs + kToastFadeMs, this, [this, id] { toasts_.remove(id); });
+  QTimer::singleShot(kToastVisibleMs + kToastFadeMs, this, [this, id] {
+    toasts_.remove(id);
+    toastHandlers_.remove(id);
+  });
+}
+
+void ViewManager::triggerToastAction(int toastId) {
+  const std::function<void()> handler = toastHandlers_.take(toastId);
+  toasts_.remove(toastId);
+  if (handler) handler();
 }
 
 void ViewManager::showAlert(const QString& title, const QString& message) {

@@ -3,9 +3,11 @@
 #include <QtQml/qqmlregistration.h>
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QString>
 #include <QStringList>
@@ -24,7 +26,7 @@ class ToastModel : public QAbstractListModel {
   Q_PROPERTY(int count READ rowCount NOTIFY countChanged)
 
  public:
-  enum Role { IdRole = Qt::UserRole + 1, TextRole, FadingRole };
+  enum Role { IdRole = Qt::UserRole + 1, TextRole, FadingRole, ActionTitleRole };
 
   using QAbstractListModel::QAbstractListModel;
 
@@ -32,10 +34,12 @@ class ToastModel : public QAbstractListModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QHash<int, QByteArray> roleNames() const override;
 
-  int add(const QString& text);
+  int add(const QString& text, const QString& actionTitle = {});
   void setFading(int id);
   void remove(int id);
   QString textAt(int row) const { return toasts_.value(row).text; }
+  QString actionTitleAt(int row) const { return toasts_.value(row).actionTitle; }
+  int idAt(int row) const { return toasts_.value(row).id; }
   bool fadingAt(int row) const { return toasts_.value(row).fading; }
 
  signals:
@@ -46,6 +50,7 @@ class ToastModel : public QAbstractListModel {
     int id = 0;
     QString text;
     bool fading = false;
+    QString actionTitle;
   };
   int rowOf(int id) const;
 
@@ -62,6 +67,10 @@ class ViewManager : public QObject {
   Q_PROPERTY(QQuickWindow* window READ window WRITE setWindow NOTIFY windowChanged)
   Q_PROPERTY(bool loadingOverlayVisible READ loadingOverlayVisible NOTIFY loadingOverlayChanged)
   Q_PROPERTY(uc::ToastModel* toasts READ toasts CONSTANT)
+  // What the bottom messages must not cover (the keypad, whose keys correct the input they
+  // report); none when null.
+  Q_PROPERTY(QQuickItem* toastKeepClear READ toastKeepClear WRITE setToastKeepClear NOTIFY
+                 toastKeepClearChanged)
   Q_PROPERTY(bool alertVisible READ alertVisible NOTIFY alertChanged)
   Q_PROPERTY(QString alertTitle READ alertTitle NOTIFY alertChanged)
   Q_PROPERTY(QString alertMessage READ alertMessage NOTIFY alertChanged)
@@ -83,12 +92,23 @@ class ViewManager : public QObject {
   void setWindow(QQuickWindow* window);
 
   bool loadingOverlayVisible() const { return overlayVisible_; }
+  QQuickItem* toastKeepClear() const { return toastKeepClear_; }
+  void setToastKeepClear(QQuickItem* item);
   ToastModel* toasts() { return &toasts_; }
 
   // Both posted to the event loop, never immediate; a second overlay is never added.
   Q_INVOKABLE void showLoadingOverlay();
   Q_INVOKABLE void hideLoadingOverlay();
   Q_INVOKABLE void showToast(const QString& message);
+
+  // A toast with one button (an "Undo"): a tap on it closes the toast and runs the handler,
+  // at most once; when the toast has faded unused, the handler is dropped.
+  struct ToastAction {
+    QString title;
+    std::function<void()> handler;
+  };
+  void showToast(const QString& message, ToastAction action);
+  Q_INVOKABLE void triggerToastAction(int toastId);
 
   // One button of an alert: its title and what a tap on it runs after the alert has closed.
   struct AlertAction {
@@ -112,6 +132,7 @@ class ViewManager : public QObject {
 
  signals:
   void windowChanged();
+  void toastKeepClearChanged();
   void loadingOverlayChanged();
   void alertChanged();
 
@@ -120,8 +141,10 @@ class ViewManager : public QObject {
   void setOverlayVisible(bool visible);
 
   QPointer<QQuickWindow> window_;
+  QPointer<QQuickItem> toastKeepClear_;
   bool overlayVisible_ = false;
   ToastModel toasts_;
+  QHash<int, std::function<void()>> toastHandlers_;
   struct Alert {
     QString title;
     QString message;

@@ -1,4 +1,5 @@
 #include <QJsonArray>
+#include <QQuickWindow>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -12,6 +13,7 @@
 #include "ui/history/history_table_view_controller.h"
 #include "ui/pages/app_page_tab_bar_controller.h"
 #include "ui/shell/navigation.h"
+#include "ui/shell/view_manager.h"
 
 using uc::CalcManager;
 using uc::HistoryListModel;
@@ -66,6 +68,25 @@ class TestHistoryTableViewController : public QObject {
     UserDefaults reread(path_);
     QVERIFY(reread.value("Calculations").isArray());
     QCOMPARE(reread.value("Calculations").toArray().size(), 0);
+  }
+
+  void aDeletedRowComesBackWithUndo() {
+    QQuickWindow window;
+    uc::ViewManager& views = uc::ViewManager::shared();
+    views.setWindow(&window);
+    fill({"1", "2", "3"});
+    QVERIFY(history_->deleteRow(1));
+    QCOMPARE(rows(), (QStringList{alphaRow("1"), alphaRow("3")}));
+    uc::ToastModel& toasts = *views.toasts();
+    QCOMPARE(toasts.rowCount(), 1);
+    QCOMPARE(toasts.actionTitleAt(0), QStringLiteral("Undo"));
+
+    views.triggerToastAction(toasts.idAt(0));
+    QCOMPARE(toasts.rowCount(), 0);
+    QCOMPARE(rows(), (QStringList{alphaRow("1"), alphaRow("2"), alphaRow("3")}));
+    CalcManager reloaded(*defaults_);
+    QCOMPARE(reloaded.calculationAt(1).latexString, alphaRow("2"));
+    views.setWindow(nullptr);
   }
 
   void movingTheFirstOfThreeToTheBottomIsShownAndStored() {
@@ -178,5 +199,5 @@ class TestHistoryTableViewController : public QObject {
   std::shared_ptr<uc::RecordingAnalyticsSink> recorder_;
 };
 
-QTEST_GUILESS_MAIN(TestHistoryTableViewController)
+QTEST_MAIN(TestHistoryTableViewController)
 #include "tst_history_table_view_controller.moc"

@@ -57,6 +57,27 @@ class TestViewManager : public QObject {
     views.setWindow(nullptr);
   }
 
+  void aToastActionRunsOnceAndClosesItsToast() {
+    QQuickWindow window;
+    ViewManager& views = ViewManager::shared();
+    views.setWindow(&window);
+    uc::ToastModel& toasts = *views.toasts();
+    int runs = 0;
+    views.showToast("plain");
+    views.showToast("deleted", {"Undo", [&runs] { ++runs; }});
+    QCOMPARE(toasts.actionTitleAt(0), QString());
+    QCOMPARE(toasts.actionTitleAt(1), QStringLiteral("Undo"));
+    const int id = toasts.idAt(1);
+    views.triggerToastAction(id);
+    views.triggerToastAction(id);
+    QCOMPARE(runs, 1);
+    QCOMPARE(toasts.rowCount(), 1);
+    QCOMPARE(toasts.textAt(0), QStringLiteral("plain"));
+    views.triggerToastAction(toasts.idAt(0));  // no button: only closes
+    QCOMPARE(toasts.rowCount(), 0);
+    views.setWindow(nullptr);
+  }
+
   void iconPathsFollowTheSvgCommands() {
     QCOMPARE(uc::svgPath("M3 18h18v-2H3v2z").boundingRect(), QRectF(3, 16, 18, 2));
     // Numbers run together as SVG writes them: ".5.5" is two numbers.
@@ -69,11 +90,13 @@ class TestViewManager : public QObject {
     QVERIFY(wave.top() < -5 && wave.bottom() > 5);
     QVERIFY(uc::svgPath("M0 0 x 5 5").elementCount() == 1);  // stops at what it cannot read
 
-    for (const char* name : {"menu", "backspace", "check", "share"}) {
+    for (const char* name : {"menu", "backspace", "check", "share", "help", "videoHelp"}) {
       const QRectF box = uc::Icon::pathFor(name).boundingRect();
       QVERIFY2(!box.isEmpty() && QRectF(0, 0, 24, 24).contains(box), name);
     }
     QVERIFY(uc::Icon::pathFor("nothing").isEmpty());
+    // The two help buttons side by side look different.
+    QVERIFY(uc::Icon::pathFor("help") != uc::Icon::pathFor("videoHelp"));
   }
 
   // Real time: each toast stays 3 s, fades for 2 s and is then removed on its own.

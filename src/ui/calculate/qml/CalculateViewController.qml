@@ -2,6 +2,7 @@ import QtQuick
 import QtQuick.Controls
 import QtQuick.Controls.Material
 import UnitCircle.Style
+import UnitCircle.Shell
 import UnitCircle.Videos
 import UnitCircle.Calculate
 
@@ -142,6 +143,12 @@ Item {
             onKeyTapped: title => controller.tappedKeypadButtonWithValue(title)
             onDeleteTapped: controller.tappedDeleteButton()
             onCalculateTapped: controller.tappedCalculateButton()
+            // Messages about the input stay off the keys that correct it.
+            Component.onCompleted: ViewManager.toastKeepClear = keypadStackView
+            Component.onDestruction: {
+                if (ViewManager.toastKeepClear === keypadStackView)
+                    ViewManager.toastKeepClear = null
+            }
         }
     }
 

@@ -127,6 +127,7 @@ SwipeDelegate {
     }
 
     swipe.right: Rectangle {
+        objectName: "historyRowSwipeDelete"
         width: 88
         height: cell.height
         anchors.right: parent.right
@@ -139,9 +140,9 @@ SwipeDelegate {
             font.weight: Font.Medium
         }
 
-        TapHandler {
-            onTapped: cell.deleteRequested()
-        }
+        // The delegate takes the mouse events of its swipe items (a pointer handler here sees
+        // touch only) and reports a click on them here.
+        SwipeDelegate.onClicked: cell.deleteRequested()
     }
 
     ListView.onRemove: removeAnimation.start()

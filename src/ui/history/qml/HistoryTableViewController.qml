@@ -58,6 +58,9 @@ Item {
 
         objectName: "historyList"
         anchors.fill: parent
+        // The toolbar lies above this page: rows scrolled past the top must neither be drawn
+        // over its buttons nor take their taps.
+        clip: true
         model: controller.model
         reuseItems: true
         cacheBuffer: 600

@@ -3,7 +3,7 @@ import QtQuick.Controls
 import UnitCircle.Style
 import UnitCircle.Shell
 
-// The "?" that opens the help screen with the page's help image; absent without one.
+// The question mark that opens the help screen with the page's help image; absent without one.
 ToolButton {
     id: button
 
@@ -17,6 +17,9 @@ ToolButton {
     Keys.onReturnPressed: clicked()
     Keys.onEnterPressed: clicked()
     Accessible.name: qsTranslate("ManualView", "Assistance")
+    ToolTip.text: Accessible.name
+    ToolTip.visible: hovered || pressed
+    ToolTip.delay: pressed ? 0 : 600
     contentItem: Icon {
         implicitWidth: 24
         implicitHeight: 24

@@ -96,10 +96,14 @@ Item {
             Keys.onReturnPressed: clicked()
             Keys.onEnterPressed: clicked()
             Accessible.name: qsTranslate("VideoStrip", "videoInstructions")
+            ToolTip.text: Accessible.name
+            ToolTip.visible: hovered || pressed
+            ToolTip.delay: pressed ? 0 : 600
             contentItem: Icon {
+                objectName: "videoManualIcon"
                 implicitWidth: 24
                 implicitHeight: 24
-                name: "help"
+                name: "videoHelp"
                 color: ColorManager.darkAppearance ? ColorManager.labelColor : ColorManager.darkTextColor
             }
             onClicked: stripController.tappedManualButton()
