@@ -84,9 +84,9 @@ QVariantList SplineChartView::xTicks() const {
   QVariantList ticks;
   if (!graph_) return ticks;
   const QFontMetricsF metrics(labelFont_);
-  // The chart pads a label by 4 on either side; 4 more keep two labels apart.
+  // The chart pads a label by 4 on either side and cuts it only past that.
   const auto width = [&metrics](const std::string& label) {
-    return metrics.horizontalAdvance(QString::fromStdString(label)) + 12;
+    return metrics.horizontalAdvance(QString::fromStdString(label)) + 8;
   };
   for (const AxisTick& tick : trigonometric_graph::readableTicks(graph_->xTicks, graph_->xMin,
                                                                  graph_->xMax, axisWidth_, width)) {

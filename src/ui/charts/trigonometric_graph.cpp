@@ -121,7 +121,7 @@ std::vector<AxisTick> readableTicks(const std::vector<AxisTick>& ticks, double m
       kept.push_back(ticks[static_cast<size_t>(i)]);
       widest = std::max(widest, labelWidth(kept.back().label));
     }
-    if (double(k) * spacing >= widest && width / double(kept.size() + 1) >= widest) return kept;
+    if (double(k) * spacing >= widest && width >= widest * double(kept.size())) return kept;
   }
   return {ticks[static_cast<size_t>(zero)]};
 }

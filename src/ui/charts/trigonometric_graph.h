@@ -60,8 +60,8 @@ std::vector<AxisTick> xTicks(double min, double max);
 
 // The ticks that keep their labels on an axis `width` wide over [min, max]: every k-th one
 // counted from 0, with the smallest k (1, then even, so the labels stay whole multiples of π)
-// at which the labels fit side by side uncut. The chart gives each label the axis width over
-// (labels + 1), and two labelled ticks must be a label apart. `labelWidth` measures a label
+// at which the labels fit side by side uncut: two labelled ticks a label apart, and all of
+// them within the axis width. `labelWidth` measures a label
 // with its padding. Before the axis has a width every tick is kept; 0 always is.
 std::vector<AxisTick> readableTicks(const std::vector<AxisTick>& ticks, double min, double max,
                                     double width,

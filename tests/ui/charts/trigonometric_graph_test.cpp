@@ -137,9 +137,9 @@ TEST(TrigonometricGraph, DenseTicksKeepEveryKthLabelCountedFromZero) {
             (std::vector<std::string>{"0", "π/2", "π", "3π/2", "2π"}));
   // α = 720: nine ticks 37.5 px apart, every second one labelled.
   EXPECT_EQ(labelsOf(readable(0, 4 * kPi)), (std::vector<std::string>{"0", "π", "2π", "3π", "4π"}));
-  // b = 100: 64 ticks under 5 px apart; the chart's share per label (300 / (n + 1)) decides.
+  // b = 100: 64 ticks under 5 px apart; every tenth, five π apart, is 47 px apart.
   EXPECT_EQ(labelsOf(readable(0, 100)),
-            (std::vector<std::string>{"0", "6π", "12π", "18π", "24π", "30π"}));
+            (std::vector<std::string>{"0", "5π", "10π", "15π", "20π", "25π", "30π"}));
   // Left of 0 the count runs from 0 as well.
   EXPECT_EQ(labelsOf(readable(-4 * kPi, 0)),
             (std::vector<std::string>{"-4π", "-3π", "-2π", "-π", "0"}));

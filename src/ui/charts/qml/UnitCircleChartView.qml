@@ -33,9 +33,10 @@ Item {
     readonly property real textSize: Math.max(11, (large ? 32 : 15) * TextScale.factor)
     // Labels in the picture follow it as far as the picture has room for them.
     readonly property real labelSize: Math.max(11, Math.min(height * 0.1, textSize))
-    // When the sides of the circle are too small for the counting labels (large text on a
-    // narrow screen), they go under the circle in their full size.
-    readonly property bool stacked: textSize > height * 0.1 + 0.5
+    // When the sides of the circle are too small for the counting labels at a larger text
+    // size, they go under the circle in their full size. At the normal size they shrink
+    // beside it as far as the picture needs, which keeps a phone's circle large.
+    readonly property bool stacked: TextScale.factor > 1 && textSize > height * 0.1 + 0.5
     // Line widths and marks grow a little with the picture, so a tablet's figure isn't spidery.
     readonly property real unit: Math.max(1, Math.sqrt(height / 140))
     readonly property real tick: 4 * unit
