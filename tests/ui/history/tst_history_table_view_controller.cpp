@@ -11,7 +11,6 @@
 #include "services/analytics.h"
 #include "ui/calculate/calculate_view_controller.h"
 #include "ui/history/history_table_view_controller.h"
-#include "ui/pages/app_page_tab_bar_controller.h"
 #include "ui/shell/navigation.h"
 #include "ui/shell/view_manager.h"
 

@@ -10,7 +10,6 @@
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
 #include "ui/math/parser.h"
-#include "ui/pages/app_page_tab_bar_controller.h"
 #include "ui/shell/navigation.h"
 #include "ui/solution/exact_values_card.h"
 #include "ui/solution/solution_view_controller.h"

@@ -5,7 +5,6 @@
 #include "core/solver/tiro_unit_circle.h"
 #include "i18n/translations.h"
 #include "ui/charts/step_highlight.h"
-#include "ui/pages/app_page_tab_bar_controller.h"
 #include "ui/solution/solution_view_controller.h"
 
 using uc::SolutionViewController;
