@@ -304,9 +304,24 @@ class TestMainWindow : public QObject {
     QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Unit Circle"));
   }
 
-  // A long history scrolled down: the toolbar's buttons still take their taps, a row is
-  // swiped away with a mouse drag, and the message's "Undo" puts it back.
+  // A left mouse drag across a history row, as a real mouse sends it: a press, moves a few
+  // pixels and milliseconds apart, a release.
+  void dragRowLeft(int right, int y, int distance) {
+    QTest::mousePress(window_, Qt::LeftButton, {}, {right, y});
+    constexpr int kSteps = 12;
+    for (int step = 1; step <= kSteps; ++step) {
+      QTest::mouseMove(window_, {right - step * distance / kSteps, y}, 16);
+    }
+    QTest::mouseRelease(window_, Qt::LeftButton, {}, {right - distance, y}, 16);
+    QTest::qWait(400);  // the swipe settles
+  }
+
+  // A long history scrolled down on a phone: the toolbar's buttons still take their taps, a
+  // row is swiped away with a mouse drag, and the message's "Undo" puts it back. A row whose
+  // formula scrolls sideways opens its delete once dragged on past the formula's end.
   void theHistoryScrollsUnderTheToolbarAndDeletesWithUndo() {
+    window_->resize(360, 640);
+    QTRY_COMPARE(window_->size(), QSize(360, 640));
     uc::CalcManager& store = uc::CalcManager::shared();
     constexpr int kAdded = 40;
     for (int i = 0; i < kAdded; ++i) {
@@ -340,11 +355,8 @@ class TestMainWindow : public QObject {
                               Q_ARG(qreal, kContentY + 30));
     QVERIFY(row > 0);
     const QString swiped = store.calculationAt(row).latexString;
-    QTest::mousePress(window_, Qt::LeftButton, {}, {right, y});
-    for (int step = 1; step <= 12; ++step) QTest::mouseMove(window_, {right - step * 20, y});
-    QTest::mouseRelease(window_, Qt::LeftButton, {}, {right - 240, y});
+    dragRowLeft(right, y, 240);
     // The revealed delete button lies at the row's right end.
-    QTest::qWait(400);
     QTest::mouseClick(window_, Qt::LeftButton, {}, {right, y});
     QTRY_COMPARE(store.count(), stored - 1);
     QVERIFY(store.calculationAt(row).latexString != swiped);
@@ -355,6 +367,24 @@ class TestMainWindow : public QObject {
     QTRY_COMPARE(store.count(), stored);
     QCOMPARE(store.calculationAt(row).latexString, swiped);
     QVERIFY(item("toastActionButton") == nullptr);
+
+    // A formula wider than its row scrolls to its end first, then the row opens.
+    QVERIFY(store.insertCalculation(
+        uc::calculationForStoring(QStringLiteral("123456789.123456"), QStringLiteral("987654321.987654"))));
+    list->setProperty("contentY", 0);
+    QTest::qWait(100);
+    QQuickItem* longRow = nullptr;
+    QMetaObject::invokeMethod(list, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, longRow),
+                              Q_ARG(int, 0));
+    QVERIFY(longRow);
+    QObject* swipe = qvariant_cast<QObject*>(longRow->property("swipe"));
+    const int longY = qRound(top.y() + longRow->height() / 2);
+    dragRowLeft(right, longY, 240);
+    dragRowLeft(right, longY, 240);
+    QTRY_COMPARE(swipe->property("position").toReal(), -1.0);
+    // Its delete, where a short row's is.
+    QTest::mouseClick(window_, Qt::LeftButton, {}, {right, longY});
+    QTRY_COMPARE(store.count(), stored);
 
     for (int i = 0; i < kAdded; ++i) QVERIFY(store.removeCalculation(0));
     uc::Navigation::shared().goToCalculation();

@@ -27,6 +27,9 @@ SwipeDelegate {
     height: large ? 72 : 60
     padding: 0
     swipe.enabled: !editing
+    // The row's own click, not a handler inside it: a handler's grab of the press kept the
+    // delegate from seeing a mouse drag, so the row could not be swiped with a mouse.
+    onClicked: chosen()
     Accessible.name: incomplete ? emptyLabel.text : mathLabel.spokenText
 
     background: Rectangle {
@@ -68,9 +71,16 @@ SwipeDelegate {
             height: parent.height
             contentWidth: Math.max(width, mathLabel.width + 8)
             flickableDirection: Flickable.HorizontalFlick
-            boundsBehavior: Flickable.StopAtBounds
+            // Dragged on past the formula's end, the row opens its delete as a short
+            // formula's row does under the same drag (the formula itself stays put).
+            boundsBehavior: Flickable.DragOverBounds
+            boundsMovement: Flickable.StopAtBounds
             interactive: contentWidth > width
             clip: true
+            onHorizontalOvershootChanged: {
+                if (dragging && horizontalOvershoot > 24 && cell.swipe.enabled)
+                    cell.swipe.open(SwipeDelegate.Right)
+            }
 
             MathLabel {
                 id: mathLabel
@@ -94,8 +104,14 @@ SwipeDelegate {
                 color: ColorManager.systemGrayColor
             }
 
+            // A formula that scrolls takes the press itself, so its tap is caught here; a
+            // row swiped open is not reopened by it.
             TapHandler {
-                onTapped: cell.chosen()
+                enabled: scroller.interactive
+                onTapped: {
+                    if (cell.swipe.position === 0)
+                        cell.chosen()
+                }
             }
         }
 
