@@ -12,6 +12,7 @@
 #include "flow/user_defaults.h"
 #include "ui/onboarding/dsgvo_manager.h"
 #include "ui/onboarding/onboarding_manager.h"
+#include "ui/shell/text_scale.h"
 #include "ui/shell/view_manager.h"
 #include "window_driver.h"
 
@@ -34,6 +35,20 @@ class TestFirstLaunch : public QObject {
   }
   static bool flag(const char* key) {
     return UserDefaults::standard().boolValue(QLatin1String(key));
+  }
+
+  // The alert's first button is on screen: shown, wholly inside the window, below the
+  // message rather than under it, and faded in.
+  bool acceptShown(QQuickWindow* window) const {
+    QQuickItem* button = driver_.item("alertActionButton0");
+    QQuickItem* message = driver_.item("alertMessageScroll");
+    if (!button || !message || !button->isVisible() || button->width() < 24) return false;
+    const QRectF box = button->mapRectToScene(QRectF(0, 0, button->width(), button->height()));
+    const QRectF text = message->mapRectToScene(QRectF(0, 0, message->width(), message->height()));
+    const QRectF screen(QPointF(0, 0), QSizeF(window->size()));
+    qreal opacity = 1;
+    for (QQuickItem* i = button; i; i = i->parentItem()) opacity *= i->opacity();
+    return screen.contains(box) && text.bottom() <= box.top() + 1 && opacity > 0.5;
   }
 
  private slots:
@@ -86,7 +101,23 @@ class TestFirstLaunch : public QObject {
     // The pages are there from the first frame, the notice above them.
     QTRY_VERIFY(driver_.item("onboardingPages"));
     QCOMPARE(driver_.read("onboardingPages", "count").toInt(), 5);
-    QTRY_VERIFY(driver_.item("alertActionButton0"));
+    // The notice has its Accept from the first moment its text shows.
+    QTRY_VERIFY(driver_.item("alertMessageScroll") && driver_.item("alertMessageScroll")->isVisible());
+    QVERIFY(driver_.item("alertActionButton0") && driver_.item("alertActionButton0")->isVisible());
+    QTRY_VERIFY2(acceptShown(window), "the notice showed without its Accept");
+    // ... and keeps it inside the window, clear of the text, at every size and text size.
+    for (const QSize size : {QSize(360, 640), QSize(640, 360), QSize(320, 480), QSize(1024, 768)}) {
+      for (const int percent : {100, 200}) {
+        uc::TextScale::shared().setPercent(percent);
+        window->resize(size);
+        QTRY_COMPARE(window->size(), size);
+        QTRY_VERIFY2(acceptShown(window), qPrintable(QStringLiteral("%1x%2 at %3 %").arg(
+                                               size.width()).arg(size.height()).arg(percent)));
+      }
+    }
+    uc::TextScale::shared().reset();
+    window->resize(360, 640);
+    QTRY_COMPARE(window->size(), QSize(360, 640));
     QCOMPARE(driver_.read("alertActionButton0", "text").toString(), QStringLiteral("Accept"));
     // Shown as written, not in the style's capitals.
     QCOMPARE(driver_.read("alertActionButton0", "font").value<QFont>().capitalization(),

@@ -57,6 +57,7 @@ AppDialog {
             readonly property bool hasActions: ViewManager.alertActionTitles.length > 0
 
             model: hasActions ? ViewManager.alertActionTitles : [qsTranslate("Main", "OK")]
+            onItemAdded: dialog.openWhenReady()
 
             Button {
                 required property int index
@@ -87,14 +88,27 @@ AppDialog {
         else
             ViewManager.dismissAlert()
     }
+    // Opens a waiting alert once all its buttons are built. This dialog is loaded in the
+    // background, and then its buttons are too, after the dialog itself: opened at once it
+    // showed the privacy notice without its only button, a notice that then could not be
+    // answered.
+    function openWhenReady() {
+        if (!ViewManager.alertVisible || visible)
+            return
+        for (let i = 0; i < buttons.model.length; ++i) {
+            if (!buttons.itemAt(i))
+                return
+        }
+        open()
+    }
+
     // Built after the first alert may already wait.
-    Component.onCompleted: if (ViewManager.alertVisible) open()
+    Component.onCompleted: openWhenReady()
 
     Connections {
         target: ViewManager
         function onAlertChanged() {
-            if (ViewManager.alertVisible && !dialog.visible)
-                dialog.open()
+            dialog.openWhenReady()
         }
     }
 }
