@@ -176,6 +176,11 @@
 <context>
     <name>SolutionView</name>
     <message>
+        <source>backToStep</source>
+        <comment>Button over the result list that scrolls back to the marked step</comment>
+        <translation>Zurück zu Schritt %1</translation>
+    </message>
+    <message>
         <source>Result</source>
         <comment>Pagebar title for result view</comment>
         <translation>Lösung</translation>

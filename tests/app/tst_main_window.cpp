@@ -16,6 +16,7 @@
 #include "flow/summary_line.h"
 #include "flow/user_defaults.h"
 #include "services/analytics.h"
+#include "ui/charts/step_highlight.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/navigation.h"
 #include "ui/shell/view_manager.h"
@@ -539,6 +540,104 @@ class TestMainWindow : public QObject {
              qPrintable(spoken));
   }
 
+  // The step row's cell in the steps' list, scrolled to the list's middle.
+  QQuickItem* stepCell(QQuickItem* steps, int row) {
+    QMetaObject::invokeMethod(steps, "positionViewAtIndex", Q_ARG(int, row),
+                              Q_ARG(int, 2));  // ListView.Center
+    QQuickItem* loader = nullptr;
+    QMetaObject::invokeMethod(steps, "itemAtIndex", Q_RETURN_ARG(QQuickItem*, loader),
+                              Q_ARG(int, row));
+    return loader ? qvariant_cast<QQuickItem*>(loader->property("item")) : nullptr;
+  }
+
+  // At the window's left edge, where it was at the last look too.
+  bool atRest(const QQuickItem* i) {
+    const QPointF now = i->mapToScene({0, 0});
+    const bool rest = now == lastListPosition_ && now.x() == 0;
+    lastListPosition_ = now;
+    return rest;
+  }
+
+  static QRectF sceneBox(const QQuickItem* i) {
+    return i->mapRectToScene(QRectF(0, 0, i->width(), i->height()));
+  }
+
+  void calculateAlpha400() {
+    tap("toolbarRemoveButton");
+    QTRY_VERIFY(inputPageAtRest("key_4"));
+    for (const char* key : {"key_4", "key_0", "key_0", "calculateButton"}) tap(key);
+    QTRY_COMPARE(pageIndex(), 1);
+  }
+
+  // A tablet held sideways: the steps on the left, the card and the charts on the right,
+  // each scrolled on its own, so that a tapped step and the circle stressing its part (γ)
+  // are both in sight.
+  void aWideWindowShowsTheStepsBesideTheCharts() {
+    window_->resize(1366, 1024);
+    QTRY_COMPARE(window_->size(), QSize(1366, 1024));
+    calculateAlpha400();
+    QQuickItem* steps = item("solutionTable");
+    QTRY_VERIFY(item("solutionChartsTable") != nullptr);
+    QQuickItem* charts = item("solutionChartsTable");
+    const QRectF screen(QPointF(0, 0), QSizeF(window_->size()));
+    QVERIFY(steps->isVisible() && charts->isVisible());
+    // Once the result page has slid in.
+    QTRY_VERIFY(screen.contains(sceneBox(steps)) && screen.contains(sceneBox(charts)));
+    QVERIFY(sceneBox(steps).right() <= sceneBox(charts).left());
+    QVERIFY(sceneBox(steps).width() >= 400 && sceneBox(charts).width() >= 400);
+    // The card heads the right pane, not the steps.
+    QQuickItem* card = item("exactValuesCard");
+    QVERIFY(card && card->isVisible() && sceneBox(charts).contains(sceneBox(card).center()));
+
+    constexpr int kGammaRow = 21;
+    QQuickItem* cell = stepCell(steps, kGammaRow);
+    QVERIFY(cell);
+    QTest::qWait(50);
+    QTest::mouseClick(window_, Qt::LeftButton, {}, sceneBox(cell).center().toPoint());
+    QTRY_VERIFY(cell->property("marked").toBool());
+    QTRY_VERIFY(chartView(1) != nullptr);
+    QQuickItem* circle = chartView(1);
+    QCOMPARE(circle->property("highlight").toInt(), int(uc::StepHighlight::ReducedAngle));
+    QTRY_VERIFY(screen.contains(sceneBox(circle)) && sceneBox(charts).contains(sceneBox(circle)));
+    QVERIFY(screen.contains(sceneBox(cell)));  // the steps stayed where they were
+    QVERIFY(!read("backToStepButton", "visible").toBool());
+
+    window_->resize(360, 640);
+    QTRY_COMPARE(window_->size(), QSize(360, 640));
+  }
+
+  // A phone: one list. The tap scrolls to the circle and the step stays marked; one tap on
+  // "Back to step" brings it back into sight.
+  void aMarkedStepIsOneTapAwayOnAPhone() {
+    QCOMPARE(pageIndex(), 1);  // α = 400° from the wide window
+    QTRY_VERIFY(item("solutionChartsTable") == nullptr);
+    QQuickItem* steps = item("solutionTable");
+    // The pages slide to their new width; until they rest, taps land beside the rows.
+    QTRY_VERIFY(atRest(steps));
+    constexpr int kSineRow = 12;
+    QQuickItem* cell = stepCell(steps, kSineRow);
+    QVERIFY(cell);
+    QTest::qWait(50);
+    // On its title: "Back to step 21" (γ, from the wide window) floats over the list's middle.
+    const QString title = cell->property("title").toString();
+    QTest::mouseClick(window_, Qt::LeftButton, {}, cell->mapToScene({40, 20}).toPoint());
+    // The step before (γ) gave way to this one.
+    QObject* solution = qvariant_cast<QObject*>(steps->property("controller"));
+    QTRY_COMPARE(solution->property("markedRow").toInt(), kSineRow);
+    QTRY_VERIFY(read("backToStepButton", "visible").toBool());  // scrolled to the circle
+    QVERIFY(chartView(1) != nullptr);
+    const QString number = read("backToStepButton", "text").toString().section(' ', -1);
+    QVERIFY2(title.startsWith(QStringLiteral("Step ") + number + QLatin1Char(' ')) ||
+                 title.startsWith(QStringLiteral("Step ") + number + QLatin1Char('\t')),
+             qPrintable(title));
+
+    tap("backToStepButton");
+    QTRY_VERIFY(!read("backToStepButton", "visible").toBool());
+    QQuickItem* back = stepCell(steps, kSineRow);
+    QVERIFY(back && back->property("marked").toBool());
+    QVERIFY(QRectF(QPointF(0, 0), QSizeF(window_->size())).contains(sceneBox(back).center()));
+  }
+
   void theLoadingOverlayCoversTheWindow() {
     uc::ViewManager::shared().showLoadingOverlay();
     QTRY_VERIFY(item("loadingIndicator") != nullptr);
@@ -553,6 +652,7 @@ class TestMainWindow : public QObject {
   QQuickWindow* window_ = nullptr;
   WindowDriver driver_;
   std::shared_ptr<uc::RecordingAnalyticsSink> recorder_;
+  QPointF lastListPosition_{-1, -1};
   QPointF lastKeyPosition_;
 };
 

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMetaMethod>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
@@ -231,17 +232,29 @@ void SolutionViewController::setPiHintInput(const QString& input) {
   emit piHintChanged();
 }
 
-void SolutionViewController::setChartHighlight(StepHighlight highlight) {
-  if (highlight == chartHighlight_) return;
+void SolutionViewController::mark(StepHighlight highlight, int row) {
+  if (highlight == StepHighlight::None) row = -1;
+  if (highlight == chartHighlight_ && row == markedRow_) return;
   chartHighlight_ = highlight;
+  markedRow_ = row;
   emit chartHighlightChanged();
+}
+
+int SolutionViewController::markedStepNumber() const {
+  if (markedRow_ < 0 || markedRow_ >= rows_.size()) return 0;
+  const int step = rows_[markedRow_].index;
+  // "Step 12 ..." in any language: the title's first number; else the step's place.
+  static const QRegularExpression number(QStringLiteral("\\d+"));
+  const QRegularExpressionMatch found =
+      number.match(solutionSteps_.value(step).value(kTitleKey).toString());
+  return found.hasMatch() ? found.captured().toInt() : step;
 }
 
 void SolutionViewController::tappedStep(int row) {
   if (row < 0 || row >= rows_.size() || rows_[row].kind != StepRow) return;
   const QVariantMap& step = solutionSteps_.value(rows_[row].index);
   const StepHighlight highlight = highlightForStep(step.value(kLatexKey).toString());
-  setChartHighlight(highlight == chartHighlight_ ? StepHighlight::None : highlight);
+  mark(row == markedRow_ ? StepHighlight::None : highlight, row);
   if (chartHighlight_ == StepHighlight::None) return;
   for (qsizetype i = 0; i < rows_.size(); ++i) {
     if (rows_[i].kind == ChartRow) {

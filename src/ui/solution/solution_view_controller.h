@@ -44,6 +44,10 @@ class SolutionViewController : public QAbstractListModel {
   Q_PROPERTY(QString piHintText READ piHintText NOTIFY piHintChanged)
   // The part of the unit circle that the tapped step works out (a StepHighlight).
   Q_PROPERTY(int chartHighlight READ chartHighlight NOTIFY chartHighlightChanged)
+  // The row of the tapped step whose part the circle stresses, -1 without one; and the
+  // number that step goes by in its title, for the way back to it.
+  Q_PROPERTY(int markedRow READ markedRow NOTIFY chartHighlightChanged)
+  Q_PROPERTY(int markedStepNumber READ markedStepNumber NOTIFY chartHighlightChanged)
 
  public:
   enum RowKind { StepRow = 0, ChartRow = 1, VideoRow = 2 };
@@ -94,12 +98,14 @@ class SolutionViewController : public QAbstractListModel {
   const QString& piHintInput() const { return piHintInput_; }
   // What the hint would type into b; empty hides it. A new solution hides it too.
   void setPiHintInput(const QString& input);
-  void setChartHighlight(StepHighlight highlight);
+  void setChartHighlight(StepHighlight highlight) { mark(highlight, -1); }
   // Puts the hint's b into a fresh input page, ready to be calculated.
   Q_INVOKABLE void tappedPiHint();
   int chartHighlight() const { return static_cast<int>(chartHighlight_); }
-  // A tap on a step row shows on the unit circle what the step works out, and asks the view
-  // to bring the circle into sight; a second tap on the same kind of step clears it.
+  int markedRow() const { return markedRow_; }
+  int markedStepNumber() const;
+  // A tap on a step row marks it, shows on the unit circle what the step works out, and asks
+  // the view to bring the circle into sight; a second tap on the same step clears both.
   Q_INVOKABLE void tappedStep(int row);
 
   // What the calculate page hands over after a successful calculation; typedArcLatex is b
@@ -158,6 +164,7 @@ class SolutionViewController : public QAbstractListModel {
   RemoteConfigManager& remoteConfigManager() const;
   void loadVideoUrlStrings();
   void captureAndShare();
+  void mark(StepHighlight highlight, int row);
   void finishShare(const QList<QImage>& chartImages);
 
   QList<QVariantMap> solutionSteps_;
@@ -170,6 +177,7 @@ class SolutionViewController : public QAbstractListModel {
   QList<ExactValuesCardLine> exactValuesCard_;
   QString piHintInput_;
   StepHighlight chartHighlight_ = StepHighlight::None;
+  int markedRow_ = -1;
   std::optional<QHash<int, double>> configuredRowHeight_;
   double rowHeight_ = 100;
   QList<Row> rows_;

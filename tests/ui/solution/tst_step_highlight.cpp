@@ -51,27 +51,40 @@ class TestStepHighlight : public QObject {
     QSignalSpy reveal(&s, &SolutionViewController::rowRevealRequested);
     QSignalSpy changed(&s, &SolutionViewController::chartHighlightChanged);
 
+    QCOMPARE(s.markedRow(), -1);
     s.tappedStep(21);  // γ = 40°
     QCOMPARE(s.chartHighlight(), int(StepHighlight::ReducedAngle));
+    QCOMPARE(s.markedRow(), 21);
+    QCOMPARE(s.markedStepNumber(), 21);  // "Step 21 Angle"
     QCOMPARE(reveal.count(), 1);
     QCOMPARE(reveal.first().first().toInt(), 23);  // the unit circle's row, after the steps
     s.tappedStep(22);
     QCOMPARE(s.chartHighlight(), int(StepHighlight::Quadrant));
     s.tappedStep(22);  // the same again: back to the plain drawing
     QCOMPARE(s.chartHighlight(), int(StepHighlight::None));
+    QCOMPARE(s.markedRow(), -1);
     QCOMPARE(reveal.count(), 2);
+    // Another step of the same kind moves the mark rather than clearing it.
+    s.tappedStep(3);
+    s.tappedStep(4);
+    QCOMPARE(s.chartHighlight(), int(StepHighlight::Arc));
+    QCOMPARE(s.markedRow(), 4);
+    s.tappedStep(4);
+    QCOMPARE(changed.count(), 6);
 
     s.tappedStep(0);   // the input stresses nothing
     s.tappedStep(23);  // a chart row, not a step
     s.tappedStep(-1);
     s.tappedStep(999);
     QCOMPARE(s.chartHighlight(), int(StepHighlight::None));
-    QCOMPARE(changed.count(), 3);
+    QCOMPARE(s.markedRow(), -1);
+    QCOMPARE(changed.count(), 6);
 
     s.tappedStep(12);
     s.showSolution(SolutionViewController::stepMaps(*result.solutionSteps), *result.chartSteps, {},
                    std::nullopt, 100);
     QCOMPARE(s.chartHighlight(), int(StepHighlight::None));
+    QCOMPARE(s.markedRow(), -1);
   }
 };
 

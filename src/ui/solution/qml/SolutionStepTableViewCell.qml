@@ -15,6 +15,8 @@ Item {
     property string message
     property real rowHeight: 100
     property bool large
+    // The step last tapped, whose part the unit circle stresses: tinted, with a bar on its left.
+    property bool marked
 
     readonly property alias stepTitleLabel: stepTitleLabel
     readonly property alias mathLabel: mathLabel
@@ -41,6 +43,19 @@ Item {
 
     TapHandler {
         onTapped: cell.tapped()
+    }
+
+    Rectangle {
+        objectName: "stepMark"
+        anchors.fill: parent
+        visible: cell.marked
+        color: Qt.rgba(ColorManager.tintColor.r, ColorManager.tintColor.g, ColorManager.tintColor.b, 0.12)
+
+        Rectangle {
+            width: 4
+            height: parent.height
+            color: ColorManager.tintColor
+        }
     }
 
     implicitHeight: Math.max(rowHeight,

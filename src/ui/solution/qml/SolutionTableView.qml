@@ -12,10 +12,22 @@ ListView {
 
     property SolutionViewControllerLogic controller
     property bool large
+    // What this list holds of the solution: "all" of it, or one of the two panes of a wide
+    // window, the "steps" or the "charts" with the exact values card above them.
+    property string pane: "all"
+    readonly property bool showsSteps: pane !== "charts"
+    readonly property bool showsCharts: pane !== "steps"
 
     objectName: "solutionTable"
     clip: true
-    model: controller
+    model: pane === "all" ? controller : paneModel
+
+    SolutionPaneModel {
+        id: paneModel
+
+        solution: tableView.controller
+        steps: tableView.pane === "steps"
+    }
     // Set once a chart row has been built: from then on rows near the screen are kept, so
     // that a chart scrolled out and back in is not built again in the middle of a flick.
     property bool chartsBuilt
@@ -42,9 +54,11 @@ ListView {
     // the exact values.
     header: Column {
         width: tableView.width
+        visible: tableView.showsCharts
+        height: visible ? implicitHeight : 0
 
         function focusStops() {
-            return [hintButton].filter(stop => stop.visible).concat(card.focusStops())
+            return visible ? [hintButton].filter(stop => stop.visible).concat(card.focusStops()) : []
         }
 
         Button {
@@ -200,7 +214,25 @@ ListView {
             tableView.chartsBuilt = false
             tableView.focusedRow = -1
         }
+
+        function onChartHighlightChanged() {
+            Qt.callLater(tableView.lookAtMarkedRow)
+        }
     }
+
+    // Whether any of the marked step's row is within the list's view; looked at once the
+    // list has built the rows of where it moved to.
+    property bool markedRowInSight: true
+
+    function lookAtMarkedRow() {
+        const row = controller ? controller.markedRow : -1
+        const item = row >= 0 ? itemAtIndex(row) : null
+        markedRowInSight = row < 0 || (item !== null && item.height > 0
+                                       && item.y + item.height > contentY && item.y < contentY + height)
+    }
+
+    onContentYChanged: Qt.callLater(lookAtMarkedRow)
+    onHeightChanged: Qt.callLater(lookAtMarkedRow)
 
     // Scrolls just enough for the item to be wholly on screen.
     function reveal(item) {
@@ -246,6 +278,7 @@ ListView {
             message: model.message
             rowHeight: model.rowHeight
             large: tableView.large
+            marked: tableView.controller !== null && tableView.controller.markedRow === model.index
             onTapped: tableView.controller.tappedStep(model.index)
         }
     }

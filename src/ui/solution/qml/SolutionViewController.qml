@@ -7,13 +7,23 @@ import UnitCircle.Videos
 import UnitCircle.Solution
 
 // The result page: the solution as a list (steps, then charts, then videos) with the share
-// button in a strip on its right.
+// button in a strip on its right. A wide window (a tablet, a phone held sideways) shows two
+// panes that scroll on their own: the steps on the left, the exact values card, the charts
+// and the videos on the right, so a tapped step and the circle it stresses are both in sight.
 Item {
     id: page
 
     property Item toolbarController
     readonly property alias controller: controller
+    // The steps, or the whole solution in one list.
     readonly property ListView tableView: tableLoader.item
+    // Wide: a landscape window from 720 wide (a phone on its side has room for two columns
+    // of steps and drawing), and any window from 900 wide.
+    readonly property bool twoPanes: width >= 900 || (width >= 720 && width > height)
+    // The list that holds the card and the charts: the right pane, or the one list.
+    readonly property ListView chartsView: twoPanes && chartsLoader.item ? chartsLoader.item : tableView
+    // The lists in the keyboard's reading order.
+    readonly property var panes: [tableView, chartsView].filter((pane, i, all) => pane && all.indexOf(pane) === i)
     readonly property string toolbarTitle: qsTranslate("SolutionView", "Calculate Title",
                                                        "Toolbar title for calculate view")
     readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
@@ -31,7 +41,8 @@ Item {
     }
 
     // Tab and Shift+Tab go round the page in reading order: the share and help buttons at its
-    // top, then the list from the hint above the steps to the videos.
+    // top, then the list from the hint above the steps to the videos (with two panes, the
+    // steps' pane, then the other).
     function moveFocus(forward) {
         const current = ApplicationWindow.window ? ApplicationWindow.window.activeFocusItem : null
         const fixed = [shareLoader.item, manualButton].filter(stop => stop && stop.visible)
@@ -39,21 +50,30 @@ Item {
             fixed[index].forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason)
             return true
         }
-        if (tableView && tableView.isWithin(current, tableView)) {
-            if (tableView.moveFocus(current, forward))
+        // The first pane from index on (forward) or back that has a stop.
+        const focusPaneFrom = index => {
+            for (let i = index; i >= 0 && i < panes.length; i += forward ? 1 : -1) {
+                if (forward ? panes[i].focusFirst() : panes[i].focusLast())
+                    return true
+            }
+            return false
+        }
+        const inPane = panes.findIndex(pane => pane.isWithin(current, pane))
+        if (inPane >= 0) {
+            if (panes[inPane].moveFocus(current, forward) || focusPaneFrom(inPane + (forward ? 1 : -1)))
                 return
             if (fixed.length > 0)
                 focusFixed(forward ? 0 : fixed.length - 1)
             else
-                forward ? tableView.focusFirst() : tableView.focusLast()
+                focusPaneFrom(forward ? 0 : panes.length - 1)
             return
         }
         const at = fixed.indexOf(current)
         const next = at < 0 ? (forward ? 0 : -1) : at + (forward ? 1 : -1)
         if (next >= 0 && next < fixed.length)
             focusFixed(next)
-        else if (tableView)
-            forward ? tableView.focusFirst() : tableView.focusLast()
+        else
+            focusPaneFrom(forward ? 0 : panes.length - 1)
     }
 
     Keys.onTabPressed: moveFocus(true)
@@ -87,10 +107,12 @@ Item {
     SolutionViewControllerLogic {
         id: controller
 
-        onScrollToTopRequested: if (page.tableView) page.tableView.scrollToTop()
+        onScrollToTopRequested: page.panes.forEach(pane => pane.scrollToTop())
         onRowRevealRequested: row => {
-            if (page.tableView)
-                page.tableView.positionViewAtIndex(row, ListView.Contain)
+            // The charts' pane holds no steps: its rows come that many earlier.
+            if (page.chartsView)
+                page.chartsView.positionViewAtIndex(page.chartsView.pane === "charts" ? row - controller.stepCount : row,
+                                                    ListView.Contain)
         }
         onChartImagesRequested: (width, scale) => chartCapture.capture(width, scale)
     }
@@ -106,16 +128,63 @@ Item {
     Loader {
         id: tableLoader
 
-        anchors.fill: parent
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
         // The strip on the right holds the buttons.
-        anchors.rightMargin: 50
+        width: page.twoPanes ? Math.round((page.width - 50) * 0.45) : page.width - 50
         active: controller.hasSteps || (ApplicationWindow.window && ApplicationWindow.window.firstFrameShown)
         asynchronous: !controller.hasSteps
         source: "SolutionTableView.qml"
         onLoaded: {
             item.controller = controller
             item.large = Qt.binding(() => page.isTablet)
+            item.pane = Qt.binding(() => page.twoPanes ? "steps" : "all")
         }
+    }
+
+    // The card and the charts beside the steps, while the window is wide.
+    Loader {
+        id: chartsLoader
+
+        anchors.left: tableLoader.right
+        anchors.right: parent.right
+        anchors.rightMargin: 50
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        active: page.twoPanes && tableLoader.status === Loader.Ready
+        onActiveChanged: {
+            if (active)
+                setSource("SolutionTableView.qml", {objectName: "solutionChartsTable", pane: "charts",
+                                                    controller: controller})
+        }
+        onLoaded: item.large = Qt.binding(() => page.isTablet)
+    }
+
+    // A line between the two panes.
+    Rectangle {
+        visible: chartsLoader.active
+        x: tableLoader.width
+        width: 1
+        height: parent.height
+        color: ColorManager.systemGray4Color
+    }
+
+    // In one list, the way back to the marked step once the list has left it (the tap
+    // scrolled to the circle, or the learner went on to the charts).
+    Button {
+        objectName: "backToStepButton"
+        anchors.horizontalCenter: tableLoader.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 12
+        visible: !page.twoPanes && page.tableView !== null && controller.markedRow >= 0
+                 && !page.tableView.markedRowInSight
+        text: qsTranslate("SolutionView", "backToStep").arg(controller.markedStepNumber)
+        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+        font.capitalization: Font.MixedCase
+        highlighted: true
+        focusPolicy: Qt.NoFocus
+        onClicked: page.tableView.positionViewAtIndex(controller.markedRow, ListView.Center)
     }
 
     // Under the share button: the help image of this solution.
