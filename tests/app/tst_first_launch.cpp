@@ -102,7 +102,8 @@ class TestFirstLaunch : public QObject {
     QTRY_VERIFY(driver_.item("onboardingPages"));
     QCOMPARE(driver_.read("onboardingPages", "count").toInt(), 5);
     // The notice has its Accept from the first moment its text shows.
-    QTRY_VERIFY(driver_.item("alertMessageScroll") && driver_.item("alertMessageScroll")->isVisible());
+    QTRY_VERIFY(driver_.item("alertMessageScroll") &&
+                driver_.item("alertMessageScroll")->isVisible());
     QVERIFY(driver_.item("alertActionButton0") && driver_.item("alertActionButton0")->isVisible());
     QTRY_VERIFY2(acceptShown(window), "the notice showed without its Accept");
     // ... and keeps it inside the window, clear of the text, at every size and text size.
@@ -111,8 +112,10 @@ class TestFirstLaunch : public QObject {
         uc::TextScale::shared().setPercent(percent);
         window->resize(size);
         QTRY_COMPARE(window->size(), size);
-        QTRY_VERIFY2(acceptShown(window), qPrintable(QStringLiteral("%1x%2 at %3 %").arg(
-                                               size.width()).arg(size.height()).arg(percent)));
+        QTRY_VERIFY2(
+            acceptShown(window),
+            qPrintable(
+                QStringLiteral("%1x%2 at %3 %").arg(size.width()).arg(size.height()).arg(percent)));
       }
     }
     uc::TextScale::shared().reset();

@@ -370,8 +370,8 @@ class TestMainWindow : public QObject {
     QVERIFY(item("toastActionButton") == nullptr);
 
     // A formula wider than its row scrolls to its end first, then the row opens.
-    QVERIFY(store.insertCalculation(
-        uc::calculationForStoring(QStringLiteral("123456789.123456"), QStringLiteral("987654321.987654"))));
+    QVERIFY(store.insertCalculation(uc::calculationForStoring(QStringLiteral("123456789.123456"),
+                                                              QStringLiteral("987654321.987654"))));
     list->setProperty("contentY", 0);
     QTest::qWait(100);
     QQuickItem* longRow = nullptr;

@@ -21,8 +21,8 @@ void SolutionPaneModel::setSteps(bool steps) {
 
 bool SolutionPaneModel::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
   const QModelIndex row = sourceModel()->index(sourceRow, 0, sourceParent);
-  const bool step = row.data(SolutionViewController::KindRole).toInt() ==
-                    SolutionViewController::StepRow;
+  const bool step =
+      row.data(SolutionViewController::KindRole).toInt() == SolutionViewController::StepRow;
   return step == steps_;
 }
 
