@@ -42,7 +42,12 @@ std::vector<double> edgeCases() {
                                3.0000000000000004,
                                0.7853981633974483,
                                57.29577951308232};
-  for (int e = -323; e <= 308; ++e) cases.push_back(std::pow(10.0, e));
+  // Powers of ten and their neighbours: the decimal grid is finer below them.
+  for (int e = -323; e <= 308; ++e) {
+    const double power = std::pow(10.0, e);
+    cases.insert(cases.end(), {power, std::nextafter(power, 0.0), std::nextafter(power, HUGE_VAL)});
+    cases.push_back(std::nextafter(std::nextafter(power, 0.0), 0.0));
+  }
   for (int e = -1074; e <= 1023; ++e) cases.push_back(std::ldexp(1.0, e));
   for (double base : {9007199254740992.0, 4503599627370496.0, 1e15, 1e16, 1e17}) {
     cases.push_back(std::nextafter(base, 0.0));

@@ -52,8 +52,8 @@ DecimalDigits stepLastDigit(DecimalDigits d, int step) {
   if (step > 0) {  // 9.99 -> 10.0
     d.digits = "1" + std::string(size - 1, '0');
     ++d.exponent;
-  } else if (d.digits[0] == '0') {  // 1.00 -> 0.99 -> 9.90
-    d.digits = d.digits.substr(1) + "0";
+  } else if (d.digits[0] == '0') {  // 1.00e5 -> 9.99e4: below a power of ten the steps are finer
+    d.digits = d.digits.substr(1) + "9";
     --d.exponent;
   }
   return d;
