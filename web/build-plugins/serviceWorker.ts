@@ -15,6 +15,7 @@ export function serviceWorker(options: { template: string; publicDir: string; sk
   return {
     name: 'unitcircle-service-worker',
     apply: 'build',
+    enforce: 'post',
     generateBundle(_options, bundle) {
       const files = [...Object.keys(bundle), ...publicFiles(options.publicDir)]
         .filter((file) => !options.skip.test(file) && !file.endsWith('.map'))

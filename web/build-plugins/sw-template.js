@@ -24,11 +24,12 @@ self.addEventListener('fetch', (event) => {
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
   if (request.mode === 'navigate') {
     // The app is one page: every address in its scope opens it, from the cache when offline.
-    event.respondWith(fetch(request).catch(() => caches.match('./index.html', { ignoreSearch: true })));
+    event.respondWith(fetch(request).catch(() => caches.match('./', { ignoreVary: true })));
     return;
   }
   event.respondWith(
-    caches.match(request, { ignoreSearch: true }).then(
+    // Servers may vary on Origin, which module scripts send and the precache did not.
+    caches.match(request, { ignoreSearch: true, ignoreVary: true }).then(
       (cached) =>
         cached ||
         fetch(request).then((response) => {

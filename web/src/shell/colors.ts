@@ -25,6 +25,11 @@ export function hexString(rgb: Rgb): string {
 
 const neutral = (dark: boolean) => ({
   darkTextColor: '#1a1a1a',
+  // Text on the palette colours: the app's dark text, black on the darker palette of the dark
+  // appearance, where #1a1a1a falls short of a 4.5 : 1 contrast.
+  onPaletteTextColor: dark ? '#000000' : '#1a1a1a',
+  // Secondary text (units) dark enough to read on white, light enough on black.
+  secondaryLabelColor: dark ? '#aeaeb2' : '#5c5c60',
   lightTextColor: '#e6e6e6',
   systemBackgroundColor: dark ? '#000000' : '#ffffff',
   systemFillColor: dark ? 'rgba(120, 120, 128, 0.36)' : 'rgba(120, 120, 128, 0.2)',
