@@ -140,7 +140,8 @@ std::string solutionJson(const SolveResult& result) {
                      return jsonArray(step,
                                       [](const ChartDataPtr& d) { return chartDataJson(*d); });
                    }) +
-         ", \"exact\": " + exactJson(alpha, result.typedArcLatex) + "}";
+         ", \"exact\": " + exactJson(alpha, result.typedArcLatex) +
+         ", \"hint\": " + optionalString(result.piHint) + "}";
 }
 
 std::string solutionText(const SolveResult& result) {

@@ -10,7 +10,8 @@ namespace uc::cli {
 // The field names the command line reports errors with, for the tags of the two fields.
 std::string_view fieldName(int tag);
 
-// One line of JSON: error, steps, the angle and arc the solution used, and the chart steps.
+// One line of JSON: error, steps, the angle and arc the solution used, the chart steps, the
+// exact values and the hint of a fraction of π.
 std::string solutionJson(const SolveResult& result);
 
 // Each step's title and formula on lines of their own, a blank line between steps.

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/number/number_text.h"
 #include "core/solver/pi_fraction_hint.h"
 #include "core/solver/tiro_unit_circle.h"
 
@@ -174,6 +175,25 @@ TEST(ExactValues, AnglesFromArcLengthsAndOtherAnglesGetDecimalsOnly) {
   EXPECT_FALSE(exactValuesFor(INFINITY));
   EXPECT_TRUE(exactValuesFor(1e300));  // decimals still, no exact forms
   EXPECT_FALSE(exactValuesFor(1e300)->sin.latex);
+}
+
+// glibc's sin, cos and tan and the WebAssembly build's differ in the last bit: the decimals they
+// give are cut to twelve digits, which both builds print alike.
+TEST(ExactValues, ComputedDecimalsKeepTwelveDigits) {
+  const auto values = exactValuesFor(55);
+  ASSERT_TRUE(values);
+  EXPECT_EQ(*values->sin.decimal, 0.819152044289);
+  EXPECT_EQ(*values->cos.decimal, 0.573576436351);
+  EXPECT_EQ(*values->tan.decimal, 1.42814800674);
+  EXPECT_EQ(*exactValuesFor(-0.001)->sin.decimal, -1.7453292519e-05);
+  for (double alpha = -1000.25; alpha < 1000; alpha += 7.125) {
+    const auto each = exactValuesFor(alpha);
+    for (const ExactValue* value : {&each->sin, &each->cos, &each->tan}) {
+      EXPECT_EQ(*value->decimal, roundToSignificantDigits(*value->decimal, 12)) << alpha;
+    }
+  }
+  // The radical forms' decimals come from square roots, which are exact everywhere.
+  EXPECT_EQ(*exactValuesFor(45)->sin.decimal, std::sqrt(2.0) / 2);
 }
 
 // A constant typed in either field enters with its value: 2π degrees is no special angle.

@@ -34,14 +34,15 @@ TEST_P(GoldenSolution, MatchesTheReviewedJson) {
   EXPECT_EQ(json, expected.str());
 }
 
-INSTANTIATE_TEST_SUITE_P(Solutions, GoldenSolution,
-                         ::testing::Values(GoldenCase{"alpha_45.json", "45", ""},
-                                           GoldenCase{"b_3pi_over_4.json", "", "3π/4"},
-                                           GoldenCase{"alpha_123456.789.json", "123456.789", ""},
-                                           GoldenCase{"alpha_fraction_1.5_over_2.json", "1.5/2",
-                                                      ""},
-                                           GoldenCase{"b_minus_e.json", "", "-e"},
-                                           GoldenCase{"error_both_empty.json", "", ""}));
+INSTANTIATE_TEST_SUITE_P(
+    Solutions, GoldenSolution,
+    ::testing::Values(GoldenCase{"alpha_45.json", "45", ""},
+                      GoldenCase{"b_3pi_over_4.json", "", "3π/4"},
+                      GoldenCase{"alpha_123456.789.json", "123456.789", ""},
+                      GoldenCase{"alpha_fraction_1.5_over_2.json", "1.5/2", ""},
+                      GoldenCase{"b_minus_e.json", "", "-e"},
+                      GoldenCase{"b_near_3pi_over_4.json", "", "2.35619449019"},
+                      GoldenCase{"error_both_empty.json", "", ""}));
 
 }  // namespace
 }  // namespace uc

@@ -33,6 +33,16 @@ TEST(NumberText, ShortestTextKeepsAllDigitsAndMarksWholeNumbers) {
   for (const auto& [value, text] : cases) EXPECT_EQ(shortestText(value), text) << text;
 }
 
+TEST(NumberText, RoundsToSignificantDigitsAsPrintfDoes) {
+  EXPECT_EQ(roundToSignificantDigits(0.8191520442889918, 12), 0.819152044289);
+  EXPECT_EQ(roundToSignificantDigits(-1.7453292519057202e-05, 12), -1.74532925191e-05);
+  EXPECT_EQ(roundToSignificantDigits(572957795.13082325, 12), 572957795.131);
+  EXPECT_EQ(roundToSignificantDigits(0.5, 1), 0.5);
+  EXPECT_EQ(roundToSignificantDigits(2.5, 1), 2.0);  // the exact half goes to even, as in printf
+  EXPECT_TRUE(std::signbit(roundToSignificantDigits(-0.0, 12)));
+  EXPECT_TRUE(std::isnan(roundToSignificantDigits(std::nan(""), 12)));
+}
+
 TEST(NumberText, PrintfGMatchesCInTheCLocale) {
   const std::pair<double, const char*> cases[] = {
       {0.8571428571428571, "0.857143"},

@@ -2,37 +2,15 @@
 
 #include <locale.h>
 
-#include <array>
-#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
 
+#include "core/number/decimal_digits.h"
+
 namespace uc {
 namespace {
-
-// The shortest round-trip digits of a finite, non-zero |x| and its decimal exponent:
-// |x| = 0.d1d2d3... * 10^(exponent + 1), i.e. d1.d2d3... * 10^exponent.
-struct DecimalDigits {
-  std::string digits;
-  int exponent = 0;
-};
-
-DecimalDigits shortestDigits(double x) {
-  std::array<char, 64> buffer{};
-  auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(x),
-                                 std::chars_format::scientific);
-  std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-  const auto ePos = text.find('e');
-  DecimalDigits result;
-  for (char c : text.substr(0, ePos)) {
-    if (c != '.') result.digits.push_back(c);
-  }
-  std::from_chars(text.data() + ePos + (text[ePos + 1] == '+' ? 2 : 1), text.data() + text.size(),
-                  result.exponent);
-  return result;
-}
 
 // The digits written out without exponent: integer part and fraction part (may be empty).
 std::pair<std::string, std::string> plainDecimal(const DecimalDigits& d) {
@@ -99,12 +77,14 @@ std::string shortestText(double x) {
   return sign + integerPart + "." + fractionPart;
 }
 
-std::string printfG(double x) {
-  // std::to_chars with a precision is defined as printf in the C locale.
-  std::array<char, 64> buffer{};
-  auto [end, ec] =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), x, std::chars_format::general, 6);
-  return std::string(buffer.data(), end);
+std::string printfG(double x) { return generalText(x, 6); }
+
+double roundToSignificantDigits(double x, int digits) {
+  if (!std::isfinite(x) || x == 0) return x;
+  const DecimalDigits d = roundedDigits(x, digits);
+  const std::string text = std::string(std::signbit(x) ? "-" : "") + d.digits.substr(0, 1) + "." +
+                           d.digits.substr(1) + "e" + std::to_string(d.exponent);
+  return parseDouble(text).value_or(x);
 }
 
 std::string localeFormat(double x, int maximumFractionDigits, bool grouping) {

@@ -17,6 +17,10 @@ std::string shortestText(double x);
 // C's "%g" (six significant digits) in the C locale: 0.8571428571428571 -> "0.857143".
 std::string printfG(double x);
 
+// x rounded to `digits` significant digits, as printf rounds them, and read back:
+// 0.8191520442889918 -> 0.819152044289 at 12.
+double roundToSignificantDigits(double x, int digits);
+
 // en_US decimal formatter: rounds the shortest decimal of x half to even at
 // maximumFractionDigits, no trailing zeros, "," every three integer digits when grouping.
 // A negative value that rounds to zero prints "-0".

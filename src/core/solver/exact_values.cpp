@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "core/number/natural_constant.h"
+#include "core/number/number_text.h"
 #include "core/number/simple_fraction.h"
 
 namespace uc {
@@ -14,6 +15,9 @@ namespace {
 constexpr double kLargestExactAngle = 1e12;
 // Rounding residues only: an angle typed as a decimal near a special one is not that angle.
 constexpr double kAngleTolerance = 1e-13;
+// glibc's sin, cos and tan and the WebAssembly build's differ in the last bit; twelve digits
+// are the same in both and still far more than the card shows.
+constexpr int kComputedDecimalDigits = 12;
 
 // sin and tan of a reference angle, as LaTeX for the positive and the negative value, and as
 // the number the radicals make.
@@ -142,9 +146,9 @@ std::optional<ExactValues> exactValuesFor(double alphaDegrees,
   // Decimals only: no radical form for this angle.
   const double radians = reduced * piConstant().value / 180;
   values.referenceAngleDegrees = referenceAngle(reduced);
-  values.sin = {std::nullopt, std::sin(radians)};
-  values.cos = {std::nullopt, std::cos(radians)};
-  values.tan = {std::nullopt, std::tan(radians)};
+  values.sin = {std::nullopt, roundToSignificantDigits(std::sin(radians), kComputedDecimalDigits)};
+  values.cos = {std::nullopt, roundToSignificantDigits(std::cos(radians), kComputedDecimalDigits)};
+  values.tan = {std::nullopt, roundToSignificantDigits(std::tan(radians), kComputedDecimalDigits)};
   return values;
 }
 

@@ -6,6 +6,7 @@
 #include "core/input/tiro_input_manager.h"
 #include "core/localization.h"
 #include "core/number/number_text.h"
+#include "core/solver/pi_fraction_hint.h"
 
 namespace uc {
 namespace {
@@ -38,6 +39,9 @@ SolveResult calculate(const std::optional<std::string>& alphaText,
                       const std::optional<std::string>& bText, int alphaTag, int bTag) {
   TiroStringOutput::shared().reset();
   SolveResult result = TiroUnitCircle().solve(alphaText, alphaTag, bText, bTag);
+  if (const std::optional<double> radians = result.b ? result.b->numericValue() : std::nullopt) {
+    result.piHint = piFractionHint(bText.value_or(""), *radians);
+  }
   TiroMathOperation::shared().withFraction = false;
   TiroStringOutput::shared().reset();
   return result;

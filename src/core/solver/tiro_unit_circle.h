@@ -23,6 +23,8 @@ struct SolveResult {
   // b as its steps show it, when the solution worked from the typed b; absent when b was
   // worked out from α (the exact values show a typed b as typed).
   std::optional<std::string> typedArcLatex;
+  // A typed b that is most likely a fraction of π typed as a decimal: that fraction ("3π/4").
+  std::optional<std::string> piHint;
 };
 
 // Solves one calculation: from the typed angle α (degrees) or arc length b (radians) to the
