@@ -66,3 +66,18 @@ test.describe('calculate', () => {
     await expect(page.getByRole('tab', { name: 'Result' })).toBeDisabled();
   });
 });
+
+test('a b typed as a decimal near a fraction of π offers that fraction on a fresh input page', async ({ page }) => {
+  await openApp(page);
+  await focusField(page, 'b');
+  await typeOnKeypad(page, '2.35619449019');
+  await calculate(page);
+  const hint = page.getByRole('button', { name: 'Did you mean b = 3π/4?' });
+  await expect(hint).toBeVisible();
+  await hint.click();
+  await expect(page.getByRole('tab', { name: 'Input' })).toHaveAttribute('aria-selected', 'true');
+  await expect(page.locator('#bTextField')).toHaveValue('3π/4');
+  await expect(page.locator('#alphaTextField')).toBeDisabled();
+  await calculate(page);
+  await expect(page.getByRole('button', { name: /Did you mean/ })).toHaveCount(0);
+});

@@ -20,6 +20,14 @@ describe('reading the core', () => {
     expect(core.solve('1/0', '', 'de')).toEqual({ ok: false, error: { key: 'inputZeroInDenominator', fields: ['alpha'], message: null } });
   });
 
+  it('reads the hint of a b typed as a decimal near a fraction of π', async () => {
+    const core = await UnitCircleCore.load(createFakeCore);
+    const outcome = core.solve('', '2.35619449019', 'en');
+    expect(outcome.ok && outcome.solution.hint).toBe('3π/4');
+    const typedWithPi = core.solve('', '3π/4', 'en');
+    expect(typedWithPi.ok && typedWithPi.solution.hint).toBeNull();
+  });
+
   it('reads a message and a hint where the core gives them', () => {
     const answer = JSON.stringify({ error: { key: 'inputParameterError', fields: ['b', 'x'], message: 'Only digits' } });
     expect(readSolveAnswer(answer)).toEqual({ ok: false, error: { key: 'inputParameterError', fields: ['b'], message: 'Only digits' } });
