@@ -13,7 +13,7 @@ export default defineConfig({
   resolve: { alias: { 'unitcircle-core': core } },
   plugins: [
     translations(resolve(here, '../resources/translations'), [
-      'Main', 'Core', 'CalculateView', 'SolutionView', 'HistoryView', 'ExactValues',
+      'Main', 'Core', 'CalculateView', 'SolutionView', 'HistoryView', 'ExactValues', 'SideMenu',
     ]),
     katexWoff2Only(),
     serviceWorker({

@@ -23,7 +23,7 @@ export class HistoryViewController {
       'div',
       { class: 'history-page', role: 'dialog', 'aria-modal': 'true', 'aria-labelledby': 'history-title' },
       h('header', { class: 'toolbar' },
-        h('button', { type: 'button', class: 'tool-button', 'aria-label': tr('Main', 'OK'), onclick: () => actions.close() }, icon('back')),
+        h('button', { type: 'button', class: 'tool-button', id: 'historyBackButton', 'aria-label': tr('SideMenu', 'Calculate Title'), onclick: () => actions.close() }, icon('back')),
         h('h1', { id: 'history-title' }, texts('History')),
         h('button', { type: 'button', class: 'tool-button', id: 'historyClearButton', 'aria-label': texts('Clear History'), onclick: () => this.handleClearAllButton() }, icon('clear'))),
       h('main', { class: 'history-content' }, this.list),
