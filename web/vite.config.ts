@@ -23,6 +23,7 @@ export default defineConfig({
       skip: /KaTeX_(?!Main-Regular|Math-Italic|Size[1-4]-Regular)[\w-]+\.woff2$/,
     }),
   ],
+  worker: { format: 'es' },
   build: { target: 'es2022', assetsInlineLimit: 0, chunkSizeWarningLimit: 1500 },
   preview: { host: '127.0.0.1', strictPort: true },
   test: {

@@ -5,6 +5,7 @@ import { UnitCircleCore } from './core/unitCircleCore';
 import { currentLanguage, tr } from './i18n/texts';
 import { colorStyleSheet } from './shell/colors';
 import { CalcStore } from './store/calcStore';
+import { loadMath } from './math/mathLabel';
 
 document.documentElement.lang = currentLanguage();
 const colors = document.createElement('style');
@@ -17,6 +18,9 @@ async function start(): Promise<void> {
   const [core, store] = await Promise.all([UnitCircleCore.load(), CalcStore.open()]);
   await new App(root, core, store).buildMainScreen();
   root.setAttribute('aria-busy', 'false');
+  // The formulas' typesetter, ready before the first result is asked for.
+  const whenIdle = window.requestIdleCallback ?? ((run: () => void) => window.setTimeout(run, 200));
+  whenIdle(() => void loadMath());
 }
 
 void start();

@@ -56,8 +56,8 @@ export class App {
     await this.calculate.loadInput();
   }
 
-  private showSolution(solution: Solution): void {
-    this.solution.showSolution(solution);
+  private async showSolution(solution: Solution): Promise<void> {
+    await this.solution.showSolution(solution);
     this.tabs.setEnabled(1, true);
     this.tabs.select(1);
     // Drawn: the frame after the one that lays the result out.

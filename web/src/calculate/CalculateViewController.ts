@@ -14,7 +14,7 @@ export interface CalculateDependencies {
   core: UnitCircleCore;
   store: CalcStore;
   toast: Toast;
-  showSolution(solution: Solution): void;
+  showSolution(solution: Solution): Promise<void>;
 }
 
 // The input page: the α and b fields, filled by the keypad or a physical keyboard; one tap on
@@ -142,7 +142,7 @@ export class CalculateViewController {
     try {
       this.resetBorders();
       const texts = this.texts();
-      const outcome = this.deps.core.solve(texts.alpha, texts.b, currentLanguage());
+      const outcome = await this.deps.core.solve(texts.alpha, texts.b, currentLanguage());
       if (!outcome.ok) {
         const borders = errorBorders(outcome.error);
         this.fields.alpha.setBorder(borders.alpha);
@@ -156,7 +156,7 @@ export class CalculateViewController {
         return false;
       }
       this.deps.toast.hide();
-      this.deps.showSolution(outcome.solution);
+      await this.deps.showSolution(outcome.solution);
       await this.storeCalculation(outcome.solution.summaryLatex);
       return true;
     } finally {

@@ -6,7 +6,7 @@ import { readSolveAnswer } from './solution';
 describe('reading the core', () => {
   it('reads a solution: steps, exact values and the history summary', async () => {
     const core = await UnitCircleCore.load(createFakeCore);
-    const outcome = core.solve('45', '', 'en');
+    const outcome = await core.solve('45', '', 'en');
     if (!outcome.ok) throw new Error('expected a solution');
     expect(outcome.solution.steps).toHaveLength(23);
     expect(outcome.solution.steps[1].title).toBe('Step 1    Chosen Formula');
@@ -17,14 +17,14 @@ describe('reading the core', () => {
 
   it('reads an error with its offending fields', async () => {
     const core = await UnitCircleCore.load(createFakeCore);
-    expect(core.solve('1/0', '', 'de')).toEqual({ ok: false, error: { key: 'inputZeroInDenominator', fields: ['alpha'], message: null } });
+    expect(await core.solve('1/0', '', 'de')).toEqual({ ok: false, error: { key: 'inputZeroInDenominator', fields: ['alpha'], message: null } });
   });
 
   it('reads the hint of a b typed as a decimal near a fraction of π', async () => {
     const core = await UnitCircleCore.load(createFakeCore);
-    const outcome = core.solve('', '2.35619449019', 'en');
+    const outcome = await core.solve('', '2.35619449019', 'en');
     expect(outcome.ok && outcome.solution.hint).toBe('3π/4');
-    const typedWithPi = core.solve('', '3π/4', 'en');
+    const typedWithPi = await core.solve('', '3π/4', 'en');
     expect(typedWithPi.ok && typedWithPi.solution.hint).toBeNull();
   });
 
@@ -40,6 +40,6 @@ describe('reading the core', () => {
       expect(readSolveAnswer(answer).ok).toBe(false);
     }
     const throwing = new UnitCircleCore({ solve: () => { throw new Error('trap'); } });
-    expect(throwing.solve('1', '', 'en').ok).toBe(false);
+    expect((await throwing.solve('1', '', 'en')).ok).toBe(false);
   });
 });

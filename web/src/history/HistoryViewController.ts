@@ -4,6 +4,7 @@ import { h } from '../shell/dom';
 import { icon } from '../shell/icons';
 import { showAlert } from '../shell/AlertDialog';
 import { historyTableViewCell } from './HistoryTableViewCell';
+import { loadMath } from '../math/mathLabel';
 
 export interface HistoryActions {
   // Opens the entry on a fresh input page.
@@ -31,7 +32,7 @@ export class HistoryViewController {
   }
 
   async reload(): Promise<void> {
-    const calculations = await this.store.calculations();
+    const [calculations] = await Promise.all([this.store.calculations(), loadMath()]);
     if (calculations.length === 0) {
       this.list.replaceChildren(
         h('li', { class: 'history-empty' },

@@ -3,6 +3,7 @@ import { h } from '../shell/dom';
 import { tr } from '../i18n/texts';
 import { exactValuesCard } from './ExactValuesCard';
 import { solutionStepTableViewCell } from './SolutionStepTableViewCell';
+import { loadMath } from '../math/mathLabel';
 
 // The result page: the "did you mean" hint, the exact values card, then every step.
 export class SolutionViewController {
@@ -15,7 +16,8 @@ export class SolutionViewController {
     return (this.solution?.steps.length ?? 0) > 0;
   }
 
-  showSolution(solution: Solution): void {
+  async showSolution(solution: Solution): Promise<void> {
+    await loadMath();
     this.solution = solution;
     const word = (key: string) => tr('ExactValues', key);
     const content = h('div', { class: 'solution-content' });
