@@ -12,7 +12,7 @@ const browser = await chromium.launch({
 });
 
 function kindOf(path, contentType) {
-  if (path.includes('unitcircle-core') || path.includes('CoreModule')) return 'WebAssembly core (JS with the wasm inlined)';
+  if (/unitcircle-core|coreWorker|CoreModule/.test(path)) return 'WebAssembly core (JS with the wasm inlined)';
   if (/\.woff2$/.test(path)) return 'fonts (KaTeX, woff2)';
   if (/\.css$/.test(path)) return 'CSS (app and KaTeX)';
   if (/\.m?js$/.test(path)) return 'JavaScript (app, KaTeX, idb)';
