@@ -25,6 +25,10 @@ test.describe('language and appearance', () => {
     await page.addStyleTag({ content: 'html { font-size: 150% }' });
     const after = await field.boundingBox();
     expect(after!.height).toBeGreaterThan(before!.height);
+    // The keypad stays below the fields; the page scrolls instead.
+    const bField = await page.locator('.field').nth(1).boundingBox();
+    const firstKey = await page.locator('#key_7').boundingBox();
+    expect(firstKey!.y).toBeGreaterThanOrEqual(bField!.y + bField!.height);
     expect(await page.locator('.fill-in').evaluate((e) => parseFloat(getComputedStyle(e).fontSize))).toBeGreaterThan(24);
   });
 });
