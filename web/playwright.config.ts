@@ -1,6 +1,6 @@
 import { defineConfig } from '@playwright/test';
 
-// Debian's Chromium drives the built app, served by `vite preview` on 127.0.0.1.
+// Debian's Chromium drives the built app, served on 127.0.0.1 by e2e/staticServer.mjs.
 const port = Number(process.env.UNITCIRCLE_E2E_PORT ?? 4179);
 
 export default defineConfig({
@@ -32,7 +32,7 @@ export default defineConfig({
     { name: 'tablet', use: { viewport: { width: 1024, height: 1366 }, hasTouch: true, deviceScaleFactor: 1 } },
   ],
   webServer: {
-    command: `npx vite preview --host 127.0.0.1 --port ${port} --strictPort`,
+    command: `node e2e/staticServer.mjs ${port} dist`,
     url: `http://127.0.0.1:${port}/`,
     reuseExistingServer: false,
     timeout: 30_000,
