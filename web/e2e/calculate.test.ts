@@ -48,6 +48,10 @@ test.describe('calculate', () => {
     await page.keyboard.press('Enter');
     await expect(page.getByRole('status')).toHaveText('The denominator must not be 0: you cannot divide by zero.');
     await expect(page.locator('.field').first()).toHaveAttribute('data-border', 'red');
+    // The message sits above the keypad: the keys that correct the input stay free.
+    const message = await page.getByRole('status').boundingBox();
+    const keypad = await page.locator('#key_7').boundingBox();
+    expect(message!.y + message!.height).toBeLessThanOrEqual(keypad!.y);
     await expect(page.locator('#alphaTextField')).toHaveAttribute('aria-invalid', 'true');
     await expect(page.getByRole('tab', { name: 'Result' })).toBeDisabled();
     await page.locator('#historyButton').click();

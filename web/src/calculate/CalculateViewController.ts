@@ -22,6 +22,7 @@ export interface CalculateDependencies {
 export class CalculateViewController {
   readonly element: HTMLElement;
   private readonly fields: Record<FieldName, InputTextField>;
+  private readonly keypad: HTMLElement;
   private currentField: FieldName = 'alpha';
   private isCalculating = false;
 
@@ -44,11 +45,11 @@ export class CalculateViewController {
         h('p', { class: 'fill-in' }, tr('CalculateView', 'Fill in your given numbers:')),
         this.fields.alpha.element,
         this.fields.b.element),
-      keypad({
+      (this.keypad = keypad({
         keyTapped: (title) => this.tappedKeypadButtonWithValue(title),
         deleteTapped: () => this.tappedDeleteButton(),
         calculateTapped: () => void this.tappedCalculateButton(),
-      }),
+      })),
     );
   }
 
@@ -151,7 +152,7 @@ export class CalculateViewController {
         if (presentation?.kind === 'alert') {
           showAlert(tr('Core', 'error'), presentation.message, [{ title: tr('Main', 'OK'), role: 'default' }]);
         } else if (presentation) {
-          this.deps.toast.show(presentation.message);
+          this.deps.toast.show(presentation.message, this.keypad.firstElementChild ?? this.keypad);
         }
         return false;
       }

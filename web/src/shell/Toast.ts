@@ -6,9 +6,13 @@ export class Toast {
   readonly element = h('div', { class: 'toast', role: 'status', 'aria-live': 'polite' });
   private timer: number | undefined;
 
-  show(message: string): void {
+  // Above the given element (the keypad), so that the message never covers the keys that
+  // correct the input; else at its usual place near the bottom.
+  show(message: string, above?: Element): void {
     window.clearTimeout(this.timer);
     this.element.textContent = message;
+    const top = above?.getBoundingClientRect().top;
+    this.element.style.bottom = top ? `calc(${window.innerHeight - top}px + 0.5rem)` : '';
     this.element.classList.remove('fading');
     this.element.classList.add('visible');
     this.timer = window.setTimeout(() => {
