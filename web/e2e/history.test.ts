@@ -1,3 +1,6 @@
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { expect, test } from '@playwright/test';
 import { calculate, openApp, typeOnKeypad } from './pages';
 
@@ -44,4 +47,45 @@ test.describe('history', () => {
     await alert.getByRole('button', { name: 'Clear' }).click();
     await expect(page.getByText('No calculations yet')).toBeVisible();
   });
+});
+
+test('the history and the typed input survive a browser restart', async ({ playwright, baseURL }, testInfo) => {
+  const profile = mkdtempSync(join(tmpdir(), 'unitcircle-profile-'));
+  const { viewport, hasTouch, isMobile, launchOptions } = testInfo.project.use;
+  const launch = () => playwright.chromium.launchPersistentContext(profile, { ...launchOptions, viewport, hasTouch, isMobile, baseURL });
+  try {
+    let browser = await launch();
+    let page = browser.pages()[0] ?? (await browser.newPage());
+    await openApp(page);
+    await typeOnKeypad(page, '45');
+    await calculate(page);
+    await expect(page.locator('#page-result .step')).toHaveCount(23);
+    await page.getByRole('tab', { name: 'Input' }).click();
+    await typeOnKeypad(page, '0');
+    await expect(page.locator('#alphaTextField')).toHaveValue('450');
+    // Closed only once the typed input is stored, as a learner's browser would have had time to.
+    await page.waitForFunction(async () => {
+      const db = await new Promise<IDBDatabase>((resolve) => {
+        const request = indexedDB.open('unitcircle');
+        request.onsuccess = () => resolve(request.result);
+      });
+      const stored = await new Promise<{ inputParameters?: Record<string, string> } | undefined>((resolve) => {
+        const request = db.transaction('open').objectStore('open').get('currentCalculation');
+        request.onsuccess = () => resolve(request.result);
+      });
+      db.close();
+      return stored?.inputParameters?.['α'] === '450';
+    });
+    await browser.close();
+
+    browser = await launch();
+    page = browser.pages()[0] ?? (await browser.newPage());
+    await openApp(page);
+    await expect(page.locator('#alphaTextField')).toHaveValue('450');
+    await page.locator('#historyButton').click();
+    await expect(page.locator('.history-row .history-open')).toHaveAccessibleName('α = 45');
+    await browser.close();
+  } finally {
+    rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+  }
 });

@@ -123,10 +123,13 @@ export class CalculateViewController {
     this.updateFieldStates();
   }
 
+  // After every edit: the fields' availability, and the typed input kept for the next visit
+  // (written now, as a closing tab may not wait for a write at its end).
   updateFieldStates(): void {
     const enabled = enabledFields(this.texts());
     this.fields.alpha.setEnabled(enabled.alpha);
     this.fields.b.setEnabled(enabled.b);
+    void this.saveCurrentInputs().catch(() => undefined);
   }
 
   private resetBorders(): void {

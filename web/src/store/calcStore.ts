@@ -36,17 +36,28 @@ export class CalcStore {
     return all.sort((a, b) => (b.id ?? 0) - (a.id ?? 0));
   }
 
+  // Every write is flushed to disk before it counts as done: a browser that closes right after
+  // would otherwise drop it (Chromium's default durability is relaxed).
+  private writing<Name extends 'calculations' | 'open'>(name: Name) {
+    return this.db.transaction(name, 'readwrite', { durability: 'strict' });
+  }
+
   async insertCalculation(calculation: Calculation): Promise<number> {
     const { id: _ignored, ...record } = calculation;
-    return this.db.add('calculations', record);
+    const transaction = this.writing('calculations');
+    const id = await transaction.store.add(record);
+    await transaction.done;
+    return id;
   }
 
   async removeCalculation(id: number): Promise<void> {
-    await this.db.delete('calculations', id);
+    const transaction = this.writing('calculations');
+    await Promise.all([transaction.store.delete(id), transaction.done]);
   }
 
   async clearCalculations(): Promise<void> {
-    await this.db.clear('calculations');
+    const transaction = this.writing('calculations');
+    await Promise.all([transaction.store.clear(), transaction.done]);
   }
 
   async openCalculation(key: OpenKey): Promise<Calculation | undefined> {
@@ -54,8 +65,9 @@ export class CalcStore {
   }
 
   async setOpenCalculation(key: OpenKey, calculation: Calculation | null): Promise<void> {
-    if (calculation) await this.db.put('open', calculation, key);
-    else await this.db.delete('open', key);
+    const transaction = this.writing('open');
+    const write = calculation ? transaction.store.put(calculation, key) : transaction.store.delete(key);
+    await Promise.all([write, transaction.done]);
   }
 
   // The selected history entry wins over the last typed input; the selection is used once.
