@@ -21,10 +21,17 @@ TEST(CommandLine, JsonCarriesTheExactValuesApartFromTheSteps) {
                        "\"referenceAngle\": 90.0, \"quadrant\": \"IV\", "
                        "\"sin\": {\"latex\": \"-1\", \"decimal\": -1.0}, "
                        "\"cos\": {\"latex\": \"0\", \"decimal\": 0.0}, "
-                       "\"tan\": {\"latex\": null, \"decimal\": null}}}"),
+                       "\"tan\": {\"latex\": null, \"decimal\": null}}, \"hint\": null}"),
             std::string::npos)
       << r.out;
   EXPECT_EQ(r.out.find("sqrt"), std::string::npos);  // nothing of it among the steps
+}
+
+// A b typed as a decimal near a fraction of π names the fraction; one typed with π has none.
+TEST(CommandLine, JsonCarriesTheHintOfAFractionOfPi) {
+  EXPECT_NE(run({"solve", "--b", "2.35619449019", "--json"}).out.find("\"hint\": \"3π/4\"}"),
+            std::string::npos);
+  EXPECT_NE(run({"solve", "--b", "3π/4", "--json"}).out.find("\"hint\": null}"), std::string::npos);
 }
 
 TEST(CommandLine, TextModePrintsTitleAndFormulaPerStep) {
@@ -43,7 +50,8 @@ TEST(CommandLine, InputErrorsExitWithTwo) {
   EXPECT_EQ(r.status, kExitInputError);
   EXPECT_EQ(r.out,
             "{\"error\": {\"key\": \"notEnoughInputValues\", \"fields\": [\"alpha\", \"b\"]}, "
-            "\"steps\": [], \"alpha\": null, \"b\": null, \"chartSteps\": [], \"exact\": null}\n");
+            "\"steps\": [], \"alpha\": null, \"b\": null, \"chartSteps\": [], \"exact\": null, "
+            "\"hint\": null}\n");
 }
 
 TEST(CommandLine, WrongUsageExitsWithSixtyFourAndHelp) {

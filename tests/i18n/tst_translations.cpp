@@ -7,6 +7,7 @@
 #include "flow/error_manager.h"
 #include "i18n/translation_keys.h"
 #include "i18n/translations.h"
+#include "wasm/bundled_core_texts.h"
 
 using uc::i18n::translationKeys;
 
@@ -40,6 +41,28 @@ class TestTranslations : public QObject {
       if (source.startsWith("onboarding") && source.endsWith('A'))
         QVERIFY(text.contains("§appname"));
     }
+  }
+
+  // The WebAssembly core has no Qt: its texts are compiled in from the same files and must be
+  // what Qt's translator gives, byte for byte, for every key the core looks up.
+  void bundledCoreTextsMatchTheTranslator_data() { everyKeyIsTranslatedInEveryLanguage_data(); }
+
+  void bundledCoreTextsMatchTheTranslator() {
+    QFETCH(QString, language);
+    const auto translator = uc::i18n::loadTranslator(language);
+    QVERIFY(translator);
+    int compared = 0;
+    for (const auto& key : translationKeys()) {
+      if (std::string(key.context) != "Core") continue;
+      const char* comment = *key.text.comment ? key.text.comment : nullptr;
+      const std::string expected =
+          translator->translate("Core", key.text.source, comment).toStdString();
+      QCOMPARE(uc::bundledText(language.toStdString(), key.text.source, key.text.comment)
+                   .value_or(key.text.source),
+               expected.empty() ? std::string(key.text.source) : expected);
+      ++compared;
+    }
+    QVERIFY(compared > 30);
   }
 
   void theCoreSpeaksTheInstalledLanguage() {
