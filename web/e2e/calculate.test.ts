@@ -63,8 +63,14 @@ test.describe('calculate', () => {
     await typeOnKeypad(page, '30');
     await calculate(page);
     await expect(page.getByRole('tab', { name: 'Result' })).toHaveAttribute('aria-selected', 'true');
+    const resultPage = page.locator('#page-result');
+    await resultPage.evaluate((element) => element.scrollTo({ top: 600 }));
     await page.locator('.pages').evaluate((strip) => strip.scrollTo({ left: 0 }));
     await expect(page.getByRole('tab', { name: 'Input' })).toHaveAttribute('aria-selected', 'true');
+    await calculate(page);
+    await expect(page.getByRole('tab', { name: 'Result' })).toHaveAttribute('aria-selected', 'true');
+    expect(await resultPage.evaluate((element) => element.scrollTop)).toBe(0);
+    await page.getByRole('tab', { name: 'Input' }).click();
     await page.getByRole('button', { name: 'Clear' }).click();
     await expect(page.locator('#alphaTextField')).toHaveValue('');
     await expect(page.getByRole('tab', { name: 'Result' })).toBeDisabled();

@@ -31,7 +31,8 @@ export class SolutionViewController {
     if (solution.exact) content.append(exactValuesCard(solution.exact, word));
     content.append(h('ol', { class: 'steps', 'aria-label': tr('SolutionView', 'Result') }, ...solution.steps.map(solutionStepTableViewCell)));
     this.element.replaceChildren(content);
-    this.element.scrollTop = 0;
+    // A new result starts at its top, wherever the last one was read to.
+    this.element.closest('.page')?.scrollTo({ top: 0 });
   }
 
   clearSolution(): void {
