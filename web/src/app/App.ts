@@ -21,11 +21,8 @@ export class App {
 
   constructor(root: HTMLElement, private readonly core: UnitCircleCore, private readonly store: CalcStore) {
     this.root = root;
+    // The strip keeps the chosen page in view when the window turns or resizes.
     window.addEventListener('resize', () => this.tabs?.select(this.tabs.selectedIndex));
-    document.addEventListener('visibilitychange', () => {
-      if (document.visibilityState === 'hidden') void this.calculate.saveCurrentInputs();
-    });
-    window.addEventListener('pagehide', () => void this.calculate.saveCurrentInputs());
   }
 
   // Builds fresh pages, as after choosing a history entry; the input page fills itself.
@@ -42,9 +39,6 @@ export class App {
       { title: tr('SolutionView', 'Result'), id: 'result', element: this.solution.element },
     ]);
     this.tabs.setEnabled(1, false);
-    this.tabs.onSelect = (index) => {
-      if (index === 1) void this.calculate.saveCurrentInputs();
-    };
     const toolbar = appToolbar({
       title: tr('CalculateView', 'Calculate Title'),
       historyLabel: tr('HistoryView', 'History'),
@@ -77,7 +71,6 @@ export class App {
   }
 
   private async openHistory(): Promise<void> {
-    await this.calculate.saveCurrentInputs();
     const history = new HistoryViewController(this.store, {
       reopen: (calculation) => void this.reopen(calculation),
       close: () => this.closeHistory(),

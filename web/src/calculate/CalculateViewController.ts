@@ -160,8 +160,10 @@ export class CalculateViewController {
         return false;
       }
       this.deps.toast.hide();
+      // The history write starts now, so the history reads it once it is open; the page does
+      // not wait for the disk, or Clear and the keys would be ignored meanwhile.
+      void this.storeCalculation(outcome.solution.summaryLatex);
       await this.deps.showSolution(outcome.solution);
-      await this.storeCalculation(outcome.solution.summaryLatex);
       return true;
     } finally {
       this.isCalculating = false;

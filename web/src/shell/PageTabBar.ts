@@ -14,7 +14,6 @@ export class PageTabBar {
   private readonly sections: HTMLElement[];
   private readonly strip: HTMLElement;
   private selected = 0;
-  onSelect: (index: number) => void = () => {};
 
   constructor(private readonly pages: Page[]) {
     this.tabs = pages.map((page, index) =>
@@ -79,12 +78,10 @@ export class PageTabBar {
 
   select(index: number): void {
     if (this.tabs[index].disabled) return;
-    const changed = index !== this.selected;
     this.selected = index;
     this.render();
     const reduced = matchMedia('(prefers-reduced-motion: reduce)').matches;
     this.strip.scrollTo({ left: this.sections[index].offsetLeft, behavior: reduced ? 'instant' : 'smooth' });
-    if (changed) this.onSelect(index);
   }
 
   // A swipe that settles on another page selects its tab.
@@ -95,7 +92,6 @@ export class PageTabBar {
     if (index !== this.selected && index < this.pages.length && !this.tabs[index].disabled) {
       this.selected = index;
       this.render();
-      this.onSelect(index);
     }
   }
 
