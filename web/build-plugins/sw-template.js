@@ -1,0 +1,45 @@
+// The service worker: precaches the whole app at install, so that after the first visit the
+// tutor opens and calculates offline. Generated with its file list by the build.
+const VERSION = __VERSION__;
+const PRECACHE = __PRECACHE__;
+const CACHE = 'unitcircle-' + VERSION;
+
+self.addEventListener('install', (event) => {
+  event.waitUntil(
+    caches.open(CACHE).then((cache) => cache.addAll(PRECACHE)).then(() => self.skipWaiting()),
+  );
+});
+
+self.addEventListener('activate', (event) => {
+  event.waitUntil(
+    caches
+      .keys()
+      .then((keys) => Promise.all(keys.filter((key) => key.startsWith('unitcircle-') && key !== CACHE).map((key) => caches.delete(key))))
+      .then(() => self.clients.claim()),
+  );
+});
+
+self.addEventListener('fetch', (event) => {
+  const request = event.request;
+  if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
+  if (request.mode === 'navigate') {
+    // The app is one page: every address in its scope opens it, from the cache when offline.
+    event.respondWith(fetch(request).catch(() => caches.match('./', { ignoreVary: true })));
+    return;
+  }
+  event.respondWith(
+    // Servers may vary on Origin, which module scripts send and the precache did not.
+    caches.match(request, { ignoreSearch: true, ignoreVary: true }).then(
+      (cached) =>
+        cached ||
+        fetch(request).then((response) => {
+          // Files outside the precache (KaTeX's rarer fonts) are kept once fetched.
+          if (response.ok) {
+            const copy = response.clone();
+            caches.open(CACHE).then((cache) => cache.put(request, copy));
+          }
+          return response;
+        }),
+    ),
+  );
+});

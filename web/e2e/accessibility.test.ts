@@ -1,0 +1,38 @@
+import AxeBuilder from '@axe-core/playwright';
+import { expect, test, type Page } from '@playwright/test';
+import { calculate, openApp, typeOnKeypad } from './pages';
+
+async function seriousViolations(page: Page): Promise<string[]> {
+  const results = await new AxeBuilder({ page }).analyze();
+  return results.violations
+    .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+    .map((v) => `${v.id}: ${v.nodes.map((n) => n.target.join(' ')).join(', ')}`);
+}
+
+for (const colorScheme of ['light', 'dark'] as const) {
+  test.describe(`accessibility, ${colorScheme}`, () => {
+    test.use({ colorScheme });
+
+    test('no serious or critical violation on any page', async ({ page }) => {
+      await openApp(page);
+      expect(await seriousViolations(page)).toEqual([]);
+
+      await typeOnKeypad(page, '1/0');
+      await calculate(page);
+      await expect(page.getByRole('status')).not.toBeEmpty();
+      expect(await seriousViolations(page)).toEqual([]);
+
+      await page.getByRole('button', { name: 'Clear' }).click();
+      await typeOnKeypad(page, '45');
+      await calculate(page);
+      await expect(page.locator('#page-result .step')).toHaveCount(23);
+      expect(await seriousViolations(page)).toEqual([]);
+
+      await page.locator('#historyButton').click();
+      expect(await seriousViolations(page)).toEqual([]);
+      await page.locator('#historyClearButton').click();
+      await expect(page.getByRole('dialog', { name: 'Clear History' })).toBeVisible();
+      expect(await seriousViolations(page)).toEqual([]);
+    });
+  });
+}

@@ -1,0 +1,91 @@
+import { mkdtempSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
+import { expect, test } from '@playwright/test';
+import { calculate, openApp, typeOnKeypad } from './pages';
+
+test.describe('history', () => {
+  test('keeps calculations over a reload, newest first, and reopens one on a fresh input page', async ({ page }) => {
+    await openApp(page);
+    for (const alpha of ['30', '90']) {
+      await page.getByRole('button', { name: 'Clear' }).click();
+      await typeOnKeypad(page, alpha);
+      await calculate(page);
+      await expect(page.locator('#page-result .step')).toHaveCount(23);
+    }
+    await page.reload();
+    await expect(page.locator('#app')).toHaveAttribute('aria-busy', 'false');
+    await page.locator('#historyButton').click();
+    const rows = page.locator('.history-row .history-open');
+    await expect(rows).toHaveCount(2);
+    await expect(rows.nth(0)).toHaveAccessibleName('α = 90');
+    await expect(rows.nth(1)).toHaveAccessibleName('α = 30');
+
+    await rows.nth(1).click();
+    await expect(page.locator('#alphaTextField')).toHaveValue('30');
+    await expect(page.getByRole('tab', { name: 'Input' })).toHaveAttribute('aria-selected', 'true');
+    await expect(page.getByRole('tab', { name: 'Result' })).toBeDisabled();
+  });
+
+  test('deletes one entry, and clears all only after the question', async ({ page }) => {
+    await openApp(page);
+    for (const alpha of ['30', '45', '90']) {
+      await page.getByRole('button', { name: 'Clear' }).click();
+      await typeOnKeypad(page, alpha);
+      await calculate(page);
+      await expect(page.locator('#page-result .step')).toHaveCount(23);
+    }
+    await page.locator('#historyButton').click();
+    await page.getByRole('button', { name: 'Delete: α = 45' }).click();
+    await expect(page.locator('.history-row')).toHaveCount(2);
+
+    await page.locator('#historyClearButton').click();
+    const alert = page.getByRole('dialog', { name: 'Clear History' });
+    await alert.getByRole('button', { name: 'Cancel' }).click();
+    await expect(page.locator('.history-row')).toHaveCount(2);
+    await page.locator('#historyClearButton').click();
+    await alert.getByRole('button', { name: 'Clear' }).click();
+    await expect(page.getByText('No calculations yet')).toBeVisible();
+  });
+});
+
+test('the history and the typed input survive a browser restart', async ({ playwright, baseURL }, testInfo) => {
+  const profile = mkdtempSync(join(tmpdir(), 'unitcircle-profile-'));
+  const { viewport, hasTouch, isMobile, launchOptions } = testInfo.project.use;
+  const launch = () => playwright.chromium.launchPersistentContext(profile, { ...launchOptions, viewport, hasTouch, isMobile, baseURL });
+  try {
+    let browser = await launch();
+    let page = browser.pages()[0] ?? (await browser.newPage());
+    await openApp(page);
+    await typeOnKeypad(page, '45');
+    await calculate(page);
+    await expect(page.locator('#page-result .step')).toHaveCount(23);
+    await page.getByRole('tab', { name: 'Input' }).click();
+    await typeOnKeypad(page, '0');
+    await expect(page.locator('#alphaTextField')).toHaveValue('450');
+    // Closed only once the typed input is stored, as a learner's browser would have had time to.
+    await page.waitForFunction(async () => {
+      const db = await new Promise<IDBDatabase>((resolve) => {
+        const request = indexedDB.open('unitcircle');
+        request.onsuccess = () => resolve(request.result);
+      });
+      const stored = await new Promise<{ inputParameters?: Record<string, string> } | undefined>((resolve) => {
+        const request = db.transaction('open').objectStore('open').get('currentCalculation');
+        request.onsuccess = () => resolve(request.result);
+      });
+      db.close();
+      return stored?.inputParameters?.['α'] === '450';
+    });
+    await browser.close();
+
+    browser = await launch();
+    page = browser.pages()[0] ?? (await browser.newPage());
+    await openApp(page);
+    await expect(page.locator('#alphaTextField')).toHaveValue('450');
+    await page.locator('#historyButton').click();
+    await expect(page.locator('.history-row .history-open')).toHaveAccessibleName('α = 45');
+    await browser.close();
+  } finally {
+    rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
+  }
+});

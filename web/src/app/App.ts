@@ -1,0 +1,99 @@
+import { CalculateViewController } from '../calculate/CalculateViewController';
+import { HistoryViewController } from '../history/HistoryViewController';
+import { SolutionViewController } from '../solution/SolutionViewController';
+import type { Solution } from '../core/solution';
+import type { UnitCircleCore } from '../core/unitCircleCore';
+import type { CalcStore, Calculation } from '../store/calcStore';
+import { tr } from '../i18n/texts';
+import { appToolbar } from '../shell/AppToolbar';
+import { PageTabBar } from '../shell/PageTabBar';
+import { Toast } from '../shell/Toast';
+import { h } from '../shell/dom';
+
+// The window's composition: toolbar, the Input and Result pages, the history above them.
+export class App {
+  private readonly root: HTMLElement;
+  private readonly toast = new Toast();
+  private calculate!: CalculateViewController;
+  private solution!: SolutionViewController;
+  private tabs!: PageTabBar;
+  private history: HistoryViewController | null = null;
+
+  constructor(root: HTMLElement, private readonly core: UnitCircleCore, private readonly store: CalcStore) {
+    this.root = root;
+    // The strip keeps the chosen page in view when the window turns or resizes.
+    window.addEventListener('resize', () => this.tabs?.select(this.tabs.selectedIndex));
+  }
+
+  // Builds fresh pages, as after choosing a history entry; the input page fills itself.
+  async buildMainScreen(): Promise<void> {
+    this.solution = new SolutionViewController((bText) => this.retypeB(bText));
+    this.calculate = new CalculateViewController({
+      core: this.core,
+      store: this.store,
+      toast: this.toast,
+      showSolution: (solution) => this.showSolution(solution),
+    });
+    this.tabs = new PageTabBar([
+      { title: tr('CalculateView', 'Input'), id: 'input', element: this.calculate.element },
+      { title: tr('SolutionView', 'Result'), id: 'result', element: this.solution.element },
+    ]);
+    this.tabs.setEnabled(1, false);
+    const toolbar = appToolbar({
+      title: tr('CalculateView', 'Calculate Title'),
+      historyLabel: tr('HistoryView', 'History'),
+      clearTitle: tr('CalculateView', 'Clear'),
+      onHistory: () => void this.openHistory(),
+      onClear: () => this.clearAll(),
+    });
+    this.root.replaceChildren(h('div', { class: 'main-screen' }, toolbar, this.tabs.element), this.toast.element);
+    await this.calculate.loadInput();
+  }
+
+  private async showSolution(solution: Solution): Promise<void> {
+    await this.solution.showSolution(solution);
+    this.tabs.setEnabled(1, true);
+    this.tabs.select(1);
+    // Drawn: the frame after the one that lays the result out.
+    requestAnimationFrame(() => setTimeout(() => performance.mark('result-drawn'), 0));
+  }
+
+  private retypeB(bText: string): void {
+    this.clearAll();
+    this.calculate.fillB(bText);
+  }
+
+  private clearAll(): void {
+    this.calculate.clearAll();
+    this.solution.clearSolution();
+    this.tabs.setEnabled(1, false);
+    this.tabs.select(0);
+  }
+
+  private async openHistory(): Promise<void> {
+    const history = new HistoryViewController(this.store, {
+      reopen: (calculation) => void this.reopen(calculation),
+      close: () => this.closeHistory(),
+    });
+    this.history = history;
+    await history.reload();
+    this.root.querySelector('.main-screen')?.setAttribute('inert', '');
+    this.root.append(history.element);
+    history.element.querySelector<HTMLElement>('button')?.focus();
+  }
+
+  private closeHistory(): void {
+    this.history?.element.remove();
+    this.history = null;
+    this.root.querySelector('.main-screen')?.removeAttribute('inert');
+    document.getElementById('historyButton')?.focus();
+  }
+
+  private async reopen(calculation: Calculation): Promise<void> {
+    await this.store.setOpenCalculation('currentCalculation', null);
+    await this.store.setOpenCalculation('currentSelectedCalculation', calculation);
+    this.history?.element.remove();
+    this.history = null;
+    await this.buildMainScreen();
+  }
+}

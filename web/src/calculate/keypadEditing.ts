@@ -1,0 +1,46 @@
+// A field's text with its caret after a keypad edit, as the app's keypad edits it.
+export interface EditedText {
+  text: string;
+  caret: number;
+}
+
+// Positions count characters as the field does (UTF-16 units; every key is one unit).
+function clampedRange(text: string, start: number, end: number): [number, number] {
+  const clamp = (n: number) => Math.min(Math.max(n, 0), text.length);
+  const [a, b] = [clamp(start), clamp(end)];
+  return a <= b ? [a, b] : [b, a];
+}
+
+// A key typed over the selection. "-" toggles the sign of the whole text: it removes every
+// "-" or puts one in front; the caret moves one place either way.
+export function insertKey(text: string, selectionStart: number, selectionEnd: number, key: string): EditedText {
+  const [p, end] = clampedRange(text, selectionStart, selectionEnd);
+  let result = text.slice(0, p) + text.slice(end);
+  let moved = 1;
+  if (key === '-') {
+    if (result.includes('-')) {
+      result = result.replaceAll('-', '');
+      moved = -1;
+    } else {
+      result = '-' + result;
+    }
+  } else {
+    result = result.slice(0, p) + key + result.slice(p);
+  }
+  return { text: result, caret: Math.min(Math.max(p + moved, 0), result.length) };
+}
+
+// Removes the selection, or the one character before the caret; nothing at position 0.
+export function deleteBackward(text: string, selectionStart: number, selectionEnd: number): EditedText {
+  const [start, end] = clampedRange(text, selectionStart, selectionEnd);
+  if (start === 0 && end === 0) return { text, caret: 0 };
+  if (start !== end) return { text: text.slice(0, start) + text.slice(end), caret: start };
+  return { text: text.slice(0, start - 1) + text.slice(start), caret: start - 1 };
+}
+
+// What a physical key types: the keypad's titles, "p" for π and "," for the decimal point.
+export function keypadKeyFor(typed: string): string | null {
+  if (typed === 'p' || typed === 'P') return 'π';
+  if (typed === ',') return '.';
+  return /^[0-9./\-()eπ]$/.test(typed) ? typed : null;
+}

@@ -1,0 +1,30 @@
+import 'katex/dist/katex.min.css';
+import './shell/style.css';
+import { App } from './app/App';
+import { UnitCircleCore } from './core/unitCircleCore';
+import { currentLanguage, tr } from './i18n/texts';
+import { colorStyleSheet } from './shell/colors';
+import { CalcStore } from './store/calcStore';
+import { loadMath } from './math/mathLabel';
+
+document.documentElement.lang = currentLanguage();
+const colors = document.createElement('style');
+colors.textContent = colorStyleSheet();
+document.head.append(colors);
+document.title = tr('Main', 'appName');
+
+async function start(): Promise<void> {
+  const root = document.getElementById('app')!;
+  const [core, store] = await Promise.all([UnitCircleCore.load(), CalcStore.open()]);
+  await new App(root, core, store).buildMainScreen();
+  root.setAttribute('aria-busy', 'false');
+  // The formulas' typesetter, ready before the first result is asked for.
+  const whenIdle = window.requestIdleCallback ?? ((run: () => void) => window.setTimeout(run, 200));
+  whenIdle(() => void loadMath());
+}
+
+void start();
+
+if ('serviceWorker' in navigator && import.meta.env.PROD) {
+  window.addEventListener('load', () => void navigator.serviceWorker.register('./sw.js'));
+}

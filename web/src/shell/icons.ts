@@ -1,0 +1,25 @@
+// The app's icons (Material Design paths, Apache License 2.0) in a 24 × 24 box.
+const paths = {
+  history: 'M12 3L18.36 5.64 21 12 18.36 18.36 12 21 5.64 18.36 3 12 5.64 5.64 12 3zm0 2L7.05 7.05 5 12 7.05 16.95 12 19 16.95 16.95 19 12 16.95 7.05 12 5zm-1 2h2v4.59l3.2 3.2-1.41 1.41L11 12.41V7z',
+  backspace: 'M22 3H7c-.69 0-1.23.35-1.59.88L0 12l5.41 8.11c.36.53.9.89 1.59.89h15c1.1 0 2-.9 2-2V5c0-1.1-.9-2-2-2zm-3 12.59L17.59 17 14 13.41 10.41 17 9 15.59 12.59 12 9 8.41 10.41 7 14 10.59 17.59 7 19 8.41 15.41 12 19 15.59z',
+  check: 'M9 16.17L4.83 12l-1.42 1.41L9 19 21 7l-1.41-1.41z',
+  delete: 'M6 19c0 1.1.9 2 2 2h8c1.1 0 2-.9 2-2V7H6v12zM19 4h-3.5l-1-1h-5l-1 1H5v2h14V4z',
+  clear: 'M3 6h12v2H3V6zm0 5h12v2H3v-2zm0 5h8v2H3v-2zm11.41 4L13 18.59 15.59 16 13 13.41 14.41 12 17 14.59 19.59 12 21 13.41 18.41 16 21 18.59 19.59 20 17 17.41 14.41 20z',
+  back: 'M20 11H7.83l5.59-5.59L12 4l-8 8 8 8 1.41-1.41L7.83 13H20v-2z',
+} as const;
+
+export type IconName = keyof typeof paths;
+
+// An inline icon in the text colour of its button; hidden from assistive technology, whose
+// name comes from the button.
+export function icon(name: IconName): SVGSVGElement {
+  const svg = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+  svg.setAttribute('viewBox', '0 0 24 24');
+  svg.setAttribute('aria-hidden', 'true');
+  svg.setAttribute('class', 'icon');
+  const path = document.createElementNS('http://www.w3.org/2000/svg', 'path');
+  path.setAttribute('d', paths[name]);
+  path.setAttribute('fill', 'currentColor');
+  svg.append(path);
+  return svg;
+}
