@@ -128,6 +128,22 @@
         <source>historySkippedLines</source>
         <translation>%0 unlesbare Zeilen der Einstellungsdatei wurden übersprungen.</translation>
     </message>
+    <message>
+        <source>exactValues</source>
+        <translation>Exakte Werte</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>referenceAngle</source>
+        <translation>Bezugswinkel</translation>
+    </message>
+    <message>
+        <source>quadrant</source>
+        <translation>Quadrant</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -553,22 +569,6 @@
     <message>
         <source>didYouMean</source>
         <translation>Meintest du b = %1?</translation>
-    </message>
-    <message>
-        <source>exactValues</source>
-        <translation>Exakte Werte</translation>
-    </message>
-    <message>
-        <source>undefined</source>
-        <translation>nicht definiert</translation>
-    </message>
-    <message>
-        <source>referenceAngle</source>
-        <translation>Bezugswinkel</translation>
-    </message>
-    <message>
-        <source>quadrant</source>
-        <translation>Quadrant</translation>
     </message>
 </context>
 <context>

@@ -128,6 +128,22 @@
         <source>historySkippedLines</source>
         <translation>%0 unreadable lines of the settings file were skipped.</translation>
     </message>
+    <message>
+        <source>exactValues</source>
+        <translation>Exact values</translation>
+    </message>
+    <message>
+        <source>undefined</source>
+        <translation>undefined</translation>
+    </message>
+    <message>
+        <source>referenceAngle</source>
+        <translation>Reference angle</translation>
+    </message>
+    <message>
+        <source>quadrant</source>
+        <translation>Quadrant</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -553,22 +569,6 @@
     <message>
         <source>didYouMean</source>
         <translation>Did you mean b = %1?</translation>
-    </message>
-    <message>
-        <source>exactValues</source>
-        <translation>Exact values</translation>
-    </message>
-    <message>
-        <source>undefined</source>
-        <translation>undefined</translation>
-    </message>
-    <message>
-        <source>referenceAngle</source>
-        <translation>Reference angle</translation>
-    </message>
-    <message>
-        <source>quadrant</source>
-        <translation>Quadrant</translation>
     </message>
 </context>
 <context>

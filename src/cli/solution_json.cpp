@@ -3,8 +3,11 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/localization.h"
 #include "core/number/number_text.h"
+#include "core/solver/display_form.h"
 #include "core/solver/exact_values.h"
+#include "core/solver/exact_values_card.h"
 
 namespace uc::cli {
 namespace {
@@ -67,6 +70,24 @@ std::string jsonArray(const Items& items, Write write) {
   return text + "]";
 }
 
+std::string stringArray(const std::vector<std::string>& texts) {
+  return jsonArray(texts, [](const std::string& text) { return jsonString(text); });
+}
+
+// The card as the app shows it: its title and its lines of LaTeX, each in the parts a narrow
+// card breaks it into and the joins that stand between parts sharing a row.
+std::string cardJson(const ChartSteps& charts, const std::optional<std::string>& typedArcLatex) {
+  const std::vector<ExactValuesCardLine> lines = exactValuesCardLines(charts, typedArcLatex);
+  if (lines.empty()) return "null";
+  return "{\"title\": " + jsonString(exactValuesCardTitle()) + ", \"lines\": " +
+         jsonArray(lines,
+                   [](const ExactValuesCardLine& line) {
+                     return "{\"parts\": " + stringArray(line.parts) +
+                            ", \"joins\": " + stringArray(line.joins) + "}";
+                   }) +
+         "}";
+}
+
 }  // namespace
 
 std::string_view fieldName(int tag) {
@@ -112,6 +133,7 @@ std::string solutionJson(const SolveResult& result) {
   if (result.errorKey) {
     const std::vector<int> tags = result.errorTags.value_or(std::vector<int>{});
     error = "{\"key\": " + jsonString(*result.errorKey) +
+            ", \"message\": " + jsonString(localized(*result.errorKey)) +
             ", \"fields\": " + jsonArray(tags, [](int tag) { return jsonString(fieldName(tag)); }) +
             "}";
   }
@@ -132,7 +154,9 @@ std::string solutionJson(const SolveResult& result) {
          jsonArray(steps,
                    [](const SolutionStep& step) {
                      return "{\"title\": " + jsonString(step.title) +
-                            ", \"latexString\": " + jsonString(step.latexString) + "}";
+                            ", \"latexString\": " + jsonString(step.latexString) +
+                            ", \"displayLatex\": " + jsonString(displayForm(step.latexString)) +
+                            "}";
                    }) +
          ", \"alpha\": " + jsonNumber(alpha) + ", \"b\": " + jsonNumber(b) + ", \"chartSteps\": " +
          jsonArray(charts,
@@ -141,6 +165,7 @@ std::string solutionJson(const SolveResult& result) {
                                       [](const ChartDataPtr& d) { return chartDataJson(*d); });
                    }) +
          ", \"exact\": " + exactJson(alpha, result.typedArcLatex) +
+         ", \"card\": " + cardJson(charts, result.typedArcLatex) +
          ", \"hint\": " + optionalString(result.piHint) + "}";
 }
 

@@ -1,9 +1,21 @@
 #include <gtest/gtest.h>
 
+#include "core/localization.h"
 #include "run_command.h"
+#include "wasm/bundled_core_texts.h"
 
 namespace uc::cli {
 namespace {
+
+// With the texts the WebAssembly build compiles in, which are the app's translations.
+Outcome runWithTexts(const std::vector<std::string>& arguments) {
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = runCommandLine(arguments, in, out, err, installBundledTexts);
+  setTranslateFunction({});
+  return {status, out.str(), err.str()};
+}
 
 TEST(CommandLine, OptionValuesMayStartWithAMinusOrFollowAnEqualsSign) {
   const Outcome spaced = run({"solve", "--b", "-π/4", "--json"});
@@ -21,10 +33,30 @@ TEST(CommandLine, JsonCarriesTheExactValuesApartFromTheSteps) {
                        "\"referenceAngle\": 90.0, \"quadrant\": \"IV\", "
                        "\"sin\": {\"latex\": \"-1\", \"decimal\": -1.0}, "
                        "\"cos\": {\"latex\": \"0\", \"decimal\": 0.0}, "
-                       "\"tan\": {\"latex\": null, \"decimal\": null}}, \"hint\": null}"),
+                       "\"tan\": {\"latex\": null, \"decimal\": null}}, \"card\": {"),
             std::string::npos)
       << r.out;
   EXPECT_EQ(r.out.find("sqrt"), std::string::npos);  // nothing of it among the steps
+}
+
+// The card's lines as the app draws them, in parts a narrow card breaks apart, and each step's
+// formula in the form the app draws, beside the formula itself.
+TEST(CommandLine, JsonCarriesTheCardAndTheDisplayForms) {
+  const Outcome r = runWithTexts({"solve", "--alpha", "270", "--json", "--lang", "de"});
+  EXPECT_NE(r.out.find("\"card\": {\"title\": \"Exakte Werte\", \"lines\": [{\"parts\": "
+                       "[\"\\\\alpha = 270^{\\\\circ}\", \"b = \\\\frac{3\\\\pi}{2}\", "
+                       "\"\\\\approx 4.7124\"], \"joins\": [\" \\\\quad \", \" \"]}"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("{\"parts\": [\"\\\\tan\\\\alpha\", "
+                       "\"\\\\text{nicht definiert}\"], \"joins\": [\"\\\\quad \"]}"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\"latexString\": \"\\\\sin(\\\\alpha) = \\\\sin(270.0^{\\\\circ})\", "
+                       "\"displayLatex\": \"\\\\sin\\\\left(\\\\alpha\\\\right) = "
+                       "\\\\sin\\\\left(270^{\\\\circ}\\\\right)\"}"),
+            std::string::npos)
+      << r.out;
 }
 
 // A b typed as a decimal near a fraction of π names the fraction; one typed with π has none.
@@ -48,10 +80,16 @@ TEST(CommandLine, InputErrorsExitWithTwo) {
 
   r = run({"solve", "--json"});
   EXPECT_EQ(r.status, kExitInputError);
-  EXPECT_EQ(r.out,
-            "{\"error\": {\"key\": \"notEnoughInputValues\", \"fields\": [\"alpha\", \"b\"]}, "
-            "\"steps\": [], \"alpha\": null, \"b\": null, \"chartSteps\": [], \"exact\": null, "
-            "\"hint\": null}\n");
+  EXPECT_EQ(
+      r.out,
+      "{\"error\": {\"key\": \"notEnoughInputValues\", \"message\": \"notEnoughInputValues\", "
+      "\"fields\": [\"alpha\", \"b\"]}, \"steps\": [], \"alpha\": null, \"b\": null, "
+      "\"chartSteps\": [], \"exact\": null, \"card\": null, \"hint\": null}\n");
+  // The message in the language asked for, so that no caller needs the texts of its own.
+  r = runWithTexts({"solve", "--alpha", "1/0", "--json", "--lang", "de"});
+  EXPECT_NE(r.out.find("{\"key\": \"inputZeroInDenominator\", \"message\": \"Der Nenner"),
+            std::string::npos)
+      << r.out;
 }
 
 TEST(CommandLine, WrongUsageExitsWithSixtyFourAndHelp) {

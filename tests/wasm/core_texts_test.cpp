@@ -26,7 +26,9 @@ TEST(CoreTexts, LookUpAsQtsTranslatorDoes) {
             "Umgeformte Eingabe");
   // A message with a comment is not found without it, nor is a key of another context.
   EXPECT_FALSE(bundledText("de", "Your Input", ""));
-  EXPECT_FALSE(bundledText("de", "exactValues", ""));
+  EXPECT_FALSE(bundledText("de", "didYouMean", ""));
+  // The card's words are the core's.
+  EXPECT_EQ(bundledText("de", "referenceAngle", ""), "Bezugswinkel");
   EXPECT_FALSE(bundledText("fr", "Step", ""));
 }
 

@@ -20,7 +20,13 @@ test.describe('calculate', () => {
     await expect(page.locator('.math-error')).toHaveCount(0);
     const card = page.locator('.exact-card');
     await expect(card.getByRole('heading', { name: 'Exact values' })).toBeVisible();
-    await expect(card.locator('annotation')).toContainText(['\\sqrt{2}']);
+    // The core's lines: α and b, sin, cos and tan beside their decimals, the reference angle
+    // and the quadrant.
+    await expect(card.locator('annotation')).toContainText([
+      '\\alpha = 45^{\\circ}', 'b = \\frac{\\pi}{4}', '\\approx 0.7854',
+      '\\sin\\alpha = \\frac{\\sqrt{2}}{2}', '\\approx 0.7071',
+      '\\tan\\alpha = 1', '\\text{Reference angle}', '45^{\\circ}', '\\text{Quadrant I}',
+    ]);
   });
 
   test('the keypad edits at the caret and the sign key toggles', async ({ page }) => {

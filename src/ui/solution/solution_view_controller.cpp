@@ -14,6 +14,7 @@
 #include <QtDebug>
 #include <utility>
 
+#include "core/solver/display_form.h"
 #include "flow/calc_manager.h"
 #include "flow/summary_line.h"
 #include "services/analytics.h"
@@ -23,7 +24,6 @@
 #include "ui/shell/color_manager.h"
 #include "ui/shell/navigation.h"
 #include "ui/shell/view_manager.h"
-#include "ui/solution/display_form.h"
 #include "ui/solution/solution_image.h"
 
 namespace uc {
@@ -192,8 +192,10 @@ void SolutionViewController::showSolution(
   solutionSteps_ = steps;
   displayForms_.clear();
   for (const QVariantMap& step : steps) {
-    displayForms_.append(step.contains(kLatexKey) ? displayForm(step.value(kLatexKey).toString())
-                                                  : QString());
+    displayForms_.append(
+        step.contains(kLatexKey)
+            ? QString::fromStdString(displayForm(step.value(kLatexKey).toString().toStdString()))
+            : QString());
   }
   chartSteps_ = chartSteps;
   exactValuesCard_ = exactValuesCardLines(chartSteps, typedArcLatex);
@@ -219,7 +221,9 @@ void SolutionViewController::clearSolution() {
   reload();
 }
 
-QString SolutionViewController::exactValuesTitle() const { return exactValuesCardTitle(); }
+QString SolutionViewController::exactValuesTitle() const {
+  return QString::fromStdString(exactValuesCardTitle());
+}
 
 QString SolutionViewController::piHintText() const {
   if (piHintInput_.isEmpty()) return {};

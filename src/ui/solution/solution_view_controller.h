@@ -174,7 +174,7 @@ class SolutionViewController : public QAbstractListModel {
   QPointer<RemoteConfigManager> remoteConfig_;
   bool videoListsWatched_ = false;
   QString manualImageName_;
-  QList<ExactValuesCardLine> exactValuesCard_;
+  std::vector<ExactValuesCardLine> exactValuesCard_;
   QString piHintInput_;
   StepHighlight chartHighlight_ = StepHighlight::None;
   int markedRow_ = -1;

@@ -151,7 +151,7 @@ export class CalculateViewController {
         const borders = errorBorders(outcome.error);
         this.fields.alpha.setBorder(borders.alpha);
         this.fields.b.setBorder(borders.b);
-        const presentation = errorPresentation(outcome.error, (key) => tr('Core', key));
+        const presentation = errorPresentation(outcome.error, tr('Core', 'inputParameterError'));
         if (presentation?.kind === 'alert') {
           showAlert(tr('Core', 'error'), presentation.message, [{ title: tr('Main', 'OK'), role: 'default' }]);
         } else if (presentation) {

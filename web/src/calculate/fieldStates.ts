@@ -29,26 +29,11 @@ export function errorBorders(error: InputError): Record<FieldName, Border> {
 
 export type Presentation = { kind: 'alert' | 'toast'; message: string } | null;
 
-const argumentCounts: Record<string, number> = {
-  mustBeBiggerThanXAndLessThanY: 2,
-  mustBeGreatherThanX: 1,
-  mustBeLessThanX: 1,
-};
-
-// How an error is shown. The core's localised message comes first; for a core that gives
-// only the key, the key ("key§arg§arg") is looked up in the app's texts. "oppositionError"
-// is an alert, everything else the bottom message; a key with the wrong number of
-// arguments shows nothing.
-export function errorPresentation(error: InputError, lookup: (key: string) => string): Presentation {
-  const pieces = error.key.split('§').filter((piece) => piece !== '');
-  if (pieces.length === 0) return null;
-  const [key, ...args] = pieces;
-  if (key === 'oppositionError') return { kind: 'alert', message: error.message ?? lookup(key) };
-  const expected = argumentCounts[key];
-  if (expected !== undefined && args.length !== expected) return null;
-  if (error.message) return { kind: 'toast', message: error.message };
-  let message = lookup(key);
-  if (args[0] !== undefined) message = message.replaceAll('%0', args[0]);
-  if (args[1] !== undefined) message = message.replaceAll('%1', args[1]);
-  return { kind: 'toast', message };
+// How an error is shown: the core's localised message, "oppositionError" as an alert and
+// everything else as the bottom message. `unreadable` stands in where the core's answer could
+// not be read, so it brought no message.
+export function errorPresentation(error: InputError, unreadable: string): Presentation {
+  if (error.key === '') return null;
+  const message = error.message ?? unreadable;
+  return { kind: error.key === 'oppositionError' ? 'alert' : 'toast', message };
 }

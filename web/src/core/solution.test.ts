@@ -4,20 +4,39 @@ import { UnitCircleCore } from './unitCircleCore';
 import { readSolveAnswer } from './solution';
 
 describe('reading the core', () => {
-  it('reads a solution: steps, exact values and the history summary', async () => {
+  it('reads a solution: steps in their display form, the card and the history summary', async () => {
     const core = await UnitCircleCore.load(createFakeCore);
     const outcome = await core.solve('45', '', 'en');
     if (!outcome.ok) throw new Error('expected a solution');
     expect(outcome.solution.steps).toHaveLength(23);
     expect(outcome.solution.steps[1].title).toBe('Step 1    Chosen Formula');
-    expect(outcome.solution.exact?.sin.latex).toBe('\\frac{\\sqrt{2}}{2}');
-    expect(outcome.solution.exact?.quadrant).toBe('I');
+    expect(outcome.solution.steps[21].latexString).toBe('\\gamma = 45.0^{\\circ}');
+    expect(outcome.solution.steps[21].displayLatex).toBe('\\gamma = 45^{\\circ}');
+    const card = outcome.solution.card;
+    expect(card?.title).toBe('Exact values');
+    expect(card?.lines[0]).toEqual({ parts: ['\\alpha = 45^{\\circ}', 'b = \\frac{\\pi}{4}', '\\approx 0.7854'], joins: [' \\quad ', ' '] });
+    expect(card?.lines[1].parts).toEqual(['\\sin\\alpha = \\frac{\\sqrt{2}}{2}', '\\approx 0.7071']);
+    expect(card?.lines.map((line) => line.parts.join(' '))).toContain('\\text{Reference angle} 45^{\\circ}');
     expect(outcome.solution.summaryLatex).toContain('\\alpha = 45');
   });
 
-  it('reads an error with its offending fields', async () => {
+  it('reads an error with its offending fields and its localised message', async () => {
     const core = await UnitCircleCore.load(createFakeCore);
-    expect(await core.solve('1/0', '', 'de')).toEqual({ ok: false, error: { key: 'inputZeroInDenominator', fields: ['alpha'], message: null } });
+    expect(await core.solve('1/0', '', 'de')).toEqual({
+      ok: false,
+      error: { key: 'inputZeroInDenominator', fields: ['alpha'], message: 'Der Nenner darf nicht 0 sein: Durch null teilt man nicht.' },
+    });
+  });
+
+  it('keeps only card lines with parts and strings among them', () => {
+    const answer = (card: unknown) => JSON.stringify({ error: null, steps: [{ title: 'Your Input', latexString: 'b' }], card });
+    const read = (card: unknown) => {
+      const outcome = readSolveAnswer(answer(card));
+      return outcome.ok ? outcome.solution.card : undefined;
+    };
+    expect(read(null)).toBeNull();
+    expect(read({ title: 'T', lines: [{ parts: [], joins: [] }] })).toBeNull();
+    expect(read({ title: 'T', lines: [{ parts: ['a', 3, 'b'], joins: [' '] }, 'x'] })).toEqual({ title: 'T', lines: [{ parts: ['a', 'b'], joins: [' '] }] });
   });
 
   it('reads the hint of a b typed as a decimal near a fraction of π', async () => {

@@ -7,34 +7,33 @@ export type FieldName = 'alpha' | 'b';
 export interface SolutionStep {
   title: string;
   latexString?: string;
+  // The formula as it is drawn (stretchy brackets, no ".0" on whole numbers, ...).
+  displayLatex?: string;
   messageString?: string;
 }
 
-export interface ExactValue {
-  latex: string | null;
-  decimal: number | null;
+// One line of the exact values card, in the parts a narrow card breaks it into; joins[i]
+// stands between parts i and i + 1 when they share a row.
+export interface CardLine {
+  parts: string[];
+  joins: string[];
 }
 
-export interface ExactValues {
-  b: string | null;
-  quadrant: string;
-  sin: ExactValue;
-  cos: ExactValue;
-  tan: ExactValue;
-  // The card's lines as LaTeX, when the core writes them.
-  lines: string[];
+export interface ExactValuesCard {
+  title: string;
+  lines: CardLine[];
 }
 
 export interface InputError {
   key: string;
   fields: FieldName[];
-  // Localised by the core; absent from older cores, then the views look the key up.
+  // Localised by the core; null only when its answer could not be read.
   message: string | null;
 }
 
 export interface Solution {
   steps: SolutionStep[];
-  exact: ExactValues | null;
+  card: ExactValuesCard | null;
   // What "did you mean" would type into b ("3π/4"), or null.
   hint: string | null;
   // The one-line summary a history row shows.
@@ -48,35 +47,26 @@ type Json = Record<string, unknown>;
 const isObject = (value: unknown): value is Json =>
   typeof value === 'object' && value !== null && !Array.isArray(value);
 const text = (value: unknown): string | null => (typeof value === 'string' ? value : null);
-const number = (value: unknown): number | null =>
-  typeof value === 'number' && Number.isFinite(value) ? value : null;
-
-function exactValue(value: unknown): ExactValue {
-  return isObject(value)
-    ? { latex: text(value.latex), decimal: number(value.decimal) }
-    : { latex: null, decimal: null };
-}
+const texts = (value: unknown): string[] =>
+  Array.isArray(value) ? value.filter((item): item is string => typeof item === 'string') : [];
 
 function steps(value: unknown): SolutionStep[] {
   if (!Array.isArray(value)) return [];
   return value.filter(isObject).map((step) => ({
     title: text(step.title) ?? '',
     ...(text(step.latexString) !== null ? { latexString: text(step.latexString)! } : {}),
+    ...(text(step.displayLatex) !== null ? { displayLatex: text(step.displayLatex)! } : {}),
     ...(text(step.messageString) !== null ? { messageString: text(step.messageString)! } : {}),
   }));
 }
 
-function exact(value: unknown): ExactValues | null {
-  if (!isObject(value)) return null;
-  const lines = Array.isArray(value.lines) ? value.lines.filter((l) => typeof l === 'string') : [];
-  return {
-    b: text(value.b),
-    quadrant: text(value.quadrant) ?? '',
-    sin: exactValue(value.sin),
-    cos: exactValue(value.cos),
-    tan: exactValue(value.tan),
-    lines: lines as string[],
-  };
+function card(value: unknown): ExactValuesCard | null {
+  if (!isObject(value) || !Array.isArray(value.lines)) return null;
+  const lines = value.lines
+    .filter(isObject)
+    .map((line) => ({ parts: texts(line.parts), joins: texts(line.joins) }))
+    .filter((line) => line.parts.length > 0);
+  return lines.length > 0 ? { title: text(value.title) ?? '', lines } : null;
 }
 
 const unreadable: SolveOutcome = {
@@ -109,13 +99,12 @@ export function readSolveAnswer(answer: string): SolveOutcome {
   }
   const solutionSteps = steps(data.steps);
   if (solutionSteps.length === 0) return unreadable;
-  const exactValues = exact(data.exact);
   const hint = text(data.hint) ?? text(data.piHint) ?? (isObject(data.exact) ? text(data.exact.hint) : null);
   return {
     ok: true,
     solution: {
       steps: solutionSteps,
-      exact: exactValues,
+      card: card(data.card),
       hint,
       summaryLatex: text(data.summaryLatex) ?? text(data.latexString) ?? solutionSteps[0].latexString ?? '',
     },

@@ -1,34 +1,25 @@
-import type { ExactValues } from '../core/solution';
+import type { CardLine, ExactValuesCard } from '../core/solution';
 import { h } from '../shell/dom';
 import { mathLabel } from '../math/mathLabel';
 
-const upright = (word: string) => `\\text{${word}}`;
+// A wide join (\quad) keeps its width where the parts share a row; the others are a space.
+const joinClass = (join: string | undefined) => (join?.includes('\\quad') ? 'math exact-part wide' : 'math exact-part');
 
-// The card's lines: the core's own when it writes them; otherwise the exact forms it gives
-// (b, sin, cos, tan where the angle has them) and the quadrant.
-export function exactValuesCardLines(exact: ExactValues, word: (key: string) => string): string[] {
-  if (exact.lines.length > 0) return exact.lines;
-  const lines: string[] = [];
-  if (exact.b) lines.push(`b = ${exact.b}`);
-  const functions = [
-    ['\\sin\\alpha', exact.sin],
-    ['\\cos\\alpha', exact.cos],
-    ['\\tan\\alpha', exact.tan],
-  ] as const;
-  for (const [name, value] of functions) {
-    if (value.latex) lines.push(`${name} = ${value.latex}`);
-    else if (value.decimal === null) lines.push(`${name} \\quad ${upright(word('undefined'))}`);
-  }
-  if (exact.quadrant) lines.push(upright(`${word('quadrant')} ${exact.quadrant}`));
-  return lines;
+// One line of the core's card: its parts side by side, wrapping between parts (never inside
+// one) where the card is too narrow, as the app's card does.
+function cardLine(line: CardLine): HTMLElement {
+  return h(
+    'div',
+    { class: 'exact-line' },
+    ...line.parts.map((part, i) => mathLabel(part, i === 0 ? 'math exact-part' : joinClass(line.joins[i - 1]))),
+  );
 }
 
-export function exactValuesCard(exact: ExactValues, word: (key: string) => string): HTMLElement {
-  const lines = exactValuesCardLines(exact, word);
+export function exactValuesCard(card: ExactValuesCard): HTMLElement {
   return h(
     'section',
     { class: 'exact-card', 'aria-labelledby': 'exact-card-title' },
-    h('h2', { id: 'exact-card-title' }, word('exactValues')),
-    ...lines.map((line) => mathLabel(line, 'math exact-line')),
+    h('h2', { id: 'exact-card-title' }, card.title),
+    ...card.lines.map(cardLine),
   );
 }

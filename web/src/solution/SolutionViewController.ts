@@ -28,7 +28,7 @@ export class SolutionViewController {
           word('didYouMean').replaceAll('%1', hint)),
       );
     }
-    if (solution.exact) content.append(exactValuesCard(solution.exact, word));
+    if (solution.card) content.append(exactValuesCard(solution.card));
     content.append(h('ol', { class: 'steps', 'aria-label': tr('SolutionView', 'Result') }, ...solution.steps.map(solutionStepTableViewCell)));
     this.element.replaceChildren(content);
     // A new result starts at its top, wherever the last one was read to.

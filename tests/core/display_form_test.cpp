@@ -1,4 +1,4 @@
-#include "ui/solution/display_form.h"
+#include "core/solver/display_form.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@ namespace uc {
 namespace {
 
 void expectDisplayForm(const char* latex, const char* expected) {
-  EXPECT_EQ(displayForm(QString::fromUtf8(latex)).toStdString(), expected) << latex;
+  EXPECT_EQ(displayForm(latex), expected) << latex;
 }
 
 TEST(DisplayForm, WholeNumbersLoseTheirPointZero) {
