@@ -36,7 +36,11 @@ bool nearlyEqual(long double typed, long double expected, long double tolerance)
 bool closeTo(const TypedNumber& number, long double expected) {
   if (number.fractionDigits < 1) return false;
   const long double place = std::pow(10.0L, -number.fractionDigits);
-  return std::fabs(number.value - expected) <= place * (1 + 1e-9L);
+  const long double difference = std::fabs(number.value - expected);
+  const bool rounded = difference <= place / 2 * (1 + 1e-9L);
+  const bool cut = (number.value < 0) == (expected < 0) &&
+                   std::fabs(number.value) < std::fabs(expected) && difference < place;
+  return rounded || cut;
 }
 
 bool sameValue(const TypedNumber& number, const CanonicalAnswer& answer) {

@@ -30,7 +30,7 @@ struct Verdict {
 // Judges a typed answer exactly. Every exact form of the answer counts (√2/2, 1/√2, √(1/2);
 // 1/2 and 0.5; 2√3/6 and √3/3); a rational is compared as a fraction, a form with a root to
 // within 1e-12 when none of its numbers has more than six significant digits (longer ones are
-// rounded decimals). A decimal within a unit of its last place is "close".
+// rounded decimals). A decimal that is the answer rounded or cut to its places is "close".
 // Angles: "°" means degrees and π radians; a bare number is in the unit the question asks for.
 // Reference angles and the inverse kinds take either unit, the conversions only the other one.
 // The inverse kinds want every solution in [0°, 360°), separated by ";" (or ","), in any
