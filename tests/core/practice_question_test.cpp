@@ -7,6 +7,7 @@
 #include "core/practice/answer_judge.h"
 #include "core/practice/question.h"
 #include "latex_value.h"
+#include "practice_typing.h"
 
 namespace uc::practice {
 namespace {
@@ -37,30 +38,6 @@ std::string quadrantOf(double degrees) {
   const double y = std::sin(radians(degrees));
   if (x > 0) return y > 0 ? "I" : "IV";
   return y > 0 ? "II" : "III";
-}
-
-// The canonical answer as a learner would type it on the keypad.
-std::string typed(std::string latex) {
-  const auto replace = [&latex](const std::string& from, const std::string& to) {
-    for (std::size_t at = latex.find(from); at != std::string::npos;
-         at = latex.find(from, at + to.size())) {
-      latex.replace(at, from.size(), to);
-    }
-  };
-  replace("\\text{undefined}", "undefined");
-  replace("^{\\circ}", "°");
-  replace("\\pi", "π");
-  replace("\\sqrt", "√");
-  replace("}{", ")/(");
-  replace("\\frac{", "((");
-  replace("{", "(");
-  replace("}", ")");
-  // "((a)/(b)": the opening of \frac has one bracket too many until its end.
-  std::string balanced;
-  int open = 0;
-  for (char c : latex) open += c == '(' ? 1 : c == ')' ? -1 : 0;
-  balanced = latex + std::string(static_cast<std::size_t>(std::max(open, 0)), ')');
-  return balanced;
 }
 
 void checkQuestion(const Question& q) {
@@ -130,11 +107,7 @@ void checkQuestion(const Question& q) {
     }
   }
   // Each canonical answer, typed, is right.
-  std::string all;
-  for (const CanonicalAnswer& answer : q.answers) {
-    all += (all.empty() ? "" : "; ") + typed(answer.latex);
-  }
-  if (q.answers.empty()) all = "none";
+  const std::string all = uc::testing::typedAnswer(q);
   const Verdict verdict = judgeAnswer(q, all);
   EXPECT_TRUE(verdict.correct()) << all << " -> " << verdict.key;
 }
