@@ -128,6 +128,106 @@
         <source>historySkippedLines</source>
         <translation>%0 unlesbare Zeilen der Einstellungsdatei wurden übersprungen.</translation>
     </message>
+    <message>
+        <source>practicePromptDegreesToRadians</source>
+        <translation>Schreibe im Bogenmaß: α =</translation>
+    </message>
+    <message>
+        <source>practicePromptRadiansToDegrees</source>
+        <translation>Schreibe in Grad: b =</translation>
+    </message>
+    <message>
+        <source>practicePromptSin</source>
+        <translation>Gib sin α exakt an für α =</translation>
+    </message>
+    <message>
+        <source>practicePromptCos</source>
+        <translation>Gib cos α exakt an für α =</translation>
+    </message>
+    <message>
+        <source>practicePromptTan</source>
+        <translation>Gib tan α exakt an für α =</translation>
+    </message>
+    <message>
+        <source>practicePromptReferenceAngle</source>
+        <translation>Bezugswinkel von α =</translation>
+    </message>
+    <message>
+        <source>practicePromptQuadrant</source>
+        <translation>Quadrant von α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseSin</source>
+        <translation>Jedes α in [0°, 360°) mit sin α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseCos</source>
+        <translation>Jedes α in [0°, 360°) mit cos α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseTan</source>
+        <translation>Jedes α in [0°, 360°) mit tan α =</translation>
+    </message>
+    <message>
+        <source>practiceCorrect</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>practiceWrong</source>
+        <translation>Nicht richtig: weiter zur nächsten.</translation>
+    </message>
+    <message>
+        <source>practiceClose</source>
+        <translation>Fast: gib den exakten Wert an.</translation>
+    </message>
+    <message>
+        <source>practiceGiveRadians</source>
+        <translation>Gib den Winkel im Bogenmaß an, mit π.</translation>
+    </message>
+    <message>
+        <source>practiceGiveDegrees</source>
+        <translation>Gib den Winkel in Grad an.</translation>
+    </message>
+    <message>
+        <source>practiceAngleRange</source>
+        <translation>Gib die Winkel von 0° bis unter 360° an.</translation>
+    </message>
+    <message>
+        <source>practiceIncomplete</source>
+        <translation>Richtig bis hier: es gibt noch mehr Winkel.</translation>
+    </message>
+    <message>
+        <source>practiceEmptyAnswer</source>
+        <translation>Gib zuerst eine Antwort ein.</translation>
+    </message>
+    <message>
+        <source>practiceAnswerUnreadable</source>
+        <translation>Erlaubt: Ziffern, „.“, „/“, „+“, „−“, √, π, Klammern und ° am Ende.</translation>
+    </message>
+    <message>
+        <source>practiceRootOfNegative</source>
+        <translation>Keine Wurzel aus einer negativen Zahl.</translation>
+    </message>
+    <message>
+        <source>practiceUndefined</source>
+        <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>practiceNoSolution</source>
+        <translation>keine Lösung</translation>
+    </message>
+    <message>
+        <source>practiceWorksheet</source>
+        <translation>Arbeitsblatt %0, Stufe %1</translation>
+    </message>
+    <message>
+        <source>practiceAnswerKey</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>practiceSessionOver</source>
+        <translation>Diese Übung ist zu Ende.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -128,6 +128,106 @@
         <source>historySkippedLines</source>
         <translation>%0 unreadable lines of the settings file were skipped.</translation>
     </message>
+    <message>
+        <source>practicePromptDegreesToRadians</source>
+        <translation>Write in radians: α =</translation>
+    </message>
+    <message>
+        <source>practicePromptRadiansToDegrees</source>
+        <translation>Write in degrees: b =</translation>
+    </message>
+    <message>
+        <source>practicePromptSin</source>
+        <translation>Give sin α exactly for α =</translation>
+    </message>
+    <message>
+        <source>practicePromptCos</source>
+        <translation>Give cos α exactly for α =</translation>
+    </message>
+    <message>
+        <source>practicePromptTan</source>
+        <translation>Give tan α exactly for α =</translation>
+    </message>
+    <message>
+        <source>practicePromptReferenceAngle</source>
+        <translation>Reference angle of α =</translation>
+    </message>
+    <message>
+        <source>practicePromptQuadrant</source>
+        <translation>Quadrant of α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseSin</source>
+        <translation>Every α in [0°, 360°) with sin α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseCos</source>
+        <translation>Every α in [0°, 360°) with cos α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseTan</source>
+        <translation>Every α in [0°, 360°) with tan α =</translation>
+    </message>
+    <message>
+        <source>practiceCorrect</source>
+        <translation>Right!</translation>
+    </message>
+    <message>
+        <source>practiceWrong</source>
+        <translation>Not right: try the next one.</translation>
+    </message>
+    <message>
+        <source>practiceClose</source>
+        <translation>Close: give the exact value.</translation>
+    </message>
+    <message>
+        <source>practiceGiveRadians</source>
+        <translation>Give the angle in radians, with π.</translation>
+    </message>
+    <message>
+        <source>practiceGiveDegrees</source>
+        <translation>Give the angle in degrees.</translation>
+    </message>
+    <message>
+        <source>practiceAngleRange</source>
+        <translation>Give the angles from 0° up to 360°.</translation>
+    </message>
+    <message>
+        <source>practiceIncomplete</source>
+        <translation>Right so far: there are more angles.</translation>
+    </message>
+    <message>
+        <source>practiceEmptyAnswer</source>
+        <translation>Type an answer first.</translation>
+    </message>
+    <message>
+        <source>practiceAnswerUnreadable</source>
+        <translation>Use digits, “.”, “/”, “+”, “−”, √, π, brackets and ° at the end.</translation>
+    </message>
+    <message>
+        <source>practiceRootOfNegative</source>
+        <translation>No square root of a negative number.</translation>
+    </message>
+    <message>
+        <source>practiceUndefined</source>
+        <translation>undefined</translation>
+    </message>
+    <message>
+        <source>practiceNoSolution</source>
+        <translation>no solution</translation>
+    </message>
+    <message>
+        <source>practiceWorksheet</source>
+        <translation>Worksheet %0, level %1</translation>
+    </message>
+    <message>
+        <source>practiceAnswerKey</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>practiceSessionOver</source>
+        <translation>This practice is over.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>

@@ -72,8 +72,8 @@ void checkQuestion(const Question& q) {
       ASSERT_EQ(q.answers.size(), 1u);
       const double a = radians(givenDegrees(q));
       const double reference = std::acos(std::fabs(std::cos(a))) * 180 / std::numbers::pi;
-      EXPECT_NEAR(answerDegrees(q.answers[0].latex, q.givenUnit == AngleUnit::degrees),
-                  reference, 1e-6);
+      EXPECT_NEAR(answerDegrees(q.answers[0].latex, q.givenUnit == AngleUnit::degrees), reference,
+                  1e-6);
       break;
     }
     case QuestionKind::quadrant:

@@ -112,19 +112,24 @@ TEST(RepetitionSchedule, ABadDocumentChangesNothing) {
   RepetitionSchedule schedule(calendar.clock());
   schedule.record(kSin30, true);
   const std::string before = schedule.toJson();
-  for (const char* bad : {
-           "", "[]", "{", R"({"version":2,"cards":[],"answerDays":[]})",
-           R"({"cards":[],"answerDays":[]})", R"({"version":1,"cards":{},"answerDays":[]})",
-           R"({"version":1,"cards":[],"answerDays":[1.5]})",
-           R"({"version":1,"cards":[],"answerDays":[-1]})",
-           R"({"version":1,"cards":[{"card":"sin:30","box":6,"due":1,"answered":1}],"answerDays":[]})",
-           R"({"version":1,"cards":[{"card":"sine:30","box":1,"due":1,"answered":1}],"answerDays":[]})",
-           R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":"1","answered":1}],"answerDays":[]})",
-           R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":1}],"answerDays":[]})",
-           R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":1,"answered":1},)"
-           R"({"card":"sin:30","box":2,"due":1,"answered":1}],"answerDays":[]})",
-           R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":18446744073709551615,"answered":1}],"answerDays":[]})",
-       }) {
+  for (
+      const char* bad : {
+          "",
+          "[]",
+          "{",
+          R"({"version":2,"cards":[],"answerDays":[]})",
+          R"({"cards":[],"answerDays":[]})",
+          R"({"version":1,"cards":{},"answerDays":[]})",
+          R"({"version":1,"cards":[],"answerDays":[1.5]})",
+          R"({"version":1,"cards":[],"answerDays":[-1]})",
+          R"({"version":1,"cards":[{"card":"sin:30","box":6,"due":1,"answered":1}],"answerDays":[]})",
+          R"({"version":1,"cards":[{"card":"sine:30","box":1,"due":1,"answered":1}],"answerDays":[]})",
+          R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":"1","answered":1}],"answerDays":[]})",
+          R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":1}],"answerDays":[]})",
+          R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":1,"answered":1},)"
+          R"({"card":"sin:30","box":2,"due":1,"answered":1}],"answerDays":[]})",
+          R"({"version":1,"cards":[{"card":"sin:30","box":1,"due":18446744073709551615,"answered":1}],"answerDays":[]})",
+      }) {
     EXPECT_FALSE(schedule.loadJson(bad)) << bad;
     EXPECT_EQ(schedule.toJson(), before) << bad;
   }

@@ -30,13 +30,15 @@ struct Spelling {
 };
 
 // Longer spellings first, so that "sqrt" is not read as letters.
-constexpr Spelling kSpellings[] = {
-    {"sqrt", Token::root}, {"\xE2\x88\x9A", Token::root},  {"pi", Token::pi},
-    {"\xCF\x80", Token::pi}, {"\xC2\xB0", Token::degree},  {"\xE2\x88\x92", Token::minus},
-    {"\xC2\xB7", Token::times}, {"\xE2\x8B\x85", Token::times}, {"\xC3\x97", Token::times},
-    {"+", Token::plus},     {"-", Token::minus},           {"*", Token::times},
-    {"/", Token::divide},   {":", Token::divide},          {"(", Token::open},
-    {")", Token::close},    {";", Token::separator}};
+constexpr Spelling kSpellings[] = {{"sqrt", Token::root},       {"\xE2\x88\x9A", Token::root},
+                                   {"pi", Token::pi},           {"\xCF\x80", Token::pi},
+                                   {"\xC2\xB0", Token::degree}, {"\xE2\x88\x92", Token::minus},
+                                   {"\xC2\xB7", Token::times},  {"\xE2\x8B\x85", Token::times},
+                                   {"\xC3\x97", Token::times},  {"+", Token::plus},
+                                   {"-", Token::minus},         {"*", Token::times},
+                                   {"/", Token::divide},        {":", Token::divide},
+                                   {"(", Token::open},          {")", Token::close},
+                                   {";", Token::separator}};
 
 std::optional<std::vector<Lexeme>> tokenize(std::string_view text, bool list) {
   std::vector<Lexeme> lexemes;
@@ -50,8 +52,8 @@ std::optional<std::vector<Lexeme>> tokenize(std::string_view text, bool list) {
     const bool decimalComma = c == ',' && !list;
     if ((c >= '0' && c <= '9') || c == '.' || decimalComma) {
       std::string digits;
-      while (i < text.size() && ((text[i] >= '0' && text[i] <= '9') || text[i] == '.' ||
-                                 (text[i] == ',' && !list))) {
+      while (i < text.size() &&
+             ((text[i] >= '0' && text[i] <= '9') || text[i] == '.' || (text[i] == ',' && !list))) {
         digits += text[i] == ',' ? '.' : text[i];
         ++i;
       }
@@ -254,10 +256,21 @@ class Parser {
     const auto first = significant.find_first_not_of('0');
     const auto last = significant.find_last_not_of('0');
     if (first != std::string::npos && last - first + 1 > 6) longNumber_ = true;
-    const long double number = std::strtold(digits.c_str(), nullptr);
-    const std::optional<Rational> exactValue = Rational::fromDecimalText(digits);
-    if (!exactValue) return Value{number, {}, {}};
-    return Value{number, exactValue, kZero};
+    if (const std::optional<Rational> exactValue = Rational::fromDecimalText(digits)) {
+      return Value{exactValue->value(), exactValue, kZero};
+    }
+    // Too many digits for a fraction; strtold would read the point by the process locale.
+    long double number = 0;
+    int scale = 0;
+    for (char c : digits) {
+      if (c == '.') {
+        scale = 1;
+        continue;
+      }
+      number = number * 10 + (c - '0');
+      if (scale > 0) ++scale;
+    }
+    return Value{scale > 1 ? number / std::pow(10.0L, scale - 1) : number, {}, {}};
   }
 
   bool atEndOfNumber() const {
@@ -308,7 +321,8 @@ std::optional<TypedAnswer> choice(const std::string& text) {
   if (word == "undefined" || word == lowered(localized("practiceUndefined"))) {
     return TypedAnswer{{}, AnswerChoice::undefined, std::nullopt};
   }
-  if (word == "none" || word == "\xE2\x88\x85" || word == lowered(localized("practiceNoSolution"))) {
+  if (word == "none" || word == "\xE2\x88\x85" ||
+      word == lowered(localized("practiceNoSolution"))) {
     return TypedAnswer{{}, AnswerChoice::noSolution, std::nullopt};
   }
   std::string upper = text;

@@ -17,7 +17,7 @@ struct SessionSummary {
   int answers = 0;         // right and wrong answers, repeats included
   int rightFirstTime = 0;  // cards answered right at their first asking
   int wrongAnswers = 0;
-  int scorePercent = 0;    // rightFirstTime of cards, rounded
+  int scorePercent = 0;  // rightFirstTime of cards, rounded
   int dayStreak = 0;
 };
 

@@ -40,8 +40,7 @@ std::string angleLatex(long long degrees, AngleUnit unit) {
 }
 
 CanonicalAnswer angleAnswer(long long degrees, AngleUnit unit) {
-  return {angleLatex(degrees, unit), static_cast<double>(degrees),
-          Rational::make(degrees, 1)};
+  return {angleLatex(degrees, unit), static_cast<double>(degrees), Rational::make(degrees, 1)};
 }
 
 const ExactValue& valueOf(const ExactValues& values, QuestionKind kind) {

@@ -20,7 +20,8 @@ inline constexpr int kHighestLevel = 3;
 
 // One accepted answer in its canonical form.
 struct CanonicalAnswer {
-  std::string latex;  // "\frac{\sqrt{2}}{2}", "\frac{\pi}{6}", "30^{\circ}", "II", "\text{undefined}"
+  std::string
+      latex;  // "\frac{\sqrt{2}}{2}", "\frac{\pi}{6}", "30^{\circ}", "II", "\text{undefined}"
   // The value, or an angle in degrees whatever unit the LaTeX is in; nothing for a choice.
   std::optional<double> value;
   // The same exactly, where it is rational (every angle in degrees is).

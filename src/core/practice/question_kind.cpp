@@ -7,9 +7,7 @@ constexpr std::array<std::string_view, 10> kRawValues{
     "referenceAngle",   "quadrant",         "inverseSin", "inverseCos", "inverseTan"};
 }
 
-std::string_view rawValue(QuestionKind kind) {
-  return kRawValues[static_cast<std::size_t>(kind)];
-}
+std::string_view rawValue(QuestionKind kind) { return kRawValues[static_cast<std::size_t>(kind)]; }
 
 std::optional<QuestionKind> questionKindFromRawValue(std::string_view raw) {
   for (std::size_t i = 0; i < kRawValues.size(); ++i) {

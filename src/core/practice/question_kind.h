@@ -20,11 +20,16 @@ enum class QuestionKind {
   inverseTan,
 };
 
-inline constexpr std::array<QuestionKind, 10> kAllQuestionKinds{
-    QuestionKind::degreesToRadians, QuestionKind::radiansToDegrees, QuestionKind::sin,
-    QuestionKind::cos,              QuestionKind::tan,              QuestionKind::referenceAngle,
-    QuestionKind::quadrant,         QuestionKind::inverseSin,       QuestionKind::inverseCos,
-    QuestionKind::inverseTan};
+inline constexpr std::array<QuestionKind, 10> kAllQuestionKinds{QuestionKind::degreesToRadians,
+                                                                QuestionKind::radiansToDegrees,
+                                                                QuestionKind::sin,
+                                                                QuestionKind::cos,
+                                                                QuestionKind::tan,
+                                                                QuestionKind::referenceAngle,
+                                                                QuestionKind::quadrant,
+                                                                QuestionKind::inverseSin,
+                                                                QuestionKind::inverseCos,
+                                                                QuestionKind::inverseTan};
 
 // "degreesToRadians", ..., as the command line and the stored schedule write them.
 std::string_view rawValue(QuestionKind kind);

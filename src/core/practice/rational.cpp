@@ -86,7 +86,9 @@ std::optional<Rational> add(const Rational& a, const Rational& b) {
   return Rational::make(*numerator, *denominator);
 }
 
-std::optional<Rational> negate(const Rational& a) { return Rational::make(-a.numerator, a.denominator); }
+std::optional<Rational> negate(const Rational& a) {
+  return Rational::make(-a.numerator, a.denominator);
+}
 
 std::optional<Rational> multiply(const Rational& a, const Rational& b) {
   // Cancelling crosswise first keeps products of reduced fractions small.

@@ -109,8 +109,9 @@ bool RepetitionSchedule::loadRecords(const std::vector<CardRecord>& records,
     const auto card = Card::fromKey(record.card);
     if (!card || card->key() != record.card || record.box < 0 || record.box > kTopBox ||
         !validDay(record.dueDay) || !validDay(record.answeredDay) ||
-        !cards.emplace(record.card, CardState{record.box, dayFrom(record.dueDay),
-                                              dayFrom(record.answeredDay)})
+        !cards
+             .emplace(record.card,
+                      CardState{record.box, dayFrom(record.dueDay), dayFrom(record.answeredDay)})
              .second) {
       return false;
     }
@@ -155,15 +156,15 @@ bool RepetitionSchedule::loadJson(std::string_view json) {
     const auto box = card.find("box");
     const auto due = card.find("due");
     const auto answered = card.find("answered");
-    if (key == card.end() || !key->is_string() || box == card.end() ||
-        !box->is_number_integer() || due == card.end() || !due->is_number_integer() ||
-        answered == card.end() || !answered->is_number_integer()) {
+    if (key == card.end() || !key->is_string() || box == card.end() || !box->is_number_integer() ||
+        due == card.end() || !due->is_number_integer() || answered == card.end() ||
+        !answered->is_number_integer()) {
       return false;
     }
     const long long boxNumber = box->get<long long>();
     if (boxNumber < 0 || boxNumber > kTopBox) return false;
-    records.push_back({key->get<std::string>(), static_cast<int>(boxNumber),
-                       due->get<long long>(), answered->get<long long>()});
+    records.push_back({key->get<std::string>(), static_cast<int>(boxNumber), due->get<long long>(),
+                       answered->get<long long>()});
   }
   std::vector<long long> answerDays;
   for (const nlohmann::json& day : *days) {
