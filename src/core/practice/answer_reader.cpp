@@ -151,17 +151,11 @@ class Parser {
   std::optional<Value> expression() {
     std::optional<Value> value = term();
     while (value) {
-      if (accept(Token::plus)) {
-        const auto right = term();
-        if (!right) return std::nullopt;
-        value = sum(*value, *right);
-      } else if (accept(Token::minus)) {
-        const auto right = term();
-        if (!right) return std::nullopt;
-        value = sum(*value, negated(*right));
-      } else {
-        break;
-      }
+      const bool plus = accept(Token::plus);
+      if (!plus && !accept(Token::minus)) break;
+      const auto right = term();
+      if (!right) return std::nullopt;
+      value = sum(*value, plus ? *right : negated(*right));
     }
     return value;
   }
