@@ -386,6 +386,11 @@
         <translation>Verlauf</translation>
     </message>
     <message>
+        <source>Practice</source>
+        <comment>Left Menu: navigate to practice</comment>
+        <translation>Üben</translation>
+    </message>
+    <message>
         <source>introduction</source>
         <comment>Left Menu: Introduction</comment>
         <translation>Einführung</translation>
@@ -726,6 +731,99 @@
     <message>
         <source>storeInMemoryOnly</source>
         <translation>Rechnungen und Einstellungen bleiben nur erhalten, bis die App geschlossen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeView</name>
+    <message>
+        <source>Question %1 of %2</source>
+        <comment>Progress through a practice</comment>
+        <translation>Frage %1 von %2</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Name of the answer field</comment>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <comment>Placeholder of the answer field</comment>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <comment>Button that judges the answer</comment>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Not quite. The right answer:</source>
+        <comment>Shown above the right answer after a wrong one</comment>
+        <translation>Nicht ganz. Richtig ist:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <comment>Goes on after a wrong answer</comment>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Practice done</source>
+        <comment>Title of the practice summary</comment>
+        <translation>Übung beendet</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right at the first try: %3 %</source>
+        <comment>Score of a practice</comment>
+        <translation>%1 von %2 beim ersten Versuch richtig: %3 %</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <comment>Day streak of practice</comment>
+        <translation>Tage in Folge: %1</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <comment>Starts another practice</comment>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Leaves the practice</comment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>square root of</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Wurzel aus</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>durch</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>leer</translation>
     </message>
 </context>
 </TS>

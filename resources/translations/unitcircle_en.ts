@@ -386,6 +386,11 @@
         <translation>History</translation>
     </message>
     <message>
+        <source>Practice</source>
+        <comment>Left Menu: navigate to practice</comment>
+        <translation>Practice</translation>
+    </message>
+    <message>
         <source>introduction</source>
         <comment>Left Menu: Introduction</comment>
         <translation>Introduction</translation>
@@ -726,6 +731,99 @@
     <message>
         <source>storeInMemoryOnly</source>
         <translation>Calculations and settings are kept only until the app is closed.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeView</name>
+    <message>
+        <source>Question %1 of %2</source>
+        <comment>Progress through a practice</comment>
+        <translation>Question %1 of %2</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Name of the answer field</comment>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <comment>Placeholder of the answer field</comment>
+        <translation>Your answer</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <comment>Button that judges the answer</comment>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Not quite. The right answer:</source>
+        <comment>Shown above the right answer after a wrong one</comment>
+        <translation>Not quite. The right answer:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <comment>Goes on after a wrong answer</comment>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Practice done</source>
+        <comment>Title of the practice summary</comment>
+        <translation>Practice done</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right at the first try: %3 %</source>
+        <comment>Score of a practice</comment>
+        <translation>%1 of %2 right at the first try: %3 %</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <comment>Day streak of practice</comment>
+        <translation>Days in a row: %1</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <comment>Starts another practice</comment>
+        <translation>Again</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Leaves the practice</comment>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>square root of</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>square root of</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>over</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>empty</translation>
     </message>
 </context>
 </TS>

@@ -39,6 +39,15 @@ PracticeSession::PracticeSession(RepetitionSchedule& schedule, int level, std::u
   prepareCurrent();
 }
 
+PracticeSession::PracticeSession(RepetitionSchedule& schedule, std::vector<Card> cards,
+                                 std::uint64_t seed)
+    : schedule_(schedule), random_(seed) {
+  for (Card& card : cards) {
+    queue_.push_back({std::move(card), 0});
+  }
+  prepareCurrent();
+}
+
 void PracticeSession::prepareCurrent() {
   while (!queue_.empty()) {
     if (auto question = questionFor(queue_.front().card, random_)) {

@@ -31,6 +31,8 @@ class PracticeSession {
 
   PracticeSession(RepetitionSchedule& schedule, int level, std::uint64_t seed,
                   int length = kDefaultLength);
+  // A sitting over these cards in this order, as when a learner picks an angle to practise.
+  PracticeSession(RepetitionSchedule& schedule, std::vector<Card> cards, std::uint64_t seed);
 
   bool finished() const { return queue_.empty(); }
   // The question to answer; nothing once finished.

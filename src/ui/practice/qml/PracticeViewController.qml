@@ -1,0 +1,198 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Controls.Material
+import UnitCircle.Style
+import UnitCircle.Shell
+import UnitCircle.Math
+import UnitCircle.Practice
+
+// Practice: a question, the answer typed on the keypad or a keyboard, Check. A wrong answer
+// shows the right one until Continue; the end shows the score.
+Item {
+    id: page
+
+    property Item toolbarController
+    readonly property alias controller: controller
+    readonly property string toolbarTitle: controller.title
+    readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
+
+    function viewDidAppear() {
+        if (toolbarController)
+            toolbarController.rightActions = []
+        if (controller.stage === PracticeViewControllerLogic.Finished || controller.sessionLength === 0)
+            controller.start()
+        page.forceActiveFocus()
+    }
+
+    PracticeViewControllerLogic {
+        id: controller
+
+        // The keys go to the page again after a button took them.
+        onStageChanged: page.forceActiveFocus()
+    }
+
+    Rectangle {
+        anchors.fill: parent
+        color: ColorManager.systemBackgroundColor
+    }
+
+    focus: true
+    Keys.onPressed: event => {
+        if (controller.stage === PracticeViewControllerLogic.ShowingAnswer) {
+            if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter || event.key === Qt.Key_Space) {
+                controller.continueAfterAnswer()
+                event.accepted = true
+            }
+            return
+        }
+        if (controller.stage !== PracticeViewControllerLogic.Asking)
+            return
+        switch (event.key) {
+        case Qt.Key_Backspace:
+        case Qt.Key_Delete:
+            controller.deleteBackward()
+            event.accepted = true
+            return
+        case Qt.Key_Return:
+        case Qt.Key_Enter:
+            controller.check()
+            event.accepted = true
+            return
+        }
+        const typed = { "p": "π", "r": "√", "s": "√", "d": "°", ",": ";" }[event.text.toLowerCase()] || event.text
+        if (/^[0-9.\/\-;°√π()+]$/.test(typed)) {
+            controller.typeKey(typed)
+            event.accepted = true
+        }
+    }
+
+    Flickable {
+        id: scroll
+
+        anchors.top: parent.top
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: keypad.visible ? keypad.top : parent.bottom
+        anchors.margins: 16
+        clip: true
+        contentHeight: body.implicitHeight
+        boundsBehavior: Flickable.StopAtBounds
+        ScrollBar.vertical: ScrollBar {}
+
+        Column {
+            id: body
+
+            width: scroll.width
+            spacing: 16
+
+            PracticeQuestionCard {
+                objectName: "practiceQuestionCard"
+                width: parent.width
+                visible: controller.stage !== PracticeViewControllerLogic.Finished
+                prompt: controller.prompt
+                latex: controller.questionLatex
+                number: controller.questionNumber
+                length: controller.sessionLength
+                answer: controller.answerText
+                spokenAnswer: controller.spokenAnswer
+                large: page.isTablet
+            }
+
+            // The words a question takes whole: "undefined", "no solution", the quadrants.
+            Flow {
+                width: parent.width
+                spacing: 8
+                visible: controller.stage === PracticeViewControllerLogic.Asking && controller.choices.length > 0
+
+                Repeater {
+                    model: controller.choices
+
+                    Button {
+                        required property string modelData
+
+                        objectName: "practiceChoice_" + modelData
+                        text: modelData
+                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        font.capitalization: Font.MixedCase
+                        focusPolicy: Qt.NoFocus
+                        onClicked: controller.chooseAnswer(modelData)
+                    }
+                }
+            }
+
+            // A wrong answer: the right one, then on.
+            Column {
+                objectName: "practiceRightAnswer"
+                width: parent.width
+                spacing: 12
+                visible: controller.stage === PracticeViewControllerLogic.ShowingAnswer
+
+                Label {
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    text: qsTranslate("PracticeView", "Not quite. The right answer:", "Shown above the right answer after a wrong one")
+                    font.pixelSize: (page.isTablet ? 20 : 17) * TextScale.factor
+                    color: ColorManager.redColor
+                }
+                Flickable {
+                    width: parent.width
+                    height: rightAnswer.implicitHeight
+                    contentWidth: rightAnswer.implicitWidth
+                    flickableDirection: Flickable.HorizontalFlick
+                    boundsBehavior: Flickable.StopAtBounds
+                    clip: true
+
+                    MathLabel {
+                        id: rightAnswer
+
+                        objectName: "practiceRightAnswerFormula"
+                        latex: controller.rightAnswerLatex
+                        fontSize: (page.isTablet ? 26 : 22) * TextScale.factor
+                        color: ColorManager.labelColor
+                        Accessible.role: Accessible.StaticText
+                        Accessible.name: spokenText
+                    }
+                }
+                Button {
+                    id: continueButton
+
+                    objectName: "practiceContinueButton"
+                    text: qsTranslate("PracticeView", "Continue", "Goes on after a wrong answer")
+                    font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                    highlighted: true
+                    Material.accent: ColorManager.primaryDarkColor
+                    onClicked: controller.continueAfterAnswer()
+                }
+            }
+
+            PracticeSummary {
+                objectName: "practiceSummary"
+                width: parent.width
+                visible: controller.stage === PracticeViewControllerLogic.Finished
+                score: controller.scorePercent
+                firstTry: controller.rightFirstTime
+                cards: controller.cardCount
+                streak: controller.dayStreak
+                large: page.isTablet
+                onAgainTapped: controller.start()
+                onDoneTapped: controller.done()
+            }
+        }
+    }
+
+    PracticeKeypad {
+        id: keypad
+
+        objectName: "practiceKeypad"
+        visible: controller.stage === PracticeViewControllerLogic.Asking
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        anchors.margins: 16
+        height: Math.min(implicitHeight * 1.3, page.height * 0.5)
+        large: page.isTablet
+        onKeyTapped: title => controller.typeKey(title)
+        onDeleteTapped: controller.deleteBackward()
+        onCheckTapped: controller.check()
+    }
+}

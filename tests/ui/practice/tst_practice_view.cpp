@@ -1,0 +1,195 @@
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQmlProperty>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QTest>
+#include <chrono>
+#include <memory>
+
+#include "core/practice/repetition_schedule.h"
+#include "flow/user_defaults.h"
+#include "services/analytics.h"
+#include "ui/practice/practice_view_controller.h"
+#include "ui/shell/navigation.h"
+#include "ui/shell/view_manager.h"
+#include "window_driver.h"
+#include "window_test.h"
+
+using uc::PracticeViewController;
+using uc::practice::Card;
+using uc::practice::Day;
+using uc::practice::QuestionKind;
+
+namespace {
+
+const Day kToday{std::chrono::year{2026} / 3 / 2};
+
+}  // namespace
+
+// The practice screen in the app's window, answered with the keypad and a keyboard.
+class TestPracticeView : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit TestPracticeView(const QString& settings) : settings_(settings) {}
+
+ private:
+  QQuickItem* item(const char* name) const { return driver_.item(name); }
+  QVariant read(const char* name, const char* property) const {
+    return driver_.read(name, property);
+  }
+  void tap(const char* name) { QVERIFY2(driver_.tap(name), name); }
+  void tapKeys(const QStringList& keys) {
+    for (const QString& key : keys) tap(("practiceKey_" + key).toUtf8().constData());
+  }
+
+  void typeOnKeyboard(const char* text) {
+    for (const char* c = text; *c; ++c) QTest::keyClick(window_, *c);
+  }
+
+  PracticeViewController* controller() const {
+    QQuickItem* loader = item("practiceLoader");
+    QObject* view = loader ? qvariant_cast<QObject*>(loader->property("item")) : nullptr;
+    return view ? qobject_cast<PracticeViewController*>(
+                      qvariant_cast<QObject*>(view->property("controller")))
+                : nullptr;
+  }
+
+  QString accessibleName(const char* name) const {
+    QQuickItem* found = item(name);
+    return found ? QQmlProperty::read(found, QStringLiteral("Accessible.name"), qmlContext(found))
+                       .toString()
+                 : QString();
+  }
+
+  // The schedule as the next start reads it from the store.
+  uc::practice::RepetitionSchedule storedSchedule() const {
+    uc::UserDefaults reread(settings_);
+    uc::practice::RepetitionSchedule schedule([] { return kToday; });
+    const QString json = reread.stringValue(PracticeViewController::kScheduleKey);
+    [&] { QVERIFY(schedule.loadJson(json.toStdString())); }();
+    return schedule;
+  }
+
+ private slots:
+  void initTestCase() {
+    uc::UserDefaults::setStandardFilePath(settings_);
+    PracticeViewController::setClock([] { return kToday; });
+    recorder_ = std::make_shared<uc::RecordingAnalyticsSink>();
+    uc::Analytics::setSink(recorder_);
+    window_ = startAsReturningUser(engine_);
+    QVERIFY(window_);
+    driver_.setWindow(window_);
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+  }
+
+  void theMenuOpensASessionOfTen() {
+    uc::Navigation::shared().goToPractice();
+    QTRY_VERIFY(read("practiceLoader", "status").toInt() == 1);  // Loader.Ready
+    QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Practice"));
+    QVERIFY(item("pageTabBarController") == nullptr);
+    QVERIFY(controller());
+    QCOMPARE(controller()->sessionLength(), 10);
+    QCOMPARE(read("practiceProgress", "text").toString(), QStringLiteral("Question 1 of 10"));
+    QVERIFY(!read("practiceQuestionFormula", "latex").toString().isEmpty());
+    QCOMPARE(recorder_->count("practice_started"), 1);
+  }
+
+  // sin 30°, then cos 60°: right moves on at once, unreadable keeps the question with a
+  // message, wrong shows the right answer and is asked again; all of it lands in the store.
+  void oneRightAndOneWrongAnswer() {
+    PracticeViewController* practice = controller();
+    QVERIFY(practice);
+    practice->practiseCards({"sin:30", "cos:60"});
+    QCOMPARE(practice->sessionLength(), 2);
+
+    tapKeys({"1", "/", "2"});
+    QCOMPARE(read("practiceAnswerText", "text").toString(), QStringLiteral("1/2"));
+    QCOMPARE(accessibleName("practiceAnswerField"), QStringLiteral("Answer: 1 over 2"));
+    tap("practiceKey_check");
+    QCOMPARE(practice->stage(), PracticeViewController::Asking);
+    QCOMPARE(read("practiceProgress", "text").toString(), QStringLiteral("Question 2 of 2"));
+    QVERIFY(read("practiceAnswerText", "text").toString().isEmpty());
+    QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cos α exactly")));
+    const auto& answered = recorder_->events().last();
+    QCOMPARE(answered.name, QStringLiteral("practice_answered"));
+    QCOMPARE(answered.params.value("kind").toString(), QStringLiteral("sin"));
+    QCOMPARE(answered.params.value("correct").toBool(), true);
+
+    // Unreadable, typed on the keyboard: a message, the question and the store stay.
+    const QString storedBefore =
+        uc::UserDefaults(settings_).stringValue(PracticeViewController::kScheduleKey);
+    uc::ToastModel& toasts = *uc::ViewManager::shared().toasts();
+    const int toastsBefore = toasts.rowCount();
+    typeOnKeyboard("1/");
+    QCOMPARE(read("practiceAnswerText", "text").toString(), QStringLiteral("1/"));
+    QTest::keyClick(window_, Qt::Key_Return);
+    QCOMPARE(toasts.rowCount(), toastsBefore + 1);
+    QCOMPARE(practice->stage(), PracticeViewController::Asking);
+    QCOMPARE(read("practiceProgress", "text").toString(), QStringLiteral("Question 2 of 2"));
+    QCOMPARE(uc::UserDefaults(settings_).stringValue(PracticeViewController::kScheduleKey),
+             storedBefore);
+    QTest::keyClick(window_, Qt::Key_Backspace);
+    QTest::keyClick(window_, Qt::Key_Backspace);
+    QVERIFY(read("practiceAnswerText", "text").toString().isEmpty());
+
+    // Wrong: the right answer until Continue.
+    tapKeys({"2"});
+    tap("practiceKey_check");
+    QCOMPARE(practice->stage(), PracticeViewController::ShowingAnswer);
+    QVERIFY(item("practiceKeypad") == nullptr);
+    QCOMPARE(read("practiceRightAnswerFormula", "latex").toString(), QStringLiteral("\\frac{1}{2}"));
+    // Beside the question answered and the answer given, not the next ones.
+    QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cos α exactly")));
+    QCOMPARE(read("practiceAnswerText", "text").toString(), QStringLiteral("2"));
+    QCOMPARE(recorder_->events().last().params.value("correct").toBool(), false);
+
+    const uc::practice::RepetitionSchedule stored = storedSchedule();
+    QCOMPARE(stored.state(Card{QuestionKind::sin, "30"})->box, 1);
+    QCOMPARE(stored.state(Card{QuestionKind::cos, "60"})->box, 0);
+    QCOMPARE(stored.dayStreak(), 1);
+
+    // The wrong card again, then the summary.
+    tap("practiceContinueButton");
+    QCOMPARE(practice->stage(), PracticeViewController::Asking);
+    typeOnKeyboard("1/2");
+    QTest::keyClick(window_, Qt::Key_Enter);
+    QCOMPARE(practice->stage(), PracticeViewController::Finished);
+    QCOMPARE(read("practiceSummaryScore", "text").toString(),
+             QStringLiteral("1 of 2 right at the first try: 50 %"));
+    QCOMPARE(read("practiceSummaryStreak", "text").toString(), QStringLiteral("Days in a row: 1"));
+    QCOMPARE(recorder_->count("practice_finished"), 1);
+    QCOMPARE(recorder_->events().last().params.value("score").toInt(), 50);
+
+    // A fresh screen, as after a restart, reads the same schedule.
+    PracticeViewController restarted;
+    QCOMPARE(restarted.schedule().state(Card{QuestionKind::sin, "30"})->box, 1);
+    QCOMPARE(restarted.dayStreak(), 1);
+  }
+
+  void resettingForgetsTheStoredProgress() {
+    PracticeViewController* practice = controller();
+    QVERIFY(practice);
+    practice->resetProgress();
+    QVERIFY(!storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
+    QCOMPARE(practice->dayStreak(), 0);
+  }
+
+  void doneGoesBackToTheCalculation() {
+    tap("practiceDoneButton");
+    QTRY_VERIFY(item("pageTabBarController") != nullptr);
+    QVERIFY(item("practiceLoader") == nullptr || !read("practiceLoader", "active").toBool());
+  }
+
+ private:
+  QString settings_;
+  QQmlApplicationEngine engine_;
+  QQuickWindow* window_ = nullptr;
+  WindowDriver driver_;
+  std::shared_ptr<uc::RecordingAnalyticsSink> recorder_;
+};
+
+int main(int argc, char* argv[]) { return runWindowTest<TestPracticeView>(argc, argv); }
+
+#include "tst_practice_view.moc"
