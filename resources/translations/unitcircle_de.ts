@@ -825,5 +825,50 @@
         <comment>Spoken part of a typed answer</comment>
         <translation>leer</translation>
     </message>
+    <message>
+        <source>new</source>
+        <comment>Mastery of an angle</comment>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <comment>Mastery of an angle</comment>
+        <translation>in Arbeit</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>Mastery of an angle</comment>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>%1 degrees, %2</source>
+        <comment>An angle of the mastery map and how well it is known</comment>
+        <translation>%1 Grad, %2</translation>
+    </message>
+    <message>
+        <source>Tap an angle to practise it, or start with the questions that are due.</source>
+        <comment>Explains the mastery map</comment>
+        <translation>Tippe auf einen Winkel, um ihn zu üben, oder beginne mit den fälligen Fragen.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>Starts a practice of the due questions</comment>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Reset progress</source>
+        <comment>Forgets what was practised</comment>
+        <translation>Fortschritt zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Forget every answer and the day streak?</source>
+        <comment>Asks before the practice progress is reset</comment>
+        <translation>Alle Antworten und die Tage in Folge vergessen?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <comment>Confirms resetting the practice progress</comment>
+        <translation>Zurücksetzen</translation>
+    </message>
 </context>
 </TS>

@@ -208,5 +208,24 @@ TEST(PracticeSession, TheSummaryScoresRightFirstAnswers) {
   EXPECT_EQ(PracticeSession(schedule, 1, 1).summary().cards, 0);
 }
 
+// A learner's pick: those cards in that order, a wrong one again before the end.
+TEST(PracticeSession, ChosenCardsAreAskedInTheirOrder) {
+  FakeCalendar calendar;
+  RepetitionSchedule schedule(calendar.clock());
+  const Card cos60{QuestionKind::cos, "60"};
+  PracticeSession session(schedule, {kSin30, cos60}, 5);
+  ASSERT_TRUE(session.current());
+  EXPECT_EQ(session.current()->card, kSin30);
+  EXPECT_TRUE(session.answer("1/2").correct());
+  EXPECT_EQ(session.current()->card, cos60);
+  EXPECT_EQ(session.answer("2").kind, VerdictKind::wrong);
+  ASSERT_TRUE(session.current());
+  EXPECT_EQ(session.current()->card, cos60);
+  EXPECT_TRUE(session.answer("1/2").correct());
+  EXPECT_TRUE(session.finished());
+  EXPECT_EQ(session.summary().scorePercent, 50);
+  EXPECT_TRUE(PracticeSession(schedule, std::vector<Card>{}, 1).finished());
+}
+
 }  // namespace
 }  // namespace uc::practice

@@ -12,7 +12,6 @@
 #include "services/analytics.h"
 #include "services/analytics_events.h"
 #include "ui/practice/spoken_answer.h"
-#include "ui/shell/navigation.h"
 #include "ui/shell/view_manager.h"
 
 namespace uc {
@@ -83,6 +82,7 @@ void PracticeViewController::loadSchedule() {
 
 void PracticeViewController::saveSchedule() {
   userDefaults().setValue(QString::fromLatin1(kScheduleKey), fromStd(schedule_.toJson()));
+  emit progressChanged();
 }
 
 QString PracticeViewController::title() const {
@@ -124,6 +124,39 @@ int PracticeViewController::rightFirstTime() const {
 }
 int PracticeViewController::cardCount() const { return session_ ? session_->summary().cards : 0; }
 int PracticeViewController::dayStreak() const { return schedule_.dayStreak(); }
+
+QVariantList PracticeViewController::masteryAngles() const {
+  QVariantList angles;
+  const std::vector<practice::Card> cards = practice::cardsForLevel(kLevel);
+  for (const int degrees : practice::anglesForLevel(kLevel)) {
+    int seen = 0;
+    int known = 0;
+    int all = 0;
+    for (const practice::Card& card : cards) {
+      if (practice::isInverse(card.kind) || card.subject != std::to_string(degrees)) continue;
+      ++all;
+      const practice::Mastery mastery = schedule_.mastery(card);
+      seen += mastery != practice::Mastery::fresh;
+      known += mastery == practice::Mastery::known;
+    }
+    const practice::Mastery mastery = seen == 0        ? practice::Mastery::fresh
+                                      : known == all ? practice::Mastery::known
+                                                     : practice::Mastery::learning;
+    angles.append(QVariantMap{{QStringLiteral("degrees"), degrees},
+                              {QStringLiteral("mastery"), fromStd(std::string(rawValue(mastery)))}});
+  }
+  return angles;
+}
+
+void PracticeViewController::practiseAngle(int degrees) {
+  QStringList keys;
+  for (const practice::Card& card : practice::cardsForLevel(kLevel)) {
+    if (!practice::isInverse(card.kind) && card.subject == std::to_string(degrees)) {
+      keys << fromStd(card.key());
+    }
+  }
+  practiseCards(keys);
+}
 
 void PracticeViewController::start() {
   const int length = practice::PracticeSession::kDefaultLength;
@@ -232,7 +265,7 @@ void PracticeViewController::afterGraded() {
   setStage(Asking);
 }
 
-void PracticeViewController::done() { Navigation::shared().goToCalculation(); }
+void PracticeViewController::showMap() { setStage(Map); }
 
 void PracticeViewController::resetProgress() {
   schedule_.reset();

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <memory>
 #include <optional>
 
@@ -38,9 +39,11 @@ class PracticeViewController : public QObject {
   Q_PROPERTY(int cardCount READ cardCount NOTIFY stageChanged)
   Q_PROPERTY(int dayStreak READ dayStreak NOTIFY stageChanged)
   Q_PROPERTY(QString title READ title CONSTANT)
+  Q_PROPERTY(QVariantList masteryAngles READ masteryAngles NOTIFY progressChanged)
 
  public:
-  enum Stage { Asking, ShowingAnswer, Finished };
+  // The mastery map comes first; a session goes from asking to its summary.
+  enum Stage { Map, Asking, ShowingAnswer, Finished };
   Q_ENUM(Stage)
 
   // Where the store keeps the schedule, as its JSON text.
@@ -73,10 +76,18 @@ class PracticeViewController : public QObject {
 
   const practice::RepetitionSchedule& schedule() const { return schedule_; }
 
+  // The special angles, each as {degrees, mastery: "new", "learning" or "known"}: new until one
+  // of its cards is answered, known when every card is.
+  QVariantList masteryAngles() const;
+
   // A session of the default length over the due cards, then new ones.
   Q_INVOKABLE void start();
   // A session over these cards ("sin:30", ...) in this order; unknown keys are left out.
   Q_INVOKABLE void practiseCards(const QStringList& cardKeys);
+
+  // Every card of one angle of the map.
+  Q_INVOKABLE void practiseAngle(int degrees);
+  Q_INVOKABLE void showMap();
 
   // Keypad and keyboard: a key's text is added at the end; a choice replaces the answer.
   Q_INVOKABLE void typeKey(const QString& key);
@@ -84,8 +95,6 @@ class PracticeViewController : public QObject {
   Q_INVOKABLE void deleteBackward();
   Q_INVOKABLE void check();
   Q_INVOKABLE void continueAfterAnswer();
-  // Leaves for the calculation.
-  Q_INVOKABLE void done();
   // Forgets every card and the streak, in the store too.
   Q_INVOKABLE void resetProgress();
 
@@ -93,6 +102,7 @@ class PracticeViewController : public QObject {
   void stageChanged();
   void questionChanged();
   void answerChanged();
+  void progressChanged();
 
  private:
   UserDefaults& userDefaults() const;
@@ -110,7 +120,7 @@ class PracticeViewController : public QObject {
   std::unique_ptr<practice::PracticeSession> session_;
   // The question on screen: still the answered one while its right answer shows.
   std::optional<practice::Question> shown_;
-  Stage stage_ = Asking;
+  Stage stage_ = Map;
   QString answer_;
   QString rightAnswerLatex_;
   int questionNumber_ = 0;

@@ -63,6 +63,15 @@ class TestPracticeView : public QObject {
                  : QString();
   }
 
+  QString masteryOf(int degrees) const {
+    for (const QVariant& angle : controller()->masteryAngles()) {
+      if (angle.toMap().value("degrees").toInt() == degrees) {
+        return angle.toMap().value("mastery").toString();
+      }
+    }
+    return {};
+  }
+
   // The schedule as the next start reads it from the store.
   uc::practice::RepetitionSchedule storedSchedule() const {
     uc::UserDefaults reread(settings_);
@@ -84,12 +93,19 @@ class TestPracticeView : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
 
-  void theMenuOpensASessionOfTen() {
+  // The mastery map first: every angle new; Start asks ten questions.
+  void theMenuOpensTheMapAndStartAsksTen() {
     uc::Navigation::shared().goToPractice();
     QTRY_VERIFY(read("practiceLoader", "status").toInt() == 1);  // Loader.Ready
     QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Practice"));
     QVERIFY(item("pageTabBarController") == nullptr);
     QVERIFY(controller());
+    QCOMPARE(controller()->stage(), PracticeViewController::Map);
+    QCOMPARE(masteryOf(30), QStringLiteral("new"));
+    QCOMPARE(accessibleName("masteryAngle_30"), QStringLiteral("30 degrees, new"));
+    QCOMPARE(read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
+    QVERIFY(item("practiceKeypad") == nullptr);
+    tap("practiceStartButton");
     QCOMPARE(controller()->sessionLength(), 10);
     QCOMPARE(read("practiceProgress", "text").toString(), QStringLiteral("Question 1 of 10"));
     QVERIFY(!read("practiceQuestionFormula", "latex").toString().isEmpty());
@@ -162,24 +178,44 @@ class TestPracticeView : public QObject {
     QCOMPARE(recorder_->count("practice_finished"), 1);
     QCOMPARE(recorder_->events().last().params.value("score").toInt(), 50);
 
+    QCOMPARE(masteryOf(30), QStringLiteral("learning"));
+    QCOMPARE(masteryOf(45), QStringLiteral("new"));
+
     // A fresh screen, as after a restart, reads the same schedule.
     PracticeViewController restarted;
     QCOMPARE(restarted.schedule().state(Card{QuestionKind::sin, "30"})->box, 1);
     QCOMPARE(restarted.dayStreak(), 1);
   }
 
-  void resettingForgetsTheStoredProgress() {
-    PracticeViewController* practice = controller();
-    QVERIFY(practice);
-    practice->resetProgress();
-    QVERIFY(!storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
-    QCOMPARE(practice->dayStreak(), 0);
+  // Done leads back to the map; its reset asks first, and Cancel keeps everything.
+  void resettingAsksAndForgetsTheStoredProgress() {
+    tap("practiceDoneButton");
+    QCOMPARE(controller()->stage(), PracticeViewController::Map);
+    QCOMPARE(read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 1"));
+    tap("practiceResetButton");
+    QTRY_VERIFY(item("practiceResetCancelButton"));
+    tap("practiceResetCancelButton");
+    QTRY_VERIFY(item("practiceResetCancelButton") == nullptr);
+    QVERIFY(storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
+
+    tap("practiceResetButton");
+    QTRY_VERIFY(item("practiceResetConfirmButton"));
+    tap("practiceResetConfirmButton");
+    QTRY_VERIFY(item("practiceResetConfirmButton") == nullptr);
+    QTRY_VERIFY(!read("practiceResetDialog", "visible").toBool());
+    QTRY_VERIFY(!storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
+    QCOMPARE(masteryOf(30), QStringLiteral("new"));
+    QCOMPARE(read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
   }
 
-  void doneGoesBackToTheCalculation() {
-    tap("practiceDoneButton");
-    QTRY_VERIFY(item("pageTabBarController") != nullptr);
-    QVERIFY(item("practiceLoader") == nullptr || !read("practiceLoader", "active").toBool());
+  // Tapping an angle asks its cards only.
+  void anAngleOnTheMapPractisesIt() {
+    tap("masteryAngle_45");
+    PracticeViewController* practice = controller();
+    QCOMPARE(practice->stage(), PracticeViewController::Asking);
+    QVERIFY(practice->sessionLength() >= 6);
+    QVERIFY(accessibleName("practiceQuestion").contains(QStringLiteral("45")) ||
+            accessibleName("practiceQuestion").contains(QStringLiteral("pi")));
   }
 
  private:

@@ -6,8 +6,9 @@ import UnitCircle.Shell
 import UnitCircle.Math
 import UnitCircle.Practice
 
-// Practice: a question, the answer typed on the keypad or a keyboard, Check. A wrong answer
-// shows the right one until Continue; the end shows the score.
+// Practice: first the mastery map of the special angles, then a question at a time, the answer
+// typed on the keypad or a keyboard, Check. A wrong answer shows the right one until Continue;
+// the end shows the score.
 Item {
     id: page
 
@@ -19,8 +20,8 @@ Item {
     function viewDidAppear() {
         if (toolbarController)
             toolbarController.rightActions = []
-        if (controller.stage === PracticeViewControllerLogic.Finished || controller.sessionLength === 0)
-            controller.start()
+        if (controller.stage === PracticeViewControllerLogic.Finished)
+            controller.showMap()
         page.forceActiveFocus()
     }
 
@@ -85,10 +86,91 @@ Item {
             width: scroll.width
             spacing: 16
 
+            Column {
+                objectName: "practiceMap"
+                width: parent.width
+                spacing: 12
+                visible: controller.stage === PracticeViewControllerLogic.Map
+
+                Label {
+                    objectName: "practiceMapStreak"
+                    width: parent.width
+                    horizontalAlignment: Text.AlignHCenter
+                    wrapMode: Text.Wrap
+                    text: qsTranslate("PracticeView", "Days in a row: %1", "Day streak of practice").arg(controller.dayStreak)
+                    font.pixelSize: (page.isTablet ? 20 : 17) * TextScale.factor
+                    font.weight: Font.Medium
+                    color: ColorManager.labelColor
+                }
+                MasteryMap {
+                    objectName: "masteryMap"
+                    width: parent.width
+                    height: Math.min(width, Math.max(240, scroll.height - 200))
+                    angles: controller.masteryAngles
+                    large: page.isTablet
+                    onAngleTapped: degrees => controller.practiseAngle(degrees)
+                }
+                Flow {
+                    width: parent.width
+                    spacing: 16
+
+                    Repeater {
+                        model: ["new", "learning", "known"]
+
+                        Row {
+                            required property string modelData
+
+                            spacing: 6
+                            Rectangle {
+                                anchors.verticalCenter: parent.verticalCenter
+                                width: 14
+                                height: 14
+                                radius: 7
+                                color: masteryColors.colorFor(parent.modelData)
+                            }
+                            Label {
+                                text: masteryColors.masteryName(parent.modelData)
+                                font.pixelSize: (page.isTablet ? 17 : 14) * TextScale.factor
+                                color: ColorManager.labelColor
+                            }
+                        }
+                    }
+                }
+                Label {
+                    width: parent.width
+                    wrapMode: Text.Wrap
+                    text: qsTranslate("PracticeView", "Tap an angle to practise it, or start with the questions that are due.",
+                                      "Explains the mastery map")
+                    font.pixelSize: (page.isTablet ? 17 : 14) * TextScale.factor
+                    color: ColorManager.systemGrayColor
+                }
+                Flow {
+                    width: parent.width
+                    spacing: 12
+
+                    Button {
+                        objectName: "practiceStartButton"
+                        text: qsTranslate("PracticeView", "Start", "Starts a practice of the due questions")
+                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        highlighted: true
+                        Material.accent: ColorManager.primaryDarkColor
+                        onClicked: controller.start()
+                    }
+                    Button {
+                        objectName: "practiceResetButton"
+                        text: qsTranslate("PracticeView", "Reset progress", "Forgets what was practised")
+                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        flat: true
+                        onClicked: resetDialog.open()
+                    }
+                }
+            }
+
             PracticeQuestionCard {
                 objectName: "practiceQuestionCard"
                 width: parent.width
-                visible: controller.stage !== PracticeViewControllerLogic.Finished
+                visible: controller.stage === PracticeViewControllerLogic.Asking
+                         || controller.stage === PracticeViewControllerLogic.ShowingAnswer
                 prompt: controller.prompt
                 latex: controller.questionLatex
                 number: controller.questionNumber
@@ -175,9 +257,52 @@ Item {
                 streak: controller.dayStreak
                 large: page.isTablet
                 onAgainTapped: controller.start()
-                onDoneTapped: controller.done()
+                onDoneTapped: controller.showMap()
             }
         }
+    }
+
+    // The legend's colours and names, as the map draws them.
+    MasteryMap {
+        id: masteryColors
+
+        visible: false
+    }
+
+    AppDialog {
+        id: resetDialog
+
+        objectName: "practiceResetDialog"
+        parent: Overlay.overlay
+        anchors.centerIn: parent
+        width: Math.min(parent ? parent.width - 48 : 320, 420)
+        modal: true
+        closePolicy: Popup.CloseOnEscape
+        title: qsTranslate("PracticeView", "Reset progress", "Forgets what was practised")
+
+        Label {
+            width: resetDialog.availableWidth
+            wrapMode: Text.Wrap
+            text: qsTranslate("PracticeView", "Forget every answer and the day streak?",
+                              "Asks before the practice progress is reset")
+        }
+
+        footer: DialogButtonBox {
+            Button {
+                objectName: "practiceResetCancelButton"
+                flat: true
+                text: qsTranslate("HistoryView", "Cancel", "Alert view action -Cancel- for clearing history")
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
+            Button {
+                objectName: "practiceResetConfirmButton"
+                flat: true
+                text: qsTranslate("PracticeView", "Reset", "Confirms resetting the practice progress")
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+        }
+
+        onAccepted: controller.resetProgress()
     }
 
     PracticeKeypad {
