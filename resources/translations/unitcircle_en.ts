@@ -870,5 +870,10 @@
         <comment>Confirms resetting the practice progress</comment>
         <translation>Reset</translation>
     </message>
+    <message>
+        <source>Show solution</source>
+        <comment>Opens the worked solution of the question's angle</comment>
+        <translation>Show solution</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "services/analytics.h"
 #include "services/analytics_events.h"
 #include "ui/practice/spoken_answer.h"
+#include "ui/shell/navigation.h"
 #include "ui/shell/view_manager.h"
 
 namespace uc {
@@ -266,6 +267,23 @@ void PracticeViewController::afterGraded() {
 }
 
 void PracticeViewController::showMap() { setStage(Map); }
+
+QString PracticeViewController::solutionAngle() const {
+  if (!shown_) return {};
+  if (!practice::isInverse(shown_->kind())) return fromStd(shown_->card.subject);
+  if (shown_->answers.empty() || !shown_->answers.front().value) return {};
+  return QString::number(*shown_->answers.front().value);
+}
+
+void PracticeViewController::showSolution() {
+  const QString alpha = solutionAngle();
+  if (alpha.isEmpty()) return;
+  Navigation::shared().goToCalculation();
+  // Queued behind the old pages' deletion, so that only the fresh input page calculates it.
+  QMetaObject::invokeMethod(
+      &Navigation::shared(), [alpha] { Navigation::shared().calculateAngle(alpha); },
+      Qt::QueuedConnection);
+}
 
 void PracticeViewController::resetProgress() {
   schedule_.reset();

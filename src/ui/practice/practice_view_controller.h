@@ -34,6 +34,7 @@ class PracticeViewController : public QObject {
   Q_PROPERTY(QString answerText READ answerText NOTIFY answerChanged)
   Q_PROPERTY(QString spokenAnswer READ spokenAnswer NOTIFY answerChanged)
   Q_PROPERTY(QString rightAnswerLatex READ rightAnswerLatex NOTIFY stageChanged)
+  Q_PROPERTY(QString solutionAngle READ solutionAngle NOTIFY questionChanged)
   Q_PROPERTY(int scorePercent READ scorePercent NOTIFY stageChanged)
   Q_PROPERTY(int rightFirstTime READ rightFirstTime NOTIFY stageChanged)
   Q_PROPERTY(int cardCount READ cardCount NOTIFY stageChanged)
@@ -68,6 +69,9 @@ class PracticeViewController : public QObject {
   QString answerText() const { return answer_; }
   QString spokenAnswer() const;
   QString rightAnswerLatex() const { return rightAnswerLatex_; }
+  // α in degrees that the question is about ("60"), or its first solution for the inverse
+  // kinds; empty when there is none.
+  QString solutionAngle() const;
   int scorePercent() const;
   int rightFirstTime() const;
   int cardCount() const;
@@ -88,6 +92,8 @@ class PracticeViewController : public QObject {
   // Every card of one angle of the map.
   Q_INVOKABLE void practiseAngle(int degrees);
   Q_INVOKABLE void showMap();
+  // The worked solution of the answered question's angle, on fresh calculation pages.
+  Q_INVOKABLE void showSolution();
 
   // Keypad and keyboard: a key's text is added at the end; a choice replaces the answer.
   Q_INVOKABLE void typeKey(const QString& key);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/practice/repetition_schedule.h"
+#include "flow/calc_manager.h"
 #include "flow/user_defaults.h"
 #include "services/analytics.h"
 #include "ui/practice/practice_view_controller.h"
@@ -206,6 +207,26 @@ class TestPracticeView : public QObject {
     QTRY_VERIFY(!storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
     QCOMPARE(masteryOf(30), QStringLiteral("new"));
     QCOMPARE(read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
+  }
+
+  // A wrong answer opens the angle's worked solution on fresh pages, calculated once.
+  void aWrongAnswerOpensTheAnglesSolution() {
+    controller()->practiseCards({"cos:60"});
+    tapKeys({"2"});
+    tap("practiceKey_check");
+    QCOMPARE(controller()->solutionAngle(), QStringLiteral("60"));
+    uc::CalcManager& store = uc::CalcManager::shared();
+    const int before = store.count();
+    tap("practiceShowSolutionButton");
+    QTRY_COMPARE(store.count(), before + 1);
+    QTRY_VERIFY(item("pageTabBarController") != nullptr);
+    QObject* tabs = qvariant_cast<QObject*>(item("pageTabBarController")->property("controller"));
+    QTRY_COMPARE(tabs->property("currentIndex").toInt(), 1);
+    QCOMPARE(read("alphaTextField", "text").toString(), QStringLiteral("60"));
+    QTest::qWait(50);
+    QCOMPARE(store.count(), before + 1);
+    uc::Navigation::shared().goToPractice();
+    QTRY_VERIFY(controller() != nullptr);
   }
 
   // Tapping an angle asks its cards only.

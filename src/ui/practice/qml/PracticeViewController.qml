@@ -235,15 +235,26 @@ Item {
                         Accessible.name: spokenText
                     }
                 }
-                Button {
-                    id: continueButton
+                Flow {
+                    width: parent.width
+                    spacing: 12
 
-                    objectName: "practiceContinueButton"
-                    text: qsTranslate("PracticeView", "Continue", "Goes on after a wrong answer")
-                    font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
-                    highlighted: true
-                    Material.accent: ColorManager.primaryDarkColor
-                    onClicked: controller.continueAfterAnswer()
+                    Button {
+                        objectName: "practiceContinueButton"
+                        text: qsTranslate("PracticeView", "Continue", "Goes on after a wrong answer")
+                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        highlighted: true
+                        Material.accent: ColorManager.primaryDarkColor
+                        onClicked: controller.continueAfterAnswer()
+                    }
+                    Button {
+                        objectName: "practiceShowSolutionButton"
+                        visible: controller.solutionAngle.length > 0
+                        text: qsTranslate("PracticeView", "Show solution", "Opens the worked solution of the question's angle")
+                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        flat: true
+                        onClicked: controller.showSolution()
+                    }
                 }
             }
 
