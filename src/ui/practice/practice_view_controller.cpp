@@ -8,12 +8,15 @@
 
 #include "core/localization.h"
 #include "core/practice/question.h"
+#include "core/solver/tiro_unit_circle.h"
 #include "flow/user_defaults.h"
 #include "services/analytics.h"
 #include "services/analytics_events.h"
+#include "ui/charts/chart_manager.h"
 #include "ui/practice/spoken_answer.h"
 #include "ui/shell/navigation.h"
 #include "ui/shell/view_manager.h"
+#include "ui/solution/exact_values_card.h"
 
 namespace uc {
 namespace {
@@ -235,6 +238,7 @@ void PracticeViewController::check() {
     return;
   }
   rightAnswerLatex_ = answersLatex(asked);
+  prepareFeedback();
   setStage(ShowingAnswer);
 }
 
@@ -273,6 +277,19 @@ QString PracticeViewController::solutionAngle() const {
   if (!practice::isInverse(shown_->kind())) return fromStd(shown_->card.subject);
   if (shown_->answers.empty() || !shown_->answers.front().value) return {};
   return QString::number(*shown_->answers.front().value);
+}
+
+QString PracticeViewController::feedbackTitle() const { return exactValuesCardTitle(); }
+
+void PracticeViewController::prepareFeedback() {
+  feedbackCircle_ = {};
+  feedbackLines_ = {};
+  const QString alpha = solutionAngle();
+  if (alpha.isEmpty()) return;
+  const SolveResult result = calculate(alpha.toStdString(), std::nullopt);
+  if (!result.chartSteps || result.chartSteps->empty()) return;
+  feedbackCircle_ = ChartManager::wrap(result.chartSteps->front());
+  feedbackLines_ = cardLineMaps(exactValuesCardLines(*result.chartSteps));
 }
 
 void PracticeViewController::showSolution() {

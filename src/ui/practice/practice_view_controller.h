@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 #include <QVariantList>
 #include <memory>
 #include <optional>
@@ -35,6 +36,10 @@ class PracticeViewController : public QObject {
   Q_PROPERTY(QString spokenAnswer READ spokenAnswer NOTIFY answerChanged)
   Q_PROPERTY(QString rightAnswerLatex READ rightAnswerLatex NOTIFY stageChanged)
   Q_PROPERTY(QString solutionAngle READ solutionAngle NOTIFY questionChanged)
+  // After a wrong answer: the angle on the unit circle and its exact values card.
+  Q_PROPERTY(QVariant feedbackCircle READ feedbackCircle NOTIFY stageChanged)
+  Q_PROPERTY(QVariantList feedbackLines READ feedbackLines NOTIFY stageChanged)
+  Q_PROPERTY(QString feedbackTitle READ feedbackTitle CONSTANT)
   Q_PROPERTY(int scorePercent READ scorePercent NOTIFY stageChanged)
   Q_PROPERTY(int rightFirstTime READ rightFirstTime NOTIFY stageChanged)
   Q_PROPERTY(int cardCount READ cardCount NOTIFY stageChanged)
@@ -72,6 +77,9 @@ class PracticeViewController : public QObject {
   // α in degrees that the question is about ("60"), or its first solution for the inverse
   // kinds; empty when there is none.
   QString solutionAngle() const;
+  QVariant feedbackCircle() const { return feedbackCircle_; }
+  QVariantList feedbackLines() const { return feedbackLines_; }
+  QString feedbackTitle() const;
   int scorePercent() const;
   int rightFirstTime() const;
   int cardCount() const;
@@ -120,6 +128,8 @@ class PracticeViewController : public QObject {
   // The next question, once the last one's answer has been seen.
   void afterGraded();
   void showCurrent();
+  // The answered question's angle solved, for the circle and the card.
+  void prepareFeedback();
 
   UserDefaults* defaults_ = nullptr;
   practice::RepetitionSchedule schedule_;
@@ -129,6 +139,8 @@ class PracticeViewController : public QObject {
   Stage stage_ = Map;
   QString answer_;
   QString rightAnswerLatex_;
+  QVariant feedbackCircle_;
+  QVariantList feedbackLines_;
   int questionNumber_ = 0;
   int sessionLength_ = 0;
   bool finishedLogged_ = false;

@@ -160,6 +160,12 @@ class TestPracticeView : public QObject {
     // Beside the question answered and the answer given, not the next ones.
     QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cos α exactly")));
     QCOMPARE(read("practiceAnswerText", "text").toString(), QStringLiteral("2"));
+    QVERIFY(item("practiceFeedbackCircle"));
+    const QStringList exact = practice->feedbackLines().isEmpty()
+                                  ? QStringList()
+                                  : practice->feedbackLines().first().toMap().value("parts").toStringList();
+    QVERIFY2(!exact.isEmpty() && exact.first().contains("60"), qPrintable(exact.join(" | ")));
+    QVERIFY(item("practiceExactValues"));
     QCOMPARE(recorder_->events().last().params.value("correct").toBool(), false);
 
     const uc::practice::RepetitionSchedule stored = storedSchedule();

@@ -4,6 +4,8 @@ import QtQuick.Controls.Material
 import UnitCircle.Style
 import UnitCircle.Shell
 import UnitCircle.Math
+import UnitCircle.Charts
+import UnitCircle.Solution
 import UnitCircle.Practice
 
 // Practice: first the mastery map of the special angles, then a question at a time, the answer
@@ -255,6 +257,28 @@ Item {
                         flat: true
                         onClicked: controller.showSolution()
                     }
+                }
+                // Why: the angle's point, projections and quadrant, and its exact values.
+                ChartTableViewCell {
+                    id: feedbackCircle
+
+                    objectName: "practiceFeedbackCircle"
+                    width: Math.min(parent.width, 420)
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    visible: controller.feedbackCircle !== undefined && controller.feedbackCircle !== null
+                    chartStep: controller.feedbackCircle
+                    captureMode: true
+                    large: page.isTablet
+                    onReadyChanged: if (ready) startDrawing()
+                    onChartStepChanged: Qt.callLater(startDrawing)
+                }
+                ExactValuesCard {
+                    objectName: "practiceExactValues"
+                    width: parent.width
+                    visible: controller.feedbackLines.length > 0
+                    title: controller.feedbackTitle
+                    lines: controller.feedbackLines
+                    large: page.isTablet
                 }
             }
 
