@@ -13,6 +13,7 @@
 #include "services/analytics.h"
 #include "ui/practice/practice_view_controller.h"
 #include "ui/shell/navigation.h"
+#include "ui/shell/text_scale.h"
 #include "ui/shell/view_manager.h"
 #include "window_driver.h"
 #include "window_test.h"
@@ -233,6 +234,22 @@ class TestPracticeView : public QObject {
     QCOMPARE(store.count(), before + 1);
     uc::Navigation::shared().goToPractice();
     QTRY_VERIFY(controller() != nullptr);
+  }
+
+  // At twice the text size the formula wraps under the prompt and stays inside the question,
+  // above the answer field.
+  void theQuestionKeepsItsFormulaAtTwiceTheTextSize() {
+    controller()->practiseCards({"degreesToRadians:135"});
+    uc::TextScale::shared().setPercent(200);
+    QTRY_VERIFY(item("practiceQuestionFormula"));
+    const auto box = [this](const char* name) {
+      QQuickItem* found = item(name);
+      return found ? found->mapRectToScene(QRectF(0, 0, found->width(), found->height())) : QRectF();
+    };
+    QTRY_VERIFY(box("practiceQuestion").contains(box("practiceQuestionFormula")));
+    QVERIFY(box("practiceQuestionFormula").bottom() <= box("practiceAnswerField").top());
+    uc::TextScale::shared().setPercent(100);
+    controller()->showMap();
   }
 
   // Tapping an angle asks its cards only.

@@ -14,7 +14,8 @@ Item {
 
     signal angleTapped(int degrees)
 
-    readonly property real dot: (large ? 44 : 36) * Math.min(TextScale.factor, 1.5)
+    // Grows with the text only as far as neighbours 15° apart stay apart.
+    readonly property real dot: Math.min((large ? 44 : 36) * TextScale.factor, Math.min(width, height) * 0.11)
     readonly property real radius: Math.max(0, Math.min(width, height) / 2 - dot / 2 - 4)
 
     implicitHeight: 300

@@ -40,12 +40,14 @@ Rectangle {
         Item {
             objectName: "practiceQuestion"
             width: parent.width
-            height: Math.max(promptLabel.implicitHeight, formula.implicitHeight)
-            implicitHeight: height
+            // The formula goes under the prompt when both don't fit on one line.
+            height: questionFlow.implicitHeight
             Accessible.role: Accessible.StaticText
             Accessible.name: card.prompt + " " + formula.spokenText
 
             Flow {
+                id: questionFlow
+
                 width: parent.width
                 spacing: 8
 

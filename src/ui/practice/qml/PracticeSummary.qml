@@ -56,6 +56,8 @@ Column {
             objectName: "practiceAgainButton"
             text: qsTranslate("PracticeView", "Again", "Starts another practice")
             font.pixelSize: (summary.large ? 18 : 15) * TextScale.factor
+            font.capitalization: Font.MixedCase
+            width: Math.min(implicitWidth, summary.width)
             highlighted: true
             Material.accent: ColorManager.primaryDarkColor
             onClicked: summary.againTapped()
@@ -64,6 +66,8 @@ Column {
             objectName: "practiceDoneButton"
             text: qsTranslate("PracticeView", "Done", "Leaves the practice")
             font.pixelSize: (summary.large ? 18 : 15) * TextScale.factor
+            font.capitalization: Font.MixedCase
+            width: Math.min(implicitWidth, summary.width)
             flat: true
             onClicked: summary.doneTapped()
         }

@@ -154,6 +154,8 @@ Item {
                         objectName: "practiceStartButton"
                         text: qsTranslate("PracticeView", "Start", "Starts a practice of the due questions")
                         font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        font.capitalization: Font.MixedCase
+                        width: Math.min(implicitWidth, page.width - 32)
                         highlighted: true
                         Material.accent: ColorManager.primaryDarkColor
                         onClicked: controller.start()
@@ -162,6 +164,8 @@ Item {
                         objectName: "practiceResetButton"
                         text: qsTranslate("PracticeView", "Reset progress", "Forgets what was practised")
                         font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        font.capitalization: Font.MixedCase
+                        width: Math.min(implicitWidth, page.width - 32)
                         flat: true
                         onClicked: resetDialog.open()
                     }
@@ -245,6 +249,8 @@ Item {
                         objectName: "practiceContinueButton"
                         text: qsTranslate("PracticeView", "Continue", "Goes on after a wrong answer")
                         font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        font.capitalization: Font.MixedCase
+                        width: Math.min(implicitWidth, page.width - 32)
                         highlighted: true
                         Material.accent: ColorManager.primaryDarkColor
                         onClicked: controller.continueAfterAnswer()
@@ -254,6 +260,8 @@ Item {
                         visible: controller.solutionAngle.length > 0
                         text: qsTranslate("PracticeView", "Show solution", "Opens the worked solution of the question's angle")
                         font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
+                        font.capitalization: Font.MixedCase
+                        width: Math.min(implicitWidth, page.width - 32)
                         flat: true
                         onClicked: controller.showSolution()
                     }
