@@ -37,10 +37,6 @@ class TestPracticeView : public QObject {
   explicit TestPracticeView(const QString& settings) : settings_(settings) {}
 
  private:
-  QQuickItem* item(const char* name) const { return driver_.item(name); }
-  QVariant read(const char* name, const char* property) const {
-    return driver_.read(name, property);
-  }
   void tap(const char* name) { QVERIFY2(driver_.tap(name), name); }
   void tapKeys(const QStringList& keys) {
     for (const QString& key : keys) tap(("practiceKey_" + key).toUtf8().constData());
@@ -51,7 +47,7 @@ class TestPracticeView : public QObject {
   }
 
   PracticeViewController* controller() const {
-    QQuickItem* loader = item("practiceLoader");
+    QQuickItem* loader = driver_.item("practiceLoader");
     QObject* view = loader ? qvariant_cast<QObject*>(loader->property("item")) : nullptr;
     return view ? qobject_cast<PracticeViewController*>(
                       qvariant_cast<QObject*>(view->property("controller")))
@@ -59,7 +55,7 @@ class TestPracticeView : public QObject {
   }
 
   QString accessibleName(const char* name) const {
-    QQuickItem* found = item(name);
+    QQuickItem* found = driver_.item(name);
     return found ? QQmlProperty::read(found, QStringLiteral("Accessible.name"), qmlContext(found))
                        .toString()
                  : QString();
@@ -85,32 +81,29 @@ class TestPracticeView : public QObject {
 
  private slots:
   void initTestCase() {
-    uc::UserDefaults::setStandardFilePath(settings_);
     PracticeViewController::setClock([] { return kToday; });
     recorder_ = std::make_shared<uc::RecordingAnalyticsSink>();
-    uc::Analytics::setSink(recorder_);
-    window_ = startAsReturningUser(engine_);
+    window_ = startRecordedWindow(settings_, engine_, recorder_);
     QVERIFY(window_);
     driver_.setWindow(window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
 
   // The mastery map first: every angle new; Start asks ten questions.
   void theMenuOpensTheMapAndStartAsksTen() {
     uc::Navigation::shared().goToPractice();
-    QTRY_VERIFY(read("practiceLoader", "status").toInt() == 1);  // Loader.Ready
-    QCOMPARE(read("toolbarTitle", "text").toString(), QStringLiteral("Practice"));
-    QVERIFY(item("pageTabBarController") == nullptr);
+    QTRY_VERIFY(driver_.read("practiceLoader", "status").toInt() == 1);  // Loader.Ready
+    QCOMPARE(driver_.read("toolbarTitle", "text").toString(), QStringLiteral("Practice"));
+    QVERIFY(driver_.item("pageTabBarController") == nullptr);
     QVERIFY(controller());
     QCOMPARE(controller()->stage(), PracticeViewController::Map);
     QCOMPARE(masteryOf(30), QStringLiteral("new"));
     QCOMPARE(accessibleName("masteryAngle_30"), QStringLiteral("30 degrees, new"));
-    QCOMPARE(read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
-    QVERIFY(item("practiceKeypad") == nullptr);
+    QCOMPARE(driver_.read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
+    QVERIFY(driver_.item("practiceKeypad") == nullptr);
     tap("practiceStartButton");
     QCOMPARE(controller()->sessionLength(), 10);
-    QCOMPARE(read("practiceProgress", "text").toString(), QStringLiteral("Question 1 of 10"));
-    QVERIFY(!read("practiceQuestionFormula", "latex").toString().isEmpty());
+    QCOMPARE(driver_.read("practiceProgress", "text").toString(), QStringLiteral("Question 1 of 10"));
+    QVERIFY(!driver_.read("practiceQuestionFormula", "latex").toString().isEmpty());
     QCOMPARE(recorder_->count("practice_started"), 1);
   }
 
@@ -123,12 +116,12 @@ class TestPracticeView : public QObject {
     QCOMPARE(practice->sessionLength(), 2);
 
     tapKeys({"1", "/", "2"});
-    QCOMPARE(read("practiceAnswerText", "text").toString(), QStringLiteral("1/2"));
+    QCOMPARE(driver_.read("practiceAnswerText", "text").toString(), QStringLiteral("1/2"));
     QCOMPARE(accessibleName("practiceAnswerField"), QStringLiteral("Answer: 1 over 2"));
     tap("practiceKey_check");
     QCOMPARE(practice->stage(), PracticeViewController::Asking);
-    QCOMPARE(read("practiceProgress", "text").toString(), QStringLiteral("Question 2 of 2"));
-    QVERIFY(read("practiceAnswerText", "text").toString().isEmpty());
+    QCOMPARE(driver_.read("practiceProgress", "text").toString(), QStringLiteral("Question 2 of 2"));
+    QVERIFY(driver_.read("practiceAnswerText", "text").toString().isEmpty());
     QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cos α exactly")));
     const auto& answered = recorder_->events().last();
     QCOMPARE(answered.name, QStringLiteral("practice_answered"));
@@ -141,32 +134,32 @@ class TestPracticeView : public QObject {
     uc::ToastModel& toasts = *uc::ViewManager::shared().toasts();
     const int toastsBefore = toasts.rowCount();
     typeOnKeyboard("1/");
-    QCOMPARE(read("practiceAnswerText", "text").toString(), QStringLiteral("1/"));
+    QCOMPARE(driver_.read("practiceAnswerText", "text").toString(), QStringLiteral("1/"));
     QTest::keyClick(window_, Qt::Key_Return);
     QCOMPARE(toasts.rowCount(), toastsBefore + 1);
     QCOMPARE(practice->stage(), PracticeViewController::Asking);
-    QCOMPARE(read("practiceProgress", "text").toString(), QStringLiteral("Question 2 of 2"));
+    QCOMPARE(driver_.read("practiceProgress", "text").toString(), QStringLiteral("Question 2 of 2"));
     QCOMPARE(uc::UserDefaults(settings_).stringValue(PracticeViewController::kScheduleKey),
              storedBefore);
     QTest::keyClick(window_, Qt::Key_Backspace);
     QTest::keyClick(window_, Qt::Key_Backspace);
-    QVERIFY(read("practiceAnswerText", "text").toString().isEmpty());
+    QVERIFY(driver_.read("practiceAnswerText", "text").toString().isEmpty());
 
     // Wrong: the right answer until Continue.
     tapKeys({"2"});
     tap("practiceKey_check");
     QCOMPARE(practice->stage(), PracticeViewController::ShowingAnswer);
-    QVERIFY(item("practiceKeypad") == nullptr);
-    QCOMPARE(read("practiceRightAnswerFormula", "latex").toString(), QStringLiteral("\\frac{1}{2}"));
+    QVERIFY(driver_.item("practiceKeypad") == nullptr);
+    QCOMPARE(driver_.read("practiceRightAnswerFormula", "latex").toString(), QStringLiteral("\\frac{1}{2}"));
     // Beside the question answered and the answer given, not the next ones.
     QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cos α exactly")));
-    QCOMPARE(read("practiceAnswerText", "text").toString(), QStringLiteral("2"));
-    QVERIFY(item("practiceFeedbackCircle"));
+    QCOMPARE(driver_.read("practiceAnswerText", "text").toString(), QStringLiteral("2"));
+    QVERIFY(driver_.item("practiceFeedbackCircle"));
     const QStringList exact = practice->feedbackLines().isEmpty()
                                   ? QStringList()
                                   : practice->feedbackLines().first().toMap().value("parts").toStringList();
     QVERIFY2(!exact.isEmpty() && exact.first().contains("60"), qPrintable(exact.join(" | ")));
-    QVERIFY(item("practiceExactValues"));
+    QVERIFY(driver_.item("practiceExactValues"));
     QCOMPARE(recorder_->events().last().params.value("correct").toBool(), false);
 
     const uc::practice::RepetitionSchedule stored = storedSchedule();
@@ -180,9 +173,9 @@ class TestPracticeView : public QObject {
     typeOnKeyboard("1/2");
     QTest::keyClick(window_, Qt::Key_Enter);
     QCOMPARE(practice->stage(), PracticeViewController::Finished);
-    QCOMPARE(read("practiceSummaryScore", "text").toString(),
+    QCOMPARE(driver_.read("practiceSummaryScore", "text").toString(),
              QStringLiteral("1 of 2 right at the first try: 50 %"));
-    QCOMPARE(read("practiceSummaryStreak", "text").toString(), QStringLiteral("Days in a row: 1"));
+    QCOMPARE(driver_.read("practiceSummaryStreak", "text").toString(), QStringLiteral("Days in a row: 1"));
     QCOMPARE(recorder_->count("practice_finished"), 1);
     QCOMPARE(recorder_->events().last().params.value("score").toInt(), 50);
 
@@ -199,21 +192,21 @@ class TestPracticeView : public QObject {
   void resettingAsksAndForgetsTheStoredProgress() {
     tap("practiceDoneButton");
     QCOMPARE(controller()->stage(), PracticeViewController::Map);
-    QCOMPARE(read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 1"));
+    QCOMPARE(driver_.read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 1"));
     tap("practiceResetButton");
-    QTRY_VERIFY(item("practiceResetCancelButton"));
+    QTRY_VERIFY(driver_.item("practiceResetCancelButton"));
     tap("practiceResetCancelButton");
-    QTRY_VERIFY(item("practiceResetCancelButton") == nullptr);
+    QTRY_VERIFY(driver_.item("practiceResetCancelButton") == nullptr);
     QVERIFY(storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
 
     tap("practiceResetButton");
-    QTRY_VERIFY(item("practiceResetConfirmButton"));
+    QTRY_VERIFY(driver_.item("practiceResetConfirmButton"));
     tap("practiceResetConfirmButton");
-    QTRY_VERIFY(item("practiceResetConfirmButton") == nullptr);
-    QTRY_VERIFY(!read("practiceResetDialog", "visible").toBool());
+    QTRY_VERIFY(driver_.item("practiceResetConfirmButton") == nullptr);
+    QTRY_VERIFY(!driver_.read("practiceResetDialog", "visible").toBool());
     QTRY_VERIFY(!storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
     QCOMPARE(masteryOf(30), QStringLiteral("new"));
-    QCOMPARE(read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
+    QCOMPARE(driver_.read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
   }
 
   // A wrong answer opens the angle's worked solution on fresh pages, calculated once.
@@ -226,10 +219,10 @@ class TestPracticeView : public QObject {
     const int before = store.count();
     tap("practiceShowSolutionButton");
     QTRY_COMPARE(store.count(), before + 1);
-    QTRY_VERIFY(item("pageTabBarController") != nullptr);
-    QObject* tabs = qvariant_cast<QObject*>(item("pageTabBarController")->property("controller"));
+    QTRY_VERIFY(driver_.item("pageTabBarController") != nullptr);
+    QObject* tabs = qvariant_cast<QObject*>(driver_.item("pageTabBarController")->property("controller"));
     QTRY_COMPARE(tabs->property("currentIndex").toInt(), 1);
-    QCOMPARE(read("alphaTextField", "text").toString(), QStringLiteral("60"));
+    QCOMPARE(driver_.read("alphaTextField", "text").toString(), QStringLiteral("60"));
     QTest::qWait(50);
     QCOMPARE(store.count(), before + 1);
     uc::Navigation::shared().goToPractice();
@@ -241,9 +234,9 @@ class TestPracticeView : public QObject {
   void theQuestionKeepsItsFormulaAtTwiceTheTextSize() {
     controller()->practiseCards({"degreesToRadians:135"});
     uc::TextScale::shared().setPercent(200);
-    QTRY_VERIFY(item("practiceQuestionFormula"));
+    QTRY_VERIFY(driver_.item("practiceQuestionFormula"));
     const auto box = [this](const char* name) {
-      QQuickItem* found = item(name);
+      QQuickItem* found = driver_.item(name);
       return found ? found->mapRectToScene(QRectF(0, 0, found->width(), found->height())) : QRectF();
     };
     QTRY_VERIFY(box("practiceQuestion").contains(box("practiceQuestionFormula")));
