@@ -353,10 +353,11 @@ Item {
 
         objectName: "practiceKeypad"
         visible: controller.stage === PracticeViewControllerLogic.Asking
-        anchors.left: parent.left
-        anchors.right: parent.right
+        // No wider than a hand spans on a tablet or a wide window.
+        anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
-        anchors.margins: 16
+        anchors.bottomMargin: 16
+        width: Math.min(parent.width - 32, page.isTablet ? 640 : 520)
         height: Math.min(implicitHeight * 1.3, page.height * 0.5)
         large: page.isTablet
         onKeyTapped: title => controller.typeKey(title)
