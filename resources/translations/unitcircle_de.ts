@@ -144,6 +144,106 @@
         <source>quadrant</source>
         <translation>Quadrant</translation>
     </message>
+    <message>
+        <source>practicePromptDegreesToRadians</source>
+        <translation>Schreibe im Bogenmaß: α =</translation>
+    </message>
+    <message>
+        <source>practicePromptRadiansToDegrees</source>
+        <translation>Schreibe in Grad: b =</translation>
+    </message>
+    <message>
+        <source>practicePromptSin</source>
+        <translation>Gib sin α exakt an für α =</translation>
+    </message>
+    <message>
+        <source>practicePromptCos</source>
+        <translation>Gib cos α exakt an für α =</translation>
+    </message>
+    <message>
+        <source>practicePromptTan</source>
+        <translation>Gib tan α exakt an für α =</translation>
+    </message>
+    <message>
+        <source>practicePromptReferenceAngle</source>
+        <translation>Bezugswinkel von α =</translation>
+    </message>
+    <message>
+        <source>practicePromptQuadrant</source>
+        <translation>Quadrant von α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseSin</source>
+        <translation>Jedes α in [0°, 360°) mit sin α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseCos</source>
+        <translation>Jedes α in [0°, 360°) mit cos α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseTan</source>
+        <translation>Jedes α in [0°, 360°) mit tan α =</translation>
+    </message>
+    <message>
+        <source>practiceCorrect</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>practiceWrong</source>
+        <translation>Nicht richtig: weiter zur nächsten.</translation>
+    </message>
+    <message>
+        <source>practiceClose</source>
+        <translation>Fast: gib den exakten Wert an.</translation>
+    </message>
+    <message>
+        <source>practiceGiveRadians</source>
+        <translation>Gib den Winkel im Bogenmaß an, mit π.</translation>
+    </message>
+    <message>
+        <source>practiceGiveDegrees</source>
+        <translation>Gib den Winkel in Grad an.</translation>
+    </message>
+    <message>
+        <source>practiceAngleRange</source>
+        <translation>Gib die Winkel von 0° bis unter 360° an.</translation>
+    </message>
+    <message>
+        <source>practiceIncomplete</source>
+        <translation>Richtig bis hier: es gibt noch mehr Winkel.</translation>
+    </message>
+    <message>
+        <source>practiceEmptyAnswer</source>
+        <translation>Gib zuerst eine Antwort ein.</translation>
+    </message>
+    <message>
+        <source>practiceAnswerUnreadable</source>
+        <translation>Erlaubt: Ziffern, „.“, „/“, „+“, „−“, √, π, Klammern und ° am Ende.</translation>
+    </message>
+    <message>
+        <source>practiceRootOfNegative</source>
+        <translation>Keine Wurzel aus einer negativen Zahl.</translation>
+    </message>
+    <message>
+        <source>practiceUndefined</source>
+        <translation>nicht definiert</translation>
+    </message>
+    <message>
+        <source>practiceNoSolution</source>
+        <translation>keine Lösung</translation>
+    </message>
+    <message>
+        <source>practiceWorksheet</source>
+        <translation>Arbeitsblatt %0, Stufe %1</translation>
+    </message>
+    <message>
+        <source>practiceAnswerKey</source>
+        <translation>Lösungen</translation>
+    </message>
+    <message>
+        <source>practiceSessionOver</source>
+        <translation>Diese Übung ist zu Ende.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -305,6 +405,11 @@
         <source>History</source>
         <comment>Left Menu: navigate to history</comment>
         <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <comment>Left Menu: navigate to practice</comment>
+        <translation>Üben</translation>
     </message>
     <message>
         <source>introduction</source>
@@ -631,6 +736,149 @@
     <message>
         <source>storeInMemoryOnly</source>
         <translation>Rechnungen und Einstellungen bleiben nur erhalten, bis die App geschlossen wird.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeView</name>
+    <message>
+        <source>Question %1 of %2</source>
+        <comment>Progress through a practice</comment>
+        <translation>Frage %1 von %2</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Name of the answer field</comment>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <comment>Placeholder of the answer field</comment>
+        <translation>Deine Antwort</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <comment>Button that judges the answer</comment>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Not quite. The right answer:</source>
+        <comment>Shown above the right answer after a wrong one</comment>
+        <translation>Nicht ganz. Richtig ist:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <comment>Goes on after a wrong answer</comment>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Practice done</source>
+        <comment>Title of the practice summary</comment>
+        <translation>Übung beendet</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right at the first try: %3 %</source>
+        <comment>Score of a practice</comment>
+        <translation>%1 von %2 beim ersten Versuch richtig: %3 %</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <comment>Day streak of practice</comment>
+        <translation>Tage in Folge: %1</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <comment>Starts another practice</comment>
+        <translation>Noch einmal</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Leaves the practice</comment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>square root of</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Wurzel aus</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>durch</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>Mastery of an angle</comment>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <comment>Mastery of an angle</comment>
+        <translation>in Arbeit</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>Mastery of an angle</comment>
+        <translation>sicher</translation>
+    </message>
+    <message>
+        <source>%1 degrees, %2</source>
+        <comment>An angle of the mastery map and how well it is known</comment>
+        <translation>%1 Grad, %2</translation>
+    </message>
+    <message>
+        <source>Tap an angle to practise it, or start with the questions that are due.</source>
+        <comment>Explains the mastery map</comment>
+        <translation>Tippe auf einen Winkel, um ihn zu üben, oder beginne mit den fälligen Fragen.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>Starts a practice of the due questions</comment>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Reset progress</source>
+        <comment>Forgets what was practised</comment>
+        <translation>Fortschritt zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Forget every answer and the day streak?</source>
+        <comment>Asks before the practice progress is reset</comment>
+        <translation>Alle Antworten und die Tage in Folge vergessen?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <comment>Confirms resetting the practice progress</comment>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <comment>Opens the worked solution of the question's angle</comment>
+        <translation>Lösung zeigen</translation>
     </message>
 </context>
 </TS>

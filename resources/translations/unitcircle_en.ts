@@ -144,6 +144,106 @@
         <source>quadrant</source>
         <translation>Quadrant</translation>
     </message>
+    <message>
+        <source>practicePromptDegreesToRadians</source>
+        <translation>Write in radians: α =</translation>
+    </message>
+    <message>
+        <source>practicePromptRadiansToDegrees</source>
+        <translation>Write in degrees: b =</translation>
+    </message>
+    <message>
+        <source>practicePromptSin</source>
+        <translation>Give sin α exactly for α =</translation>
+    </message>
+    <message>
+        <source>practicePromptCos</source>
+        <translation>Give cos α exactly for α =</translation>
+    </message>
+    <message>
+        <source>practicePromptTan</source>
+        <translation>Give tan α exactly for α =</translation>
+    </message>
+    <message>
+        <source>practicePromptReferenceAngle</source>
+        <translation>Reference angle of α =</translation>
+    </message>
+    <message>
+        <source>practicePromptQuadrant</source>
+        <translation>Quadrant of α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseSin</source>
+        <translation>Every α in [0°, 360°) with sin α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseCos</source>
+        <translation>Every α in [0°, 360°) with cos α =</translation>
+    </message>
+    <message>
+        <source>practicePromptInverseTan</source>
+        <translation>Every α in [0°, 360°) with tan α =</translation>
+    </message>
+    <message>
+        <source>practiceCorrect</source>
+        <translation>Right!</translation>
+    </message>
+    <message>
+        <source>practiceWrong</source>
+        <translation>Not right: try the next one.</translation>
+    </message>
+    <message>
+        <source>practiceClose</source>
+        <translation>Close: give the exact value.</translation>
+    </message>
+    <message>
+        <source>practiceGiveRadians</source>
+        <translation>Give the angle in radians, with π.</translation>
+    </message>
+    <message>
+        <source>practiceGiveDegrees</source>
+        <translation>Give the angle in degrees.</translation>
+    </message>
+    <message>
+        <source>practiceAngleRange</source>
+        <translation>Give the angles from 0° up to 360°.</translation>
+    </message>
+    <message>
+        <source>practiceIncomplete</source>
+        <translation>Right so far: there are more angles.</translation>
+    </message>
+    <message>
+        <source>practiceEmptyAnswer</source>
+        <translation>Type an answer first.</translation>
+    </message>
+    <message>
+        <source>practiceAnswerUnreadable</source>
+        <translation>Use digits, “.”, “/”, “+”, “−”, √, π, brackets and ° at the end.</translation>
+    </message>
+    <message>
+        <source>practiceRootOfNegative</source>
+        <translation>No square root of a negative number.</translation>
+    </message>
+    <message>
+        <source>practiceUndefined</source>
+        <translation>undefined</translation>
+    </message>
+    <message>
+        <source>practiceNoSolution</source>
+        <translation>no solution</translation>
+    </message>
+    <message>
+        <source>practiceWorksheet</source>
+        <translation>Worksheet %0, level %1</translation>
+    </message>
+    <message>
+        <source>practiceAnswerKey</source>
+        <translation>Answers</translation>
+    </message>
+    <message>
+        <source>practiceSessionOver</source>
+        <translation>This practice is over.</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -305,6 +405,11 @@
         <source>History</source>
         <comment>Left Menu: navigate to history</comment>
         <translation>History</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <comment>Left Menu: navigate to practice</comment>
+        <translation>Practice</translation>
     </message>
     <message>
         <source>introduction</source>
@@ -631,6 +736,149 @@
     <message>
         <source>storeInMemoryOnly</source>
         <translation>Calculations and settings are kept only until the app is closed.</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeView</name>
+    <message>
+        <source>Question %1 of %2</source>
+        <comment>Progress through a practice</comment>
+        <translation>Question %1 of %2</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <comment>Name of the answer field</comment>
+        <translation>Answer</translation>
+    </message>
+    <message>
+        <source>Your answer</source>
+        <comment>Placeholder of the answer field</comment>
+        <translation>Your answer</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <comment>Button that judges the answer</comment>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Not quite. The right answer:</source>
+        <comment>Shown above the right answer after a wrong one</comment>
+        <translation>Not quite. The right answer:</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <comment>Goes on after a wrong answer</comment>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Practice done</source>
+        <comment>Title of the practice summary</comment>
+        <translation>Practice done</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right at the first try: %3 %</source>
+        <comment>Score of a practice</comment>
+        <translation>%1 of %2 right at the first try: %3 %</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1</source>
+        <comment>Day streak of practice</comment>
+        <translation>Days in a row: %1</translation>
+    </message>
+    <message>
+        <source>Again</source>
+        <comment>Starts another practice</comment>
+        <translation>Again</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Leaves the practice</comment>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>square root of</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>square root of</translation>
+    </message>
+    <message>
+        <source>pi</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>pi</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>over</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>degrees</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>and</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <comment>Mastery of an angle</comment>
+        <translation>new</translation>
+    </message>
+    <message>
+        <source>learning</source>
+        <comment>Mastery of an angle</comment>
+        <translation>learning</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <comment>Mastery of an angle</comment>
+        <translation>known</translation>
+    </message>
+    <message>
+        <source>%1 degrees, %2</source>
+        <comment>An angle of the mastery map and how well it is known</comment>
+        <translation>%1 degrees, %2</translation>
+    </message>
+    <message>
+        <source>Tap an angle to practise it, or start with the questions that are due.</source>
+        <comment>Explains the mastery map</comment>
+        <translation>Tap an angle to practise it, or start with the questions that are due.</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <comment>Starts a practice of the due questions</comment>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Reset progress</source>
+        <comment>Forgets what was practised</comment>
+        <translation>Reset progress</translation>
+    </message>
+    <message>
+        <source>Forget every answer and the day streak?</source>
+        <comment>Asks before the practice progress is reset</comment>
+        <translation>Forget every answer and the day streak?</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <comment>Confirms resetting the practice progress</comment>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <comment>Opens the worked solution of the question's angle</comment>
+        <translation>Show solution</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,7 @@
 #include "cli/cli_options.h"
 
+#include <cstdint>
+
 namespace uc::cli {
 
 const char* usageText() {
@@ -7,6 +9,8 @@ const char* usageText() {
          "[--lang CODE]\n"
          "       unitcircle solve --batch [--json] [--no-translate] [--lang CODE]\n"
          "       unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]\n"
+         "       unitcircle practice --seed N [--count K] [--level L] [--json] [--no-translate]\n"
+         "                           [--lang CODE]\n"
          "\n"
          "solve: solves the unit circle for an angle alpha in degrees or an arc length b in\n"
          "radians (signs, decimals, one \"/\", π or e: --alpha 45, --b 3π/4, --b=-π/4) and prints\n"
@@ -14,8 +18,12 @@ const char* usageText() {
          "each.\n"
          "history: lists the calculations stored in the app's settings file FILE, newest first;\n"
          "reads it without changing it.\n"
+         "practice: prints K questions (10 by default) generated from the seed N, a worksheet\n"
+         "and its answers; level L is 1 (multiples of 30° and 45°, the default), 2 (also of 15°\n"
+         "and 18°) or 3 (also outside 0° to 360°). The same seed gives the same questions.\n"
          "\n"
-         "  --json          solve: one JSON object per solution; history: one JSON object\n"
+         "  --json          solve: one JSON object per solution; history, practice: one JSON\n"
+         "                  object\n"
          "  --no-translate  show every text as its key\n"
          "  --lang CODE     language of the texts: en (default) or de\n"
          "\n"
@@ -114,6 +122,54 @@ ParsedCommandLine parseHistory(const std::vector<std::string>& arguments) {
   return options;
 }
 
+// A whole number in [lowest, highest] written in decimal digits only.
+std::optional<std::uint64_t> wholeNumber(const std::string& text, std::uint64_t lowest,
+                                         std::uint64_t highest) {
+  if (text.empty() || text.size() > 20) return std::nullopt;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    const std::uint64_t digit = static_cast<std::uint64_t>(c - '0');
+    if (value > (UINT64_MAX - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  if (value < lowest || value > highest) return std::nullopt;
+  return value;
+}
+
+ParsedCommandLine parsePractice(const std::vector<std::string>& arguments) {
+  PracticeOptions options;
+  bool seeded = false;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    auto next = nextOption(arguments, i, [](const std::string& name) {
+      return name == "--seed" || name == "--count" || name == "--level" || name == "--lang";
+    });
+    if (auto* error = std::get_if<UsageError>(&next)) return *error;
+    const auto& [name, value] = std::get<Option>(next);
+    if (takeOutputOption(std::get<Option>(next), options)) continue;
+    if (name == "--seed") {
+      const auto seed = wholeNumber(*value, 0, UINT64_MAX);
+      if (!seed) return UsageError{"--seed takes a whole number from 0 to 18446744073709551615"};
+      options.seed = *seed;
+      seeded = true;
+    } else if (name == "--count") {
+      const auto count = wholeNumber(*value, 1, kMostPracticeQuestions);
+      if (!count) return UsageError{"--count takes a whole number from 1 to 1000"};
+      options.count = static_cast<int>(*count);
+    } else if (name == "--level") {
+      const auto level = wholeNumber(*value, 1, 3);
+      if (!level) return UsageError{"--level takes 1, 2 or 3"};
+      options.level = static_cast<int>(*level);
+    } else if (isHelp(name)) {
+      return HelpRequest{};
+    } else {
+      return UsageError{"unknown option '" + name + "'"};
+    }
+  }
+  if (!seeded) return UsageError{"practice needs --seed N"};
+  return options;
+}
+
 }  // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -121,6 +177,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
   if (isHelp(arguments[0]) || arguments[0] == "help") return HelpRequest{};
   if (arguments[0] == "solve") return parseSolve(arguments);
   if (arguments[0] == "history") return parseHistory(arguments);
+  if (arguments[0] == "practice") return parsePractice(arguments);
   return UsageError{"unknown command '" + arguments[0] + "'"};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <variant>
@@ -23,17 +24,30 @@ struct HistoryOptions {
   std::string language = "en";
 };
 
+inline constexpr int kMostPracticeQuestions = 1000;
+
+struct PracticeOptions {
+  std::uint64_t seed = 0;
+  int count = 10;
+  int level = 1;
+  bool json = false;
+  bool translate = true;
+  std::string language = "en";
+};
+
 struct HelpRequest {};
 
 struct UsageError {
   std::string message;
 };
 
-using ParsedCommandLine = std::variant<SolveOptions, HistoryOptions, HelpRequest, UsageError>;
+using ParsedCommandLine =
+    std::variant<SolveOptions, HistoryOptions, PracticeOptions, HelpRequest, UsageError>;
 
 // `unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] [--lang CODE] [--batch]`
-// or `unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]`; option
-// values may begin with "-" ("--b -π/4") and may be joined with "=".
+// or `unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]`
+// or `unitcircle practice --seed N [--count K] [--level L] [--json] [--no-translate] [--lang
+// CODE]`; option values may begin with "-" ("--b -π/4") and may be joined with "=".
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 const char* usageText();

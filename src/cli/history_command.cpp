@@ -18,17 +18,6 @@ namespace {
 // A history may hold 100 000 records: read and print them a page at a time.
 constexpr int kRowsPerPage = 500;
 
-std::string withArguments(const char* key, const std::string& first,
-                          const std::string& second = {}) {
-  std::string text = localized(key);
-  for (const auto& [placeholder, value] : {std::pair{"%0", first}, std::pair{"%1", second}}) {
-    if (const auto at = text.find(placeholder); at != std::string::npos) {
-      text.replace(at, 2, value);
-    }
-  }
-  return text;
-}
-
 // "α=55 b=3π/4": the angle first, as on the input page.
 std::string inputsText(const Calculation& calculation) {
   const QString alpha = QString::fromUtf8(calculation_keys::kAlpha);
@@ -56,19 +45,21 @@ int runHistory(const HistoryOptions& options, std::ostream& out, std::ostream& e
 
   const QString path = QString::fromStdString(options.settingsPath);
   if (!QFileInfo::exists(path)) {
-    err << "unitcircle: " << withArguments("historyNoFile", options.settingsPath) << "\n";
+    err << "unitcircle: " << localizedWithArguments("historyNoFile", options.settingsPath) << "\n";
     return kExitStoreUnreadable;
   }
   const UserDefaults store(path, UserDefaults::Access::ReadOnly);
   if (store.openFailure() != UserDefaults::Failure::None) {
     err << "unitcircle: "
-        << withArguments("historyCannotRead", options.settingsPath, store.lastError().toStdString())
+        << localizedWithArguments("historyCannotRead", options.settingsPath,
+                                  store.lastError().toStdString())
         << "\n";
     return kExitStoreUnreadable;
   }
   if (store.skippedLinesOnLoad() > 0) {
     err << "unitcircle: "
-        << withArguments("historySkippedLines", std::to_string(store.skippedLinesOnLoad())) << "\n";
+        << localizedWithArguments("historySkippedLines", std::to_string(store.skippedLinesOnLoad()))
+        << "\n";
   }
 
   if (options.json) out << "{\"calculations\": [";

@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/practice_command.h"
 #include "cli/solution_json.h"
 #include "core/localization.h"
 
@@ -86,6 +87,13 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
       return kExitUsage;
     }
     return history(*historyOptions, out, err);
+  }
+  if (const auto* practiceOptions = std::get_if<PracticeOptions>(&parsed)) {
+    if (!chooseLanguage(practiceOptions->translate, practiceOptions->language, installLanguage,
+                        err)) {
+      return kExitUsage;
+    }
+    return runPractice(*practiceOptions, out);
   }
   const auto& options = std::get<SolveOptions>(parsed);
   if (!chooseLanguage(options.translate, options.language, installLanguage, err)) {

@@ -21,4 +21,15 @@ std::string localized(const std::string& key, const std::string& comment) {
   return text.empty() ? key : text;
 }
 
+std::string localizedWithArguments(const std::string& key, const std::string& first,
+                                   const std::string& second) {
+  std::string text = localized(key);
+  for (const auto& [placeholder, value] : {std::pair{"%0", first}, std::pair{"%1", second}}) {
+    if (const auto at = text.find(placeholder); at != std::string::npos) {
+      text.replace(at, 2, value);
+    }
+  }
+  return text;
+}
+
 }  // namespace uc

@@ -15,4 +15,8 @@ void setTranslateFunction(TranslateFunction function);
 
 std::string localized(const std::string& key, const std::string& comment = {});
 
+// The text of key with its placeholders %0 and %1 replaced.
+std::string localizedWithArguments(const std::string& key, const std::string& first,
+                                   const std::string& second = {});
+
 }  // namespace uc

@@ -8,6 +8,7 @@ namespace event {
 inline constexpr char kTappedMenuButton[] = "tapped_menu_button";
 inline constexpr char kTappedMenuCalculate[] = "tapped_menu_calculate";
 inline constexpr char kTappedMenuHistory[] = "tapped_menu_history";
+inline constexpr char kTappedMenuPractice[] = "tapped_menu_practice";
 inline constexpr char kTappedOnboarding[] = "tapped_onboarding";
 inline constexpr char kTappedPrivacyPolicy[] = "tapped_privacy_policy";
 inline constexpr char kTappedDiscord[] = "tapped_discord";
@@ -23,6 +24,9 @@ inline constexpr char kTiroTappedShare[] = "tiro_tapped_share";
 inline constexpr char kTappedHistoryClear[] = "tapped_history_clear";
 inline constexpr char kTappedHistoryDeleteSingleCalc[] = "tapped_history_delete_single_calc";
 inline constexpr char kTappedHistoryItem[] = "tapped_history_item";
+inline constexpr char kPracticeStarted[] = "practice_started";
+inline constexpr char kPracticeAnswered[] = "practice_answered";
+inline constexpr char kPracticeFinished[] = "practice_finished";
 }  // namespace event
 
 namespace param {

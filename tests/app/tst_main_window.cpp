@@ -99,13 +99,10 @@ class TestMainWindow : public QObject {
 
  private slots:
   void initTestCase() {
-    uc::UserDefaults::setStandardFilePath(settings_);
     recorder_ = std::make_shared<uc::RecordingAnalyticsSink>();
-    uc::Analytics::setSink(recorder_);
-    window_ = startAsReturningUser(engine_);
+    window_ = startRecordedWindow(settings_, engine_, recorder_);
     QVERIFY(window_);
     driver_.setWindow(window_);
-    QVERIFY(QTest::qWaitForWindowExposed(window_));
   }
 
   void startsOnTheEmptyInputPage() {

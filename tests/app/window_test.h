@@ -6,9 +6,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <memory>
 
 #include "app/app_startup.h"
 #include "flow/user_defaults.h"
+#include "services/analytics.h"
 
 // Starts the app in engine as a returning user (introduction, privacy notice and rating
 // prompt done, so nothing lies over the keys) in a phone-sized window; null if it failed.
@@ -20,6 +22,16 @@ inline QQuickWindow* startAsReturningUser(QQmlApplicationEngine& engine) {
   auto* window = qobject_cast<QQuickWindow*>(engine.rootObjects().value(0));
   if (window) window->resize(360, 640);
   return window;
+}
+
+// The usual start of a window test: settings as the store, analytics into recorder, the app
+// as a returning user, shown; null if it failed.
+inline QQuickWindow* startRecordedWindow(const QString& settings, QQmlApplicationEngine& engine,
+                                         const std::shared_ptr<uc::RecordingAnalyticsSink>& recorder) {
+  uc::UserDefaults::setStandardFilePath(settings);
+  uc::Analytics::setSink(recorder);
+  QQuickWindow* window = startAsReturningUser(engine);
+  return window && QTest::qWaitForWindowExposed(window) ? window : nullptr;
 }
 
 // Runs the window test Test, made from the path of a fresh settings file, in an application

@@ -5,6 +5,7 @@ import UnitCircle.Style
 import UnitCircle.Shell
 import UnitCircle.Services
 import UnitCircle.History
+import UnitCircle.Practice
 import UnitCircle.Pages
 
 // The main screen: the toolbar with the menu button and the title over the page tab bar.
@@ -14,21 +15,36 @@ Item {
     // The title and the right-hand buttons come from the screen that shows. Each action has
     // `text` or `icon` (an Icon name), `accessibleName`, an optional `checked` and `trigger()`.
     property string toolbarTitle: historyShown && historyLoader.item
-                                  ? historyLoader.item.toolbarTitle : pages.currentTitle
+                                  ? historyLoader.item.toolbarTitle
+                                  : practiceShown && practiceLoader.item
+                                    ? practiceLoader.item.toolbarTitle : pages.currentTitle
     property var rightActions: []
     readonly property alias pageTabBarController: pages
     readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
     // The history replaces the two pages under this toolbar; the menu button stays.
     readonly property bool historyShown: historyLoader.active
     readonly property Item historyView: historyLoader.item
+    // So does the practice; only one of the two shows.
+    readonly property bool practiceShown: practiceLoader.active
 
     function showHistory() {
+        practiceLoader.active = false
         if (historyLoader.active) {
             historyLoader.item.viewDidAppear()
             return
         }
         pages.calculatePage.viewWillDisappear()
         historyLoader.active = true
+    }
+
+    function showPractice() {
+        historyLoader.active = false
+        if (practiceLoader.active) {
+            practiceLoader.item.viewDidAppear()
+            return
+        }
+        pages.calculatePage.viewWillDisappear()
+        practiceLoader.active = true
     }
 
     function handleMenuButton() {
@@ -141,7 +157,7 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         toolbarController: toolbarController
-        visible: !toolbarController.historyShown
+        visible: !toolbarController.historyShown && !toolbarController.practiceShown
     }
 
     Loader {
@@ -154,6 +170,22 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         sourceComponent: HistoryTableViewController {}
+        onLoaded: {
+            item.toolbarController = toolbarController
+            item.viewDidAppear()
+        }
+    }
+
+    Loader {
+        id: practiceLoader
+
+        objectName: "practiceLoader"
+        active: false
+        anchors.top: toolbar.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        sourceComponent: PracticeViewController {}
         onLoaded: {
             item.toolbarController = toolbarController
             item.viewDidAppear()

@@ -101,6 +101,10 @@ ApplicationWindow {
             mainScreen.item.showHistory()
             window.closeDrawer()
         }
+        function onPracticeRequested() {
+            mainScreen.item.showPractice()
+            window.closeDrawer()
+        }
         function onDrawerOpenRequested() {
             window.openDrawer()
         }

@@ -50,6 +50,7 @@ ConnectionCheck& LeftViewController::connectionCheck() const {
 QStringList LeftViewController::mainSectionRows() const {
   return {sideMenuText("Calculate Title", "Left Menu: navigate to calculation"),
           sideMenuText("History", "Left Menu: navigate to history"),
+          sideMenuText("Practice", "Left Menu: navigate to practice"),
           sideMenuText("introduction", "Left Menu: Introduction"),
           sideMenuText("privacyPolicy", "Left Menu: Privacy Policy")};
 }
@@ -193,11 +194,15 @@ void LeftViewController::didSelectRow(int section, int row) {
           Navigation::shared().goToHistory();
           break;
         case 2:
+          Analytics::log(event::kTappedMenuPractice);
+          Navigation::shared().goToPractice();
+          break;
+        case 3:
           Analytics::log(event::kTappedOnboarding);
           OnboardingManager::shared().present(OnboardingManager::Sequence::Introduction,
                                               OnboardingManager::Presentation::FormSheet, true);
           break;
-        case 3:
+        case 4:
           Analytics::log(event::kTappedPrivacyPolicy);
           DsgvoManager::shared().showPrivacyNotice();
           break;

@@ -133,7 +133,7 @@ class TestLeftViewController : public QObject {
     QCOMPARE(onlyMulti->numberOfSections(), 2);
     QCOMPARE(onlyMulti->numberOfRows(2), 0);
     // Pages, then the contact header and its two rows.
-    QCOMPARE(onlyMulti->rowCount(), 7);
+    QCOMPARE(onlyMulti->rowCount(), 8);
 
     menu.setCatalogue({named(kSelf, "Unit Circle Tutor", false),
                        named("app.unitcircle.fractions", "Fractions", true),
@@ -141,7 +141,7 @@ class TestLeftViewController : public QObject {
     auto both = menu.controller();
     QCOMPARE(both->numberOfSections(), 4);
     QCOMPARE(menu.titles(*both, 0),
-             (QStringList{"Calculation", "History", "Introduction", "Privacy Policy"}));
+             (QStringList{"Calculation", "History", "Practice", "Introduction", "Privacy Policy"}));
     QCOMPARE(menu.titles(*both, 1), (QStringList{"Join our community", "Rate this App"}));
     QCOMPARE(menu.titles(*both, 2), QStringList{"Fractions"});
     QCOMPARE(menu.titles(*both, 3), QStringList{"Triangles"});
@@ -161,7 +161,8 @@ class TestLeftViewController : public QObject {
                   index.data(LeftViewController::TitleRole).toString());
     }
     QCOMPARE(flat,
-             (QStringList{"r0:Calculation", "r0:History", "r0:Introduction", "r0:Privacy Policy",
+             (QStringList{"r0:Calculation", "r0:History", "r0:Practice", "r0:Introduction",
+                          "r0:Privacy Policy",
                           "h1: Visit us:", "r1:Join our community", "r1:Rate this App",
                           "h2: All in one:", "r2:Fractions", "h3: Other apps:", "r3:Triangles"}));
 
@@ -194,15 +195,17 @@ class TestLeftViewController : public QObject {
     uc::Navigation& navigation = uc::Navigation::shared();
     QSignalSpy calculation(&navigation, &uc::Navigation::calculationRequested);
     QSignalSpy history(&navigation, &uc::Navigation::historyRequested);
+    QSignalSpy practice(&navigation, &uc::Navigation::practiceRequested);
     uc::OnboardingManager& onboarding = uc::OnboardingManager::shared();
     uc::ViewManager& views = uc::ViewManager::shared();
 
-    for (int row = 0; row < 4; ++row) controller->didSelectRow(0, row);
-    controller->didSelectRow(0, 4);
+    for (int row = 0; row < 5; ++row) controller->didSelectRow(0, row);
+    controller->didSelectRow(0, 5);
     controller->didSelectRow(2, 0);  // no such section without apps
 
     QCOMPARE(calculation.count(), 1);
     QCOMPARE(history.count(), 1);
+    QCOMPARE(practice.count(), 1);
     // The introduction as a card in front of the menu, the notice on the next turn.
     QVERIFY(onboarding.isPresented());
     QVERIFY(onboarding.isFormSheet());
@@ -211,7 +214,8 @@ class TestLeftViewController : public QObject {
     QTRY_COMPARE(views.alertActionTitles(), QStringList{"Accept"});
     views.dismissAlert();
     QCOMPARE(menu.eventNames(), (QStringList{"tapped_menu_calculate", "tapped_menu_history",
-                                             "tapped_onboarding", "tapped_privacy_policy"}));
+                                             "tapped_menu_practice", "tapped_onboarding",
+                                             "tapped_privacy_policy"}));
     QVERIFY(menu.opener->opened.isEmpty());
   }
 

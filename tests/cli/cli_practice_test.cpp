@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "cli/plain_math_text.h"
+#include "run_command.h"
+
+namespace uc::cli {
+namespace {
+
+TEST(PracticeCommand, JsonListsKindGivenPromptAndAnswers) {
+  const Outcome r = run({"practice", "--seed", "7", "--count", "25", "--level", "2", "--json"});
+  EXPECT_EQ(r.status, kExitSolved);
+  EXPECT_TRUE(r.err.empty());
+  ASSERT_EQ(r.out.back(), '\n');
+  EXPECT_EQ(r.out.find('\n'), r.out.size() - 1) << "one line";
+  const nlohmann::json document = nlohmann::json::parse(r.out);
+  ASSERT_EQ(document.size(), 1u);
+  const nlohmann::json& questions = document.at("questions");
+  ASSERT_EQ(questions.size(), 25u);
+  for (const nlohmann::json& q : questions) {
+    ASSERT_EQ(q.size(), 4u) << q.dump();
+    const std::string kind = q.at("kind");
+    const std::string given = q.at("given");
+    const bool degrees = given.find("^{\\circ}") != std::string::npos;
+    const bool inverse = kind.rfind("inverse", 0) == 0;
+    // Degrees are given to convert to radians, radians to convert to degrees, values to invert.
+    if (kind == "degreesToRadians") {
+      EXPECT_TRUE(degrees) << given;
+    } else if (kind == "radiansToDegrees" || inverse) {
+      EXPECT_FALSE(degrees) << given;
+    }
+    EXPECT_EQ(q.at("prompt"), "practicePrompt" +
+                                  std::string(1, static_cast<char>(std::toupper(kind[0]))) +
+                                  kind.substr(1));
+    const nlohmann::json& answers = q.at("answers");
+    for (const std::string answer : answers) {
+      const bool inDegrees = answer.find("^{\\circ}") != std::string::npos;
+      if (kind == "degreesToRadians") {
+        EXPECT_FALSE(inDegrees) << answer;
+      } else if (kind == "radiansToDegrees" || inverse) {
+        EXPECT_TRUE(inDegrees) << answer;
+      } else if (kind == "referenceAngle") {
+        EXPECT_EQ(inDegrees, degrees) << answer;
+      } else if (kind == "quadrant") {
+        EXPECT_TRUE(answer == "I" || answer == "II" || answer == "III" || answer == "IV");
+      }
+    }
+    EXPECT_TRUE(inverse || answers.size() == 1u) << q.dump();
+  }
+  EXPECT_EQ(run({"practice", "--seed=7", "--level=2", "--count=25", "--json"}).out, r.out)
+      << "the same seed, the same questions";
+  EXPECT_NE(run({"practice", "--seed", "8", "--count", "25", "--level", "2", "--json"}).out, r.out);
+}
+
+TEST(PracticeCommand, TenQuestionsAtLevelOneByDefault) {
+  const Outcome r = run({"practice", "--seed", "3", "--json"});
+  const nlohmann::json questions = nlohmann::json::parse(r.out).at("questions");
+  EXPECT_EQ(questions.size(), 10u);
+  EXPECT_EQ(r.out, run({"practice", "--seed", "3", "--count", "10", "--level", "1", "--json"}).out);
+}
+
+TEST(PracticeCommand, TheWorksheetComesWithItsAnswers) {
+  const Outcome r = run({"practice", "--seed", "7", "--count", "12", "--level", "2"});
+  EXPECT_EQ(r.status, kExitSolved);
+  EXPECT_EQ(r.out.rfind("practiceWorksheet\n\n1. practicePromptReferenceAngle 90°\n", 0), 0u)
+      << r.out;
+  EXPECT_NE(r.out.find("\n12. practicePromptQuadrant 285°\n\npracticeAnswerKey\n\n1. 90°\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("\n3. 108°; 288°\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\n11. practiceNoSolution\n"), std::string::npos);
+}
+
+TEST(PracticeCommand, WrongUsageExitsWithSixtyFour) {
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"practice"},
+           {"practice", "--count", "5"},
+           {"practice", "--seed", "x"},
+           {"practice", "--seed", "-1"},
+           {"practice", "--seed", "18446744073709551616"},
+           {"practice", "--seed", ""},
+           {"practice", "--seed", "1", "--count", "0"},
+           {"practice", "--seed", "1", "--count", "1001"},
+           {"practice", "--seed", "1", "--count", "2.5"},
+           {"practice", "--seed", "1", "--level", "4"},
+           {"practice", "--seed", "1", "--level", "0"},
+           {"practice", "--seed", "1", "--alpha", "3"},
+           {"practice", "--seed", "1", "--lang", "xx"},
+       }) {
+    const Outcome r = run(arguments);
+    EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(arguments);
+    EXPECT_NE(r.err.find("unitcircle practice --seed N"), std::string::npos);
+    EXPECT_TRUE(r.out.empty());
+  }
+  EXPECT_EQ(run({"practice", "--seed", "18446744073709551615", "--count", "1000"}).status,
+            kExitSolved);
+}
+
+TEST(PracticeCommand, WorksheetTextReadsLikeTheKeypad) {
+  EXPECT_EQ(plainMathText("\\frac{3\\pi}{4}"), "3π/4");
+  EXPECT_EQ(plainMathText("-\\frac{\\sqrt{6}-\\sqrt{2}}{4}"), "-(√6-√2)/4");
+  EXPECT_EQ(plainMathText("-\\frac{\\sqrt{25-10\\sqrt{5}}}{5}"), "-√(25-10√5)/5");
+  EXPECT_EQ(plainMathText("\\sqrt{3}-2"), "√3-2");
+  EXPECT_EQ(plainMathText("-330^{\\circ}"), "-330°");
+  EXPECT_EQ(plainMathText("\\text{undefined}"), "practiceUndefined");
+  EXPECT_EQ(plainMathText("\\frac{1}"), "1/") << "cut LaTeX does not crash";
+}
+
+}  // namespace
+}  // namespace uc::cli
