@@ -275,6 +275,8 @@ Item {
                     anchors.horizontalCenter: parent.horizontalCenter
                     visible: controller.feedbackCircle !== undefined && controller.feedbackCircle !== null
                     chartStep: controller.feedbackCircle
+                    // The result page's proportions, which leave the labels room beside the circle.
+                    frameRatio: ChartManager.frameRatioOf(chartStep)
                     captureMode: true
                     large: page.isTablet
                     onReadyChanged: if (ready) startDrawing()
