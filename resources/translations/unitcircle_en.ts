@@ -866,6 +866,11 @@
         <translation>equals</translation>
     </message>
     <message>
+        <source>quadrant %1</source>
+        <comment>A quadrant chosen as the answer, by its number</comment>
+        <translation>quadrant %1</translation>
+    </message>
+    <message>
         <source>degrees</source>
         <comment>Spoken part of a typed answer</comment>
         <translation>degrees</translation>

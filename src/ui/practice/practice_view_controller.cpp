@@ -252,6 +252,10 @@ void PracticeViewController::chooseAnswer(const QString& choice) {
   if (stage_ == Asking) setAnswer(choice);
 }
 
+QString PracticeViewController::spokenChoice(const QString& choice) const {
+  return spokenPracticeAnswer(choice);
+}
+
 void PracticeViewController::deleteBackward() {
   if (stage_ != Asking || answer_.isEmpty()) return;
   setAnswer(isChosenWord(answer_) ? QString() : answer_.chopped(1));

@@ -120,6 +120,8 @@ class PracticeViewController : public QObject {
   // Keypad and keyboard: a key's text is added at the end; a choice replaces the answer.
   Q_INVOKABLE void typeKey(const QString& key);
   Q_INVOKABLE void chooseAnswer(const QString& choice);
+  // A choice as a screen reader says it: "quadrant 2" for "II".
+  Q_INVOKABLE QString spokenChoice(const QString& choice) const;
   Q_INVOKABLE void deleteBackward();
   Q_INVOKABLE void check();
   Q_INVOKABLE void continueAfterAnswer();

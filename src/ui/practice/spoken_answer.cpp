@@ -111,7 +111,19 @@ QString spokenPracticeQuestion(const QString& prompt, const QString& givenLatex)
   return given.isEmpty() ? spoken : spoken + QStringLiteral(" ") + given;
 }
 
+QString spokenQuadrant(const QString& numeral) {
+  static const QStringList kNumerals{QStringLiteral("I"), QStringLiteral("II"),
+                                     QStringLiteral("III"), QStringLiteral("IV")};
+  const qsizetype number = kNumerals.indexOf(numeral.trimmed());
+  return number < 0 ? QString()
+                    : QCoreApplication::translate("PracticeView", "quadrant %1",
+                                                  "A quadrant chosen as the answer, by its number")
+                          .arg(number + 1);
+}
+
 QString spokenPracticeAnswer(const QString& typed) {
+  // Read as letters otherwise: "I I".
+  if (const QString quadrant = spokenQuadrant(typed); !quadrant.isEmpty()) return quadrant;
   QStringList words;
   QString number;
   const auto endNumber = [&] {

@@ -346,6 +346,12 @@ class TestPracticeView : public QObject {
     const QString right = accessibleName("practiceRightAnswerSpoken");
     QVERIFY2(right == "75 degrees and 285 degrees" || right == "5 pi over 12 and 19 pi over 12",
              qPrintable(right));
+
+    // Quadrants by their numbers, not as letters.
+    practice->practiseCards({"quadrant:150"});
+    QCOMPARE(accessibleName("practiceChoice_II"), QStringLiteral("quadrant 2"));
+    practice->chooseAnswer("IV");
+    QCOMPARE(accessibleName("practiceAnswerField"), QStringLiteral("Answer: quadrant 4"));
     practice->showMap();
   }
 

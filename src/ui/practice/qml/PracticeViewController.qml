@@ -262,6 +262,7 @@ Item {
 
                         objectName: "practiceChoice_" + modelData
                         text: modelData
+                        Accessible.name: controller.spokenChoice(modelData)
                         maximumWidth: parent.width
                         large: page.isTablet
                         // Then Enter checks it, as on the keypad.
