@@ -816,6 +816,61 @@
         <translation>minus</translation>
     </message>
     <message>
+        <source>plus</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <comment>Spoken part of a typed answer</comment>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>from 0 to under 360 degrees</source>
+        <comment>Spoken part of a practice question</comment>
+        <translation>von 0 bis unter 360 Grad</translation>
+    </message>
+    <message>
+        <source>sine of</source>
+        <comment>Spoken part of a practice question</comment>
+        <translation>Sinus von</translation>
+    </message>
+    <message>
+        <source>cosine of</source>
+        <comment>Spoken part of a practice question</comment>
+        <translation>Kosinus von</translation>
+    </message>
+    <message>
+        <source>tangent of</source>
+        <comment>Spoken part of a practice question</comment>
+        <translation>Tangens von</translation>
+    </message>
+    <message>
+        <source>alpha</source>
+        <comment>Spoken part of a practice question</comment>
+        <translation>Alpha</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <comment>Spoken part of a practice question</comment>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>quadrant %1</source>
+        <comment>A quadrant chosen as the answer, by its number</comment>
+        <translation>Quadrant %1</translation>
+    </message>
+    <message>
         <source>degrees</source>
         <comment>Spoken part of a typed answer</comment>
         <translation>Grad</translation>
@@ -854,6 +909,26 @@
         <source>Tap an angle to practise it, or start with the questions that are due.</source>
         <comment>Explains the mastery map</comment>
         <translation>Tippe auf einen Winkel, um ihn zu üben, oder beginne mit den fälligen Fragen.</translation>
+    </message>
+    <message>
+        <source>Level 1: 30° and 45°</source>
+        <comment>Practice level: the multiples of 30° and 45°</comment>
+        <translation>Stufe 1: 30° und 45°</translation>
+    </message>
+    <message>
+        <source>Level 2: also 15° and 18°</source>
+        <comment>Practice level: also the multiples of 15° and 18°</comment>
+        <translation>Stufe 2: auch 15° und 18°</translation>
+    </message>
+    <message>
+        <source>Level 3: also beyond one turn</source>
+        <comment>Practice level: also angles below 0° and from 360°</comment>
+        <translation>Stufe 3: auch über eine Umdrehung hinaus</translation>
+    </message>
+    <message>
+        <source>%1 degrees and one turn either side, %2</source>
+        <comment>A point of the mastery map at the level beyond one turn and how well it is known</comment>
+        <translation>%1 Grad und eine Umdrehung davor und danach, %2</translation>
     </message>
     <message>
         <source>Start</source>

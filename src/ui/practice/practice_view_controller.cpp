@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QRandomGenerator>
 #include <algorithm>
+#include <charconv>
 #include <utility>
 
 #include "core/localization.h"
@@ -54,6 +55,23 @@ QString answersLatex(const practice::Question& question) {
   return parts.join(QStringLiteral(";\\ "));
 }
 
+// The point of the map an angle ends on, in [0°, 360°).
+int onOneTurn(int degrees) { return ((degrees % 360) + 360) % 360; }
+
+// The cards about angles, not values, of a level.
+std::vector<practice::Card> angleCards(int level) {
+  std::vector<practice::Card> cards = practice::cardsForLevel(level);
+  std::erase_if(cards, [](const practice::Card& card) { return practice::isInverse(card.kind); });
+  return cards;
+}
+
+bool endsOn(const practice::Card& card, int degrees) {
+  int subject = 0;
+  const std::string& text = card.subject;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), subject);
+  return error == std::errc{} && end == text.data() + text.size() && onOneTurn(subject) == degrees;
+}
+
 }  // namespace
 
 PracticeViewController::PracticeViewController(QObject* parent)
@@ -78,6 +96,8 @@ UserDefaults& PracticeViewController::userDefaults() const {
 }
 
 void PracticeViewController::loadSchedule() {
+  level_ = std::clamp(userDefaults().intValue(QString::fromLatin1(kLevelKey), practice::kLowestLevel),
+                      practice::kLowestLevel, practice::kHighestLevel);
   schedule_.reset();
   const QString json = userDefaults().stringValue(QString::fromLatin1(kScheduleKey));
   // A damaged value starts afresh; it is overwritten with the next answer.
@@ -120,6 +140,15 @@ QStringList PracticeViewController::choices() const {
 
 QString PracticeViewController::spokenAnswer() const { return spokenPracticeAnswer(answer_); }
 
+QString PracticeViewController::spokenQuestion() const {
+  return shown_ ? spokenPracticeQuestion(prompt(), questionLatex()) : QString();
+}
+
+QString PracticeViewController::spokenRightAnswer() const {
+  return rightAnswerLatex_.isEmpty() ? QString()
+                                     : spokenPracticeAnswer(typedFormOfLatex(rightAnswerLatex_));
+}
+
 int PracticeViewController::scorePercent() const {
   return session_ ? session_->summary().scorePercent : 0;
 }
@@ -129,15 +158,23 @@ int PracticeViewController::rightFirstTime() const {
 int PracticeViewController::cardCount() const { return session_ ? session_->summary().cards : 0; }
 int PracticeViewController::dayStreak() const { return schedule_.dayStreak(); }
 
+void PracticeViewController::setLevel(int level) {
+  level = std::clamp(level, practice::kLowestLevel, practice::kHighestLevel);
+  if (level == level_) return;
+  level_ = level;
+  userDefaults().setInt(QString::fromLatin1(kLevelKey), level_);
+  emit progressChanged();
+}
+
 QVariantList PracticeViewController::masteryAngles() const {
   QVariantList angles;
-  const std::vector<practice::Card> cards = practice::cardsForLevel(kLevel);
-  for (const int degrees : practice::anglesForLevel(kLevel)) {
+  const std::vector<practice::Card> cards = angleCards(level_);
+  for (const int degrees : practice::anglesForLevel(std::min(level_, 2))) {
     int seen = 0;
     int known = 0;
     int all = 0;
     for (const practice::Card& card : cards) {
-      if (practice::isInverse(card.kind) || card.subject != std::to_string(degrees)) continue;
+      if (!endsOn(card, degrees)) continue;
       ++all;
       const practice::Mastery mastery = schedule_.mastery(card);
       seen += mastery != practice::Mastery::fresh;
@@ -147,6 +184,7 @@ QVariantList PracticeViewController::masteryAngles() const {
                                       : known == all ? practice::Mastery::known
                                                      : practice::Mastery::learning;
     angles.append(QVariantMap{{QStringLiteral("degrees"), degrees},
+                              {QStringLiteral("ring"), degrees % 15 == 0 ? 0 : 1},
                               {QStringLiteral("mastery"), fromStd(std::string(rawValue(mastery)))}});
   }
   return angles;
@@ -154,17 +192,15 @@ QVariantList PracticeViewController::masteryAngles() const {
 
 void PracticeViewController::practiseAngle(int degrees) {
   QStringList keys;
-  for (const practice::Card& card : practice::cardsForLevel(kLevel)) {
-    if (!practice::isInverse(card.kind) && card.subject == std::to_string(degrees)) {
-      keys << fromStd(card.key());
-    }
+  for (const practice::Card& card : angleCards(level_)) {
+    if (endsOn(card, onOneTurn(degrees))) keys << fromStd(card.key());
   }
   practiseCards(keys);
 }
 
 void PracticeViewController::start() {
   const int length = practice::PracticeSession::kDefaultLength;
-  begin(std::make_unique<practice::PracticeSession>(schedule_, kLevel,
+  begin(std::make_unique<practice::PracticeSession>(schedule_, level_,
                                                     QRandomGenerator::global()->generate64(),
                                                     length),
         length);
@@ -214,6 +250,10 @@ void PracticeViewController::typeKey(const QString& key) {
 
 void PracticeViewController::chooseAnswer(const QString& choice) {
   if (stage_ == Asking) setAnswer(choice);
+}
+
+QString PracticeViewController::spokenChoice(const QString& choice) const {
+  return spokenPracticeAnswer(choice);
 }
 
 void PracticeViewController::deleteBackward() {
@@ -279,7 +319,9 @@ QString PracticeViewController::solutionAngle() const {
   return QString::number(*shown_->answers.front().value);
 }
 
-QString PracticeViewController::feedbackTitle() const { return exactValuesCardTitle(); }
+QString PracticeViewController::feedbackTitle() const {
+  return QString::fromStdString(exactValuesCardTitle());
+}
 
 void PracticeViewController::prepareFeedback() {
   feedbackCircle_ = {};

@@ -29,12 +29,15 @@ class PracticeViewController : public QObject {
   Q_PROPERTY(Stage stage READ stage NOTIFY stageChanged)
   Q_PROPERTY(QString prompt READ prompt NOTIFY questionChanged)
   Q_PROPERTY(QString questionLatex READ questionLatex NOTIFY questionChanged)
+  // The prompt and the given value as a screen reader says them, in the learner's language.
+  Q_PROPERTY(QString spokenQuestion READ spokenQuestion NOTIFY questionChanged)
   Q_PROPERTY(QStringList choices READ choices NOTIFY questionChanged)
   Q_PROPERTY(int questionNumber READ questionNumber NOTIFY questionChanged)
   Q_PROPERTY(int sessionLength READ sessionLength NOTIFY questionChanged)
   Q_PROPERTY(QString answerText READ answerText NOTIFY answerChanged)
   Q_PROPERTY(QString spokenAnswer READ spokenAnswer NOTIFY answerChanged)
   Q_PROPERTY(QString rightAnswerLatex READ rightAnswerLatex NOTIFY stageChanged)
+  Q_PROPERTY(QString spokenRightAnswer READ spokenRightAnswer NOTIFY stageChanged)
   Q_PROPERTY(QString solutionAngle READ solutionAngle NOTIFY questionChanged)
   // After a wrong answer: the angle on the unit circle and its exact values card.
   Q_PROPERTY(QVariant feedbackCircle READ feedbackCircle NOTIFY stageChanged)
@@ -46,6 +49,8 @@ class PracticeViewController : public QObject {
   Q_PROPERTY(int dayStreak READ dayStreak NOTIFY stageChanged)
   Q_PROPERTY(QString title READ title CONSTANT)
   Q_PROPERTY(QVariantList masteryAngles READ masteryAngles NOTIFY progressChanged)
+  // 1 to 3, as the questions' levels; kept in the store.
+  Q_PROPERTY(int level READ level WRITE setLevel NOTIFY progressChanged)
 
  public:
   // The mastery map comes first; a session goes from asking to its summary.
@@ -54,7 +59,8 @@ class PracticeViewController : public QObject {
 
   // Where the store keeps the schedule, as its JSON text.
   static constexpr char kScheduleKey[] = "practiceSchedule";
-  static constexpr int kLevel = 1;
+  // Where the store keeps the chosen level.
+  static constexpr char kLevelKey[] = "practiceLevel";
 
   explicit PracticeViewController(QObject* parent = nullptr);
   ~PracticeViewController() override;
@@ -74,6 +80,8 @@ class PracticeViewController : public QObject {
   QString answerText() const { return answer_; }
   QString spokenAnswer() const;
   QString rightAnswerLatex() const { return rightAnswerLatex_; }
+  QString spokenQuestion() const;
+  QString spokenRightAnswer() const;
   // α in degrees that the question is about ("60"), or its first solution for the inverse
   // kinds; empty when there is none.
   QString solutionAngle() const;
@@ -88,8 +96,14 @@ class PracticeViewController : public QObject {
 
   const practice::RepetitionSchedule& schedule() const { return schedule_; }
 
-  // The special angles, each as {degrees, mastery: "new", "learning" or "known"}: new until one
-  // of its cards is answered, known when every card is.
+  int level() const { return level_; }
+  // Out of range is clamped, so a damaged store cannot leave the screen without questions.
+  void setLevel(int level);
+
+  // The level's angles on one turn, each as {degrees, ring, mastery: "new", "learning" or
+  // "known"}: new until one of its cards is answered, known when every card is. Level 3's angles
+  // beyond one turn share the point of the angle they end on. Ring 0 holds the multiples of
+  // 15°, ring 1 the other multiples of 18°, which lie too close to them for one ring.
   QVariantList masteryAngles() const;
 
   // A session of the default length over the due cards, then new ones.
@@ -97,7 +111,7 @@ class PracticeViewController : public QObject {
   // A session over these cards ("sin:30", ...) in this order; unknown keys are left out.
   Q_INVOKABLE void practiseCards(const QStringList& cardKeys);
 
-  // Every card of one angle of the map.
+  // Every card of one point of the map: at level 3 its angles one turn either side too.
   Q_INVOKABLE void practiseAngle(int degrees);
   Q_INVOKABLE void showMap();
   // The worked solution of the answered question's angle, on fresh calculation pages.
@@ -106,6 +120,8 @@ class PracticeViewController : public QObject {
   // Keypad and keyboard: a key's text is added at the end; a choice replaces the answer.
   Q_INVOKABLE void typeKey(const QString& key);
   Q_INVOKABLE void chooseAnswer(const QString& choice);
+  // A choice as a screen reader says it: "quadrant 2" for "II".
+  Q_INVOKABLE QString spokenChoice(const QString& choice) const;
   Q_INVOKABLE void deleteBackward();
   Q_INVOKABLE void check();
   Q_INVOKABLE void continueAfterAnswer();
@@ -133,6 +149,7 @@ class PracticeViewController : public QObject {
 
   UserDefaults* defaults_ = nullptr;
   practice::RepetitionSchedule schedule_;
+  int level_ = practice::kLowestLevel;
   std::unique_ptr<practice::PracticeSession> session_;
   // The question on screen: still the answered one while its right answer shows.
   std::optional<practice::Question> shown_;

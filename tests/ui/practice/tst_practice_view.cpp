@@ -5,11 +5,13 @@
 #include <QQuickWindow>
 #include <QTest>
 #include <chrono>
+#include <cmath>
 #include <memory>
 
 #include "core/practice/repetition_schedule.h"
 #include "flow/calc_manager.h"
 #include "flow/user_defaults.h"
+#include "i18n/translations.h"
 #include "services/analytics.h"
 #include "ui/practice/practice_view_controller.h"
 #include "ui/shell/navigation.h"
@@ -38,6 +40,14 @@ class TestPracticeView : public QObject {
 
  private:
   void tap(const char* name) { QVERIFY2(driver_.tap(name), name); }
+  // Below the fold on a phone: focused first, which scrolls it into view.
+  void tapInView(const char* name) {
+    QQuickItem* found = driver_.item(name);
+    QVERIFY2(found, name);
+    found->forceActiveFocus();
+    QTRY_VERIFY2(QRectF(0, 0, window_->width(), window_->height()).contains(box(name)), name);
+    tap(name);
+  }
   void tapKeys(const QStringList& keys) {
     for (const QString& key : keys) tap(("practiceKey_" + key).toUtf8().constData());
   }
@@ -60,6 +70,54 @@ class TestPracticeView : public QObject {
                        .toString()
                  : QString();
   }
+
+  QRectF box(const char* name) const {
+    QQuickItem* found = driver_.item(name);
+    return found ? found->mapRectToScene(QRectF(0, 0, found->width(), found->height())) : QRectF();
+  }
+
+  // The texts on screen that lost their end to an ellipsis, and the practice buttons wider than
+  // the window.
+  QStringList cutTexts() const {
+    QStringList cut;
+    QList<QQuickItem*> stack{window_->contentItem()};
+    while (!stack.isEmpty()) {
+      QQuickItem* next = stack.takeLast();
+      if (!next->isVisible() || next->opacity() == 0) continue;
+      if (next->inherits("QQuickText") && next->property("truncated").toBool()) {
+        cut << next->property("text").toString();
+      }
+      if (next->objectName().startsWith("practice") && next->objectName().endsWith("Button") &&
+          next->mapRectToScene(QRectF(0, 0, next->width(), 1)).right() > window_->width()) {
+        cut << next->objectName();
+      }
+      stack << next->childItems();
+    }
+    return cut;
+  }
+
+  QString focusedName() const {
+    return window_->activeFocusItem() ? window_->activeFocusItem()->objectName() : QString();
+  }
+
+  // Tab (or Shift+Tab) until the named item has the keys, and shows it.
+  bool tabTo(const char* name, bool backward = false) {
+    for (int step = 0; step < 80 && focusedName() != QLatin1String(name); ++step) {
+      if (backward) {
+        QTest::keyClick(window_, Qt::Key_Backtab, Qt::ShiftModifier);
+      } else {
+        QTest::keyClick(window_, Qt::Key_Tab);
+      }
+    }
+    QQuickItem* focused = window_->activeFocusItem();
+    if (!focused || focused->objectName() != QLatin1String(name)) return false;
+    const QVariant visualFocus = focused->property("visualFocus");
+    return visualFocus.isValid()
+               ? visualFocus.toBool()
+               : QQmlProperty::read(focused, QStringLiteral("border.width")).toDouble() > 0;
+  }
+
+  void press(Qt::Key key) { QTest::keyClick(window_, key); }
 
   QString masteryOf(int degrees) const {
     for (const QVariant& angle : controller()->masteryAngles()) {
@@ -100,6 +158,9 @@ class TestPracticeView : public QObject {
     QCOMPARE(accessibleName("masteryAngle_30"), QStringLiteral("30 degrees, new"));
     QCOMPARE(driver_.read("practiceMapStreak", "text").toString(), QStringLiteral("Days in a row: 0"));
     QVERIFY(driver_.item("practiceKeypad") == nullptr);
+    // Laid out: the level choice under Start, which stays in sight.
+    QTRY_VERIFY(box("practiceLevel_1").top() >= box("practiceStartButton").bottom());
+    QVERIFY(box("practiceStartButton").bottom() <= window_->height());
     tap("practiceStartButton");
     QCOMPARE(controller()->sessionLength(), 10);
     QCOMPARE(driver_.read("practiceProgress", "text").toString(), QStringLiteral("Question 1 of 10"));
@@ -122,7 +183,7 @@ class TestPracticeView : public QObject {
     QCOMPARE(practice->stage(), PracticeViewController::Asking);
     QCOMPARE(driver_.read("practiceProgress", "text").toString(), QStringLiteral("Question 2 of 2"));
     QVERIFY(driver_.read("practiceAnswerText", "text").toString().isEmpty());
-    QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cos α exactly")));
+    QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cosine of alpha exactly for alpha equals ")));
     const auto& answered = recorder_->events().last();
     QCOMPARE(answered.name, QStringLiteral("practice_answered"));
     QCOMPARE(answered.params.value("kind").toString(), QStringLiteral("sin"));
@@ -152,7 +213,7 @@ class TestPracticeView : public QObject {
     QVERIFY(driver_.item("practiceKeypad") == nullptr);
     QCOMPARE(driver_.read("practiceRightAnswerFormula", "latex").toString(), QStringLiteral("\\frac{1}{2}"));
     // Beside the question answered and the answer given, not the next ones.
-    QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cos α exactly")));
+    QVERIFY(accessibleName("practiceQuestion").startsWith(QStringLiteral("Give cosine of alpha exactly for alpha equals ")));
     QCOMPARE(driver_.read("practiceAnswerText", "text").toString(), QStringLiteral("2"));
     QVERIFY(driver_.item("practiceFeedbackCircle"));
     const QStringList exact = practice->feedbackLines().isEmpty()
@@ -253,6 +314,206 @@ class TestPracticeView : public QObject {
     QVERIFY(practice->sessionLength() >= 6);
     QVERIFY(accessibleName("practiceQuestion").contains(QStringLiteral("45")) ||
             accessibleName("practiceQuestion").contains(QStringLiteral("pi")));
+  }
+
+  // Screen readers hear the question, the answer and the right answer as words, not as LaTeX,
+  // level 2's radicals with their brackets.
+  void theQuestionAndTheRightAnswerAreReadAsWords() {
+    PracticeViewController* practice = controller();
+    practice->practiseCards({"sin:30", "inverseCos:\\frac{\\sqrt{6}-\\sqrt{2}}{4}"});
+    const QString sine = accessibleName("practiceQuestion");
+    QVERIFY2(sine == "Give sine of alpha exactly for alpha equals 30 degrees" ||
+                 sine == "Give sine of alpha exactly for alpha equals pi over 6",
+             qPrintable(sine));
+    typeOnKeyboard("1/2");
+    press(Qt::Key_Return);
+    QCOMPARE(accessibleName("practiceQuestion"),
+             QStringLiteral("Every alpha from 0 to under 360 degrees with cosine of alpha equals open "
+                            "bracket square root of 6 minus square root of 2 close bracket over 4"));
+    tapKeys({"("});
+    typeOnKeyboard("r6");
+    tapKeys({"+"});
+    typeOnKeyboard("r2");
+    tapKeys({")", "/", "4"});
+    QCOMPARE(accessibleName("practiceAnswerField"),
+             QStringLiteral("Answer: open bracket square root of 6 plus square root of 2 close "
+                            "bracket over 4"));
+    practice->deleteBackward();
+    for (int i = 0; i < 9; ++i) practice->deleteBackward();
+    typeOnKeyboard("0d");
+    press(Qt::Key_Return);
+    QCOMPARE(practice->stage(), PracticeViewController::ShowingAnswer);
+    const QString right = accessibleName("practiceRightAnswerSpoken");
+    QVERIFY2(right == "75 degrees and 285 degrees" || right == "5 pi over 12 and 19 pi over 12",
+             qPrintable(right));
+
+    // Quadrants by their numbers, not as letters.
+    practice->practiseCards({"quadrant:150"});
+    QCOMPARE(accessibleName("practiceChoice_II"), QStringLiteral("quadrant 2"));
+    practice->chooseAnswer("IV");
+    QCOMPARE(accessibleName("practiceAnswerField"), QStringLiteral("Answer: quadrant 4"));
+    practice->showMap();
+  }
+
+  // Map, level, reset with its question, Start, a choice, Check, the feedback's buttons and the
+  // summary's, with the keyboard alone; every stop shows its focus.
+  void theWholeRoundGoesByKeys() {
+    PracticeViewController* practice = controller();
+    QCOMPARE(practice->level(), 1);
+    practice->practiseCards({"sin:30"});
+    typeOnKeyboard("1/2");
+    press(Qt::Key_Enter);
+    QCOMPARE(practice->stage(), PracticeViewController::Finished);
+    press(Qt::Key_Escape);
+    QCOMPARE(practice->stage(), PracticeViewController::Map);
+
+    QVERIFY(tabTo("masteryAngle_90"));
+    press(Qt::Key_Space);
+    QCOMPARE(practice->stage(), PracticeViewController::Asking);
+    QCOMPARE(practice->solutionAngle(), QStringLiteral("90"));
+    press(Qt::Key_Escape);
+    QCOMPARE(practice->stage(), PracticeViewController::Map);
+
+    QVERIFY(tabTo("practiceLevel_2"));
+    press(Qt::Key_Space);
+    QCOMPARE(practice->level(), 2);
+    QVERIFY(tabTo("practiceLevel_1", true));
+    press(Qt::Key_Space);
+    QCOMPARE(practice->level(), 1);
+
+    // Escape keeps the progress; the confirmation forgets it.
+    QVERIFY(tabTo("practiceResetButton"));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focusedName(), QStringLiteral("practiceResetCancelButton"));
+    press(Qt::Key_Escape);
+    QTRY_VERIFY(!driver_.read("practiceResetDialog", "visible").toBool());
+    QVERIFY(storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
+    QVERIFY(tabTo("practiceResetButton"));
+    press(Qt::Key_Return);
+    QTRY_COMPARE(focusedName(), QStringLiteral("practiceResetCancelButton"));
+    QVERIFY(tabTo("practiceResetConfirmButton"));
+    press(Qt::Key_Return);
+    QTRY_VERIFY(!driver_.read("practiceResetDialog", "visible").toBool());
+    QVERIFY(!storedSchedule().state(Card{QuestionKind::sin, "30"}).has_value());
+
+    QVERIFY(tabTo("practiceStartButton"));
+    press(Qt::Key_Return);
+    QCOMPARE(practice->sessionLength(), 10);
+    press(Qt::Key_Escape);
+
+    practice->practiseCards({"tan:90", "sin:30"});
+    QVERIFY(tabTo("practiceChoice_undefined"));
+    press(Qt::Key_Space);
+    QCOMPARE(practice->answerText(), QStringLiteral("undefined"));
+    press(Qt::Key_Return);
+    QCOMPARE(practice->questionNumber(), 2);
+    typeOnKeyboard("2");
+    press(Qt::Key_Return);
+    QCOMPARE(practice->stage(), PracticeViewController::ShowingAnswer);
+    QVERIFY(tabTo("practiceShowSolutionButton"));
+    QVERIFY(tabTo("practiceContinueButton", true));
+    press(Qt::Key_Return);
+    QCOMPARE(practice->stage(), PracticeViewController::Asking);
+    typeOnKeyboard("1/2");
+    press(Qt::Key_Return);
+    QCOMPARE(practice->stage(), PracticeViewController::Finished);
+    QVERIFY(tabTo("practiceAgainButton"));
+    QVERIFY(tabTo("practiceDoneButton"));
+    press(Qt::Key_Return);
+    QCOMPARE(practice->stage(), PracticeViewController::Map);
+  }
+
+  // In German at twice the text size on the phone no practice text loses a word: not on the
+  // map, the reset question, the choices, a wrong answer's feedback or the summary.
+  void everyGermanTextFitsAtTwiceTheSize() {
+    QVERIFY(uc::i18n::installTranslations("de"));
+    engine_.retranslate();
+    uc::TextScale::shared().setPercent(200);
+    PracticeViewController* practice = controller();
+    practice->showMap();
+    QTRY_VERIFY(driver_.item("practiceResetButton"));
+    QTest::qWait(50);
+    QVERIFY2(cutTexts().isEmpty(), qPrintable(cutTexts().join(" | ")));
+    QMetaObject::invokeMethod(driver_.item("practiceResetDialog"), "open");
+    QTRY_VERIFY(driver_.item("practiceResetCancelButton"));
+    QTest::qWait(300);
+    QVERIFY2(cutTexts().isEmpty(), qPrintable(cutTexts().join(" | ")));
+    QMetaObject::invokeMethod(driver_.item("practiceResetDialog"), "reject");
+    QTRY_VERIFY(driver_.item("practiceResetCancelButton") == nullptr);
+
+    practice->practiseCards({"quadrant:150", "inverseSin:2", "cos:60"});
+    for (int step = 0; step < 20 && practice->stage() != PracticeViewController::Finished; ++step) {
+      QTest::qWait(20);
+      QVERIFY2(cutTexts().isEmpty(), qPrintable(cutTexts().join(" | ")));
+      if (practice->stage() == PracticeViewController::ShowingAnswer) {
+        practice->continueAfterAnswer();
+      } else {
+        // Wrong every time, so that the feedback shows too.
+        if (practice->choices().size() == 4) {
+          practice->chooseAnswer("IV");
+        } else {
+          practice->typeKey("0");
+          if (practice->solutionAngle().isEmpty()) practice->typeKey("°");
+        }
+        practice->check();
+      }
+    }
+    QCOMPARE(practice->stage(), PracticeViewController::Finished);
+    QTest::qWait(20);
+    QVERIFY2(cutTexts().isEmpty(), qPrintable(cutTexts().join(" | ")));
+
+    uc::TextScale::shared().setPercent(100);
+    QVERIFY(uc::i18n::installTranslations("en"));
+    engine_.retranslate();
+    practice->showMap();
+  }
+
+  // Level 2 puts its 40 points on the phone's map apart and inside it; the level is kept, and
+  // level 3's points stand for their angles one turn either side too.
+  void theChosenLevelDecidesTheMapAndIsRemembered() {
+    controller()->showMap();
+    QTRY_VERIFY(box("practiceLevel_1").top() >= box("practiceStartButton").bottom());
+    QCOMPARE(controller()->level(), 1);
+    QVERIFY(driver_.item("masteryAngle_18") == nullptr);
+    tapInView("practiceLevel_2");
+    QCOMPARE(controller()->level(), 2);
+    QCOMPARE(uc::UserDefaults(settings_).intValue(PracticeViewController::kLevelKey), 2);
+    QCOMPARE(PracticeViewController().level(), 2);
+    QTRY_VERIFY(driver_.item("masteryAngle_18"));
+
+    QList<QRectF> points;
+    for (const QVariant& angle : controller()->masteryAngles()) {
+      const QByteArray name = "masteryAngle_" + angle.toMap().value("degrees").toByteArray();
+      const QRectF point = box(name.constData());
+      QVERIFY2(point.width() >= 24, name.constData());
+      QVERIFY2(box("masteryMap").contains(point), name.constData());
+      // Round dots: apart when their centres are further apart than their radii.
+      for (const QRectF& other : points) {
+        const QPointF between = other.center() - point.center();
+        QVERIFY2(std::hypot(between.x(), between.y()) >= (other.width() + point.width()) / 2,
+                 name.constData());
+      }
+      points << point;
+    }
+    QCOMPARE(points.size(), 40);
+
+    tap("masteryAngle_18");
+    QCOMPARE(controller()->stage(), PracticeViewController::Asking);
+    QCOMPARE(controller()->solutionAngle(), QStringLiteral("18"));
+
+    controller()->showMap();
+    tapInView("practiceLevel_3");
+    QVERIFY(accessibleName("masteryAngle_30").startsWith(QStringLiteral("30 degrees and one turn either side, ")));
+    controller()->practiseAngle(30);
+    const int threeTurns = controller()->sessionLength();
+    controller()->showMap();
+    // A damaged or hand-edited level is clamped.
+    controller()->setLevel(9);
+    QCOMPARE(controller()->level(), 3);
+    tapInView("practiceLevel_1");
+    controller()->practiseAngle(30);
+    QCOMPARE(threeTurns, 3 * controller()->sessionLength());
+    controller()->showMap();
   }
 
  private:

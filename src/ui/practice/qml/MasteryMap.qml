@@ -4,19 +4,26 @@ import UnitCircle.Style
 import UnitCircle.Shell
 
 // The special angles on a circle, each coloured by how well the learner knows it: grey new,
-// orange learning, green known. Tapping one practises its cards.
+// orange learning, green known. Tapping one practises its cards. The multiples of 18° that are
+// not multiples of 15° lie as little as 3° from those, so they take an inner ring of their own.
 Item {
     id: map
 
-    // [{degrees, mastery: "new" | "learning" | "known"}]
+    // [{degrees, ring: 0 | 1, mastery: "new" | "learning" | "known"}]
     property var angles: []
+    // Level 3: every point stands for its angle one turn either side too.
+    property bool beyondOneTurn
     property bool large
 
     signal angleTapped(int degrees)
 
+    readonly property bool hasInnerRing: angles.some(angle => angle.ring === 1)
     // Grows with the text only as far as neighbours 15° apart stay apart.
     readonly property real dot: Math.min((large ? 44 : 36) * TextScale.factor, Math.min(width, height) * 0.11)
     readonly property real radius: Math.max(0, Math.min(width, height) / 2 - dot / 2 - 4)
+    readonly property real innerRadius: Math.max(0, radius - dot * 1.15)
+    // Inner neighbours are at least 18° apart.
+    readonly property real innerDot: Math.min(dot, innerRadius * Math.PI / 10 * 0.85)
 
     implicitHeight: 300
 
@@ -63,17 +70,20 @@ Item {
 
             objectName: "masteryAngle_" + modelData.degrees
             readonly property real angle: modelData.degrees * Math.PI / 180
-            x: map.width / 2 + map.radius * Math.cos(angle) - width / 2
-            y: map.height / 2 - map.radius * Math.sin(angle) - height / 2
-            width: map.dot
-            height: map.dot
+            readonly property real ringRadius: modelData.ring === 1 ? map.innerRadius : map.radius
+            x: map.width / 2 + ringRadius * Math.cos(angle) - width / 2
+            y: map.height / 2 - ringRadius * Math.sin(angle) - height / 2
+            width: modelData.ring === 1 ? map.innerDot : map.dot
+            height: width
             radius: width / 2
             color: map.colorFor(modelData.mastery)
             border.width: activeFocus ? 3 : 0
             border.color: ColorManager.labelColor
             activeFocusOnTab: true
             Accessible.role: Accessible.Button
-            Accessible.name: qsTranslate("PracticeView", "%1 degrees, %2", "An angle of the mastery map and how well it is known")
+            Accessible.name: (map.beyondOneTurn
+                              ? qsTranslate("PracticeView", "%1 degrees and one turn either side, %2", "A point of the mastery map at the level beyond one turn and how well it is known")
+                              : qsTranslate("PracticeView", "%1 degrees, %2", "An angle of the mastery map and how well it is known"))
                              .arg(modelData.degrees).arg(map.masteryName(modelData.mastery))
             Accessible.onPressAction: map.angleTapped(modelData.degrees)
             Keys.onReturnPressed: map.angleTapped(modelData.degrees)
@@ -86,7 +96,9 @@ Item {
                 color: "white"
             }
             MouseArea {
+                // A little beyond the dot, which is small on the inner ring of a phone.
                 anchors.fill: parent
+                anchors.margins: -3
                 onClicked: map.angleTapped(point.modelData.degrees)
             }
         }

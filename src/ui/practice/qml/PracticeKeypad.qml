@@ -3,8 +3,9 @@ import UnitCircle.Style
 import UnitCircle.Shell
 import UnitCircle.Calculate
 
-// The keys an exact answer needs: digits, ".", "-", "/", √, π, °, ";" between several angles,
-// delete and Check; 4 × 5 keys at the bottom of the area.
+// The keys an exact answer needs: digits, ".", "+", "-", "/", brackets for radicals such as
+// (√6−√2)/4 and √(10+2√5)/4, √, π, °, ";" between several angles, delete and Check; 5 × 5 keys
+// at the bottom of the area.
 Item {
     id: keypad
 
@@ -14,7 +15,7 @@ Item {
     signal deleteTapped
     signal checkTapped
 
-    readonly property int columns: 4
+    readonly property int columns: 5
     readonly property int rows: 5
     readonly property real spacing: large ? 12 : 8
     readonly property real keyWidth: (width - (columns - 1) * spacing) / columns
@@ -24,11 +25,11 @@ Item {
 
     // [title, row, column, column span]; "delete" and "calculate" (Check) draw their icons.
     readonly property var keys: [
-        ["7", 0, 0, 1], ["8", 0, 1, 1], ["9", 0, 2, 1], ["delete", 0, 3, 1],
-        ["4", 1, 0, 1], ["5", 1, 1, 1], ["6", 1, 2, 1], ["√", 1, 3, 1],
-        ["1", 2, 0, 1], ["2", 2, 1, 1], ["3", 2, 2, 1], ["π", 2, 3, 1],
-        ["0", 3, 0, 1], [".", 3, 1, 1], ["-", 3, 2, 1], ["°", 3, 3, 1],
-        ["/", 4, 0, 1], [";", 4, 1, 1], ["calculate", 4, 2, 2]
+        ["7", 0, 0, 1], ["8", 0, 1, 1], ["9", 0, 2, 1], ["(", 0, 3, 1], [")", 0, 4, 1],
+        ["4", 1, 0, 1], ["5", 1, 1, 1], ["6", 1, 2, 1], ["√", 1, 3, 1], ["π", 1, 4, 1],
+        ["1", 2, 0, 1], ["2", 2, 1, 1], ["3", 2, 2, 1], ["+", 2, 3, 1], ["-", 2, 4, 1],
+        ["0", 3, 0, 1], [".", 3, 1, 1], ["/", 3, 2, 1], ["°", 3, 3, 1], [";", 3, 4, 1],
+        ["delete", 4, 0, 2], ["calculate", 4, 2, 3]
     ]
 
     Repeater {
@@ -52,6 +53,9 @@ Item {
                            : title === "°" ? qsTranslate("PracticeView", "degrees", "Spoken part of a typed answer")
                            : title === "/" ? qsTranslate("PracticeView", "over", "Spoken part of a typed answer")
                            : title === "-" ? qsTranslate("PracticeView", "minus", "Spoken part of a typed answer")
+                           : title === "+" ? qsTranslate("PracticeView", "plus", "Spoken part of a typed answer")
+                           : title === "(" ? qsTranslate("PracticeView", "open bracket", "Spoken part of a typed answer")
+                           : title === ")" ? qsTranslate("PracticeView", "close bracket", "Spoken part of a typed answer")
                            : title
             x: modelData[2] * (keypad.keyWidth + keypad.spacing)
             y: keypad.height - (keypad.rows * keypad.keyHeight + (keypad.rows - 1) * keypad.spacing)

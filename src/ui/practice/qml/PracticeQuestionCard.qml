@@ -15,6 +15,7 @@ Rectangle {
     property int length
     property string answer
     property string spokenAnswer
+    property string spokenQuestion
     property bool large
 
     radius: 12
@@ -43,7 +44,7 @@ Rectangle {
             // The formula goes under the prompt when both don't fit on one line.
             height: questionFlow.implicitHeight
             Accessible.role: Accessible.StaticText
-            Accessible.name: card.prompt + " " + formula.spokenText
+            Accessible.name: card.spokenQuestion
 
             Flow {
                 id: questionFlow
@@ -67,6 +68,8 @@ Rectangle {
                     latex: card.latex
                     fontSize: (card.large ? 26 : 22) * TextScale.factor
                     color: ColorManager.labelColor
+                    // The question says it, in the learner's language.
+                    Accessible.ignored: true
                 }
             }
         }

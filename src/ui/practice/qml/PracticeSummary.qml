@@ -48,26 +48,30 @@ Column {
         font.pixelSize: (summary.large ? 20 : 17) * TextScale.factor
         color: ColorManager.labelColor
     }
-    Row {
+    // Side by side where they fit, else one under the other.
+    Flow {
+        width: Math.min(parent.width, again.width + done.width + spacing)
         anchors.horizontalCenter: parent.horizontalCenter
         spacing: 16
 
-        Button {
+        PracticeButton {
+            id: again
+
             objectName: "practiceAgainButton"
             text: qsTranslate("PracticeView", "Again", "Starts another practice")
-            font.pixelSize: (summary.large ? 18 : 15) * TextScale.factor
-            font.capitalization: Font.MixedCase
-            width: Math.min(implicitWidth, summary.width)
+            large: summary.large
+            maximumWidth: summary.width
             highlighted: true
             Material.accent: ColorManager.primaryDarkColor
             onClicked: summary.againTapped()
         }
-        Button {
+        PracticeButton {
+            id: done
+
             objectName: "practiceDoneButton"
             text: qsTranslate("PracticeView", "Done", "Leaves the practice")
-            font.pixelSize: (summary.large ? 18 : 15) * TextScale.factor
-            font.capitalization: Font.MixedCase
-            width: Math.min(implicitWidth, summary.width)
+            large: summary.large
+            maximumWidth: summary.width
             flat: true
             onClicked: summary.doneTapped()
         }

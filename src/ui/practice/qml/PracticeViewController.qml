@@ -41,6 +41,12 @@ Item {
 
     focus: true
     Keys.onPressed: event => {
+        // Escape leaves a session, or its summary, for the map.
+        if (event.key === Qt.Key_Escape && controller.stage !== PracticeViewControllerLogic.Map) {
+            controller.showMap()
+            event.accepted = true
+            return
+        }
         if (controller.stage === PracticeViewControllerLogic.ShowingAnswer) {
             if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter || event.key === Qt.Key_Space) {
                 controller.continueAfterAnswer()
@@ -72,6 +78,7 @@ Item {
     Flickable {
         id: scroll
 
+        objectName: "practiceScroll"
         anchors.top: parent.top
         anchors.left: parent.left
         anchors.right: parent.right
@@ -80,11 +87,30 @@ Item {
         clip: true
         contentHeight: body.implicitHeight
         boundsBehavior: Flickable.StopAtBounds
-        ScrollBar.vertical: ScrollBar {}
+
+        // What the keyboard moves to scrolls into view, again once a stage just shown is laid
+        // out.
+        property Item focusedItem: page.ApplicationWindow.window ? page.ApplicationWindow.window.activeFocusItem : null
+        onFocusedItemChanged: reveal(focusedItem)
+        onContentHeightChanged: reveal(focusedItem)
+
+        function reveal(item) {
+            let inBody = false
+            for (let above = item; above && !inBody; above = above.parent)
+                inBody = above === body
+            if (!inBody)
+                return
+            const top = body.mapFromItem(item, 0, 0).y
+            if (top < contentY)
+                contentY = Math.max(0, top - 8)
+            else if (top + item.height > contentY + height)
+                contentY = Math.max(0, Math.min(contentHeight - height, top + item.height - height + 8))
+        }
 
         Column {
             id: body
 
+            objectName: "practiceBody"
             width: scroll.width
             spacing: 16
 
@@ -109,6 +135,7 @@ Item {
                     width: parent.width
                     height: Math.min(width, Math.max(240, scroll.height - 200))
                     angles: controller.masteryAngles
+                    beyondOneTurn: controller.level >= 3
                     large: page.isTablet
                     onAngleTapped: degrees => controller.practiseAngle(degrees)
                 }
@@ -150,24 +177,58 @@ Item {
                     width: parent.width
                     spacing: 12
 
-                    Button {
+                    PracticeButton {
                         objectName: "practiceStartButton"
                         text: qsTranslate("PracticeView", "Start", "Starts a practice of the due questions")
-                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
-                        font.capitalization: Font.MixedCase
-                        width: Math.min(implicitWidth, page.width - 32)
+                        maximumWidth: parent.width
+                        large: page.isTablet
                         highlighted: true
                         Material.accent: ColorManager.primaryDarkColor
                         onClicked: controller.start()
                     }
-                    Button {
+                    PracticeButton {
                         objectName: "practiceResetButton"
                         text: qsTranslate("PracticeView", "Reset progress", "Forgets what was practised")
-                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
-                        font.capitalization: Font.MixedCase
-                        width: Math.min(implicitWidth, page.width - 32)
+                        maximumWidth: parent.width
+                        large: page.isTablet
                         flat: true
                         onClicked: resetDialog.open()
+                    }
+                }
+                // Which angles the map shows and the questions ask: below Start, since it is chosen
+                // seldom and Start should stay in sight on a phone.
+                Column {
+                    width: parent.width
+
+                    Repeater {
+                        model: [
+                            qsTranslate("PracticeView", "Level 1: 30° and 45°", "Practice level: the multiples of 30° and 45°"),
+                            qsTranslate("PracticeView", "Level 2: also 15° and 18°", "Practice level: also the multiples of 15° and 18°"),
+                            qsTranslate("PracticeView", "Level 3: also beyond one turn", "Practice level: also angles below 0° and from 360°")
+                        ]
+
+                        RadioButton {
+                            id: levelChoice
+
+                            required property string modelData
+                            required property int index
+
+                            objectName: "practiceLevel_" + (index + 1)
+                            width: parent.width
+                            text: modelData
+                            checked: controller.level === index + 1
+                            font.pixelSize: (page.isTablet ? 17 : 15) * TextScale.factor
+                            onToggled: controller.level = index + 1
+                            // Wraps rather than cutting a word at a large text size.
+                            contentItem: Label {
+                                leftPadding: levelChoice.indicator.width + levelChoice.spacing
+                                verticalAlignment: Text.AlignVCenter
+                                wrapMode: Text.Wrap
+                                text: levelChoice.text
+                                font: levelChoice.font
+                                color: ColorManager.labelColor
+                            }
+                        }
                     }
                 }
             }
@@ -183,6 +244,7 @@ Item {
                 length: controller.sessionLength
                 answer: controller.answerText
                 spokenAnswer: controller.spokenAnswer
+                spokenQuestion: controller.spokenQuestion
                 large: page.isTablet
             }
 
@@ -195,15 +257,19 @@ Item {
                 Repeater {
                     model: controller.choices
 
-                    Button {
+                    PracticeButton {
                         required property string modelData
 
                         objectName: "practiceChoice_" + modelData
                         text: modelData
-                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
-                        font.capitalization: Font.MixedCase
-                        focusPolicy: Qt.NoFocus
-                        onClicked: controller.chooseAnswer(modelData)
+                        Accessible.name: controller.spokenChoice(modelData)
+                        maximumWidth: parent.width
+                        large: page.isTablet
+                        // Then Enter checks it, as on the keypad.
+                        onClicked: {
+                            controller.chooseAnswer(modelData)
+                            page.forceActiveFocus()
+                        }
                     }
                 }
             }
@@ -223,8 +289,12 @@ Item {
                     color: ColorManager.redColor
                 }
                 Flickable {
+                    objectName: "practiceRightAnswerSpoken"
                     width: parent.width
                     height: rightAnswer.implicitHeight
+                    // Said in the learner's language, for the formula's own words are English.
+                    Accessible.role: Accessible.StaticText
+                    Accessible.name: controller.spokenRightAnswer
                     contentWidth: rightAnswer.implicitWidth
                     flickableDirection: Flickable.HorizontalFlick
                     boundsBehavior: Flickable.StopAtBounds
@@ -237,31 +307,28 @@ Item {
                         latex: controller.rightAnswerLatex
                         fontSize: (page.isTablet ? 26 : 22) * TextScale.factor
                         color: ColorManager.labelColor
-                        Accessible.role: Accessible.StaticText
-                        Accessible.name: spokenText
+                        Accessible.ignored: true
                     }
                 }
                 Flow {
                     width: parent.width
                     spacing: 12
 
-                    Button {
+                    PracticeButton {
                         objectName: "practiceContinueButton"
                         text: qsTranslate("PracticeView", "Continue", "Goes on after a wrong answer")
-                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
-                        font.capitalization: Font.MixedCase
-                        width: Math.min(implicitWidth, page.width - 32)
+                        maximumWidth: parent.width
+                        large: page.isTablet
                         highlighted: true
                         Material.accent: ColorManager.primaryDarkColor
                         onClicked: controller.continueAfterAnswer()
                     }
-                    Button {
+                    PracticeButton {
                         objectName: "practiceShowSolutionButton"
                         visible: controller.solutionAngle.length > 0
                         text: qsTranslate("PracticeView", "Show solution", "Opens the worked solution of the question's angle")
-                        font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
-                        font.capitalization: Font.MixedCase
-                        width: Math.min(implicitWidth, page.width - 32)
+                        maximumWidth: parent.width
+                        large: page.isTablet
                         flat: true
                         onClicked: controller.showSolution()
                     }
@@ -323,6 +390,8 @@ Item {
         width: Math.min(parent ? parent.width - 48 : 320, 420)
         modal: true
         closePolicy: Popup.CloseOnEscape
+        // The keys go to the safe answer first: Escape closes, Tab walks the buttons.
+        onOpened: resetCancel.forceActiveFocus()
         title: qsTranslate("PracticeView", "Reset progress", "Forgets what was practised")
 
         Label {
@@ -333,13 +402,15 @@ Item {
         }
 
         footer: DialogButtonBox {
-            Button {
+            PracticeButton {
+                id: resetCancel
+
                 objectName: "practiceResetCancelButton"
                 flat: true
                 text: qsTranslate("HistoryView", "Cancel", "Alert view action -Cancel- for clearing history")
                 DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
             }
-            Button {
+            PracticeButton {
                 objectName: "practiceResetConfirmButton"
                 flat: true
                 text: qsTranslate("PracticeView", "Reset", "Confirms resetting the practice progress")
