@@ -2,10 +2,10 @@
 
 #include <ostream>
 
-#include "cli/plain_math_text.h"
 #include "cli/solution_json.h"
 #include "cli/solve_command.h"
 #include "core/localization.h"
+#include "core/practice/typed_form.h"
 
 namespace uc::cli {
 
@@ -33,10 +33,10 @@ std::string practiceWorksheet(const std::vector<practice::Question>& questions,
   for (std::size_t i = 0; i < questions.size(); ++i) {
     const practice::Question& q = questions[i];
     const std::string number = std::to_string(i + 1) + ". ";
-    sheet += number + q.prompt() + " " + plainMathText(q.givenLatex) + "\n";
+    sheet += number + q.prompt() + " " + practice::typedForm(q.givenLatex) + "\n";
     std::string answers;
     for (const practice::CanonicalAnswer& answer : q.answers) {
-      answers += (answers.empty() ? "" : "; ") + plainMathText(answer.latex);
+      answers += (answers.empty() ? "" : "; ") + practice::typedForm(answer.latex);
     }
     key += number + (q.answers.empty() ? localized("practiceNoSolution") : answers) + "\n";
   }

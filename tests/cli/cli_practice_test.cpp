@@ -2,7 +2,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "cli/plain_math_text.h"
 #include "run_command.h"
 
 namespace uc::cli {
@@ -95,16 +94,6 @@ TEST(PracticeCommand, WrongUsageExitsWithSixtyFour) {
   }
   EXPECT_EQ(run({"practice", "--seed", "18446744073709551615", "--count", "1000"}).status,
             kExitSolved);
-}
-
-TEST(PracticeCommand, WorksheetTextReadsLikeTheKeypad) {
-  EXPECT_EQ(plainMathText("\\frac{3\\pi}{4}"), "3π/4");
-  EXPECT_EQ(plainMathText("-\\frac{\\sqrt{6}-\\sqrt{2}}{4}"), "-(√6-√2)/4");
-  EXPECT_EQ(plainMathText("-\\frac{\\sqrt{25-10\\sqrt{5}}}{5}"), "-√(25-10√5)/5");
-  EXPECT_EQ(plainMathText("\\sqrt{3}-2"), "√3-2");
-  EXPECT_EQ(plainMathText("-330^{\\circ}"), "-330°");
-  EXPECT_EQ(plainMathText("\\text{undefined}"), "practiceUndefined");
-  EXPECT_EQ(plainMathText("\\frac{1}"), "1/") << "cut LaTeX does not crash";
 }
 
 }  // namespace

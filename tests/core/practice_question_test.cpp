@@ -6,6 +6,7 @@
 
 #include "core/practice/answer_judge.h"
 #include "core/practice/question.h"
+#include "core/practice/typed_form.h"
 #include "latex_value.h"
 #include "practice_typing.h"
 
@@ -179,6 +180,18 @@ TEST(PracticeQuestions, SeededNumbersAreFixedOnEveryPlatform) {
   SeededRandom random(5489);
   EXPECT_EQ(random.below(1000), 14514284786278117030ull % 1000);
   EXPECT_EQ(random.below(1), 0u);
+}
+
+// Worksheets print it and screen readers speak from it.
+TEST(PracticeTypedForm, ReadsLikeTheKeypad) {
+  EXPECT_EQ(typedForm("\\frac{3\\pi}{4}"), "3π/4");
+  EXPECT_EQ(typedForm("-\\frac{\\sqrt{6}-\\sqrt{2}}{4}"), "-(√6-√2)/4");
+  EXPECT_EQ(typedForm("-\\frac{\\sqrt{25-10\\sqrt{5}}}{5}"), "-√(25-10√5)/5");
+  EXPECT_EQ(typedForm("\\sqrt{3}-2"), "√3-2");
+  EXPECT_EQ(typedForm("-330^{\\circ}"), "-330°");
+  EXPECT_EQ(typedForm("\\text{undefined}"), "practiceUndefined");
+  EXPECT_EQ(typedForm("75^{\\circ};\\ 285^{\\circ}"), "75°;285°") << "spacing types as nothing";
+  EXPECT_EQ(typedForm("\\frac{1}"), "1/") << "cut LaTeX does not crash";
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 #include "ui/practice/spoken_answer.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <QStringList>
-#include <algorithm>
 #include <utility>
+
+#include "core/practice/typed_form.h"
 
 namespace uc {
 
@@ -14,83 +14,11 @@ QString word(const char* text) {
   return QCoreApplication::translate("PracticeView", text, "Spoken part of a typed answer");
 }
 
-// Reads LaTeX from pos on: a group in braces or one token, as its typed form.
-class LatexReader {
- public:
-  explicit LatexReader(const QString& latex) : latex_(latex) {}
-
-  QString all() {
-    QString typed;
-    while (pos_ < latex_.size()) typed += next();
-    return typed;
-  }
-
- private:
-  bool atEnd() const { return pos_ >= latex_.size(); }
-
-  // The braced group at pos ("{...}"), or the one token there.
-  QString group() {
-    while (!atEnd() && latex_[pos_].isSpace()) ++pos_;
-    if (atEnd()) return {};
-    if (latex_[pos_] != u'{') return next();
-    ++pos_;
-    QString typed;
-    while (!atEnd() && latex_[pos_] != u'}') typed += next();
-    if (!atEnd()) ++pos_;
-    return typed;
-  }
-
-  QString command() {
-    const qsizetype start = ++pos_;
-    while (!atEnd() && latex_[pos_].isLetter()) ++pos_;
-    if (pos_ == start && !atEnd()) ++pos_;  // "\," and the like
-    return latex_.mid(start, pos_ - start);
-  }
-
-  QString next() {
-    const QChar c = latex_[pos_];
-    if (c == u'\\') {
-      const QString name = command();
-      if (name == QLatin1String("frac")) {
-        const QString over = bracketed(group());
-        return over + QStringLiteral("/") + bracketed(group());
-      }
-      if (name == QLatin1String("sqrt")) {
-        const QString under = group();
-        return QStringLiteral("√") + (isPlain(under) ? under : QStringLiteral("(") + under + QStringLiteral(")"));
-      }
-      if (name == QLatin1String("pi")) return QStringLiteral("π");
-      if (name == QLatin1String("circ")) return QStringLiteral("°");
-      if (name == QLatin1String("text") || name == QLatin1String("mathrm")) return group();
-      if (name == QLatin1String("cdot")) return QStringLiteral("·");
-      return {};  // spacing and anything unknown says nothing
-    }
-    ++pos_;
-    if (c == u'^') {
-      return group();  // "^{\circ}"
-    }
-    if (c == u'{' || c == u'}') return {};
-    return QString(c);
-  }
-
-  // A number or a root on its own needs no brackets around it; a sum does.
-  static bool isPlain(const QString& typed) {
-    return !typed.isEmpty() && std::all_of(typed.begin(), typed.end(), [](QChar c) {
-             return c.isDigit() || c == u'.' || c == u'π';
-           });
-  }
-  static QString bracketed(const QString& typed) {
-    const bool sum = typed.indexOf(QRegularExpression(QStringLiteral("(?<=.)[-+−]"))) >= 0;
-    return sum ? QStringLiteral("(") + typed + QStringLiteral(")") : typed;
-  }
-
-  const QString& latex_;
-  qsizetype pos_ = 0;
-};
-
 }  // namespace
 
-QString typedFormOfLatex(const QString& latex) { return LatexReader(latex).all(); }
+QString typedFormOfLatex(const QString& latex) {
+  return QString::fromStdString(practice::typedForm(latex.toStdString()));
+}
 
 QString spokenPracticeQuestion(const QString& prompt, const QString& givenLatex) {
   const auto words = [](const char* text) {
@@ -107,7 +35,8 @@ QString spokenPracticeQuestion(const QString& prompt, const QString& givenLatex)
       {"=", words("equals")},
   };
   for (const auto& [symbol, said] : parts) spoken.replace(QString::fromUtf8(symbol), said);
-  const QString given = givenLatex.isEmpty() ? QString() : spokenPracticeAnswer(typedFormOfLatex(givenLatex));
+  const QString given =
+      givenLatex.isEmpty() ? QString() : spokenPracticeAnswer(typedFormOfLatex(givenLatex));
   return given.isEmpty() ? spoken : spoken + QStringLiteral(" ") + given;
 }
 

@@ -12,7 +12,7 @@ QString spokenPracticeAnswer(const QString& typed);
 QString spokenQuadrant(const QString& numeral);
 
 // A question's given angle or value ("\frac{\sqrt{6}-\sqrt{2}}{4}", "30^{\circ}") as it would be
-// typed: "(√6−√2)/4", "30°".
+// typed: "(√6-√2)/4", "30°" (the core's typedForm, as a QString).
 QString typedFormOfLatex(const QString& latex);
 
 // The prompt and its given value in words: "Give sin α exactly for α =" and "\frac{\pi}{6}" as

@@ -1,10 +1,11 @@
-#include "cli/plain_math_text.h"
+#include "core/practice/typed_form.h"
 
+#include <cctype>
 #include <string_view>
 
 #include "core/localization.h"
 
-namespace uc::cli {
+namespace uc::practice {
 namespace {
 
 class Converter {
@@ -29,6 +30,8 @@ class Converter {
       } else if (take("\\text")) {
         const std::string word = group();
         text += word == "undefined" ? localized("practiceUndefined") : word;
+      } else if (latex_[i_] == '\\') {
+        skipCommand();  // spacing such as "\ " or "\quad" between answers types as nothing
       } else {
         text += latex_[i_++];
       }
@@ -41,6 +44,12 @@ class Converter {
     if (latex_.substr(i_, command.size()) != command) return false;
     i_ += command.size();
     return true;
+  }
+
+  void skipCommand() {
+    const std::size_t name = ++i_;
+    while (i_ < latex_.size() && std::isalpha(static_cast<unsigned char>(latex_[i_]))) ++i_;
+    if (i_ == name && i_ < latex_.size()) ++i_;
   }
 
   std::string group() {
@@ -71,10 +80,6 @@ class Converter {
 
 }  // namespace
 
-std::string plainMathText(const std::string& latex) {
-  Converter converter(latex);
-  std::string text = converter.sequence();
-  return text;
-}
+std::string typedForm(const std::string& latex) { return Converter(latex).sequence(); }
 
-}  // namespace uc::cli
+}  // namespace uc::practice
