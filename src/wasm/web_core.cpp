@@ -8,6 +8,7 @@
 #include "cli/solve_command.h"
 #include "core/solver/tiro_unit_circle.h"
 #include "wasm/bundled_core_texts.h"
+#include "wasm/web_api.h"
 
 namespace {
 
@@ -37,6 +38,14 @@ const char* uc_solve(const char* alpha, const char* b, const char* language) {
   if (!uc::installBundledTexts(language)) uc::installBundledTexts("en");
   json = uc::cli::solutionJson(uc::calculate(given(alpha), given(b)));
   return json.c_str();
+}
+
+// One call of the web edition's charts: a method and its arguments as JSON, the answer as
+// JSON ({"result": ...} or {"error": ...}).
+const char* uc_call(const char* method, const char* arguments) {
+  static std::string answer;
+  answer = uc::web::call(method, arguments);
+  return answer.c_str();
 }
 
 // The whole command line, as the native program runs it: arguments one by one, then standard

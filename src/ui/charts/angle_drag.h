@@ -7,9 +7,8 @@
 
 namespace uc {
 
-// Setting α by hand on the unit circle: dragging the point, or the arrow keys. The angle snaps
-// to 15° steps, or to whole degrees in fine mode (a modifier or a long press); the view shows
-// the live value and one tap calculates it.
+// Setting α by hand on the unit circle: dragging the point, or the arrow keys, with the core's
+// snapping (core/charts/angle_drag.h); the view shows the live value and one tap calculates it.
 class AngleDrag : public QObject {
   Q_OBJECT
   QML_ELEMENT
@@ -21,9 +20,6 @@ class AngleDrag : public QObject {
   Q_PROPERTY(QString alphaInput READ alphaInput NOTIFY changed)
 
  public:
-  static constexpr int kCoarseStep = 15;
-  static constexpr int kFineStep = 1;
-
   explicit AngleDrag(QObject* parent = nullptr) : QObject(parent) {}
 
   bool isActive() const { return active_; }

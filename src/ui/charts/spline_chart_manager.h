@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "core/solver/chart_data.h"
-#include "ui/charts/trigonometric_graph.h"
+#include "core/charts/trigonometric_graph.h"
 
 namespace uc {
 

@@ -5,24 +5,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/number/number_text.h"
-#include "core/solver/tiro_math_operation.h"
 #include "ui/charts/chart_manager.h"
 #include "ui/charts/spline_chart_manager.h"
 
 namespace uc {
-namespace {
-
-// Numbers as the tooltip writes them: the sample grid has three places, and whole numbers
-// go without ".0" ("0", "1", "0.784").
-QString tooltipNumber(double value) {
-  std::string text = shortestText(TiroMathOperation::shared().roundValue(value, 3).value);
-  if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
-  if (text == "-0") text = "0";
-  return QString::fromStdString(text);
-}
-
-}  // namespace
 
 void GraphPointsModel::setPoints(std::vector<GraphPoint> points) {
   beginResetModel();
@@ -96,17 +82,14 @@ QVariantList SplineChartView::xTicks() const {
 }
 
 QVariantMap SplineChartView::pointNear(double x) const {
-  const auto& points = points_.points();
-  if (points.empty() || !std::isfinite(x)) return {};
-  const auto nearest =
-      std::min_element(points.begin(), points.end(), [x](const GraphPoint& a, const GraphPoint& b) {
-        return std::fabs(a[0] - x) < std::fabs(b[0] - x);
-      });
-  const GraphPoint& point = *nearest;
-  return {{"x", point[0]},
-          {"y", point[1]},
-          {"header", QStringLiteral("x: ") + tooltipNumber(point[0])},
-          {"body", seriesName() + QStringLiteral(": ") + tooltipNumber(point[1])}};
+  const auto point = trigonometric_graph::pointNear(points_.points(), x);
+  if (!point || !graph_) return {};
+  const trigonometric_graph::PointTexts texts =
+      trigonometric_graph::pointTexts(graph_->identity, *point);
+  return {{"x", (*point)[0]},
+          {"y", (*point)[1]},
+          {"header", QString::fromStdString(texts.header)},
+          {"body", QString::fromStdString(texts.body)}};
 }
 
 void SplineChartView::styleAxisLines(QObject* axis, const QColor& color) {

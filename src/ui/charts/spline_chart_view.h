@@ -11,7 +11,7 @@
 #include <QVariantList>
 #include <optional>
 
-#include "ui/charts/trigonometric_graph.h"
+#include "core/charts/trigonometric_graph.h"
 
 namespace uc {
 

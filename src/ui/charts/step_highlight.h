@@ -10,8 +10,8 @@ namespace step_highlight {
 Q_NAMESPACE
 QML_NAMED_ELEMENT(StepHighlight)
 
-// What a solution step works out, as the unit circle can show it. The step's formula tells,
-// whatever the language of its title. The views read it as StepHighlight.Arc and so on.
+// The core's uc::charts::StepHighlight, value for value, for the views: StepHighlight.Arc and
+// so on.
 enum class StepHighlight {
   None = 0,
   Arc,           // b, the arc length

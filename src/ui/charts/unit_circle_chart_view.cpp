@@ -2,28 +2,14 @@
 
 #include <cmath>
 
-#include "core/solver/quadrant.h"
+#include "core/charts/circle_state.h"
+#include "core/charts/step_highlight.h"
 #include "ui/charts/chart_manager.h"
 
 namespace uc {
 namespace {
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
-
-int quadrantNumber(std::optional<Quadrant> quadrant) {
-  if (!quadrant) return -1;
-  switch (*quadrant) {
-    case Quadrant::first:
-      return 1;
-    case Quadrant::second:
-      return 2;
-    case Quadrant::third:
-      return 3;
-    case Quadrant::fourth:
-      return 4;
-  }
-  return -1;
-}
 
 }  // namespace
 
@@ -127,61 +113,56 @@ void UnitCircleChartView::showCount(int k) {
 }
 
 void UnitCircleChartView::finish() {
-  setQuadrant(quadrantNumber(turns_->quadrant()), captureMode_ ? 0 : kQuadrantFadeInMs);
+  setQuadrant(circle_state::quadrantNumber(turns_->quadrant()), captureMode_ ? 0 : kQuadrantFadeInMs);
   setProjections(true, !captureMode_);
   setRunning(false);
   emit finished();
 }
 
-// Capture mode: where the run would end, without going through every turn (a large angle
-// has millions of them).
+// Capture mode: where the run would end, without going through every turn.
 void UnitCircleChartView::showFinalStateAtOnce() {
   setQuadrant(-1, 0);
-  const UnitCircleTurns::Turn last = turns_->turn(turns_->fullCircles());
-  fullCirclesText_ = text(UnitCircleTurns::fullCirclesText(last));
-  if (const auto drawn = turns_->lastDrawnTurn()) {
-    current_ = *drawn;
-    alphaText_ = text(turns_->alphaFinalText(*drawn));
-    gammaText_ = text(UnitCircleTurns::gammaFinalText(*drawn));
-    pXText_ = text(turns_->pXText(*drawn, UnitCircleTurns::kCountingSteps));
-    pYText_ = text(turns_->pYText(*drawn, UnitCircleTurns::kCountingSteps));
-    if (drawn->index > 0) addArc(turns_->turn(drawn->index - 1), false);
-    addArc(*drawn, false);
-    turnArrow(*drawn, false);
-  }
-  emit labelsChanged();
+  showState(circle_state::finalState(*turns_));
+  if (const auto drawn = turns_->lastDrawnTurn()) current_ = *drawn;
   finish();
 }
 
 void UnitCircleChartView::showSetAngle(int degrees) {
   clock_.stop();
   setRunning(false);
-  UnitCircleTurns::Turn turn;
-  turn.endDegrees = turn.coveredDegrees = turn.signedDegrees = degrees;
-  turn.isLast = true;
-  const QString angle = text(UnitCircleTurns::degreeFinalText(degrees));
-  alphaText_ = gammaText_ = angle;
-  fullCirclesText_ = QStringLiteral("0");
-  const double x = UnitCircleTurns::cosineOfDegrees(degrees);
-  const double y = UnitCircleTurns::sineOfDegrees(degrees);
-  pXText_ = text(UnitCircleTurns::coordinateText(x));
-  pYText_ = text(UnitCircleTurns::coordinateText(y));
+  const CircleState state = circle_state::setAngleState(degrees);
+  showState(state);
+  setProjections(true, false);
+  setQuadrant(state.quadrant, 0);
+}
+
+void UnitCircleChartView::showState(const CircleState& state) {
+  alphaText_ = text(state.alphaText);
+  gammaText_ = text(state.gammaText);
+  fullCirclesText_ = text(state.fullCirclesText);
+  pXText_ = text(state.pXText);
+  pYText_ = text(state.pYText);
   emit labelsChanged();
   arcs_.clear();
-  if (!turn.isEmpty()) addArc(turn, false);
+  for (const CircleArc& arc : state.arcs) arcs_.append(arcMap(arc, false));
   emit arcsChanged();
-  turnArrow(turn, false);
-  setPoint(x, y);
-  setProjections(true, false);
-  setQuadrant(quadrantNumber(quadrantOfReducedAngle(degrees)), 0);
+  arrowDegrees_ = state.arrowDegrees;
+  arrowAnimated_ = false;
+  ++arrowRun_;
+  emit arrowChanged();
+  setPoint(state.pointX, state.pointY);
+}
+
+int UnitCircleChartView::stress(int highlight, const QString& part, int index) const {
+  const auto circlePart = charts::circlePartFrom(part.toStdString());
+  if (captureMode_ || !circlePart) return 0;
+  return charts::stress(static_cast<charts::StepHighlight>(highlight), *circlePart, index,
+                        static_cast<int>(arcs_.size()) - 1);
 }
 
 void UnitCircleChartView::showSolution() {
   if (!turns_) return;
   clock_.stop();
-  arcs_.clear();
-  emit arcsChanged();
-  setPoint(std::cos(turns_->b()), std::sin(turns_->b()));
   showFinalStateAtOnce();
 }
 
@@ -204,15 +185,19 @@ void UnitCircleChartView::setQuadrant(int shown, int fadeMs) {
   emit quadrantChanged();
 }
 
+QVariantMap UnitCircleChartView::arcMap(const CircleArc& arc, bool animated) {
+  return {{"turn", static_cast<qlonglong>(arc.turn)},
+          {"sweep", arc.sweep},
+          {"hue", arc.hue},
+          {"saturation", arc.saturation},
+          {"brightness", arc.brightness},
+          {"animated", animated}};
+}
+
 void UnitCircleChartView::addArc(const UnitCircleTurns::Turn& turn, bool animated) {
   // Every turn before the last is a full circle: anything under the previous one is hidden.
   while (arcs_.size() >= 2) arcs_.removeFirst();
-  arcs_.append(QVariantMap{{"turn", static_cast<qlonglong>(turn.index)},
-                           {"sweep", turn.signedDegrees},
-                           {"hue", turn.hue},
-                           {"saturation", turn.saturation},
-                           {"brightness", turn.brightness},
-                           {"animated", animated}});
+  arcs_.append(arcMap(circle_state::arcOf(turn), animated));
   emit arcsChanged();
 }
 

@@ -7,9 +7,10 @@
 #include <QTimer>
 #include <QVariant>
 #include <QVariantList>
+#include <QVariantMap>
 #include <optional>
 
-#include "ui/charts/unit_circle_turns.h"
+#include "core/charts/unit_circle_turns.h"
 
 namespace uc {
 
@@ -101,6 +102,11 @@ class UnitCircleChartView : public QObject {
   // Back to the end of the solution's run, after a set angle was dropped.
   Q_INVOKABLE void showSolution();
 
+  // How a tapped step's highlight (a StepHighlight) shows a part of the drawing ("arc" with
+  // its index among the arcs, "alpha", "gamma", "n", "x", "y", "quadrant"): 1 stressed,
+  // 0 as usual, -1 faded.
+  Q_INVOKABLE int stress(int highlight, const QString& part, int index = 0) const;
+
  signals:
   void chartStepChanged();
   void runningChanged();
@@ -123,6 +129,8 @@ class UnitCircleChartView : public QObject {
   void showFinalStateAtOnce();
   void setRunning(bool running);
   void setQuadrant(int shown, int fadeMs);
+  void showState(const CircleState& state);
+  static QVariantMap arcMap(const CircleArc& arc, bool animated);
   void addArc(const UnitCircleTurns::Turn& turn, bool animated);
   void turnArrow(const UnitCircleTurns::Turn& turn, bool animated);
   void setProjections(bool visible, bool animated);

@@ -31,8 +31,34 @@ export interface InputError {
   message: string | null;
 }
 
+// The chart rows under the steps, as the core hands them over: the unit circle's data and the
+// sine and cosine graphs' (what they draw comes from the core's chart calls).
+export interface UnitCircleChartData {
+  kind: 'unitCircle';
+  frameRatio: number;
+  alpha: number | null;
+  b: number | null;
+  angle: number | null;
+  fullCircles: number | null;
+  quadrant: string | null;
+}
+
+export interface TrigonometricChartData {
+  kind: 'trigonometric';
+  frameRatio: number;
+  lengthOfGraph: number | null;
+  offset: number;
+  periodLength: number;
+  amplitude: number;
+  type: 'sin' | 'cos' | 'tan' | null;
+}
+
+export type ChartData = UnitCircleChartData | TrigonometricChartData;
+
 export interface Solution {
   steps: SolutionStep[];
+  // One list per chart row, in order: the unit circle, the sine graph, the cosine graph.
+  chartSteps: ChartData[][];
   card: ExactValuesCard | null;
   // What "did you mean" would type into b ("3π/4"), or null.
   hint: string | null;
@@ -67,6 +93,34 @@ function card(value: unknown): ExactValuesCard | null {
     .map((line) => ({ parts: texts(line.parts), joins: texts(line.joins) }))
     .filter((line) => line.parts.length > 0);
   return lines.length > 0 ? { title: text(value.title) ?? '', lines } : null;
+}
+
+const num = (value: unknown): number | null => (typeof value === 'number' && Number.isFinite(value) ? value : null);
+
+function chartData(value: unknown): ChartData | null {
+  if (!isObject(value)) return null;
+  const frameRatio = num(value.frameRatio) ?? 1;
+  if (value.kind === 'unitCircle') {
+    return {
+      kind: 'unitCircle', frameRatio, alpha: num(value.alpha), b: num(value.b), angle: num(value.angle),
+      fullCircles: num(value.fullCircles), quadrant: text(value.quadrant),
+    };
+  }
+  if (value.kind === 'trigonometric') {
+    const type = value.type === 'sin' || value.type === 'cos' || value.type === 'tan' ? value.type : null;
+    return {
+      kind: 'trigonometric', frameRatio, lengthOfGraph: num(value.lengthOfGraph), offset: num(value.offset) ?? 0,
+      periodLength: num(value.periodLength) ?? 2 * Math.PI, amplitude: num(value.amplitude) ?? 1, type,
+    };
+  }
+  return null;
+}
+
+function chartSteps(value: unknown): ChartData[][] {
+  if (!Array.isArray(value)) return [];
+  return value
+    .filter(Array.isArray)
+    .map((step: unknown[]) => step.map(chartData).filter((data): data is ChartData => data !== null));
 }
 
 const unreadable: SolveOutcome = {
@@ -104,6 +158,7 @@ export function readSolveAnswer(answer: string): SolveOutcome {
     ok: true,
     solution: {
       steps: solutionSteps,
+      chartSteps: chartSteps(data.chartSteps),
       card: card(data.card),
       hint,
       summaryLatex: text(data.summaryLatex) ?? text(data.latexString) ?? solutionSteps[0].latexString ?? '',

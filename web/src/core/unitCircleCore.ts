@@ -1,9 +1,12 @@
 import { readSolveAnswer, type Language, type SolveOutcome } from './solution';
+import type { WorkerAnswer } from './coreWorker';
 
 // The WebAssembly core's instance, as its module declares it, or a stand-in that answers
 // later (the core in a worker).
 export interface CoreInstance {
   solve(alpha: string, b: string, language: Language): string | Promise<string>;
+  // The charts' calls (core/charts in C++): method and arguments in, the result out.
+  call(method: string, args: object): unknown;
 }
 
 export type CoreFactory = () => Promise<CoreInstance>;
@@ -11,20 +14,25 @@ export type CoreFactory = () => Promise<CoreInstance>;
 // The core in a worker: each request carries an id, each answer the id it belongs to.
 function workerCore(): CoreInstance {
   const worker = new Worker(new URL('./coreWorker.ts', import.meta.url), { type: 'module' });
-  const waiting = new Map<number, (answer: string) => void>();
+  const waiting = new Map<number, { resolve: (answer: unknown) => void; reject: (error: Error) => void }>();
   let next = 0;
-  worker.addEventListener('message', (event: MessageEvent<{ id: number; answer: string }>) => {
-    waiting.get(event.data.id)?.(event.data.answer);
-    waiting.delete(event.data.id);
+  worker.addEventListener('message', (event: MessageEvent<WorkerAnswer>) => {
+    const { id, answer, failed } = event.data;
+    const waiter = waiting.get(id);
+    waiting.delete(id);
+    if (failed !== undefined) waiter?.reject(new Error(failed));
+    else waiter?.resolve(answer);
   });
+  const ask = (request: Record<string, unknown>) => {
+    const id = ++next;
+    return new Promise<unknown>((resolve, reject) => {
+      waiting.set(id, { resolve, reject });
+      worker.postMessage({ ...request, id });
+    });
+  };
   return {
-    solve(alpha, b, language) {
-      const id = ++next;
-      return new Promise<string>((resolve) => {
-        waiting.set(id, resolve);
-        worker.postMessage({ id, alpha, b, language });
-      });
-    },
+    solve: (alpha, b, language) => ask({ kind: 'solve', alpha, b, language }).then(String),
+    call: (method, args) => ask({ kind: 'call', method, args }),
   };
 }
 
@@ -44,5 +52,11 @@ export class UnitCircleCore {
       answer = '';
     }
     return readSolveAnswer(answer);
+  }
+
+  // One of the charts' calls; rejects when the core refuses it. What each answers is typed in
+  // charts/chartCalls.ts.
+  async call<T>(method: string, args: object): Promise<T> {
+    return (await this.instance.call(method, args)) as T;
   }
 }

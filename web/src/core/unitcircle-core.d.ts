@@ -2,6 +2,7 @@
 declare module 'unitcircle-core' {
   const createUnitCircleCore: () => Promise<{
     solve(alpha: string, b: string, language: 'en' | 'de'): string;
+    call(method: string, args?: object): unknown;
   }>;
   export default createUnitCircleCore;
 }

@@ -50,36 +50,12 @@ Item {
     property int highlight: 0
 
     // 1 stressed, 0 as usual, -1 faded, for a part of the drawing: "arc" (with its index),
-    // "x", "y", "alpha", "gamma", "n" or "quadrant".
+    // "x", "y", "alpha", "gamma", "n" or "quadrant"; the core decides.
     function stress(part, index) {
-        if (captureMode || highlight === StepHighlight.None)
+        // Read here, so that the bindings that call this follow them.
+        if (captureMode || highlight === StepHighlight.None || controller.arcs.length < 0)
             return 0
-        const last = controller.arcs.length - 1
-        let on = false
-        switch (highlight) {
-        case StepHighlight.Arc:
-            on = part === "arc" || part === "alpha"
-            break
-        case StepHighlight.FullTurns:
-            on = (part === "arc" && index < last) || part === "n"
-            break
-        case StepHighlight.ReducedAngle:
-            on = (part === "arc" && index === last) || part === "gamma"
-            break
-        case StepHighlight.Sine:
-            on = part === "y"
-            break
-        case StepHighlight.Cosine:
-            on = part === "x"
-            break
-        case StepHighlight.Tangent:
-            on = part === "x" || part === "y"
-            break
-        case StepHighlight.Quadrant:
-            on = part === "quadrant"
-            break
-        }
-        return on ? 1 : -1
+        return controller.stress(highlight, part, index === undefined ? 0 : index)
     }
     function stressOpacity(part, index) { return stress(part, index) < 0 ? 0.25 : 1 }
     function stressWidth(part, index) { return stress(part, index) > 0 ? 9 : 5 }

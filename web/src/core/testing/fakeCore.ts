@@ -20,5 +20,8 @@ export function createFakeCore(): Promise<CoreInstance> {
         JSON.stringify({ error: { key: 'inputParameterError', fields: ['alpha'] }, steps: [] })
       );
     },
+    call(method: string): unknown {
+      throw new Error(`the fake core has no chart call ${method}`);
+    },
   });
 }

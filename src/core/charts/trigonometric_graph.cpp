@@ -1,8 +1,9 @@
-#include "ui/charts/trigonometric_graph.h"
+#include "core/charts/trigonometric_graph.h"
 
 #include <algorithm>
 #include <cmath>
 
+#include "core/number/number_text.h"
 #include "core/solver/tiro_math_operation.h"
 
 namespace uc::trigonometric_graph {
@@ -38,7 +39,27 @@ std::optional<long long> intervalCount(double length, double spacing) {
   return k;
 }
 
+// The sample grid has three places, and whole numbers go without ".0" ("0", "1", "0.784").
+std::string tooltipNumber(double value) {
+  std::string text = shortestText(round3(value));
+  if (text.size() > 2 && text.compare(text.size() - 2, 2, ".0") == 0) text.resize(text.size() - 2);
+  if (text == "-0") text = "0";
+  return text;
+}
+
 }  // namespace
+
+PointTexts pointTexts(const GraphIdentity& identity, const GraphPoint& point) {
+  return {"x: " + tooltipNumber(point[0]), identity.seriesName + ": " + tooltipNumber(point[1])};
+}
+
+std::optional<GraphPoint> pointNear(const std::vector<GraphPoint>& points, double x) {
+  if (points.empty() || !std::isfinite(x)) return std::nullopt;
+  return *std::min_element(points.begin(), points.end(),
+                           [x](const GraphPoint& a, const GraphPoint& b) {
+                             return std::fabs(a[0] - x) < std::fabs(b[0] - x);
+                           });
+}
 
 GraphIdentity identity(TrigonometricType type) {
   switch (type) {

@@ -1,4 +1,4 @@
-#include "ui/charts/trigonometric_graph.h"
+#include "core/charts/trigonometric_graph.h"
 
 #include <gtest/gtest.h>
 

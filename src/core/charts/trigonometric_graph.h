@@ -67,6 +67,17 @@ std::vector<AxisTick> readableTicks(const std::vector<AxisTick>& ticks, double m
                                     double width,
                                     const std::function<double(const std::string&)>& labelWidth);
 
+// A point's values as the crosshair shows them: "x: 0.784" and "sin(x): 0.706" (three places,
+// whole numbers without ".0").
+struct PointTexts {
+  std::string header;
+  std::string body;
+};
+PointTexts pointTexts(const GraphIdentity& identity, const GraphPoint& point);
+
+// The sample point nearest to x; nothing without points or for an x that is not a number.
+std::optional<GraphPoint> pointNear(const std::vector<GraphPoint>& points, double x);
+
 // Points, axis ranges and ticks; nothing when the points cannot be made.
 std::optional<TrigonometricGraph> make(const TrigonometricChartData& data);
 

@@ -1,4 +1,4 @@
-#include "ui/charts/unit_circle_turns.h"
+#include "core/charts/unit_circle_turns.h"
 
 #include <gtest/gtest.h>
 

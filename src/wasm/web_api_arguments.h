@@ -1,0 +1,33 @@
+#pragma once
+
+#include <nlohmann/json.hpp>
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+
+namespace uc::web {
+
+using Json = nlohmann::json;
+using Method = std::function<Json(const Json&)>;
+using MethodTable = std::map<std::string, Method, std::less<>>;
+
+// Arguments that do not fit: the answer names the one.
+struct BadArguments {
+  std::string what;
+};
+
+// Reading one argument; each throws BadArguments when it is missing or mistyped.
+double number(const Json& args, const char* key);
+std::optional<double> optionalNumber(const Json& args, const char* key);
+// A whole number within ±2e9.
+int wholeNumber(const Json& args, const char* key);
+std::string text(const Json& args, const char* key);
+// Absent or not a boolean reads as false.
+bool flag(const Json& args, const char* key);
+
+// The methods of each concern, which call() dispatches to.
+const MethodTable& chartMethods();
+
+}  // namespace uc::web

@@ -1,0 +1,119 @@
+#include "wasm/web_api.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <string>
+
+namespace {
+
+using Json = nlohmann::json;
+
+Json result(const std::string& method, const Json& args) {
+  const Json answer = Json::parse(uc::web::call(method, args.dump()));
+  EXPECT_TRUE(answer.contains("result")) << answer.dump();
+  return answer.value("result", Json());
+}
+
+std::string error(const std::string& method, const std::string& args) {
+  const Json answer = Json::parse(uc::web::call(method, args));
+  EXPECT_FALSE(answer.contains("result")) << answer.dump();
+  return answer.value("error", std::string());
+}
+
+const Json k400 = {{"alpha", 400.0}, {"b", 6.981317007977318}, {"angle", 40.0},
+                   {"fullCircles", 1}, {"quadrant", "I"}};
+
+TEST(WebApi, TheCircleTurnsAsTheAppCountsThem) {
+  Json args = k400;
+  args["turn"] = 1;
+  const Json turn = result("circleTurn", args);
+  EXPECT_EQ(turn["isLast"], true);
+  EXPECT_EQ(turn["fullCirclesText"], "1");
+  EXPECT_EQ(turn["alphaTexts"].front(), "360°");
+  EXPECT_EQ(turn["alphaTexts"].back(), "400°");
+  EXPECT_EQ(turn["gammaTexts"].back(), "40°");
+  EXPECT_EQ(turn["pXTexts"].size(), 21u);
+  EXPECT_EQ(turn["arc"]["sweep"], 40.0);
+  args["turn"] = 2;  // past the last turn
+  EXPECT_TRUE(result("circleTurn", args).is_null());
+
+  const Json final = result("circleFinal", k400);
+  EXPECT_EQ(final["arcs"].size(), 2u);
+  EXPECT_EQ(final["quadrant"], 1);
+  EXPECT_EQ(final["alphaText"], "400°");
+  // Data without b cannot be planned.
+  EXPECT_TRUE(result("circleFinal", {{"alpha", 1.0}, {"fullCircles", 0}}).is_null());
+}
+
+TEST(WebApi, AnAngleDraggedOrSteppedComesWithItsDrawing) {
+  const Json dragged = result("angleDrag", {{"dx", -1.0}, {"dy", 1.0}, {"fine", false}});
+  EXPECT_EQ(dragged["degrees"], 135);
+  EXPECT_EQ(dragged["valueText"], "α = 135°");
+  EXPECT_EQ(dragged["alphaInput"], "135");
+  EXPECT_EQ(dragged["pXText"], "-0.71");
+  EXPECT_EQ(dragged["quadrant"], 2);
+  EXPECT_TRUE(result("angleDrag", {{"dx", 0}, {"dy", 0}}).is_null());
+  EXPECT_EQ(result("angleStart", {{"shown", 400.4}})["degrees"], 40);
+  EXPECT_EQ(result("angleStep", {{"degrees", 40}, {"direction", 1}})["degrees"], 45);
+  EXPECT_EQ(result("angleStep", {{"degrees", 40}, {"direction", -1}, {"fine", true}})["degrees"],
+            39);
+}
+
+TEST(WebApi, GraphsCarryTheirPointsTicksAndCrosshairTexts) {
+  const Json sine = result("graph", {{"lengthOfGraph", 0.7853981633974483}, {"type", "sin"}});
+  EXPECT_EQ(sine["seriesName"], "sin(x)");
+  EXPECT_EQ(sine["color"], "#FF0000");
+  EXPECT_EQ(sine["points"].size(), 9u);
+  EXPECT_EQ(sine["points"].back()[0], 0.784);
+  EXPECT_EQ(sine["pointTexts"].back()[0], "x: 0.784");
+  EXPECT_EQ(sine["pointTexts"].back()[1], "sin(x): 0.706");
+  EXPECT_EQ(sine["pointTexts"].front()[1], "sin(x): 0");
+  EXPECT_EQ(sine["xTicks"].front()["label"], "0");
+  // A graph that would be a solid band is not drawn.
+  EXPECT_TRUE(result("graph", {{"lengthOfGraph", 1e6}, {"type", "cos"}}).is_null());
+  EXPECT_TRUE(result("graph", {{"lengthOfGraph", 1.0}}).is_null());
+
+  const Json wide = result("graph", {{"lengthOfGraph", 100.0}, {"type", "sin"}});
+  Json widths = Json::object();
+  for (const Json& tick : wide["xTicks"]) widths[tick["label"].get<std::string>()] = 40;
+  const Json kept = result("readableTicks", {{"ticks", wide["xTicks"]},
+                                             {"min", wide["xMin"]},
+                                             {"max", wide["xMax"]},
+                                             {"width", 300},
+                                             {"labelWidths", widths}});
+  ASSERT_FALSE(kept.empty());
+  EXPECT_LT(kept.size(), wide["xTicks"].size());
+  EXPECT_LE(kept.size() * 40, 300u);
+}
+
+TEST(WebApi, StepsSayWhatTheyStress) {
+  const Json steps =
+      result("stepHighlights", {{"latex", {"\\sum = 1", "\\sin(\\alpha) = 1", 7}}});
+  ASSERT_EQ(steps.size(), 3u);
+  EXPECT_EQ(steps[0]["highlight"], "fullTurns");
+  EXPECT_EQ(steps[0]["fullTurnArcs"], 1);
+  EXPECT_EQ(steps[0]["lastArc"], -1);
+  EXPECT_EQ(steps[0]["parts"]["n"], 1);
+  EXPECT_EQ(steps[1]["parts"]["y"], 1);
+  EXPECT_EQ(steps[1]["parts"]["x"], -1);
+  EXPECT_EQ(steps[2]["highlight"], "none");
+  EXPECT_EQ(steps[2]["parts"]["x"], 0);
+}
+
+TEST(WebApi, BadCallsAnswerWithAnErrorNeverAnException) {
+  EXPECT_EQ(error("noSuchMethod", "{}"), "unknown method");
+  EXPECT_EQ(error("graph", "[1, 2]"), "arguments are not an object");
+  EXPECT_EQ(error("graph", "{not json"), "arguments are not an object");
+  EXPECT_EQ(error("angleDrag", R"({"dx": "1", "dy": 0})"), "bad argument: dx");
+  EXPECT_EQ(error("angleStep", R"({"degrees": 1, "direction": 0.5})"), "bad argument: direction");
+  EXPECT_EQ(error("circleTurn", R"({"alpha": 1, "b": 1, "fullCircles": 1e300, "turn": 0})"),
+            "bad argument: fullCircles");
+  EXPECT_EQ(error("readableTicks", R"({"ticks": [{"value": 1}], "min": 0, "max": 1, "width": 1})"),
+            "bad argument: ticks");
+  // Deep nesting is refused by the parser's depth, not the stack.
+  const std::string deep = std::string(100000, '[') + std::string(100000, ']');
+  EXPECT_FALSE(uc::web::call("graph", deep).empty());
+}
+
+}  // namespace
