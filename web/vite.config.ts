@@ -13,7 +13,8 @@ export default defineConfig({
   resolve: { alias: { 'unitcircle-core': core } },
   plugins: [
     translations(resolve(here, '../resources/translations'), [
-      'Main', 'Core', 'CalculateView', 'SolutionView', 'HistoryView', 'ExactValues', 'SideMenu',
+      'Main', 'Core', 'CalculateView', 'SolutionView', 'HistoryView', 'ExactValues', 'SideMenu', 'PracticeView',
+      'UnitCircleChartView', 'ChartTableViewCell',
     ]),
     katexWoff2Only(),
     serviceWorker({

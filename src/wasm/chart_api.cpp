@@ -141,6 +141,8 @@ Json graph(const Json& args) {
           {"yMin", made->yMin},
           {"yMax", made->yMax},
           {"yTickInterval", made->yTickInterval},
+          {"yTicks", ticksJson(made->yTicks)},
+          {"yMinorTicks", made->yMinorTicks},
           {"xTicks", ticksJson(made->xTicks)}};
 }
 

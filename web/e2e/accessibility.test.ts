@@ -14,6 +14,8 @@ for (const colorScheme of ['light', 'dark'] as const) {
     test.use({ colorScheme });
 
     test('no serious or critical violation on any page', async ({ page }) => {
+      // Seven full checks of pages, one with the charts.
+      test.slow();
       await openApp(page);
       expect(await seriousViolations(page)).toEqual([]);
 
@@ -26,6 +28,17 @@ for (const colorScheme of ['light', 'dark'] as const) {
       await typeOnKeypad(page, '45');
       await calculate(page);
       await expect(page.locator('#page-result .step')).toHaveCount(23);
+      expect(await seriousViolations(page)).toEqual([]);
+
+      // The charts under the steps: the circle with a marked step, then with an angle set.
+      await page.locator('.chart-row[data-kind="unitCircle"]').scrollIntoViewIfNeeded();
+      await expect(page.getByRole('slider')).toBeVisible();
+      await page.locator('#page-result .step').nth(12).locator('.step-toggle').click();
+      await expect(page.locator('.step.marked')).toHaveCount(1);
+      expect(await seriousViolations(page)).toEqual([]);
+      await page.getByRole('slider').focus();
+      await page.keyboard.press('ArrowRight');
+      await expect(page.locator('.calculate-angle')).toBeVisible();
       expect(await seriousViolations(page)).toEqual([]);
 
       await page.locator('#historyButton').click();

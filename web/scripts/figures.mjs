@@ -1,7 +1,8 @@
 // Prints the web edition's figures for a running server: the bytes of the first load,
-// compressed as a web server or CDN sends them, by kind of file, and the time from the tap on
-// the check mark to the drawn result (median of 20 in Chromium). Figures only: nothing fails
-// on them.  Usage: node scripts/figures.mjs http://127.0.0.1:4173/
+// compressed as a web server or CDN sends them, by kind of file, and what the charts bring
+// later; the time from the tap on the check mark to the drawn result and to the unit circle's
+// first frame (median of 20 in Chromium); frame times while the circle turns and while a finger
+// drags it, with the CPU throttled 4x. Figures only: nothing fails on them.  Usage: node scripts/figures.mjs http://127.0.0.1:4173/
 import { chromium } from '@playwright/test';
 import { brotliCompressSync, gzipSync, constants } from 'node:zlib';
 
@@ -14,6 +15,8 @@ const browser = await chromium.launch({
 function kindOf(path, contentType) {
   if (/unitcircle-core|coreWorker|CoreModule/.test(path)) return 'WebAssembly core (JS with the wasm inlined)';
   if (/\.woff2$/.test(path)) return 'fonts (KaTeX, woff2)';
+  if (/uPlot|SplineChartView|UnitCircleChartView|ChartTableViewCell|charts/i.test(path)) return 'charts (loaded with the first result)';
+  if (/practice/i.test(path)) return 'practice (loaded when opened)';
   if (/\.css$/.test(path)) return 'CSS (app and KaTeX)';
   if (/\.m?js$/.test(path)) return 'JavaScript (app, KaTeX, idb)';
   if (contentType.includes('html')) return 'HTML';
@@ -57,6 +60,10 @@ async function firstLoad() {
     total = { raw: total.raw + e.raw, gzip: total.gzip + e.gzip, brotli: total.brotli + e.brotli, files: total.files + e.files };
   }
   console.log(`  ${'total'.padEnd(45)}${String(total.files).padStart(5)} ${kb(total.raw)} ${kb(total.gzip)} ${kb(total.brotli)}`);
+  // The charts come with the first result, after the steps are drawn: the load before them is
+  // what a learner waits for.
+  const charts = byKind.get('charts (loaded with the first result)') ?? { raw: 0, gzip: 0, brotli: 0, files: 0 };
+  console.log(`  ${'total without the charts'.padEnd(45)}${String(total.files - charts.files).padStart(5)} ${kb(total.raw - charts.raw)} ${kb(total.gzip - charts.gzip)} ${kb(total.brotli - charts.brotli)}`);
   await context.close();
 }
 
@@ -70,6 +77,72 @@ async function tapToResult(page) {
   return page.evaluate(() => performance.measure('tap-to-result', 'calculate-tap', 'result-drawn').duration);
 }
 
+// The frame intervals (ms) of the page while `action` runs, with the CPU throttled 4x.
+async function frameIntervals(page, action) {
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: 4 });
+  await page.evaluate(() => {
+    window.__frames = [];
+    window.__measuring = true;
+    let last = performance.now();
+    const loop = (now) => {
+      window.__frames.push(now - last);
+      last = now;
+      if (window.__measuring) requestAnimationFrame(loop);
+    };
+    requestAnimationFrame(loop);
+  });
+  await action(cdp);
+  const frames = await page.evaluate(() => {
+    window.__measuring = false;
+    return window.__frames.slice(1);
+  });
+  await cdp.send('Emulation.setCPUThrottlingRate', { rate: 1 });
+  return frames.sort((a, b) => a - b);
+}
+
+const percentile = (sorted, p) => sorted[Math.min(sorted.length - 1, Math.floor(sorted.length * p))];
+const describe = (frames) =>
+  `${frames.length} frames, median ${percentile(frames, 0.5).toFixed(1)} ms, p95 ${percentile(frames, 0.95).toFixed(1)} ms, max ${frames[frames.length - 1].toFixed(1)} ms`;
+
+async function chartFrames() {
+  const context = await browser.newContext({ viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true, deviceScaleFactor: 2 });
+  const page = await context.newPage();
+  await page.goto(url);
+  await page.locator('#app[aria-busy="false"]').waitFor();
+  for (const key of ['#key_4', '#key_0', '#key_0']) await page.locator(key).tap();
+  await page.locator('#calculateButton').tap();
+  const circle = page.locator('#page-result [role="slider"]').first();
+  await circle.waitFor();
+  await circle.scrollIntoViewIfNeeded();
+  const replay = page.locator('#page-result .replay-button').first();
+  await replay.waitFor();
+  // A whole run of 400°: two turns, the quadrant's fade and the projections.
+  await page.waitForFunction(() => !document.querySelector('#page-result .replay-button')?.hasAttribute('disabled'), null, { timeout: 15000 });
+  const turning = await frameIntervals(page, async () => {
+    await replay.tap();
+    await page.waitForTimeout(3500);
+  });
+  console.log(`Frames while the circle turns (α = 400°, phone, CPU 4x slower): ${describe(turning)}`);
+
+  const box = await circle.boundingBox();
+  const cx = box.x + box.width / 2;
+  const cy = box.y + box.height / 2;
+  const r = 0.375 * box.height;
+  // Starts on the point (the end of the 400° run, 40°) and goes round once in a second.
+  const dragging = await frameIntervals(page, async (cdp) => {
+    const at = (deg) => ({ x: cx + r * Math.cos((deg * Math.PI) / 180), y: cy - r * Math.sin((deg * Math.PI) / 180) });
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [at(40)] });
+    for (let i = 1; i <= 60; i++) {
+      await cdp.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: [at(40 + i * 6)] });
+      await page.waitForTimeout(16);
+    }
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  });
+  console.log(`Frames while a finger drags the point (phone, CPU 4x slower): ${describe(dragging)}`);
+  await context.close();
+}
+
 async function tapToResultMedian() {
   const context = await browser.newContext({ viewport: { width: 390, height: 844 }, isMobile: true, hasTouch: true });
   const page = await context.newPage();
@@ -77,13 +150,22 @@ async function tapToResultMedian() {
   await page.locator('#app[aria-busy="false"]').waitFor();
   await tapToResult(page); // warm-up: first use of the fonts and the core
   const times = [];
-  for (let i = 0; i < 20; i++) times.push(await tapToResult(page));
-  times.sort((a, b) => a - b);
-  const median = (times[9] + times[10]) / 2;
-  console.log(`Tap to result drawn (phone, α = 45, 20 runs): median ${median.toFixed(1)} ms, min ${times[0].toFixed(1)} ms, max ${times[19].toFixed(1)} ms`);
+  const circleTimes = [];
+  for (let i = 0; i < 20; i++) {
+    times.push(await tapToResult(page));
+    await page.waitForFunction(() => performance.getEntriesByName('circle-first-frame').length > 0);
+    circleTimes.push(await page.evaluate(() => performance.measure('tap-to-circle', 'calculate-tap', 'circle-first-frame').duration));
+  }
+  const summary = (list) => {
+    list.sort((a, b) => a - b);
+    return `median ${((list[9] + list[10]) / 2).toFixed(1)} ms, min ${list[0].toFixed(1)} ms, max ${list[19].toFixed(1)} ms`;
+  };
+  console.log(`Tap to result drawn (phone, α = 45, 20 runs): ${summary(times)}`);
+  console.log(`Tap to the unit circle's first frame (phone, α = 45, 20 runs): ${summary(circleTimes)}`);
   await context.close();
 }
 
 await firstLoad();
 await tapToResultMedian();
+await chartFrames();
 await browser.close();

@@ -176,6 +176,17 @@ std::optional<TrigonometricGraph> make(const TrigonometricChartData& data) {
     graph.yMax = 1.2 * amplitude;
   }
   graph.yTickInterval = 0.5 * amplitude;
+  // Counted in whole fifths of the interval, so the ticks never drift (0.1 * 3 is not 0.3).
+  const double fifth = graph.yTickInterval / 5;
+  for (double k = std::ceil(graph.yMin / fifth - 1e-9); k * fifth <= graph.yMax + 1e-9 * fifth;
+       ++k) {
+    if (std::fmod(k, 5) == 0) {
+      const double value = (k / 5) * graph.yTickInterval;
+      graph.yTicks.push_back({value, printfG(value == 0 ? 0.0 : value)});
+    } else {
+      graph.yMinorTicks.push_back(k * graph.yTickInterval / 5);
+    }
+  }
   return graph;
 }
 

@@ -34,6 +34,8 @@ struct TrigonometricGraph {
   double yMin = 0, yMax = 0;
   std::vector<AxisTick> xTicks;  // every 1.5705, labelled as multiples of π/2
   double yTickInterval = 0.5;    // major ticks from 0; four minor ticks between two
+  std::vector<AxisTick> yTicks;  // the major ones, labelled as "%g" writes them
+  std::vector<double> yMinorTicks;
 };
 
 namespace trigonometric_graph {

@@ -10,6 +10,7 @@
 #include <QVariantMap>
 #include <optional>
 
+#include "core/charts/circle_state.h"
 #include "core/charts/unit_circle_turns.h"
 
 namespace uc {

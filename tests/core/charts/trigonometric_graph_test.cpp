@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace uc {
 namespace {
@@ -33,6 +36,20 @@ TEST(TrigonometricGraph, FullTurnStopsShortOfTwoPiBecauseTheStepIsRoundedFirst) 
   EXPECT_DOUBLE_EQ((*points)[1][0], 0.098);
   EXPECT_DOUBLE_EQ(points->back()[0], 6.272);
   EXPECT_EQ(points->back()[1], -0.011);
+}
+
+TEST(TrigonometricGraph, YTicksEveryHalfWithFourMinorOnesBetween) {
+  const auto graph = trigonometric_graph::make(graphOver(kPi, TrigonometricType::cos));
+  ASSERT_TRUE(graph);
+  std::vector<std::string> labels;
+  for (const auto& tick : graph->yTicks) labels.push_back(tick.label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"-1", "-0.5", "0", "0.5", "1"}));
+  ASSERT_EQ(graph->yMinorTicks.size(), 4u * 4 + 2 * 2);  // four in each gap, two past ±1
+  EXPECT_DOUBLE_EQ(graph->yMinorTicks.front(), -1.2);
+  EXPECT_DOUBLE_EQ(graph->yMinorTicks[2], -0.9);
+  // Whole fifths of the interval: 0.3, not 0.30000000000000004.
+  EXPECT_NE(std::find(graph->yMinorTicks.begin(), graph->yMinorTicks.end(), 0.3),
+            graph->yMinorTicks.end());
 }
 
 TEST(TrigonometricGraph, ZeroAndNegativeLengths) {

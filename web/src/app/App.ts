@@ -1,6 +1,7 @@
 import { CalculateViewController } from '../calculate/CalculateViewController';
 import { HistoryViewController } from '../history/HistoryViewController';
 import { SolutionViewController } from '../solution/SolutionViewController';
+import { ChartCalls } from '../charts/chartCalls';
 import type { Solution } from '../core/solution';
 import type { UnitCircleCore } from '../core/unitCircleCore';
 import type { CalcStore, Calculation } from '../store/calcStore';
@@ -27,7 +28,11 @@ export class App {
 
   // Builds fresh pages, as after choosing a history entry; the input page fills itself.
   async buildMainScreen(): Promise<void> {
-    this.solution = new SolutionViewController((bText) => this.retypeB(bText));
+    this.solution = new SolutionViewController({
+      calls: new ChartCalls(this.core),
+      onHint: (bText) => this.retypeB(bText),
+      onCalculateAngle: (alpha) => void this.calculateAngle(alpha),
+    });
     this.calculate = new CalculateViewController({
       core: this.core,
       store: this.store,
@@ -61,6 +66,13 @@ export class App {
   private retypeB(bText: string): void {
     this.clearAll();
     this.calculate.fillB(bText);
+  }
+
+  // An angle set by hand on the unit circle, calculated as if typed into α.
+  private async calculateAngle(alpha: string): Promise<void> {
+    this.clearAll();
+    this.calculate.fillAlpha(alpha);
+    await this.calculate.tappedCalculateButton();
   }
 
   private clearAll(): void {

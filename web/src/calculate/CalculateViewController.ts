@@ -187,6 +187,14 @@ export class CalculateViewController {
     this.updateFieldStates();
   }
 
+  // Puts an angle into α on a fresh page, ready to be calculated.
+  fillAlpha(text: string): void {
+    this.fields.b.setText('');
+    this.fields.alpha.setText(text);
+    this.resetBorders();
+    this.updateFieldStates();
+  }
+
   clearAll(): void {
     this.resetBorders();
     if (this.isCalculating) return;

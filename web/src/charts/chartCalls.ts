@@ -66,6 +66,9 @@ export interface Graph {
   yMin: number;
   yMax: number;
   yTickInterval: number;
+  // The major y ticks every yTickInterval from 0, labelled; four minor ones between two.
+  yTicks: AxisTick[];
+  yMinorTicks: number[];
   xTicks: AxisTick[];
 }
 

@@ -58,7 +58,7 @@ describe('reading the core', () => {
     for (const answer of ['', 'not json', '[]', '{"error": null, "steps": []}']) {
       expect(readSolveAnswer(answer).ok).toBe(false);
     }
-    const throwing = new UnitCircleCore({ solve: () => { throw new Error('trap'); } });
+    const throwing = new UnitCircleCore({ solve: () => { throw new Error('trap'); }, call: () => null });
     expect((await throwing.solve('1', '', 'en')).ok).toBe(false);
   });
 });

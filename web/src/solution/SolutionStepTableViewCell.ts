@@ -4,10 +4,12 @@ import { stepTitle } from './stepTitle';
 import { mathLabel } from '../math/mathLabel';
 
 // One step: its title, then its formula in the core's display form (scrolling sideways when
-// wider than the page) or its plain message.
-export function solutionStepTableViewCell(step: SolutionStep): HTMLElement {
+// wider than the page) or its plain message. A tap on it (or Enter or Space on its title)
+// shows on the unit circle what it works out.
+export function solutionStepTableViewCell(step: SolutionStep, onTap: () => void): HTMLElement {
   const title = stepTitle(step.title);
-  const row = h('li', { class: 'step' }, h('h3', { class: title.bold ? 'step-title bold' : 'step-title' }, title.text));
+  const toggle = h('button', { type: 'button', class: 'step-toggle', 'aria-pressed': 'false' }, title.text);
+  const row = h('li', { class: 'step', onclick: onTap }, h('h3', { class: title.bold ? 'step-title bold' : 'step-title' }, toggle));
   if (step.messageString !== undefined) {
     row.append(h('p', { class: 'step-message' }, step.messageString));
   } else if (step.latexString !== undefined) {
@@ -16,4 +18,10 @@ export function solutionStepTableViewCell(step: SolutionStep): HTMLElement {
     row.append(formula);
   }
   return row;
+}
+
+// Marked: tinted, with a bar on its left.
+export function markStep(row: HTMLElement, marked: boolean): void {
+  row.classList.toggle('marked', marked);
+  row.querySelector('.step-toggle')?.setAttribute('aria-pressed', String(marked));
 }

@@ -1,16 +1,52 @@
 import type { Solution } from '../core/solution';
+import type { ChartCalls, StepHighlight } from '../charts/chartCalls';
+import type { ChartRow } from '../charts/ChartTableViewCell';
 import { h } from '../shell/dom';
 import { tr } from '../i18n/texts';
 import { exactValuesCard } from './ExactValuesCard';
-import { solutionStepTableViewCell } from './SolutionStepTableViewCell';
+import { markStep, solutionStepTableViewCell } from './SolutionStepTableViewCell';
+import { nextMarkedStep, scrollToContain, stepNumber, twoPanes } from './solutionLayout';
 import { loadMath } from '../math/mathLabel';
 
-// The result page: the "did you mean" hint, the exact values card, then every step.
+export interface SolutionDependencies {
+  calls: ChartCalls;
+  onHint(bText: string): void;
+  // "Calculate α = …" under the unit circle: the angle set by hand, as α's input.
+  onCalculateAngle(alphaInput: string): void;
+}
+
+const reducedMotion = () => window.matchMedia?.('(prefers-reduced-motion: reduce)').matches ?? false;
+const isLarge = () => window.matchMedia?.('(min-width: 40rem) and (min-height: 40rem)').matches ?? false;
+
+// The result page: the "did you mean" hint, the exact values card, every step, then the
+// charts. A wide window shows two panes that scroll on their own: the steps on the left, the
+// card and the charts on the right, so a tapped step and the circle it stresses are both in
+// sight.
 export class SolutionViewController {
   readonly element = h('div', { class: 'solution-page' });
+  private readonly content = h('div', { class: 'solution-content' });
+  // Each pane scrolls on its own, by keyboard too.
+  private readonly stepsPane = h('div', { class: 'solution-pane steps-pane', tabindex: 0 });
+  private readonly chartsPane = h('div', { class: 'solution-pane charts-pane', tabindex: 0 });
+  private readonly backButton = h('button', { type: 'button', class: 'back-to-step', hidden: true });
   private solution: Solution | null = null;
+  private parts: { hint: HTMLElement | null; card: HTMLElement | null; steps: HTMLElement; charts: HTMLElement } | null = null;
+  private stepRows: HTMLElement[] = [];
+  private chartRows: ChartRow[] = [];
+  private highlights: Promise<StepHighlight[]> = Promise.resolve([]);
+  private marked = -1;
+  private markedInSight = true;
+  private twoPanes = false;
+  private readonly sightOfMark = new IntersectionObserver((entries) => {
+    this.markedInSight = entries[entries.length - 1].isIntersecting;
+    this.showBackButton();
+  });
 
-  constructor(private readonly onHint: (bText: string) => void) {}
+  constructor(private readonly deps: SolutionDependencies) {
+    this.backButton.addEventListener('click', () => this.scrollBackToMark());
+    this.element.append(this.content, h('div', { class: 'back-to-step-dock' }, this.backButton));
+    window.addEventListener('resize', () => this.arrange());
+  }
 
   get hasSteps(): boolean {
     return (this.solution?.steps.length ?? 0) > 0;
@@ -18,25 +54,116 @@ export class SolutionViewController {
 
   async showSolution(solution: Solution): Promise<void> {
     await loadMath();
+    this.clearSolution();
     this.solution = solution;
     const word = (key: string) => tr('ExactValues', key);
-    const content = h('div', { class: 'solution-content' });
+    let hint: HTMLElement | null = null;
     if (solution.hint) {
-      const hint = solution.hint;
-      content.append(
-        h('button', { type: 'button', class: 'pi-hint', id: 'piHintButton', onclick: () => this.onHint(hint) },
-          word('didYouMean').replaceAll('%1', hint)),
-      );
+      const text = solution.hint;
+      hint = h('button', { type: 'button', class: 'pi-hint', id: 'piHintButton', onclick: () => this.deps.onHint(text) },
+        word('didYouMean').replaceAll('%1', text));
     }
-    if (solution.card) content.append(exactValuesCard(solution.card));
-    content.append(h('ol', { class: 'steps', 'aria-label': tr('SolutionView', 'Result') }, ...solution.steps.map(solutionStepTableViewCell)));
-    this.element.replaceChildren(content);
+    this.stepRows = solution.steps.map((step, i) => solutionStepTableViewCell(step, () => void this.tappedStep(i)));
+    const steps = h('ol', { class: 'steps', 'aria-label': tr('SolutionView', 'Result') }, ...this.stepRows);
+    const charts = h('div', { class: 'charts' });
+    this.parts = { hint, card: solution.card ? exactValuesCard(solution.card) : null, steps, charts };
+    this.highlights = this.deps.calls.stepHighlights(solution.steps.map((step) => step.latexString ?? '')).catch(() => []);
+    this.arrange(true);
     // A new result starts at its top, wherever the last one was read to.
-    this.element.closest('.page')?.scrollTo({ top: 0 });
+    this.scrollers().forEach((scroller) => scroller.scrollTo({ top: 0 }));
+    if (solution.chartSteps.length > 0) await this.addCharts(solution, charts);
+  }
+
+  // The charts' code comes with the first result that has charts.
+  private async addCharts(solution: Solution, charts: HTMLElement): Promise<void> {
+    const { chartTableViewCell } = await import('../charts/ChartTableViewCell');
+    if (this.solution !== solution) return;
+    const options = { onCalculateAngle: (alpha: string) => this.deps.onCalculateAngle(alpha), large: isLarge() };
+    this.chartRows = solution.chartSteps.map((step) => chartTableViewCell(this.deps.calls, step, options));
+    charts.append(...this.chartRows.map((row) => row.element));
   }
 
   clearSolution(): void {
+    this.chartRows.forEach((row) => row.destroy());
+    this.chartRows = [];
+    this.stepRows = [];
     this.solution = null;
-    this.element.replaceChildren();
+    this.parts = null;
+    this.marked = -1;
+    this.sightOfMark.disconnect();
+    this.markedInSight = true;
+    this.content.replaceChildren();
+    this.showBackButton();
+  }
+
+  // One column (hint, card, steps, charts) or two panes; the elements move, so the keyboard
+  // and screen readers go through them in the order they are seen.
+  private arrange(force = false): void {
+    const page = this.element.closest('.page') ?? this.element;
+    const wide = twoPanes(page.clientWidth || window.innerWidth, page.clientHeight || window.innerHeight);
+    if (!this.parts || (!force && wide === this.twoPanes)) {
+      this.twoPanes = wide;
+      this.element.classList.toggle('two-panes', wide);
+      this.showBackButton();
+      return;
+    }
+    this.twoPanes = wide;
+    this.element.classList.toggle('two-panes', wide);
+    const { hint, card, steps, charts } = this.parts;
+    const top = [hint, card].filter((part): part is HTMLElement => part !== null);
+    if (wide) {
+      this.stepsPane.replaceChildren(steps);
+      this.chartsPane.replaceChildren(...top, charts);
+      this.content.replaceChildren(this.stepsPane, this.chartsPane);
+    } else {
+      this.content.replaceChildren(...top, steps, charts);
+    }
+    this.showBackButton();
+  }
+
+  private scrollers(): HTMLElement[] {
+    const page = this.element.closest<HTMLElement>('.page');
+    return this.twoPanes ? [this.stepsPane, this.chartsPane] : page ? [page] : [];
+  }
+
+  private async tappedStep(index: number): Promise<void> {
+    const highlight = (await this.highlights)[index] ?? null;
+    const showsSomething = highlight !== null && highlight.highlight !== 'none';
+    this.marked = nextMarkedStep(this.marked, index, showsSomething);
+    this.stepRows.forEach((row, i) => markStep(row, i === this.marked));
+    const shown = this.marked >= 0 ? highlight : null;
+    this.chartRows.forEach((row) => row.setHighlight(shown));
+    this.sightOfMark.disconnect();
+    this.markedInSight = true;
+    if (this.marked >= 0) {
+      this.sightOfMark.observe(this.stepRows[this.marked]);
+      this.revealCircle();
+    }
+    this.showBackButton();
+  }
+
+  // The circle into sight: in the right pane only, or down the one column.
+  private revealCircle(): void {
+    const circle = this.chartRows.find((row) => row.kind === 'unitCircle')?.element;
+    const scroller = this.twoPanes ? this.chartsPane : this.element.closest<HTMLElement>('.page');
+    if (!circle || !scroller) return;
+    const by = scrollToContain(scroller.getBoundingClientRect(), circle.getBoundingClientRect());
+    if (by !== 0) scroller.scrollBy({ top: by, behavior: reducedMotion() ? 'auto' : 'smooth' });
+  }
+
+  private showBackButton(): void {
+    const title = this.solution?.steps[this.marked]?.title ?? '';
+    this.backButton.hidden = this.twoPanes || this.marked < 0 || this.markedInSight;
+    this.backButton.textContent = tr('SolutionView', 'backToStep').replaceAll('%1', String(stepNumber(title, this.marked)));
+  }
+
+  private scrollBackToMark(): void {
+    const row = this.stepRows[this.marked];
+    const page = this.element.closest<HTMLElement>('.page');
+    if (!row || !page) return;
+    const view = page.getBoundingClientRect();
+    const box = row.getBoundingClientRect();
+    page.scrollBy({ top: box.top - view.top - (view.height - box.height) / 2, behavior: reducedMotion() ? 'auto' : 'smooth' });
+    row.querySelector<HTMLElement>('.step-toggle')?.focus({ preventScroll: true });
   }
 }
