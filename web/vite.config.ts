@@ -1,5 +1,5 @@
 /// <reference types="vitest/config" />
-import { resolve } from 'node:path';
+import { dirname, resolve } from 'node:path';
 import { defineConfig } from 'vite';
 import { katexWoff2Only } from './build-plugins/katexFonts.ts';
 import { serviceWorker } from './build-plugins/serviceWorker.ts';
@@ -7,10 +7,13 @@ import { translations } from './build-plugins/translations.ts';
 
 const here = import.meta.dirname;
 const core = process.env.UNITCIRCLE_CORE ?? resolve(here, '../build/wasm/web-core/unitcircle-core.mjs');
+// The charts' and practice's calls: a module of their own beside the core, loaded when first needed.
+// (The fake core for building without WebAssembly stands in for both.)
+const calls = process.env.UNITCIRCLE_CALLS ?? (core.endsWith('.ts') ? core : resolve(dirname(core), 'unitcircle-calls.mjs'));
 
 export default defineConfig({
   base: './',
-  resolve: { alias: { 'unitcircle-core': core } },
+  resolve: { alias: { 'unitcircle-core': core, 'unitcircle-calls': calls } },
   plugins: [
     translations(resolve(here, '../resources/translations'), [
       'Main', 'Core', 'CalculateView', 'SolutionView', 'HistoryView', 'ExactValues', 'SideMenu', 'PracticeView',

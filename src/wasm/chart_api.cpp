@@ -37,11 +37,16 @@ Json arcJson(const CircleArc& arc) {
 Json stateJson(const CircleState& state) {
   Json arcs = Json::array();
   for (const CircleArc& arc : state.arcs) arcs.push_back(arcJson(arc));
-  return {{"alphaText", state.alphaText},       {"gammaText", state.gammaText},
-          {"fullCirclesText", state.fullCirclesText}, {"pXText", state.pXText},
-          {"pYText", state.pYText},             {"arcs", arcs},
-          {"arrowDegrees", state.arrowDegrees}, {"quadrant", state.quadrant},
-          {"pointX", state.pointX},             {"pointY", state.pointY}};
+  return {{"alphaText", state.alphaText},
+          {"gammaText", state.gammaText},
+          {"fullCirclesText", state.fullCirclesText},
+          {"pXText", state.pXText},
+          {"pYText", state.pYText},
+          {"arcs", arcs},
+          {"arrowDegrees", state.arrowDegrees},
+          {"quadrant", state.quadrant},
+          {"pointX", state.pointX},
+          {"pointY", state.pointY}};
 }
 
 // One turn of the run with the texts of all its counting updates, k = 0 ... 20.
@@ -86,7 +91,9 @@ Json setAngle(int degrees) {
   return state;
 }
 
-Json angleStart(const Json& args) { return setAngle(angle_drag::startAngle(number(args, "shown"))); }
+Json angleStart(const Json& args) {
+  return setAngle(angle_drag::startAngle(number(args, "shown")));
+}
 
 Json angleDrag(const Json& args) {
   const auto degrees =
@@ -102,8 +109,8 @@ Json angleStep(const Json& args) {
 TrigonometricChartData graphData(const Json& args) {
   const auto type = args.find("type");
   std::optional<TrigonometricType> kind;
-  for (TrigonometricType t : {TrigonometricType::sin, TrigonometricType::cos,
-                              TrigonometricType::tan}) {
+  for (TrigonometricType t :
+       {TrigonometricType::sin, TrigonometricType::cos, TrigonometricType::tan}) {
     if (type != args.end() && type->is_string() && type->get<std::string>() == name(t)) kind = t;
   }
   return TrigonometricChartData(optionalNumber(args, "lengthOfGraph"),
@@ -163,9 +170,8 @@ Json readableTicks(const Json& args) {
     const auto found = widths->find(label);
     return found != widths->end() && found->is_number() ? found->get<double>() : 0.0;
   };
-  return ticksJson(trigonometric_graph::readableTicks(ticks, number(args, "min"),
-                                                      number(args, "max"), number(args, "width"),
-                                                      width));
+  return ticksJson(trigonometric_graph::readableTicks(
+      ticks, number(args, "min"), number(args, "max"), number(args, "width"), width));
 }
 
 // What each step shows on the circle when tapped: its highlight, the parts it stresses (1) or
@@ -181,11 +187,10 @@ Json stepHighlights(const Json& args) {
     for (const char* part : {"alpha", "gamma", "n", "x", "y", "quadrant"}) {
       parts[part] = charts::stress(highlight, *charts::circlePartFrom(part));
     }
-    list.push_back(
-        {{"highlight", charts::rawValue(highlight)},
-         {"parts", parts},
-         {"fullTurnArcs", charts::stress(highlight, charts::CirclePart::arc, 0, 1)},
-         {"lastArc", charts::stress(highlight, charts::CirclePart::arc, 1, 1)}});
+    list.push_back({{"highlight", charts::rawValue(highlight)},
+                    {"parts", parts},
+                    {"fullTurnArcs", charts::stress(highlight, charts::CirclePart::arc, 0, 1)},
+                    {"lastArc", charts::stress(highlight, charts::CirclePart::arc, 1, 1)}});
   }
   return list;
 }
@@ -194,14 +199,10 @@ Json stepHighlights(const Json& args) {
 
 const MethodTable& chartMethods() {
   static const MethodTable table{
-      {"circleTurn", circleTurn},
-      {"circleFinal", circleFinal},
-      {"angleStart", angleStart},
-      {"angleDrag", angleDrag},
-      {"angleStep", angleStep},
-      {"graph", graph},
-      {"readableTicks", readableTicks},
-      {"stepHighlights", stepHighlights},
+      {"circleTurn", circleTurn},       {"circleFinal", circleFinal},
+      {"angleStart", angleStart},       {"angleDrag", angleDrag},
+      {"angleStep", angleStep},         {"graph", graph},
+      {"readableTicks", readableTicks}, {"stepHighlights", stepHighlights},
   };
   return table;
 }

@@ -21,12 +21,6 @@ export interface UnitCircleCore {
    * what it prints and its exit status. Every solve option works; `history` has no settings
    * file to read here and ends with status 3.
    */
-  /**
-   * One of the charts' calls (circleTurn, circleFinal, angleStart, angleDrag, angleStep, graph,
-   * readableTicks, stepHighlights) with its arguments; its result, or an Error when the method
-   * is unknown or the arguments do not fit.
-   */
-  call(method: string, args?: object): unknown;
   run(args: readonly string[], input?: string | Uint8Array): RunResult;
 }
 

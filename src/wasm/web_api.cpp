@@ -8,7 +8,9 @@ namespace {
 const MethodTable& methods() {
   static const MethodTable table = [] {
     MethodTable all;
-    for (const MethodTable* part : {&chartMethods()}) all.insert(part->begin(), part->end());
+    for (const MethodTable* part : {&chartMethods(), &practiceMethods()}) {
+      all.insert(part->begin(), part->end());
+    }
     return all;
   }();
   return table;
@@ -27,7 +29,7 @@ std::string call(std::string_view method, std::string_view argumentsJson) {
   if (args.is_discarded() || !args.is_object()) return errorAnswer("arguments are not an object");
   try {
     return Json{{"result", found->second(args)}}.dump(-1, ' ', false,
-                                                       Json::error_handler_t::replace);
+                                                      Json::error_handler_t::replace);
   } catch (const BadArguments& bad) {
     return errorAnswer("bad argument: " + bad.what);
   } catch (const Json::exception&) {

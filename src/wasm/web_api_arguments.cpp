@@ -1,6 +1,6 @@
-#include <cmath>
-
 #include "wasm/web_api_arguments.h"
+
+#include <cmath>
 
 namespace uc::web {
 

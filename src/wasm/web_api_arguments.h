@@ -1,9 +1,8 @@
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <functional>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <string>
 
@@ -29,5 +28,6 @@ bool flag(const Json& args, const char* key);
 
 // The methods of each concern, which call() dispatches to.
 const MethodTable& chartMethods();
+const MethodTable& practiceMethods();
 
 }  // namespace uc::web

@@ -1,5 +1,6 @@
-// The C functions the WebAssembly module exports; web_core_post.js wraps them as solve() and
-// run() on the module instance.
+// The C functions the WebAssembly core exports; web_core_post.js wraps them as solve() and
+// run() on the module instance. The charts' and practice's calls are a module of their own
+// (web_calls.cpp), loaded when first needed, so the first calculation waits for less.
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,7 +9,6 @@
 #include "cli/solve_command.h"
 #include "core/solver/tiro_unit_circle.h"
 #include "wasm/bundled_core_texts.h"
-#include "wasm/web_api.h"
 
 namespace {
 
@@ -38,14 +38,6 @@ const char* uc_solve(const char* alpha, const char* b, const char* language) {
   if (!uc::installBundledTexts(language)) uc::installBundledTexts("en");
   json = uc::cli::solutionJson(uc::calculate(given(alpha), given(b)));
   return json.c_str();
-}
-
-// One call of the web edition's charts: a method and its arguments as JSON, the answer as
-// JSON ({"result": ...} or {"error": ...}).
-const char* uc_call(const char* method, const char* arguments) {
-  static std::string answer;
-  answer = uc::web::call(method, arguments);
-  return answer.c_str();
 }
 
 // The whole command line, as the native program runs it: arguments one by one, then standard

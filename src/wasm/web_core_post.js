@@ -5,13 +5,6 @@ Module['solve'] = function (alpha, b, language) {
                [String(alpha), String(b), String(language)]);
 };
 
-Module['call'] = function (method, args) {
-  var answer = JSON.parse(ccall('uc_call', 'string', ['string', 'string'],
-                                [String(method), JSON.stringify(args === undefined ? {} : args)]));
-  if ('error' in answer) throw new Error('unitcircle-core ' + method + ': ' + answer.error);
-  return answer.result;
-};
-
 Module['run'] = function (args, input) {
   var bytes = typeof input == 'string' ? new TextEncoder().encode(input)
                                        : (input || new Uint8Array(0));

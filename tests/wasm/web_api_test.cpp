@@ -1,8 +1,8 @@
 #include "wasm/web_api.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
+#include <nlohmann/json.hpp>
 #include <string>
 
 namespace {
@@ -21,8 +21,11 @@ std::string error(const std::string& method, const std::string& args) {
   return answer.value("error", std::string());
 }
 
-const Json k400 = {{"alpha", 400.0}, {"b", 6.981317007977318}, {"angle", 40.0},
-                   {"fullCircles", 1}, {"quadrant", "I"}};
+const Json k400 = {{"alpha", 400.0},
+                   {"b", 6.981317007977318},
+                   {"angle", 40.0},
+                   {"fullCircles", 1},
+                   {"quadrant", "I"}};
 
 TEST(WebApi, TheCircleTurnsAsTheAppCountsThem) {
   Json args = k400;
@@ -88,8 +91,7 @@ TEST(WebApi, GraphsCarryTheirPointsTicksAndCrosshairTexts) {
 }
 
 TEST(WebApi, StepsSayWhatTheyStress) {
-  const Json steps =
-      result("stepHighlights", {{"latex", {"\\sum = 1", "\\sin(\\alpha) = 1", 7}}});
+  const Json steps = result("stepHighlights", {{"latex", {"\\sum = 1", "\\sin(\\alpha) = 1", 7}}});
   ASSERT_EQ(steps.size(), 3u);
   EXPECT_EQ(steps[0]["highlight"], "fullTurns");
   EXPECT_EQ(steps[0]["fullTurnArcs"], 1);

@@ -47,5 +47,21 @@ for (const colorScheme of ['light', 'dark'] as const) {
       await expect(page.getByRole('dialog', { name: 'Clear History' })).toBeVisible();
       expect(await seriousViolations(page)).toEqual([]);
     });
+
+    test('no serious or critical violation in practice', async ({ page }) => {
+      test.slow();
+      await page.goto('./#/practice?seed=3&level=1');
+      await expect(page.locator('#app')).toHaveAttribute('aria-busy', 'false');
+      await expect(page.locator('.practice-prompt')).toBeVisible();
+      expect(await seriousViolations(page)).toEqual([]);
+      // A wrong answer's feedback: the right answer, the circle and the card.
+      for (const character of '7') await page.locator(`[data-key="${character}"]`).click();
+      await page.locator('[data-key="check"]').click();
+      await expect(page.locator('.practice-wrong')).toBeVisible();
+      expect(await seriousViolations(page)).toEqual([]);
+      await page.locator('#practiceMapButton').click();
+      await expect(page.locator('#practiceStart')).toBeVisible();
+      expect(await seriousViolations(page)).toEqual([]);
+    });
   });
 }

@@ -25,8 +25,8 @@ std::string hsvHex(double hue, double saturation, double brightness) {
 }
 
 CircleArc arcOf(const UnitCircleTurns::Turn& turn) {
-  return {turn.index, turn.signedDegrees, turn.hue, turn.saturation, turn.brightness,
-          hsvHex(turn.hue, turn.saturation, turn.brightness)};
+  return {turn.index,      turn.signedDegrees, turn.hue,
+          turn.saturation, turn.brightness,    hsvHex(turn.hue, turn.saturation, turn.brightness)};
 }
 
 int quadrantNumber(std::optional<Quadrant> quadrant) {

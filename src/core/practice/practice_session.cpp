@@ -34,7 +34,7 @@ PracticeSession::PracticeSession(RepetitionSchedule& schedule, int level, std::u
                                  int length)
     : schedule_(schedule), random_(seed) {
   for (Card& card : pickCards(schedule, level, seed, length)) {
-    queue_.push_back({std::move(card), 0});
+    queue_.push_back({std::move(card), 0, std::nullopt});
   }
   prepareCurrent();
 }
@@ -43,13 +43,26 @@ PracticeSession::PracticeSession(RepetitionSchedule& schedule, std::vector<Card>
                                  std::uint64_t seed)
     : schedule_(schedule), random_(seed) {
   for (Card& card : cards) {
-    queue_.push_back({std::move(card), 0});
+    queue_.push_back({std::move(card), 0, std::nullopt});
+  }
+  prepareCurrent();
+}
+
+PracticeSession::PracticeSession(RepetitionSchedule& schedule, std::vector<Question> questions)
+    : schedule_(schedule), random_(0) {
+  for (Question& question : questions) {
+    Card card = question.card;
+    queue_.push_back({std::move(card), 0, std::move(question)});
   }
   prepareCurrent();
 }
 
 void PracticeSession::prepareCurrent() {
   while (!queue_.empty()) {
+    if (queue_.front().fixed) {
+      current_ = *queue_.front().fixed;
+      return;
+    }
     if (auto question = questionFor(queue_.front().card, random_)) {
       current_ = std::move(*question);
       return;

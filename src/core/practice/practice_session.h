@@ -33,6 +33,8 @@ class PracticeSession {
                   int length = kDefaultLength);
   // A sitting over these cards in this order, as when a learner picks an angle to practise.
   PracticeSession(RepetitionSchedule& schedule, std::vector<Card> cards, std::uint64_t seed);
+  // A sitting over these very questions, as a printed worksheet of a seed asks them.
+  PracticeSession(RepetitionSchedule& schedule, std::vector<Question> questions);
 
   bool finished() const { return queue_.empty(); }
   // The question to answer; nothing once finished.
@@ -44,6 +46,7 @@ class PracticeSession {
   struct Asking {
     Card card;
     int repeats = 0;
+    std::optional<Question> fixed;  // asked as it is, not drawn afresh
   };
 
   void prepareCurrent();

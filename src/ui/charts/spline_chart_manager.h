@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "core/solver/chart_data.h"
 #include "core/charts/trigonometric_graph.h"
+#include "core/solver/chart_data.h"
 
 namespace uc {
 

@@ -113,7 +113,8 @@ void UnitCircleChartView::showCount(int k) {
 }
 
 void UnitCircleChartView::finish() {
-  setQuadrant(circle_state::quadrantNumber(turns_->quadrant()), captureMode_ ? 0 : kQuadrantFadeInMs);
+  setQuadrant(circle_state::quadrantNumber(turns_->quadrant()),
+              captureMode_ ? 0 : kQuadrantFadeInMs);
   setProjections(true, !captureMode_);
   setRunning(false);
   emit finished();

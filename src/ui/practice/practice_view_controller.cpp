@@ -4,10 +4,10 @@
 #include <QDate>
 #include <QRandomGenerator>
 #include <algorithm>
-#include <charconv>
 #include <utility>
 
 #include "core/localization.h"
+#include "core/practice/practice_board.h"
 #include "core/practice/question.h"
 #include "core/solver/tiro_unit_circle.h"
 #include "flow/user_defaults.h"
@@ -39,37 +39,8 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 // "undefined", "II" and the like: chosen whole, so replaced or deleted whole.
 bool isChosenWord(const QString& answer) {
   return !answer.isEmpty() && std::all_of(answer.begin(), answer.end(), [](QChar c) {
-           return (c.isLetter() && c != u'π') || c.isSpace();
-         });
-}
-
-// Every accepted answer, as the result shows it.
-QString answersLatex(const practice::Question& question) {
-  if (question.answers.empty()) {
-    return QStringLiteral("\\text{%1}").arg(fromStd(localized("practiceNoSolution")));
-  }
-  QStringList parts;
-  for (const practice::CanonicalAnswer& answer : question.answers) {
-    parts << fromStd(answer.latex);
-  }
-  return parts.join(QStringLiteral(";\\ "));
-}
-
-// The point of the map an angle ends on, in [0°, 360°).
-int onOneTurn(int degrees) { return ((degrees % 360) + 360) % 360; }
-
-// The cards about angles, not values, of a level.
-std::vector<practice::Card> angleCards(int level) {
-  std::vector<practice::Card> cards = practice::cardsForLevel(level);
-  std::erase_if(cards, [](const practice::Card& card) { return practice::isInverse(card.kind); });
-  return cards;
-}
-
-bool endsOn(const practice::Card& card, int degrees) {
-  int subject = 0;
-  const std::string& text = card.subject;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), subject);
-  return error == std::errc{} && end == text.data() + text.size() && onOneTurn(subject) == degrees;
+    return (c.isLetter() && c != u'π') || c.isSpace();
+  });
 }
 
 }  // namespace
@@ -96,8 +67,9 @@ UserDefaults& PracticeViewController::userDefaults() const {
 }
 
 void PracticeViewController::loadSchedule() {
-  level_ = std::clamp(userDefaults().intValue(QString::fromLatin1(kLevelKey), practice::kLowestLevel),
-                      practice::kLowestLevel, practice::kHighestLevel);
+  level_ =
+      std::clamp(userDefaults().intValue(QString::fromLatin1(kLevelKey), practice::kLowestLevel),
+                 practice::kLowestLevel, practice::kHighestLevel);
   schedule_.reset();
   const QString json = userDefaults().stringValue(QString::fromLatin1(kScheduleKey));
   // A damaged value starts afresh; it is overwritten with the next answer.
@@ -122,20 +94,10 @@ QString PracticeViewController::questionLatex() const {
 }
 
 QStringList PracticeViewController::choices() const {
-  if (!shown_) return {};
-  switch (shown_->kind()) {
-    case practice::QuestionKind::tan:
-      return {fromStd(localized("practiceUndefined"))};
-    case practice::QuestionKind::quadrant:
-      return {QStringLiteral("I"), QStringLiteral("II"), QStringLiteral("III"),
-              QStringLiteral("IV")};
-    case practice::QuestionKind::inverseSin:
-    case practice::QuestionKind::inverseCos:
-    case practice::QuestionKind::inverseTan:
-      return {fromStd(localized("practiceNoSolution"))};
-    default:
-      return {};
-  }
+  QStringList choices;
+  if (!shown_) return choices;
+  for (const std::string& choice : practice::answerChoices(*shown_)) choices << fromStd(choice);
+  return choices;
 }
 
 QString PracticeViewController::spokenAnswer() const { return spokenPracticeAnswer(answer_); }
@@ -168,41 +130,27 @@ void PracticeViewController::setLevel(int level) {
 
 QVariantList PracticeViewController::masteryAngles() const {
   QVariantList angles;
-  const std::vector<practice::Card> cards = angleCards(level_);
-  for (const int degrees : practice::anglesForLevel(std::min(level_, 2))) {
-    int seen = 0;
-    int known = 0;
-    int all = 0;
-    for (const practice::Card& card : cards) {
-      if (!endsOn(card, degrees)) continue;
-      ++all;
-      const practice::Mastery mastery = schedule_.mastery(card);
-      seen += mastery != practice::Mastery::fresh;
-      known += mastery == practice::Mastery::known;
-    }
-    const practice::Mastery mastery = seen == 0        ? practice::Mastery::fresh
-                                      : known == all ? practice::Mastery::known
-                                                     : practice::Mastery::learning;
-    angles.append(QVariantMap{{QStringLiteral("degrees"), degrees},
-                              {QStringLiteral("ring"), degrees % 15 == 0 ? 0 : 1},
-                              {QStringLiteral("mastery"), fromStd(std::string(rawValue(mastery)))}});
+  for (const practice::MapAngle& angle : practice::masteryAngles(schedule_, level_)) {
+    angles.append(
+        QVariantMap{{QStringLiteral("degrees"), angle.degrees},
+                    {QStringLiteral("ring"), angle.ring},
+                    {QStringLiteral("mastery"), fromStd(std::string(rawValue(angle.mastery)))}});
   }
   return angles;
 }
 
 void PracticeViewController::practiseAngle(int degrees) {
   QStringList keys;
-  for (const practice::Card& card : angleCards(level_)) {
-    if (endsOn(card, onOneTurn(degrees))) keys << fromStd(card.key());
+  for (const practice::Card& card : practice::cardsOfAngle(level_, degrees)) {
+    keys << fromStd(card.key());
   }
   practiseCards(keys);
 }
 
 void PracticeViewController::start() {
   const int length = practice::PracticeSession::kDefaultLength;
-  begin(std::make_unique<practice::PracticeSession>(schedule_, level_,
-                                                    QRandomGenerator::global()->generate64(),
-                                                    length),
+  begin(std::make_unique<practice::PracticeSession>(
+            schedule_, level_, QRandomGenerator::global()->generate64(), length),
         length);
 }
 
@@ -218,8 +166,7 @@ void PracticeViewController::practiseCards(const QStringList& cardKeys) {
         length);
 }
 
-void PracticeViewController::begin(std::unique_ptr<practice::PracticeSession> session,
-                                   int length) {
+void PracticeViewController::begin(std::unique_ptr<practice::PracticeSession> session, int length) {
   session_ = std::move(session);
   showCurrent();
   sessionLength_ = length;
@@ -277,7 +224,7 @@ void PracticeViewController::check() {
     afterGraded();
     return;
   }
-  rightAnswerLatex_ = answersLatex(asked);
+  rightAnswerLatex_ = fromStd(practice::answersLatex(asked));
   prepareFeedback();
   setStage(ShowingAnswer);
 }
@@ -313,10 +260,7 @@ void PracticeViewController::afterGraded() {
 void PracticeViewController::showMap() { setStage(Map); }
 
 QString PracticeViewController::solutionAngle() const {
-  if (!shown_) return {};
-  if (!practice::isInverse(shown_->kind())) return fromStd(shown_->card.subject);
-  if (shown_->answers.empty() || !shown_->answers.front().value) return {};
-  return QString::number(*shown_->answers.front().value);
+  return shown_ ? fromStd(practice::solutionAngle(*shown_)) : QString();
 }
 
 QString PracticeViewController::feedbackTitle() const {

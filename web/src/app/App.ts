@@ -2,6 +2,8 @@ import { CalculateViewController } from '../calculate/CalculateViewController';
 import { HistoryViewController } from '../history/HistoryViewController';
 import { SolutionViewController } from '../solution/SolutionViewController';
 import { ChartCalls } from '../charts/chartCalls';
+import { parsePracticeRoute, type PracticeRoute } from '../practice/practiceRoute';
+import type { PracticeViewController } from '../practice/PracticeViewController';
 import type { Solution } from '../core/solution';
 import type { UnitCircleCore } from '../core/unitCircleCore';
 import type { CalcStore, Calculation } from '../store/calcStore';
@@ -19,11 +21,17 @@ export class App {
   private solution!: SolutionViewController;
   private tabs!: PageTabBar;
   private history: HistoryViewController | null = null;
+  private practice: { controller: PracticeViewController; element: HTMLElement } | null = null;
 
   constructor(root: HTMLElement, private readonly core: UnitCircleCore, private readonly store: CalcStore) {
     this.root = root;
     // The strip keeps the chosen page in view when the window turns or resizes.
     window.addEventListener('resize', () => this.tabs?.select(this.tabs.selectedIndex));
+    // A teacher's link (#/practice?seed=N&level=L) opens practice on a page already open too.
+    window.addEventListener('hashchange', () => {
+      const route = parsePracticeRoute(location.hash);
+      if (route) void this.openPractice(route);
+    });
   }
 
   // Builds fresh pages, as after choosing a history entry; the input page fills itself.
@@ -47,12 +55,49 @@ export class App {
     const toolbar = appToolbar({
       title: tr('CalculateView', 'Calculate Title'),
       historyLabel: tr('HistoryView', 'History'),
+      practiceLabel: tr('SideMenu', 'Practice'),
       clearTitle: tr('CalculateView', 'Clear'),
       onHistory: () => void this.openHistory(),
+      onPractice: () => void this.openPractice(null),
       onClear: () => this.clearAll(),
     });
     this.root.replaceChildren(h('div', { class: 'main-screen' }, toolbar, this.tabs.element), this.toast.element);
     await this.calculate.loadInput();
+    const route = parsePracticeRoute(location.hash);
+    if (route) await this.openPractice(route);
+  }
+
+  // Practice over the pages, as the history is; its code comes when it is first opened.
+  private async openPractice(route: PracticeRoute | null): Promise<void> {
+    const { openPractice } = await import('../practice/PracticeViewController');
+    this.removePractice();
+    const element = h('div', { class: 'practice-overlay' });
+    const controller = await openPractice(element, this.core, {
+      route,
+      onShowSolution: (alpha) => {
+        this.closePractice();
+        void this.calculateAngle(alpha);
+      },
+      onClose: () => this.closePractice(),
+    });
+    this.practice = { controller, element };
+    this.root.querySelector('.main-screen')?.setAttribute('inert', '');
+    this.root.append(element);
+  }
+
+  private removePractice(): void {
+    this.practice?.controller.destroy();
+    this.practice?.element.remove();
+    this.practice = null;
+  }
+
+  private closePractice(): void {
+    if (!this.practice) return;
+    this.removePractice();
+    this.root.querySelector('.main-screen')?.removeAttribute('inert');
+    // Back on the pages, a reload does not open practice again.
+    if (location.hash.startsWith('#/practice')) history.replaceState(null, '', location.pathname + location.search);
+    document.getElementById('practiceButton')?.focus();
   }
 
   private async showSolution(solution: Solution): Promise<void> {

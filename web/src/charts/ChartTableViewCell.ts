@@ -42,6 +42,8 @@ export function chartTableViewCell(calls: ChartCalls, step: ChartData[], options
       circle = unitCircleChartView(calls, data, options);
       circle.setHighlight(highlight);
       frame.append(circle.element);
+      // Drawn: the frame after the one that lays the circle out (the figures measure to it).
+      requestAnimationFrame(() => setTimeout(() => performance.mark('circle-first-frame'), 0));
       if (inSight) scheduleDrawing();
     } else {
       const { splineChartView } = await import('./SplineChartView');

@@ -1,5 +1,6 @@
 // Runs the WebAssembly core off the page's thread: compiling it never holds up a tap or the
-// first paint, and a calculation or a chart's call answers by message.
+// first paint, and a calculation or a chart's call answers by message. The charts' and
+// practice's calls are a second module, loaded with the first such call.
 import createUnitCircleCore from 'unitcircle-core';
 
 export type WorkerRequest =
@@ -14,15 +15,23 @@ export interface WorkerAnswer {
 }
 
 const ready = createUnitCircleCore();
+let calls: Promise<{ call(method: string, args?: object): unknown }> | null = null;
+// A module that failed to load is asked for again with the next call.
+const callsReady = () =>
+  (calls ??= import('unitcircle-calls')
+    .then((module) => module.default())
+    .catch((error: unknown) => {
+      calls = null;
+      throw error;
+    }));
 
 self.addEventListener('message', (event: MessageEvent<WorkerRequest>) => {
   const request = event.data;
-  ready
-    .then((core) =>
-      request.kind === 'call'
-        ? { id: request.id, answer: core.call(request.method, request.args as object) }
-        : { id: request.id, answer: core.solve(request.alpha, request.b, request.language as 'en' | 'de') },
-    )
+  const answer =
+    request.kind === 'call'
+      ? callsReady().then((module) => ({ id: request.id, answer: module.call(request.method, request.args as object) }))
+      : ready.then((core) => ({ id: request.id, answer: core.solve(request.alpha, request.b, request.language as 'en' | 'de') }));
+  answer
     .catch((error: unknown): WorkerAnswer => ({ id: request.id, failed: String(error) }))
     .then((answer) => self.postMessage(answer));
 });

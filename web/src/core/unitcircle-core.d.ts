@@ -2,7 +2,12 @@
 declare module 'unitcircle-core' {
   const createUnitCircleCore: () => Promise<{
     solve(alpha: string, b: string, language: 'en' | 'de'): string;
-    call(method: string, args?: object): unknown;
   }>;
   export default createUnitCircleCore;
+}
+
+// The charts' and practice's calls, a module of their own.
+declare module 'unitcircle-calls' {
+  const createUnitCircleCalls: () => Promise<{ call(method: string, args?: object): unknown }>;
+  export default createUnitCircleCalls;
 }

@@ -6,6 +6,7 @@ const paths = {
   delete: 'M6 19c0 1.1.9 2 2 2h8c1.1 0 2-.9 2-2V7H6v12zM19 4h-3.5l-1-1h-5l-1 1H5v2h14V4z',
   clear: 'M3 6h12v2H3V6zm0 5h12v2H3v-2zm0 5h8v2H3v-2zm11.41 4L13 18.59 15.59 16 13 13.41 14.41 12 17 14.59 19.59 12 21 13.41 18.41 16 21 18.59 19.59 20 17 17.41 14.41 20z',
   back: 'M20 11H7.83l5.59-5.59L12 4l-8 8 8 8 1.41-1.41L7.83 13H20v-2z',
+  school: 'M5 13.18v4L12 21l7-3.82v-4L12 17l-7-3.82zM12 3L1 9l11 6 9-4.91V17h2V9L12 3z',
 } as const;
 
 export type IconName = keyof typeof paths;
