@@ -209,15 +209,3 @@ test('tablet: two panes keep the tapped step and the circle in sight', async ({ 
   // No way back is needed where both are in sight.
   await expect(page.locator('.back-to-step')).toBeHidden();
 });
-
-test.describe('screenshots', () => {
-  test.use({ reducedMotion: 'reduce' });
-
-  test('the result page with the circle', async ({ page }, info) => {
-    await solve(page, '400');
-    await showCircle(page);
-    await expect(label(page, 'alpha')).toHaveText('α = 400°');
-    await page.screenshot({ path: `/tmp/charts-${info.project.name}.png` });
-    await page.locator('.chart-row[data-kind="unitCircle"]').screenshot({ path: `/tmp/charts-${info.project.name}-circle.png` });
-  });
-});

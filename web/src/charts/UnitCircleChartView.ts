@@ -63,6 +63,7 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
   const answers = new LatestOnly();
   let steps: Promise<void> = Promise.resolve();
   let arrowAnimation: Animation[] = [];
+  let labelFamily: string | null = null;
 
   // --- the drawing
   const axes = s('path', { class: 'circle-axes', fill: 'none' });
@@ -74,8 +75,9 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
   const projections = s('g', { class: 'circle-projections' }, projectionX, projectionY);
   const arrowShaft = s('line', { class: 'circle-arrow-shaft', x1: 0, y1: 0, y2: 0 });
   const arrowHead = s('polygon', { class: 'circle-arrow-head' });
-  const arrow = s('g', { class: 'circle-arrow' }, arrowShaft, arrowHead);
-  const arrowOrigin = s('g', {}, arrow);
+  // The arrow turns inside the grip's arm, an element of its own, so the turn is composited and
+  // the rest of the drawing is not painted again at every frame of it.
+  const arrow = s('svg', { class: 'circle-arrow', 'aria-hidden': 'true', focusable: 'false' }, arrowShaft, arrowHead);
   const point = s('circle', { class: 'circle-point' });
   const centre = s('circle', { class: 'circle-centre' });
   const axisText = (text: string, cls: string) => {
@@ -95,7 +97,7 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
   const drawing = s(
     'svg',
     { class: 'circle-drawing', 'aria-hidden': 'true', focusable: 'false' },
-    axes, heads, unitCircle, arcs, projections, arrowOrigin, point, centre, xName, yName, one, minusOne, ...quadrants,
+    axes, heads, unitCircle, arcs, projections, point, centre, xName, yName, one, minusOne, ...quadrants,
   );
 
   // --- the counting labels
@@ -112,7 +114,7 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
   // Pressed here, near the arrow's tip, the circle takes the drag; anywhere else the page
   // scrolls as usual.
   const grip = h('div', { class: 'circle-grip' });
-  const gripArm = h('div', { class: 'circle-grip-arm' }, grip);
+  const gripArm = h('div', { class: 'circle-grip-arm' }, arrow, grip);
 
   const slider = h(
     'div',
@@ -147,6 +149,7 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
   function layout(): void {
     const box = slider.getBoundingClientRect();
     if (box.width <= 0 || box.height <= 0) return;
+    labelFamily = null;
     const g = (geometry = circleGeometry(box.width, box.height, options.large));
     const { cx, cy, radius: r, axisReach: reach, tick: t, unit: u } = g;
     set(drawing, { viewBox: `0 0 ${g.width} ${g.height}`, width: g.width, height: g.height });
@@ -168,7 +171,10 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
         + `M${cx} ${tipY - 2 * u}L${cx - 3.5 * u} ${tipY + 6 * u}L${cx + 3.5 * u} ${tipY + 6 * u}Z`,
     });
     set(unitCircle, { cx, cy, r, 'stroke-width': 1.5 * u });
-    set(arrowOrigin, { transform: `translate(${cx} ${cy})` });
+    // The arm runs from the centre along the arrow, its y axis on the arrow's line.
+    const half = 5 * u;
+    set(arrow, { width: r, height: 2 * half, viewBox: `0 ${-half} ${r} ${2 * half}` });
+    Object.assign(arrow.style, { top: `${-half}px` });
     set(arrowShaft, { x2: r - 7 * u, 'stroke-width': 2 * u });
     set(arrowHead, { points: `${r},0 ${r - 10 * u},${-4.5 * u} ${r - 10 * u},${4.5 * u}` });
     set(centre, { cx, cy, r: 2.5 * u });
@@ -213,7 +219,8 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
   function placeLabels(): void {
     if (!geometry) return;
     const g = geometry;
-    const family = getComputedStyle(slider).fontFamily;
+    // Read once a layout: a style read at every count would recalculate styles mid-turn.
+    const family = (labelFamily ??= getComputedStyle(slider).fontFamily);
     const widths = (labels: HTMLElement[]) => labels.map((l) => textWidth(l.textContent ?? '', g.textSize, family));
     const angleSize = fittingSize(g.leftWidth, widths([alphaLabel, gammaLabel, nLabel]), g.textSize, g.labelSize);
     const pointSize = fittingSize(g.rightWidth, widths([xLabel, yLabel]), g.textSize, g.labelSize);
@@ -268,11 +275,9 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
     for (const animation of arrowAnimation) animation.cancel();
     arrowAnimation = [];
     const to = `rotate(${-scene.arrowDegrees}deg)`;
-    for (const turned of [arrow, gripArm] as (Element & ElementCSSInlineStyle)[]) {
-      turned.style.transform = to;
-      if (scene.arrowAnimated) {
-        arrowAnimation.push(turned.animate([{ transform: 'rotate(0deg)' }, { transform: to }], { duration: turnDuration, easing: 'linear' }));
-      }
+    gripArm.style.transform = to;
+    if (scene.arrowAnimated) {
+      arrowAnimation.push(gripArm.animate([{ transform: 'rotate(0deg)' }, { transform: to }], { duration: turnDuration, easing: 'linear' }));
     }
   }
 

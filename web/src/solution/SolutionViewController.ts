@@ -33,7 +33,8 @@ export class SolutionViewController {
   private parts: { hint: HTMLElement | null; card: HTMLElement | null; steps: HTMLElement; charts: HTMLElement } | null = null;
   private stepRows: HTMLElement[] = [];
   private chartRows: ChartRow[] = [];
-  private highlights: Promise<StepHighlight[]> = Promise.resolve([]);
+  // Asked with the first tapped step: the chart calls' module need not load with the result.
+  private highlights: Promise<StepHighlight[]> | null = null;
   private marked = -1;
   private markedInSight = true;
   private twoPanes = false;
@@ -67,7 +68,7 @@ export class SolutionViewController {
     const steps = h('ol', { class: 'steps', 'aria-label': tr('SolutionView', 'Result') }, ...this.stepRows);
     const charts = h('div', { class: 'charts' });
     this.parts = { hint, card: solution.card ? exactValuesCard(solution.card) : null, steps, charts };
-    this.highlights = this.deps.calls.stepHighlights(solution.steps.map((step) => step.latexString ?? '')).catch(() => []);
+    this.highlights = null;
     this.arrange(true);
     // A new result starts at its top, wherever the last one was read to.
     this.scrollers().forEach((scroller) => scroller.scrollTo({ top: 0 }));
@@ -127,6 +128,8 @@ export class SolutionViewController {
   }
 
   private async tappedStep(index: number): Promise<void> {
+    const steps = this.solution?.steps ?? [];
+    this.highlights ??= this.deps.calls.stepHighlights(steps.map((step) => step.latexString ?? '')).catch(() => []);
     const highlight = (await this.highlights)[index] ?? null;
     const showsSomething = highlight !== null && highlight.highlight !== 'none';
     this.marked = nextMarkedStep(this.marked, index, showsSomething);
