@@ -89,8 +89,9 @@ export class UnitCircleRun {
     }
     const generation = ++this.generation;
     const first = this.calls.circleTurn(this.data, 0);
-    // Where the run ends: the point and quadrant the core gives the solution.
-    const final = this.calls.circleFinal(this.data);
+    // Where the run ends: the point and quadrant the core gives the solution. A failed answer
+    // reads as none, also when the run never gets that far.
+    const final = this.calls.circleFinal(this.data).catch(() => null);
     let turn: CircleTurn | null;
     try {
       turn = await first;
@@ -164,12 +165,7 @@ export class UnitCircleRun {
   }
 
   private async finish(generation: number, final: Promise<CircleState | null>): Promise<void> {
-    let state: CircleState | null = null;
-    try {
-      state = await final;
-    } catch {
-      state = null;
-    }
+    const state = await final;
     if (generation !== this.generation) return;
     if (state) {
       this.scene.pointX = state.pointX;
