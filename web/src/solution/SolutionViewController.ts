@@ -72,7 +72,10 @@ export class SolutionViewController {
     this.arrange(true);
     // A new result starts at its top, wherever the last one was read to.
     this.scrollers().forEach((scroller) => scroller.scrollTo({ top: 0 }));
-    if (solution.chartSteps.length > 0) await this.addCharts(solution, charts);
+    // Not awaited: the page is busy only until the steps show, not while the charts' code loads
+    // (Clear and the keys would be ignored meanwhile).
+    // Charts whose code cannot load leave the steps as they are.
+    if (solution.chartSteps.length > 0) void this.addCharts(solution, charts).catch(() => undefined);
   }
 
   // The charts' code comes with the first result that has charts.
