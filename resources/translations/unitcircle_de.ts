@@ -129,6 +129,14 @@
         <translation>%0 unlesbare Zeilen der Einstellungsdatei wurden übersprungen.</translation>
     </message>
     <message>
+        <source>historyDamaged</source>
+        <translation>Die Einstellungsdatei %0 ist beschädigt (%1); alle lesbaren Einträge sind aufgeführt.</translation>
+    </message>
+    <message>
+        <source>historyForeign</source>
+        <translation>Die Einstellungsdatei %0 gehört zu einem anderen Programm.</translation>
+    </message>
+    <message>
         <source>exactValues</source>
         <translation>Exakte Werte</translation>
     </message>
@@ -736,6 +744,58 @@
     <message>
         <source>storeInMemoryOnly</source>
         <translation>Rechnungen und Einstellungen bleiben nur erhalten, bis die App geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>storeReadOnlyTitle</source>
+        <translation>Verlauf ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>storeShownNotKept</source>
+        <translation>Dein Verlauf wird angezeigt, doch neue Rechnungen und Einstellungen bleiben nur erhalten, bis die App geschlossen wird.</translation>
+    </message>
+    <message>
+        <source>storeForeign</source>
+        <translation>Die Einstellungsdatei gehört zu einem anderen Programm und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>storeCheckedTitle</source>
+        <translation>Verlauf geprüft</translation>
+    </message>
+    <message>
+        <source>storeLogSetAside</source>
+        <translation>Eine Protokolldatei neben der Einstellungsdatei gehörte nicht zu ihr und wurde als %1 beiseitegelegt. Dein Verlauf ist vollständig.</translation>
+    </message>
+    <message>
+        <source>storeRepairedTitle</source>
+        <translation>Verlauf repariert</translation>
+    </message>
+    <message>
+        <source>storeDamaged</source>
+        <translation>Ein Teil der Einstellungsdatei war beschädigt.</translation>
+    </message>
+    <message>
+        <source>storeSalvaged</source>
+        <translation>Alle lesbaren Einträge wurden übernommen; die beschädigte Datei wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>storeDamagedTitle</source>
+        <translation>Verlauf beschädigt</translation>
+    </message>
+    <message>
+        <source>storeDamagedRead</source>
+        <translation>Einträge im beschädigten Teil lassen sich nicht anzeigen; alle anderen werden angezeigt.</translation>
+    </message>
+    <message>
+        <source>practiceResetTitle</source>
+        <translation>Üben beginnt von vorn</translation>
+    </message>
+    <message>
+        <source>practiceReset</source>
+        <translation>Dein Übungsfortschritt ließ sich nicht lesen, deshalb beginnt das Üben von vorn.</translation>
+    </message>
+    <message>
+        <source>practiceSetAside</source>
+        <translation>Der unlesbare Fortschritt ist in %1 aufbewahrt.</translation>
     </message>
 </context>
 <context>

@@ -129,6 +129,14 @@
         <translation>%0 unreadable lines of the settings file were skipped.</translation>
     </message>
     <message>
+        <source>historyDamaged</source>
+        <translation>The settings file %0 is damaged (%1); every entry that could be read is listed.</translation>
+    </message>
+    <message>
+        <source>historyForeign</source>
+        <translation>The settings file %0 belongs to another program.</translation>
+    </message>
+    <message>
         <source>exactValues</source>
         <translation>Exact values</translation>
     </message>
@@ -736,6 +744,58 @@
     <message>
         <source>storeInMemoryOnly</source>
         <translation>Calculations and settings are kept only until the app is closed.</translation>
+    </message>
+    <message>
+        <source>storeReadOnlyTitle</source>
+        <translation>History is read-only</translation>
+    </message>
+    <message>
+        <source>storeShownNotKept</source>
+        <translation>Your history is shown, but new calculations and settings are kept only until the app is closed.</translation>
+    </message>
+    <message>
+        <source>storeForeign</source>
+        <translation>The settings file belongs to another program and was left untouched.</translation>
+    </message>
+    <message>
+        <source>storeCheckedTitle</source>
+        <translation>History checked</translation>
+    </message>
+    <message>
+        <source>storeLogSetAside</source>
+        <translation>A log file beside the settings file did not belong to it and was set aside as %1. Your history is complete.</translation>
+    </message>
+    <message>
+        <source>storeRepairedTitle</source>
+        <translation>History repaired</translation>
+    </message>
+    <message>
+        <source>storeDamaged</source>
+        <translation>Part of the settings file was damaged.</translation>
+    </message>
+    <message>
+        <source>storeSalvaged</source>
+        <translation>Every entry that could be read was kept; the damaged file was set aside as %1.</translation>
+    </message>
+    <message>
+        <source>storeDamagedTitle</source>
+        <translation>History damaged</translation>
+    </message>
+    <message>
+        <source>storeDamagedRead</source>
+        <translation>Entries in the damaged part cannot be shown; every other entry is.</translation>
+    </message>
+    <message>
+        <source>practiceResetTitle</source>
+        <translation>Practice starts afresh</translation>
+    </message>
+    <message>
+        <source>practiceReset</source>
+        <translation>Your practice progress could not be read, so practice starts from the beginning.</translation>
+    </message>
+    <message>
+        <source>practiceSetAside</source>
+        <translation>The unreadable progress is kept in %1.</translation>
     </message>
 </context>
 <context>

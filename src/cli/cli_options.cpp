@@ -17,7 +17,8 @@ const char* usageText() {
          "every step. With --batch, reads lines ALPHA<TAB>B from standard input, one solution\n"
          "each.\n"
          "history: lists the calculations stored in the app's settings file FILE, newest first;\n"
-         "reads it without changing it.\n"
+         "reads it without changing it. A damaged file lists every entry that can be read and\n"
+         "exits with 3.\n"
          "practice: prints K questions (10 by default) generated from the seed N, a worksheet\n"
          "and its answers; level L is 1 (multiples of 30° and 45°, the default), 2 (also of 15°\n"
          "and 18°) or 3 (also outside 0° to 360°). The same seed gives the same questions.\n"
@@ -27,7 +28,8 @@ const char* usageText() {
          "  --no-translate  show every text as its key\n"
          "  --lang CODE     language of the texts: en (default) or de\n"
          "\n"
-         "Exit status: 0 done, 2 input error, 3 settings file not readable, 64 wrong usage.\n";
+         "Exit status: 0 done, 2 input error, 3 settings file not readable (or damaged), 64 wrong\n"
+         "usage.\n";
 }
 
 namespace {

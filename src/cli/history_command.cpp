@@ -49,6 +49,10 @@ int runHistory(const HistoryOptions& options, std::ostream& out, std::ostream& e
     return kExitStoreUnreadable;
   }
   const UserDefaults store(path, UserDefaults::Access::ReadOnly);
+  if (store.openFailure() == UserDefaults::Failure::Foreign) {
+    err << "unitcircle: " << localizedWithArguments("historyForeign", options.settingsPath) << "\n";
+    return kExitStoreUnreadable;
+  }
   if (store.openFailure() != UserDefaults::Failure::None) {
     err << "unitcircle: "
         << localizedWithArguments("historyCannotRead", options.settingsPath,
@@ -85,6 +89,14 @@ int runHistory(const HistoryOptions& options, std::ostream& out, std::ostream& e
   }
   if (options.json) out << (number ? "\n]}\n" : "]}\n");
   out.flush();
+  // Every readable record is listed; a damaged part is said, and the exit status says it too.
+  if (store.foundDamage()) {
+    err << "unitcircle: "
+        << localizedWithArguments("historyDamaged", options.settingsPath,
+                                  "database disk image is malformed")
+        << "\n";
+    return kExitStoreUnreadable;
+  }
   return kExitSolved;
 }
 

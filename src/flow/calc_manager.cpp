@@ -21,9 +21,10 @@ CalcManager& CalcManager::shared() {
     UserDefaults& defaults = UserDefaults::standard();
     // Every failed write of the process's store reaches the learner, the settings of other
     // screens' included; a store that cannot be opened is told now, once.
-    defaults.setFailureListener([](UserDefaults::Failure failure, UserDefaults::Change change) {
-      ErrorManager::shared().showStoreFailure(failure, change);
-    });
+    defaults.setFailureListener(
+        [&defaults](UserDefaults::Failure failure, UserDefaults::Change change) {
+          ErrorManager::shared().showStoreFailure(failure, change, defaults.setAsidePath());
+        });
     return new CalcManager(defaults);
   }();
   return *instance;
@@ -89,7 +90,12 @@ QList<Calculation> CalcManager::allCalculations() const {
 
 bool CalcManager::insertCalculation(const Calculation& calculation) {
   const std::optional<qint64> id = defaults_.insertRecord(calculation.asDictionary());
-  if (!id) return false;
+  if (!id) {
+    // Another window may have written meanwhile (a store locked by it, say): show what the
+    // store holds.
+    reloadIfChanged();
+    return false;
+  }
   ids_.prepend(*id);
   cache_.insert(*id, calculation);
   emit calculationInserted(0);
@@ -192,10 +198,15 @@ std::optional<Calculation> CalcManager::takeCurrentSelectedCalculation() {
 
 void CalcManager::prepareFirstStart() {
   if (defaults_.contains(kFirstAppStartAt)) return;
-  // Seeded only once the date is stored, so that no later start seeds again.
-  if (!defaults_.setDate(kFirstAppStartAt, QDateTime::currentDateTimeUtc())) return;
-  clearCalculations();
-  insertCalculation(firstStartSample());
+  // The date and the sample in one transaction: two windows started at once seed once.
+  if (defaults_.claimFirstStart(kFirstAppStartAt, QDateTime::currentDateTimeUtc(),
+                                firstStartSample().asDictionary())) {
+    reloadIds();
+    emit calculationsReset();
+    emit calculationsChanged();
+  } else {
+    reloadIfChanged();
+  }
 }
 
 }  // namespace uc

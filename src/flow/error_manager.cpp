@@ -1,6 +1,7 @@
 #include "flow/error_manager.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJSEngine>
 #include <QtDebug>
 #include <utility>
@@ -29,6 +30,10 @@ const char* storeCauseKey(UserDefaults::Failure failure) {
       return "storeBusy";
     case UserDefaults::Failure::Unavailable:
       return "storeUnavailable";
+    case UserDefaults::Failure::Foreign:
+      return "storeForeign";
+    case UserDefaults::Failure::Damaged:
+      return "storeDamaged";
     case UserDefaults::Failure::None:
     case UserDefaults::Failure::Other:
       break;
@@ -40,6 +45,14 @@ const char* storeConsequenceKey(UserDefaults::Change change) {
   switch (change) {
     case UserDefaults::Change::Open:
       return "storeInMemoryOnly";
+    case UserDefaults::Change::OpenReadOnly:
+      return "storeShownNotKept";
+    case UserDefaults::Change::LogSetAside:
+      return "storeLogSetAside";
+    case UserDefaults::Change::Salvaged:
+      return "storeSalvaged";
+    case UserDefaults::Change::Read:
+      return "storeDamagedRead";
     case UserDefaults::Change::InsertRecord:
       return "calculationNotSaved";
     case UserDefaults::Change::RemoveRecord:
@@ -127,22 +140,65 @@ ErrorManager::Presentation ErrorManager::presentationFor(const QString& errorCas
 }
 
 ErrorManager::Presentation ErrorManager::storeFailurePresentation(UserDefaults::Failure failure,
-                                                                  UserDefaults::Change change) {
-  const bool atStart = change == UserDefaults::Change::Open;
-  return {Presentation::Alert, localizedStore(atStart ? "storeNotKeptTitle" : "storeNotSavedTitle"),
-          localizedStore(storeCauseKey(failure)) + QLatin1Char(' ') +
-              localizedStore(storeConsequenceKey(change))};
+                                                                  UserDefaults::Change change,
+                                                                  const QString& setAsidePath) {
+  using Change = UserDefaults::Change;
+  const char* title = "storeNotSavedTitle";
+  switch (change) {
+    case Change::Open:
+      title = "storeNotKeptTitle";
+      break;
+    case Change::OpenReadOnly:
+      title = "storeReadOnlyTitle";
+      break;
+    case Change::LogSetAside:
+      title = "storeCheckedTitle";
+      break;
+    case Change::Salvaged:
+      title = "storeRepairedTitle";
+      break;
+    case Change::Read:
+      title = "storeDamagedTitle";
+      break;
+    default:
+      break;
+  }
+  QString consequence = localizedStore(storeConsequenceKey(change));
+  consequence.replace(QLatin1String("%1"), QFileInfo(setAsidePath).fileName());
+  // A log set aside is the whole story: the store itself is fine.
+  if (change == Change::LogSetAside)
+    return {Presentation::Alert, localizedStore(title), consequence};
+  return {Presentation::Alert, localizedStore(title),
+          localizedStore(storeCauseKey(failure)) + QLatin1Char(' ') + consequence};
 }
 
-void ErrorManager::showStoreFailure(UserDefaults::Failure failure, UserDefaults::Change change) {
+void ErrorManager::showStoreFailure(UserDefaults::Failure failure, UserDefaults::Change change,
+                                    const QString& setAsidePath) {
   if (std::exchange(storeFailurePending_, true)) return;
-  const Presentation presentation = storeFailurePresentation(failure, change);
+  const Presentation presentation = storeFailurePresentation(failure, change, setAsidePath);
   QMetaObject::invokeMethod(
       this,
       [this, presentation] {
         storeFailurePending_ = false;
         emit alertRequested(presentation.title, presentation.message);
       },
+      Qt::QueuedConnection);
+}
+
+ErrorManager::Presentation ErrorManager::practiceResetPresentation(const QString& keptIn) {
+  QString message = localizedStore("practiceReset");
+  if (!keptIn.isEmpty()) {
+    message +=
+        QLatin1Char(' ') + localizedStore("practiceSetAside").replace(QLatin1String("%1"), keptIn);
+  }
+  return {Presentation::Alert, localizedStore("practiceResetTitle"), message};
+}
+
+void ErrorManager::showPracticeReset(const QString& keptIn) {
+  const Presentation presentation = practiceResetPresentation(keptIn);
+  // Queued: the schedule is read while the screens are built, before the window listens.
+  QMetaObject::invokeMethod(
+      this, [this, presentation] { emit alertRequested(presentation.title, presentation.message); },
       Qt::QueuedConnection);
 }
 

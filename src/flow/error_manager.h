@@ -101,9 +101,11 @@ class ErrorManager : public QObject {
   // The key and arguments of an error case; empty pieces are dropped.
   static QStringList splitErrorCase(const QString& errorCase);
   // The alert for a store that failed: what happened, then what was not saved (texts of
-  // context "Store").
+  // context "Store"), or what opening did about it; setAsidePath names the file it set
+  // aside, if any.
   static Presentation storeFailurePresentation(UserDefaults::Failure failure,
-                                               UserDefaults::Change change);
+                                               UserDefaults::Change change,
+                                               const QString& setAsidePath = {});
 
   QList<InputFieldState*> allFields() const;
   void setAllFields(const QList<InputFieldState*>& fields);
@@ -123,7 +125,12 @@ class ErrorManager : public QObject {
   // Presents storeFailurePresentation from the event loop, once for all failures of one
   // turn: one action that fails in several writes gives one message, and a failure during
   // start-up waits until the window listens.
-  void showStoreFailure(UserDefaults::Failure failure, UserDefaults::Change change);
+  void showStoreFailure(UserDefaults::Failure failure, UserDefaults::Change change,
+                        const QString& setAsidePath = {});
+  // Tells that a stored practice progress could not be read and practice starts afresh;
+  // keptIn names the file the damaged progress was set aside in (empty when it could not be).
+  static Presentation practiceResetPresentation(const QString& keptIn);
+  void showPracticeReset(const QString& keptIn);
 
  signals:
   void allFieldsChanged();

@@ -132,13 +132,13 @@ std::optional<JsonLinesSettings> readJsonLinesSettings(const QString& path, QStr
   return result;
 }
 
-bool keepUnreadableLines(const QString& sidePath, const QString& fromPath,
+bool keepUnreadableLines(const QString& sidePath, const QString& source,
                          const QByteArrayList& lines) {
   QFile side(sidePath);
   if (!side.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
   // One block per import, dated, so that repeated imports stay apart.
   QByteArray block = "# " + QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toUtf8() +
-                     " from " + QFileInfo(fromPath).fileName().toUtf8() + '\n';
+                     " from " + source.toUtf8() + '\n';
   for (const QByteArray& line : lines) block += line + '\n';
   return side.write(block) == block.size() && side.flush();
 }

@@ -25,8 +25,9 @@ struct JsonLinesSettings {
 std::optional<JsonLinesSettings> readJsonLinesSettings(const QString& path,
                                                        QString* error = nullptr);
 
-// Appends lines to the side file, as one dated block naming the file they came from.
-bool keepUnreadableLines(const QString& sidePath, const QString& fromPath,
+// Appends lines to the side file, as one dated block naming where they came from (a file's
+// name, a stored value's key).
+bool keepUnreadableLines(const QString& sidePath, const QString& source,
                          const QByteArrayList& lines);
 
 }  // namespace uc

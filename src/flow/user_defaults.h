@@ -24,12 +24,22 @@ namespace uc {
 //   - records are rows with a stable id and an order column, so a deletion or a move names
 //     the record itself and stays right while another process inserts;
 //   - a write that fails leaves memory as it was, returns false and is told to the failure
-//     listener; the next write tries again, no restart needed.
+//     listener; the next write tries again, no restart needed. A store locked by another
+//     writer is waited for briefly, never for the length of a freeze.
 //
-// A settings file of earlier versions (JSON lines) found at the path is imported once and
-// kept beside it (FILE.jsonl-imported); lines it could not read go to FILE.unreadable.
-// A store that cannot be opened at all runs in memory (isPersistent() false), and says so
-// once through the listener.
+// Nothing at the path is ever destroyed:
+//   - a settings file of earlier versions (JSON lines) is imported once, by one process
+//     while the others wait, and kept beside it (FILE.jsonl-imported); lines it could not
+//     read go to FILE.unreadable;
+//   - a log beside the store that does not continue it (see write_ahead_log.h) is set aside
+//     as FILE-wal.foreign before SQLite could replay it;
+//   - a store with damaged pages has every readable record copied into a fresh store, and
+//     the damaged file is kept as FILE.damaged;
+//   - another program's database is refused untouched;
+//   - a store that may be read but not written (a read-only file or folder) is read whole
+//     into memory: the history shows, and changes last until the app is closed.
+// A store that cannot be used runs in memory (isPersistent() false). What opening found is
+// told once through the listener.
 //
 // Values other than the records are kept in memory too, as read at the start or at the last
 // refreshIfChanged(). Dates are stored as ISO-8601 texts. Main thread only.
@@ -37,9 +47,26 @@ class UserDefaults {
  public:
   enum class Access { ReadWrite, ReadOnly };
   // Why a write failed, for the message the learner sees.
-  enum class Failure { None, Full, ReadOnly, Busy, Unavailable, Other };
-  // What did not reach the disk.
-  enum class Change { Open, Setting, InsertRecord, RemoveRecord, MoveRecord, ClearRecords };
+  // Foreign: the file (or the log beside it) belongs to another database or program.
+  // Damaged: pages of the file cannot be read.
+  enum class Failure { None, Full, ReadOnly, Busy, Unavailable, Foreign, Damaged, Other };
+  // What did not reach the disk, or what opening did about a failure:
+  //   Open: runs in memory;  OpenReadOnly: shows the file's history, keeps changes in memory;
+  //   LogSetAside: a log that did not belong was set aside, the store is whole;
+  //   Salvaged: a damaged store was replaced by its readable records;
+  //   Read: a damaged part was met while reading.
+  enum class Change {
+    Open,
+    OpenReadOnly,
+    LogSetAside,
+    Salvaged,
+    Read,
+    Setting,
+    InsertRecord,
+    RemoveRecord,
+    MoveRecord,
+    ClearRecords
+  };
   using FailureListener = std::function<void(Failure, Change)>;
 
   // ReadOnly never writes or imports anything: a JSON-lines file is read in place, a
@@ -60,14 +87,20 @@ class UserDefaults {
   static void setStandardFilePath(const QString& filePath);
 
   const QString& filePath() const { return filePath_; }
+  // The file the path names, links followed: where the store and its side files are.
+  const QString& storePath() const { return storePath_; }
   // False when the store could not be opened and runs in memory.
   bool isPersistent() const { return persistent_; }
   Failure openFailure() const { return openFailure_; }
+  // Where opening set a file aside (a foreign log, a damaged store); empty when it did not.
+  const QString& setAsidePath() const { return setAsidePath_; }
+  // Whether damaged pages or records were met, at the start or since.
+  bool foundDamage() const { return damaged_; }
   // SQLite's or the file system's own words for the last failure, for logs.
   const QString& lastError() const { return lastError_; }
   Failure lastFailure() const { return lastFailure_; }
 
-  // Told of every failed write, and of a failed open as soon as it is set.
+  // Told of every failed write, and of what opening found as soon as it is set.
   void setFailureListener(FailureListener listener);
 
   // The key under which the records read as one list (newest first); it cannot be set.
@@ -91,6 +124,10 @@ class UserDefaults {
   bool setInt(const QString& key, int value) { return setValue(key, value); }
   bool setDate(const QString& key, const QDateTime& value);
   bool remove(const QString& key);
+  // Moves a value that its reader could not use out of the way: its text is appended to
+  // unreadableFilePath() as a dated block naming the key, then the key is removed. False,
+  // with the value left where it was, when the side file cannot be written.
+  bool setValueAside(const QString& key);
 
   // The records, newest first. Ids are stable for the life of a record.
   QList<qint64> recordIds() const;
@@ -120,6 +157,12 @@ class UserDefaults {
   bool moveRecord(qint64 id, qint64 placeId);
   bool clearRecords();
 
+  // The first start, once for all processes: when no date is stored under firstStartKey,
+  // stores `at` there and replaces the records by `sample`, in one transaction. False when
+  // another start came first (refreshIfChanged() then shows its result) or the write failed.
+  bool claimFirstStart(const QString& firstStartKey, const QDateTime& at,
+                       const QJsonObject& sample);
+
   // Whether another process has changed the store since the last call (or the start);
   // the values in memory are read again if so. Cheap: no table is read otherwise.
   bool refreshIfChanged();
@@ -137,28 +180,63 @@ class UserDefaults {
 
  private:
   struct Transaction;
+  struct OpenNotice {
+    Failure failure = Failure::None;
+    Change change = Change::Open;
+  };
 
   void open(Access access);
-  bool openDatabase(Access access);
+  void openForWriting();
+  void openForReading();
+  // A store that may be read, not written: copied into memory, told once.
+  void openReadOnlyView();
+  bool importJsonLinesUnderLock();
+  // Opens the database and proves it a sound store of ours; false with lastFailure_ set
+  // (and the connection still open when it is Damaged, for salvage). ignoreLog reads the
+  // file alone (read-only only).
+  bool openDatabase(Access access, bool ignoreLog = false);
+  // openDatabase, trying once more without a log that may not belong (logInDoubt).
+  bool openJudgingLog(Access access, bool logInDoubt);
+  // Renames the log beside the store to FILE-wal.foreign (a free name); putLogBack undoes it.
+  bool setLogAside();
+  void putLogBack();
+  bool prepareForWriting();
+  void closeDatabase();
+  // Reads what can be read of the damaged store open now; replaceFile puts it in a fresh
+  // store in place of the file (kept aside), else this run keeps it in memory.
+  void salvage(bool replaceFile);
   std::optional<QHash<QString, QJsonValue>> readJsonLinesFile(bool keepUnreadable);
   bool importJsonLines(const QHash<QString, QJsonValue>& values);
+  // The store from here on is an in-memory database: empty, or seeded by the caller.
+  void startInMemory(Failure failure);
   void runInMemory(Failure failure, const QHash<QString, QJsonValue>& seed);
   void loadValues();
   void noteError(int code);
+  void noteDamage() const;
   bool fail(Change change);
+  // Runs work in one write transaction; false, told as change, when it did not commit.
+  template <typename Work>
+  bool write(Change change, Work work);
 
   QString filePath_;
+  QString storePath_;
   sqlite3* db_ = nullptr;
   bool persistent_ = true;
+  bool registered_ = false;
   QHash<QString, QJsonValue> values_;
   qint64 dataVersion_ = 0;
   Failure openFailure_ = Failure::None;
-  bool openFailureTold_ = false;
+  OpenNotice openNotice_;
+  bool openNoticeTold_ = false;
+  QString setAsidePath_;
+  mutable bool damaged_ = false;
+  mutable bool damageTold_ = false;
   Failure lastFailure_ = Failure::None;
   QString lastError_;
   FailureListener listener_;
   int skippedLines_ = 0;
   QString importedPath_;
+  qint64 busyFailedAtMs_ = -1;
 };
 
 }  // namespace uc

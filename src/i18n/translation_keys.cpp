@@ -39,6 +39,8 @@ const std::vector<TranslationKey>& translationKeys() {
       {"Core", QT_TRANSLATE_NOOP3("Core", "historyNoFile", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "historyCannotRead", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "historySkippedLines", "")},
+      {"Core", QT_TRANSLATE_NOOP3("Core", "historyDamaged", "")},
+      {"Core", QT_TRANSLATE_NOOP3("Core", "historyForeign", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "exactValues", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "undefined", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "referenceAngle", "")},
@@ -157,6 +159,19 @@ const std::vector<TranslationKey>& translationKeys() {
       {"Store", QT_TRANSLATE_NOOP3("Store", "clearingNotSaved", "")},
       {"Store", QT_TRANSLATE_NOOP3("Store", "changeNotSaved", "")},
       {"Store", QT_TRANSLATE_NOOP3("Store", "storeInMemoryOnly", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeReadOnlyTitle", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeShownNotKept", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeForeign", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeCheckedTitle", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeLogSetAside", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeRepairedTitle", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeDamaged", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeSalvaged", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeDamagedTitle", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "storeDamagedRead", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "practiceResetTitle", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "practiceReset", "")},
+      {"Store", QT_TRANSLATE_NOOP3("Store", "practiceSetAside", "")},
   };
   return keys;
 }

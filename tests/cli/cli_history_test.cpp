@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <algorithm>
 
 #include "cli/history_command.h"
 #include "cli/solve_command.h"
@@ -123,6 +124,63 @@ TEST_F(History, FilesThatCannotBeReadAreToldAndLeftAlone) {
   EXPECT_EQ(r.status, kExitStoreUnreadable);
   EXPECT_NE(r.err.find("historyCannotRead"), std::string::npos) << r.err;
   EXPECT_TRUE(r.out.empty());
+}
+
+// Through a link, the log of a window still open is found beside the target: the listing
+// is the app's, not the file's state before that window's last calculations.
+TEST_F(History, ReadsThroughALinkWithTheTargetsLog) {
+  const QString file = QString::fromStdString(path("store"));
+  const QString link = QString::fromStdString(path("link"));
+  UserDefaults open(file);
+  for (int i = 0; i < 3; ++i) {
+    open.insertRecord(record(QString::number(i), QStringLiteral("r%1").arg(i)).asDictionary());
+  }
+  ASSERT_TRUE(QFile::exists(file + "-wal"));
+  ASSERT_TRUE(QFile::link(file, link));
+  const Outcome r = listing({"history", "--settings", link.toStdString()});
+  EXPECT_EQ(r.status, kExitSolved) << r.err;
+  EXPECT_EQ(r.out.rfind("1\tα=2 b=π\tr2\n", 0), 0u) << r.out;
+  EXPECT_NE(r.out.find("\n3\tα=0 b=π\tr0\n"), std::string::npos) << r.out;
+}
+
+// A damaged page: every record outside it is listed, the damage is said, and the status
+// says it too; the file stays as it is.
+TEST_F(History, DamagedFileListsEveryReadableRecordAndExitsWith3) {
+  const QString file = QString::fromStdString(path("store"));
+  {
+    UserDefaults store(file);
+    for (int i = 0; i < 600; ++i) {
+      store.insertRecord(record(QString::number(i), QStringLiteral("r%1").arg(i)).asDictionary());
+    }
+  }
+  QByteArray bytes = readAll(file);
+  const qsizetype page = bytes.indexOf("\"r300\"") / 4096 * 4096;
+  ASSERT_GT(page, 0);
+  const qsizetype lost = bytes.mid(page, 4096).count("\"latexString\":");
+  bytes.replace(page, 4096, QByteArray(4096, '\0'));
+  {
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+  }
+  const Outcome r = listing({"history", "--settings", file.toStdString()});
+  EXPECT_EQ(r.status, kExitStoreUnreadable);
+  EXPECT_NE(r.err.find("historyDamaged"), std::string::npos) << r.err;
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 600 - lost);
+  EXPECT_EQ(r.out.find("\tr300\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\tr0\n"), std::string::npos);
+  EXPECT_EQ(readAll(file), bytes);
+}
+
+TEST_F(History, AnotherProgramsDatabaseIsSaidToBeOne) {
+  const QString file = QString::fromStdString(path("other.db"));
+  {
+    UserDefaults store(file);  // then made another program's: its tables beside ours
+    store.executeForTesting("CREATE TABLE customers(name TEXT)");
+  }
+  const Outcome r = listing({"history", "--settings", file.toStdString()});
+  EXPECT_EQ(r.status, kExitStoreUnreadable);
+  EXPECT_NE(r.err.find("historyForeign"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <cstdio>
 #include <memory>
+#include <vector>
 
 #include "flow/calc_manager.h"
 #include "flow/user_defaults.h"
@@ -40,6 +42,7 @@ struct Start {
 };
 
 constexpr char kChildEnv[] = "UC_TEST_KILLED_WRITER_FILE";
+constexpr char kStartingWindowEnv[] = "UC_TEST_STARTING_WINDOW_FILE";
 constexpr char kSecondWindowEnv[] = "UC_TEST_SECOND_WINDOW_FILE";
 constexpr int kInsertsPerWindow = 150;
 
@@ -53,6 +56,17 @@ int runInsertingChild(const QString& path) {
     std::printf("%d\n", i);
     std::fflush(stdout);
   }
+}
+
+// One of several windows started at once: waits for the gate file, so that all open the
+// store in the same moment, then starts as the app does and says what it sees.
+int runStartingWindow(const QString& path) {
+  while (!QFile::exists(path + ".gate")) QThread::msleep(1);
+  UserDefaults defaults(path);
+  CalcManager manager(defaults);
+  manager.prepareFirstStart();
+  std::printf("%d %d\n", defaults.isPersistent() ? 1 : 0, manager.count());
+  return 0;
 }
 
 // The other window of the two-window test: inserts while the first one does, then drags
@@ -391,6 +405,61 @@ class TestCalcManager : public QObject {
     QVERIFY(again.manager.currentCalculation().has_value());
   }
 
+  // Windows started together on an earlier file that is not imported yet, or on no file at
+  // all: one import, one first start, and none of them runs in memory meanwhile.
+  void windowsStartedTogetherImportOnceAndKeepEverything_data() {
+    QTest::addColumn<int>("records");  // in the earlier file; -1 for no file at all
+    QTest::newRow("earlier file") << 300;
+    QTest::newRow("first start") << -1;
+  }
+
+  void windowsStartedTogetherImportOnceAndKeepEverything() {
+    QFETCH(int, records);
+    constexpr int kWindows = 4;
+    for (int round = 0; round < 3; ++round) {
+      init();
+      if (records >= 0) {
+        QFile file(path_);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(
+            "{\"unitcircle-settings\":1}\n"
+            "{\"set\":\"firstAppStartAt\",\"value\":\"2026-01-01T00:00:00.000Z\"}\n");
+        for (int i = 0; i < records; ++i) {
+          file.write("{\"insert\":\"Calculations\",\"at\":0,\"value\":{\"latexString\":\"r" +
+                     QByteArray::number(i) + "\"}}\n");
+        }
+      }
+      std::vector<std::unique_ptr<QProcess>> windows;
+      for (int i = 0; i < kWindows; ++i) {
+        auto window = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kStartingWindowEnv, path_);
+        window->setProcessEnvironment(environment);
+        window->start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(window->waitForStarted());
+        windows.push_back(std::move(window));
+      }
+      QFile gate(path_ + ".gate");
+      QVERIFY(gate.open(QIODevice::WriteOnly));
+      const QByteArray expected = records >= 0 ? "1 " + QByteArray::number(records) : "1 1";
+      for (auto& window : windows) {
+        QVERIFY(window->waitForFinished(60000));
+        QCOMPARE(window->readAllStandardOutput().trimmed(), expected);
+      }
+      Start after(path_);
+      QVERIFY(after.defaults.isPersistent());
+      QCOMPARE(after.manager.count(), records >= 0 ? records : 1);
+      if (records >= 0) {
+        QCOMPARE(after.manager.calculationAt(0).latexString,
+                 QStringLiteral("r%1").arg(records - 1));
+        QVERIFY(QFile::exists(path_ + ".jsonl-imported"));
+        QVERIFY(!QFile::exists(path_ + ".jsonl-imported.2"));
+      } else {
+        QCOMPARE(after.manager.calculationAt(0), CalcManager::firstStartSample());
+      }
+    }
+  }
+
   void killedWriterLeavesEveryReturnedInsertReadable() {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -433,6 +502,8 @@ int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   const QString childFile = qEnvironmentVariable(kChildEnv);
   if (!childFile.isEmpty()) return runInsertingChild(childFile);
+  const QString startingWindowFile = qEnvironmentVariable(kStartingWindowEnv);
+  if (!startingWindowFile.isEmpty()) return runStartingWindow(startingWindowFile);
   const QString secondWindowFile = qEnvironmentVariable(kSecondWindowEnv);
   if (!secondWindowFile.isEmpty()) return runSecondWindow(secondWindowFile);
   TestCalcManager test;

@@ -22,6 +22,9 @@ class FakeCoreTranslator : public QTranslator {
       if (key == "storeNotSavedTitle") return QStringLiteral("Not saved");
       if (key == "storeFull") return QStringLiteral("The disk is full.");
       if (key == "calculationNotSaved") return QStringLiteral("The calculation was not saved.");
+      if (key == "storeLogSetAside") return QStringLiteral("Set aside as %1.");
+      if (key == "storeDamaged") return QStringLiteral("Damaged.");
+      if (key == "storeSalvaged") return QStringLiteral("Kept as %1.");
       return {};
     }
     if (QByteArray(context) != "Core") return {};
@@ -179,6 +182,27 @@ class TestErrorManager : public QObject {
     const auto atStart = ErrorManager::storeFailurePresentation(Failure::Unavailable, Change::Open);
     QCOMPARE(atStart.title, QStringLiteral("storeNotKeptTitle"));
     QCOMPARE(atStart.message, QStringLiteral("storeUnavailable storeInMemoryOnly"));
+  }
+
+  // What opening did is said with the file it set aside, by name only.
+  void storeRepairsSayWhatWasDoneAndWhere() {
+    using Failure = uc::UserDefaults::Failure;
+    using Change = uc::UserDefaults::Change;
+    const auto setAside = ErrorManager::storeFailurePresentation(
+        Failure::Foreign, Change::LogSetAside, "/home/a/settings.jsonl-wal.foreign");
+    // The store itself is whole: no cause before it.
+    QCOMPARE(setAside.title, QStringLiteral("storeCheckedTitle"));
+    QCOMPARE(setAside.message, QStringLiteral("Set aside as settings.jsonl-wal.foreign."));
+    const auto salvaged = ErrorManager::storeFailurePresentation(Failure::Damaged, Change::Salvaged,
+                                                                 "/home/a/settings.jsonl.damaged");
+    QCOMPARE(salvaged.title, QStringLiteral("storeRepairedTitle"));
+    QCOMPARE(salvaged.message, QStringLiteral("Damaged. Kept as settings.jsonl.damaged."));
+    const auto readOnly =
+        ErrorManager::storeFailurePresentation(Failure::ReadOnly, Change::OpenReadOnly);
+    QCOMPARE(readOnly.title, QStringLiteral("storeReadOnlyTitle"));
+    QCOMPARE(readOnly.message, QStringLiteral("storeReadOnly storeShownNotKept"));
+    QCOMPARE(ErrorManager::storeFailurePresentation(Failure::Foreign, Change::Open).message,
+             QStringLiteral("storeForeign storeInMemoryOnly"));
   }
 
   void storeFailuresOfOneActionMakeOneMessage() {
