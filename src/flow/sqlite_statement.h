@@ -66,6 +66,12 @@ class SqliteStatement {
   int status_ = SQLITE_MISUSE;
 };
 
+// The first column of the first row, 0 when there is none: for PRAGMAs that read a number.
+inline qint64 queryInteger(sqlite3* db, const char* sql) {
+  SqliteStatement statement(db, sql);
+  return statement.next() ? statement.integer(0) : 0;
+}
+
 inline bool executeSql(sqlite3* db, const char* sql) {
   return db && sqlite3_exec(db, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
 }

@@ -179,6 +179,10 @@ class UserDefaults {
   bool executeForTesting(const QString& sql);
 
  private:
+  // A write waits this long for another window's transaction (a few milliseconds each); a
+  // store held longer by a stuck process is told instead of freezing the screen.
+  static constexpr int kWriteBusyTimeoutMs = 250;
+
   struct Transaction;
   struct OpenNotice {
     Failure failure = Failure::None;
@@ -203,8 +207,9 @@ class UserDefaults {
   bool prepareForWriting();
   void closeDatabase();
   // Reads what can be read of the damaged store open now; replaceFile puts it in a fresh
-  // store in place of the file (kept aside), else this run keeps it in memory.
-  void salvage(bool replaceFile);
+  // store in place of the file (kept aside). Otherwise, or when that fails, this run keeps
+  // it in memory, opened with inMemoryFailure (None for a reader, which lists it).
+  void salvage(bool replaceFile, Failure inMemoryFailure);
   std::optional<QHash<QString, QJsonValue>> readJsonLinesFile(bool keepUnreadable);
   bool importJsonLines(const QHash<QString, QJsonValue>& values);
   // The store from here on is an in-memory database: empty, or seeded by the caller.
