@@ -170,7 +170,9 @@ bool logContradictsFile(const QString& path) {
       if (look.next()) {
         contradicts = look.text(0) != sample.text(1);
       } else {
-        contradicts = look.status() != SQLITE_DONE;  // not even a store with the log
+        // Not even a store with the log; a log that cannot be read at all gives no verdict.
+        const int status = look.status();
+        contradicts = isDamageStatus(status) || (status & 0xff) == SQLITE_ERROR;
       }
     }
     // A file that cannot be read alone gives no verdict.
@@ -184,6 +186,7 @@ bool logContradictsFile(const QString& path) {
 bool renameFile(const QString& from, const QString& to) {
   return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
+
 }  // namespace
 
 void UserDefaults::open(Access access) {
@@ -225,7 +228,8 @@ void UserDefaults::openForWriting() {
     if (openJudgingLog(Access::ReadWrite, verdict == LogVerdict::Unknown)) return;
 
     if (lastFailure_ == Failure::Damaged && db_) {
-      // Another window has it open: it stays as it is, this run in memory, told so.
+      // Repaired in place; while another window has it open it stays as it is, and this run
+      // keeps what can be read in memory, told so.
       salvage(!shared, Failure::Damaged);
       return;
     }
