@@ -50,8 +50,9 @@ constexpr char kFirstAppStartAt[] = "firstAppStartAt";
 // Stores this process has open, by path: a process does not see its own file locks, so
 // for these it must not judge a log by whether someone else holds it.
 QHash<QString, int>& openInThisProcess() {
-  static QHash<QString, int> paths;
-  return paths;
+  // Never destroyed: the process-wide store closes after other statics are gone.
+  static auto* paths = new QHash<QString, int>();
+  return *paths;
 }
 
 // Marks a store as this app's, with a random first write generation (write_ahead_log.h).

@@ -178,7 +178,7 @@ Json practiceStart(const Json& args) {
   sitting->today = dayOf(args);
   loadSchedule(sitting->schedule, args);
   if (args.contains("angle")) {
-    std::vector<Card> cards = cardsOfAngle(level, wholeNumber(args, "angle"));
+    std::vector<Card> cards = cardsOfAngle(sitting->schedule, level, wholeNumber(args, "angle"));
     sitting->length = static_cast<int>(cards.size());
     sitting->session =
         std::make_unique<PracticeSession>(sitting->schedule, std::move(cards), seedOf(args));

@@ -5,6 +5,14 @@
 #include "core/practice/answer_reader.h"
 
 namespace uc::practice {
+
+// Names, not bytes, in failure messages.
+void PrintTo(VerdictKind kind, std::ostream* out) {
+  constexpr const char* kNames[] = {"correct",    "wrong",      "close",     "wrongUnit",
+                                    "outOfRange", "incomplete", "unreadable"};
+  *out << kNames[static_cast<int>(kind)];
+}
+
 namespace {
 
 // The question for a card, with its angle shown in radians or degrees where it can be either.
@@ -58,6 +66,27 @@ TEST(PracticeAnswers, ADecimalNearTheValueIsCloseNotWrong) {
   EXPECT_EQ(judged(sin45, "-√2/2"), VerdictKind::wrong);
   EXPECT_EQ(judged(question(QuestionKind::cos, "60"), "0.51"), VerdictKind::wrong);
   EXPECT_EQ(judgeAnswer(sin45, "0.707").key, "practiceClose");
+  // Rounded or cut at the typed places, exactly: 1/2 to two places is 0.50, 1 is 1.00.
+  for (const char* wrong : {"0.708", "0.706", "0.7072", "1.41/2", "0.7000", "√0.4999"}) {
+    EXPECT_EQ(judged(sin45, wrong), VerdictKind::wrong) << wrong;
+  }
+  EXPECT_EQ(judged(sin45, "7.07/10"), VerdictKind::close) << "0.707";
+  EXPECT_EQ(judged(question(QuestionKind::sin, "30"), "0.49"), VerdictKind::wrong);
+  EXPECT_EQ(judged(question(QuestionKind::sin, "30"), "0.51"), VerdictKind::wrong);
+  EXPECT_EQ(judged(question(QuestionKind::sin, "30"), "0.50"), VerdictKind::correct);
+  EXPECT_EQ(judged(question(QuestionKind::sin, "90"), "0.99"), VerdictKind::wrong);
+  EXPECT_EQ(judged(question(QuestionKind::sin, "90"), "0.999"), VerdictKind::wrong);
+  // Cut toward zero -0.70, rounded -0.71.
+  const Question cos135 = question(QuestionKind::cos, "135");
+  for (const char* close : {"-0.70", "-0.71", "−0.7071"}) {
+    EXPECT_EQ(judged(cos135, close), VerdictKind::close) << close;
+  }
+  for (const char* wrong : {"-0.708", "-0.72", "0.7071"}) {
+    EXPECT_EQ(judged(cos135, wrong), VerdictKind::wrong) << wrong;
+  }
+  // More digits than 64 bits hold are still a decimal.
+  EXPECT_EQ(judged(sin45, "0.70710678118654752440084436"), VerdictKind::close);
+  EXPECT_EQ(judged(sin45, "0.70710678118655752440084436"), VerdictKind::wrong);
 }
 
 TEST(PracticeAnswers, UndefinedAndQuadrantsAreChoices) {
@@ -100,8 +129,86 @@ TEST(PracticeAnswers, AnglesTakeTheUnitsTheQuestionAllows) {
   EXPECT_EQ(referenceRadians.answers.front().latex, "\\frac{\\pi}{6}");
   EXPECT_EQ(judged(referenceRadians, "π/6"), VerdictKind::correct);
   EXPECT_EQ(judged(referenceRadians, "30°"), VerdictKind::correct);
-  EXPECT_EQ(judged(referenceRadians, "30"), VerdictKind::wrong) << "a bare 30 is 30 radians";
   EXPECT_EQ(judged(referenceRadians, "0.5236"), VerdictKind::close);
+}
+
+TEST(PracticeAnswers, ABareNumberThatCanOnlyBeDegreesIsTheWrongUnit) {
+  const Question referenceRadians = question(QuestionKind::referenceAngle, "150", true);
+  EXPECT_EQ(judged(referenceRadians, "30"), VerdictKind::wrongUnit);
+  EXPECT_EQ(judgeAnswer(referenceRadians, "30").key, "practiceMarkDegrees");
+  EXPECT_EQ(judged(referenceRadians, "60"), VerdictKind::wrongUnit) << "no right angle in radians";
+  EXPECT_EQ(judged(referenceRadians, "1"), VerdictKind::wrong) << "could be radians";
+  EXPECT_EQ(judged(referenceRadians, "100"), VerdictKind::wrong) << "neither unit";
+  // Just above π/2, yet π/2 rounded.
+  EXPECT_EQ(judged(question(QuestionKind::referenceAngle, "90", true), "1.5708"),
+            VerdictKind::close);
+
+  const Question toRadians = question(QuestionKind::degreesToRadians, "30");
+  EXPECT_EQ(judged(toRadians, "30"), VerdictKind::wrongUnit);
+  EXPECT_EQ(judgeAnswer(toRadians, "30").key, "practiceGiveRadians");
+  EXPECT_EQ(judged(toRadians, "2"), VerdictKind::wrong);
+}
+
+TEST(PracticeAnswers, AnAngleIsCloseOnlyRoundedOrCutInDegreesOrAsAMultipleOfPi) {
+  EXPECT_EQ(judged(question(QuestionKind::radiansToDegrees, "30"), "29.9"), VerdictKind::wrong);
+  EXPECT_EQ(judged(question(QuestionKind::radiansToDegrees, "30"), "30.0"), VerdictKind::correct);
+  EXPECT_EQ(judged(question(QuestionKind::radiansToDegrees, "45"), "44.9"), VerdictKind::wrong);
+  EXPECT_EQ(judged(question(QuestionKind::referenceAngle, "135", true), "44.9°"),
+            VerdictKind::wrong);
+
+  const Question toRadians = question(QuestionKind::degreesToRadians, "30");
+  for (const char* close : {"0.1667π", "0.166π", "0.17π", "0.2π", "π·0.167"}) {
+    EXPECT_EQ(judged(toRadians, close), VerdictKind::close) << close;
+  }
+  for (const char* wrong : {"0.165π", "0.168π", "0.3π", "0.1667π+0.001"}) {
+    EXPECT_EQ(judged(toRadians, wrong), VerdictKind::wrong) << wrong;
+  }
+  EXPECT_EQ(judged(question(QuestionKind::degreesToRadians, "-330"), "-1.8333π"),
+            VerdictKind::close);
+  EXPECT_EQ(judged(question(QuestionKind::inverseSin, "\\frac{1}{2}"), "0.1667π; 0.8333π"),
+            VerdictKind::close);
+}
+
+// Every cut and every rounding of a few answers without a finite decimal form, at every number
+// of places a learner might type, against digits worked out elsewhere.
+TEST(PracticeAnswers, EveryCutAndRoundingOfTheTrueDigitsIsClose) {
+  struct Case {
+    QuestionKind kind;
+    const char* subject;
+    const char* digits;  // |answer|, to more places than typed here
+    bool negative;
+  };
+  const Case cases[] = {
+      {QuestionKind::sin, "45", "0.70710678118654752440084436", false},
+      {QuestionKind::sin, "240", "0.86602540378443864676372317", true},
+      {QuestionKind::sin, "15", "0.25881904510252076234889883", false},
+      {QuestionKind::cos, "18", "0.95105651629515357211643933", false},
+      {QuestionKind::degreesToRadians, "390", "6.80678408277788535000239399", false},
+  };
+  const auto decimal = [](std::uint64_t n, std::size_t places, bool negative) {
+    std::string text = std::to_string(n);
+    if (text.size() <= places) text.insert(0, places + 1 - text.size(), '0');
+    text.insert(text.size() - places, ".");
+    return (negative ? "-" : "") + text;
+  };
+  for (const Case& c : cases) {
+    const Question q = question(c.kind, c.subject);
+    const std::string digits = c.digits;
+    const std::size_t point = digits.find('.');
+    for (std::size_t places = 1; places <= 16; ++places) {
+      std::string kept = digits.substr(0, point) + digits.substr(point + 1, places);
+      const std::uint64_t cut = std::stoull(kept);
+      const std::uint64_t rounded = cut + (digits[point + 1 + places] >= '5' ? 1 : 0);
+      for (const std::uint64_t n : {cut, rounded}) {
+        EXPECT_EQ(judged(q, decimal(n, places, c.negative)), VerdictKind::close)
+            << decimal(n, places, c.negative);
+      }
+      for (const std::uint64_t n : {cut - 1, rounded + 1}) {
+        EXPECT_EQ(judged(q, decimal(n, places, c.negative)), VerdictKind::wrong)
+            << decimal(n, places, c.negative);
+      }
+    }
+  }
 }
 
 TEST(PracticeAnswers, InverseKindsWantEverySolutionInOneTurn) {

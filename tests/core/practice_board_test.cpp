@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "core/localization.h"
 #include "core/practice/practice_session.h"
 
@@ -41,9 +43,13 @@ TEST(PracticeBoard, ChoicesFitTheKind) {
 TEST(PracticeBoard, APointOfTheMapIsKnownOnlyWhenAllItsCardsAre) {
   Day today{std::chrono::days{20'000}};
   RepetitionSchedule schedule([&today] { return today; });
-  const std::vector<Card> cards = cardsOfAngle(3, 30);
   // 30°, -330° and 390°, each with both conversions, sin, cos, tan, reference angle, quadrant.
-  EXPECT_EQ(cards.size(), 21u);
+  std::vector<Card> cards = cardsForLevel(3);
+  std::erase_if(cards, [](const Card& card) {
+    return isInverse(card.kind) ||
+           (card.subject != "30" && card.subject != "-330" && card.subject != "390");
+  });
+  ASSERT_EQ(cards.size(), 21u);
   const auto masteryOf30 = [&schedule] {
     for (const MapAngle& angle : masteryAngles(schedule, 3)) {
       if (angle.degrees == 30) return angle.mastery;
@@ -68,6 +74,31 @@ TEST(PracticeBoard, APointOfTheMapIsKnownOnlyWhenAllItsCardsAre) {
     today += std::chrono::days{1};
   }
   EXPECT_EQ(masteryOf30(), Mastery::known);
+}
+
+TEST(PracticeBoard, ATappedPointAsksAtMostASessionsLengthDueAndNewFirst) {
+  const std::vector<Card> first = cardsOfAngle(3, 30);
+  ASSERT_EQ(first.size(), static_cast<std::size_t>(PracticeSession::kDefaultLength));
+  std::set<QuestionKind> kinds;
+  std::set<std::string> subjects;
+  for (const Card& card : first) {
+    kinds.insert(card.kind);
+    subjects.insert(card.subject);
+  }
+  EXPECT_EQ(kinds.size(), 7u) << "every kind about angles";
+  EXPECT_EQ((subjects), (std::set<std::string>{"-330", "30", "390"})) << "every turn";
+  EXPECT_EQ(cardsOfAngle(3, -330), first) << "the same point";
+  EXPECT_EQ(cardsOfAngle(2, 30).size(), 7u) << "fewer than ten: all of them";
+
+  Day today{std::chrono::days{20'000}};
+  RepetitionSchedule schedule([&today] { return today; });
+  for (const Card& card : first) schedule.record(card, true);
+  schedule.record(first[4], false);
+  // first[4] is due again today, the other nine tomorrow; eleven cards are new.
+  const std::vector<Card> next = cardsOfAngle(schedule, 3, 30);
+  ASSERT_EQ(next.size(), 10u);
+  EXPECT_EQ(next[0], first[4]);
+  for (std::size_t i = 1; i < next.size(); ++i) EXPECT_FALSE(schedule.state(next[i])) << i;
 }
 
 TEST(PracticeSession, AFixedSetIsAskedAsGivenAndAWrongAnswerComesBack) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "core/input/error_keys.h"
 #include "core/localization.h"
@@ -84,32 +83,41 @@ struct Value {
   long double number = 0;
   std::optional<Rational> a;
   std::optional<Rational> b;
+  // Made of decimals alone: rational even when a and b overflowed.
+  bool rational = true;
 };
 
 bool exact(const Value& v) { return v.a && v.b; }
 const Rational kZero{0, 1};
 
-Value withForm(long double number, std::optional<Rational> a, std::optional<Rational> b) {
-  if (!a || !b) return {number, std::nullopt, std::nullopt};
-  return {number, a, b};
+Value withForm(long double number, std::optional<Rational> a, std::optional<Rational> b,
+               bool rational) {
+  if (!a || !b) return {number, std::nullopt, std::nullopt, rational};
+  return {number, a, b, rational};
 }
 
 Value sum(const Value& x, const Value& y) {
-  if (!exact(x) || !exact(y)) return {x.number + y.number, {}, {}};
-  return withForm(x.number + y.number, add(*x.a, *y.a), add(*x.b, *y.b));
+  const bool rational = x.rational && y.rational;
+  if (!exact(x) || !exact(y)) return {x.number + y.number, {}, {}, rational};
+  return withForm(x.number + y.number, add(*x.a, *y.a), add(*x.b, *y.b), rational);
 }
 
 Value negated(const Value& x) {
-  if (!exact(x)) return {-x.number, {}, {}};
-  return withForm(-x.number, negate(*x.a), negate(*x.b));
+  if (!exact(x)) return {-x.number, {}, {}, x.rational};
+  return withForm(-x.number, negate(*x.a), negate(*x.b), x.rational);
 }
 
 Value product(const Value& x, const Value& y) {
   const long double number = x.number * y.number;
-  if (!exact(x) || !exact(y)) return {number, {}, {}};
-  if (x.b->isZero()) return withForm(number, multiply(*x.a, *y.a), multiply(*x.a, *y.b));
-  if (y.b->isZero()) return withForm(number, multiply(*x.a, *y.a), multiply(*x.b, *y.a));
-  return {number, {}, {}};  // π²
+  const bool rational = x.rational && y.rational;
+  if (!exact(x) || !exact(y)) return {number, {}, {}, rational};
+  if (x.b->isZero()) {
+    return withForm(number, multiply(*x.a, *y.a), multiply(*x.a, *y.b), rational);
+  }
+  if (y.b->isZero()) {
+    return withForm(number, multiply(*x.a, *y.a), multiply(*x.b, *y.a), rational);
+  }
+  return {number, {}, {}, false};  // π²
 }
 
 class Parser {
@@ -145,6 +153,7 @@ class Parser {
     number.degreeSign = accept(Token::degree);
     number.fractionDigits = fractionDigits_;
     number.longNumber = longNumber_;
+    number.rationalValue = value->rational || (number.hasExactForm() && !number.hasPi());
     return number;
   }
 
@@ -186,10 +195,13 @@ class Parser {
   std::optional<Value> quotient(const Value& x, const Value& y) {
     if (y.number == 0) return fail(errorKey::inputZeroInDenominator);
     const long double number = x.number / y.number;
-    if (!exact(x) || !exact(y)) return Value{number, {}, {}};
-    if (y.b->isZero()) return withForm(number, divide(*x.a, *y.a), divide(*x.b, *y.a));
-    if (y.a->isZero() && x.a->isZero()) return withForm(number, divide(*x.b, *y.b), kZero);
-    return Value{number, {}, {}};  // 1/π
+    const bool rational = x.rational && y.rational;
+    if (!exact(x) || !exact(y)) return Value{number, {}, {}, rational};
+    if (y.b->isZero()) return withForm(number, divide(*x.a, *y.a), divide(*x.b, *y.a), rational);
+    if (y.a->isZero() && x.a->isZero()) {
+      return withForm(number, divide(*x.b, *y.b), kZero, rational);
+    }
+    return Value{number, {}, {}, false};  // 1/π
   }
 
   std::optional<Value> signedFactor() {
@@ -211,7 +223,7 @@ class Parser {
     if (exact(*radicand) && radicand->b->isZero()) {
       if (const auto root = radicand->a->exactSquareRoot()) return Value{number, root, kZero};
     }
-    return Value{number, {}, {}};
+    return Value{number, {}, {}, false};
   }
 
   std::optional<Value> primary() {
@@ -221,7 +233,7 @@ class Parser {
       case Token::number:
         return number(lexeme.digits);
       case Token::pi:
-        return Value{std::numbers::pi_v<long double>, kZero, Rational{1, 1}};
+        return Value{kPi, kZero, Rational{1, 1}, false};
       case Token::open: {
         if (++depth_ > kDeepestNesting) return fail(kUnreadable);
         auto value = expression();
@@ -254,17 +266,19 @@ class Parser {
       return Value{exactValue->value(), exactValue, kZero};
     }
     // Too many digits for a fraction; strtold would read the point by the process locale.
+    // Powers of ten by hand: the WebAssembly library's long double pow is a double's.
     long double number = 0;
-    int scale = 0;
+    long double scale = 1;
+    bool afterPoint = false;
     for (char c : digits) {
       if (c == '.') {
-        scale = 1;
+        afterPoint = true;
         continue;
       }
       number = number * 10 + (c - '0');
-      if (scale > 0) ++scale;
+      if (afterPoint) scale *= 10;
     }
-    return Value{scale > 1 ? number / std::pow(10.0L, scale - 1) : number, {}, {}};
+    return Value{number / scale, {}, {}};
   }
 
   bool atEndOfNumber() const {

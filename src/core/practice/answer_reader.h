@@ -10,6 +10,10 @@
 
 namespace uc::practice {
 
+// π to a long double's precision wherever it is wider than a double: Debian's WebAssembly
+// library gives std::numbers::pi_v<long double> a double's digits only.
+inline constexpr long double kPi = 3.14159265358979323846264338327950288L;
+
 // A number as typed: its value, and its exact form a + b·π (a, b rational) where it has one,
 // which every answer without a root has.
 struct TypedNumber {
@@ -20,6 +24,8 @@ struct TypedNumber {
   int fractionDigits = 0;  // the most digits after a decimal point in any of its numbers
   // A number with more than six significant digits: read as a rounded decimal, not as exact.
   bool longNumber = false;
+  // No π and no root left: a rational, even where it has too many digits for rational().
+  bool rationalValue = false;
 
   bool hasExactForm() const { return rationalPart && piPart; }
   bool hasPi() const { return piPart && !piPart->isZero(); }

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/localization.h"
+#include "core/practice/practice_session.h"
 
 namespace uc::practice {
 namespace {
@@ -48,10 +49,30 @@ std::vector<MapAngle> masteryAngles(const RepetitionSchedule& schedule, int leve
   return angles;
 }
 
-std::vector<Card> cardsOfAngle(int level, int degrees) {
-  std::vector<Card> cards = angleCards(level);
-  std::erase_if(cards, [degrees](const Card& card) { return !endsOn(card, onOneTurn(degrees)); });
+std::vector<Card> cardsOfAngle(const RepetitionSchedule& schedule, int level, int degrees) {
+  std::vector<Card> all = angleCards(level);
+  std::erase_if(all, [degrees](const Card& card) { return !endsOn(card, onOneTurn(degrees)); });
+  // Round by round one card of each kind, the kinds starting on different turns, so that a
+  // capped sitting still asks every kind and every turn.
+  std::vector<std::vector<Card>> byKind;
+  for (const Card& card : all) {
+    if (byKind.empty() || byKind.back().front().kind != card.kind) byKind.emplace_back();
+    byKind.back().push_back(card);
+  }
+  std::vector<Card> cards;
+  for (std::size_t round = 0; cards.size() < all.size(); ++round) {
+    for (std::size_t kind = 0; kind < byKind.size(); ++kind) {
+      const std::vector<Card>& ofKind = byKind[kind];
+      if (round < ofKind.size()) cards.push_back(ofKind[(kind + round) % ofKind.size()]);
+    }
+  }
+  sortDueFirst(schedule, cards);
+  cards.resize(std::min(cards.size(), static_cast<std::size_t>(PracticeSession::kDefaultLength)));
   return cards;
+}
+
+std::vector<Card> cardsOfAngle(int level, int degrees) {
+  return cardsOfAngle(RepetitionSchedule{}, level, degrees);
 }
 
 std::vector<std::string> answerChoices(const Question& question) {

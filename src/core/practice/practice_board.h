@@ -23,7 +23,10 @@ struct MapAngle {
 // they end on.
 std::vector<MapAngle> masteryAngles(const RepetitionSchedule& schedule, int level);
 
-// Every card about angles (not values) of the level that ends on this point of the map.
+// The cards about angles (not values) of the level that end on this point of the map, at most
+// a session's length of them (level 3 has 21 at a point): due first, then new, then the rest.
+std::vector<Card> cardsOfAngle(const RepetitionSchedule& schedule, int level, int degrees);
+// The same before anything is answered: every kind and every turn among the first ten.
 std::vector<Card> cardsOfAngle(int level, int degrees);
 
 // The buttons that answer a question whole, localised: "undefined" for tan, the quadrants

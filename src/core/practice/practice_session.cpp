@@ -11,14 +11,7 @@ constexpr int kMostRepeats = 2;
 
 }  // namespace
 
-std::vector<Card> pickCards(const RepetitionSchedule& schedule, int level, std::uint64_t seed,
-                            int length) {
-  std::vector<Card> cards = cardsForLevel(level);
-  SeededRandom random(seed);
-  for (std::size_t i = cards.size(); i > 1; --i) {
-    std::swap(cards[i - 1], cards[random.below(i)]);
-  }
-  // Due first, then new, then the rest; by due day within each.
+void sortDueFirst(const RepetitionSchedule& schedule, std::vector<Card>& cards) {
   const auto rank = [&schedule](const Card& card) {
     const std::optional<CardState> state = schedule.state(card);
     if (!state) return std::tuple(1, Day{});
@@ -26,6 +19,16 @@ std::vector<Card> pickCards(const RepetitionSchedule& schedule, int level, std::
   };
   std::stable_sort(cards.begin(), cards.end(),
                    [&rank](const Card& a, const Card& b) { return rank(a) < rank(b); });
+}
+
+std::vector<Card> pickCards(const RepetitionSchedule& schedule, int level, std::uint64_t seed,
+                            int length) {
+  std::vector<Card> cards = cardsForLevel(level);
+  SeededRandom random(seed);
+  for (std::size_t i = cards.size(); i > 1; --i) {
+    std::swap(cards[i - 1], cards[random.below(i)]);
+  }
+  sortDueFirst(schedule, cards);
   cards.resize(std::min(cards.size(), static_cast<std::size_t>(std::max(length, 0))));
   return cards;
 }

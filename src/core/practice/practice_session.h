@@ -59,6 +59,9 @@ class PracticeSession {
   SessionSummary summary_;
 };
 
+// Due first (longest overdue first), then new, then the rest by due day; otherwise as given.
+void sortDueFirst(const RepetitionSchedule& schedule, std::vector<Card>& cards);
+
 // The cards a session of this length starts with, in order.
 std::vector<Card> pickCards(const RepetitionSchedule& schedule, int level, std::uint64_t seed,
                             int length);

@@ -2,6 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QFileInfo>
+#include <QHash>
+#include <QJsonValue>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <utility>
@@ -10,6 +13,7 @@
 #include "core/practice/practice_board.h"
 #include "core/practice/question.h"
 #include "core/solver/tiro_unit_circle.h"
+#include "flow/error_manager.h"
 #include "flow/user_defaults.h"
 #include "services/analytics.h"
 #include "services/analytics_events.h"
@@ -35,6 +39,13 @@ practice::Day localToday() {
 }
 
 QString fromStd(const std::string& text) { return QString::fromStdString(text); }
+
+// Per store file, the damaged schedule the learner was told of but that could not be set
+// aside: every practice screen built later reads it again until an answer overwrites it.
+QHash<QString, QJsonValue>& toldUnreadable() {
+  static QHash<QString, QJsonValue> told;
+  return told;
+}
 
 // "undefined", "II" and the like: chosen whole, so replaced or deleted whole.
 bool isChosenWord(const QString& answer) {
@@ -67,13 +78,26 @@ UserDefaults& PracticeViewController::userDefaults() const {
 }
 
 void PracticeViewController::loadSchedule() {
-  level_ =
-      std::clamp(userDefaults().intValue(QString::fromLatin1(kLevelKey), practice::kLowestLevel),
-                 practice::kLowestLevel, practice::kHighestLevel);
+  UserDefaults& defaults = userDefaults();
+  level_ = std::clamp(defaults.intValue(QString::fromLatin1(kLevelKey), practice::kLowestLevel),
+                      practice::kLowestLevel, practice::kHighestLevel);
   schedule_.reset();
-  const QString json = userDefaults().stringValue(QString::fromLatin1(kScheduleKey));
-  // A damaged value starts afresh; it is overwritten with the next answer.
-  if (!json.isEmpty()) schedule_.loadJson(json.toStdString());
+  const QString key = QString::fromLatin1(kScheduleKey);
+  const QJsonValue stored = defaults.value(key);
+  if (stored.isUndefined()) return;  // the first practice
+  if (stored.isString() && schedule_.loadJson(stored.toString().toStdString())) return;
+  // Unusable: practice starts afresh (a failed load changes nothing), but the damaged progress
+  // is kept for a hand repair rather than overwritten by the next answer, and the learner
+  // hears of it once.
+  const auto told = toldUnreadable().constFind(defaults.filePath());
+  if (told != toldUnreadable().cend() && *told == stored) return;
+  QString keptIn;
+  if (defaults.setValueAside(key)) {
+    keptIn = QFileInfo(defaults.unreadableFilePath()).fileName();
+  } else {
+    toldUnreadable().insert(defaults.filePath(), stored);
+  }
+  ErrorManager::shared().showPracticeReset(keptIn);
 }
 
 void PracticeViewController::saveSchedule() {
@@ -141,7 +165,7 @@ QVariantList PracticeViewController::masteryAngles() const {
 
 void PracticeViewController::practiseAngle(int degrees) {
   QStringList keys;
-  for (const practice::Card& card : practice::cardsOfAngle(level_, degrees)) {
+  for (const practice::Card& card : practice::cardsOfAngle(schedule_, level_, degrees)) {
     keys << fromStd(card.key());
   }
   practiseCards(keys);

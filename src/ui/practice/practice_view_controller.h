@@ -136,6 +136,8 @@ class PracticeViewController : public QObject {
 
  private:
   UserDefaults& userDefaults() const;
+  // A stored schedule that cannot be read is set aside in the store's side file and told of
+  // once; practice then starts afresh.
   void loadSchedule();
   void saveSchedule();
   void begin(std::unique_ptr<practice::PracticeSession> session, int length);

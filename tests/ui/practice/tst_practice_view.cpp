@@ -1,8 +1,13 @@
+#include <QDir>
+#include <QFile>
+#include <QJsonValue>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQmlProperty>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <chrono>
 #include <cmath>
@@ -10,6 +15,7 @@
 
 #include "core/practice/repetition_schedule.h"
 #include "flow/calc_manager.h"
+#include "flow/error_manager.h"
 #include "flow/user_defaults.h"
 #include "i18n/translations.h"
 #include "services/analytics.h"
@@ -28,6 +34,18 @@ using uc::practice::QuestionKind;
 namespace {
 
 const Day kToday{std::chrono::year{2026} / 3 / 2};
+
+// A schedule with sin 30° answered right today.
+QString answeredSchedule() {
+  uc::practice::RepetitionSchedule schedule([] { return kToday; });
+  schedule.record(Card{QuestionKind::sin, "30"}, true);
+  return QString::fromStdString(schedule.toJson());
+}
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 }  // namespace
 
@@ -512,8 +530,120 @@ class TestPracticeView : public QObject {
     QCOMPARE(controller()->level(), 3);
     tapInView("practiceLevel_1");
     controller()->practiseAngle(30);
-    QCOMPARE(threeTurns, 3 * controller()->sessionLength());
+    // Three turns' cards, but no longer a session than "Start" gives.
+    QCOMPARE(threeTurns, uc::practice::PracticeSession::kDefaultLength);
+    QVERIFY(controller()->sessionLength() < threeTurns);
     controller()->showMap();
+  }
+
+  // A stored schedule that cannot be read: practice starts afresh, the damaged text moves to
+  // the side file, and the learner is told once however often the schedule is read again.
+  void anUnreadableScheduleIsSetAsideAndToldOnce_data() {
+    QTest::addColumn<QJsonValue>("damaged");
+    QTest::addColumn<QByteArray>("kept");
+    const QByteArray cut = R"({"version": 1, "cards": [{"card": "sin:30", "box")";
+    const QByteArray mistyped = R"({"version": "1", "cards": {}, "answerDays": 7})";
+    const QByteArray boxTooHigh =
+        R"({"version": 1, "cards": [{"card": "sin:30", "box": 9, "due": 0, "answered": 0}],)"
+        R"( "answerDays": []})";
+    const QByteArray unclosed(200000, '[');
+    const QByteArray closed = unclosed + QByteArray(200000, ']');
+    QTest::newRow("invalid JSON") << QJsonValue(QString::fromLatin1(cut)) << cut;
+    QTest::newRow("wrong types") << QJsonValue(QString::fromLatin1(mistyped)) << mistyped;
+    QTest::newRow("box out of range") << QJsonValue(QString::fromLatin1(boxTooHigh)) << boxTooHigh;
+    QTest::newRow("a number") << QJsonValue(42) << QByteArray("42");
+    QTest::newRow("deep nesting, unclosed")
+        << QJsonValue(QString::fromLatin1(unclosed)) << unclosed;
+    QTest::newRow("deep nesting, closed") << QJsonValue(QString::fromLatin1(closed)) << closed;
+  }
+  void anUnreadableScheduleIsSetAsideAndToldOnce() {
+    QFETCH(QJsonValue, damaged);
+    QFETCH(QByteArray, kept);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("store.db");
+    uc::UserDefaults store(path);
+    QVERIFY(store.setValue(PracticeViewController::kScheduleKey, answeredSchedule()));
+    PracticeViewController practice;
+    practice.setUserDefaults(&store);
+    QVERIFY(practice.schedule().state(Card{QuestionKind::sin, "30"}).has_value());
+
+    QCoreApplication::processEvents();
+    QSignalSpy alerts(&uc::ErrorManager::shared(), &uc::ErrorManager::alertRequested);
+    QVERIFY(store.setValue(PracticeViewController::kScheduleKey, damaged));
+    practice.setUserDefaults(&store);
+    QVERIFY(practice.schedule().records().empty());
+    QCOMPARE(practice.dayStreak(), 0);
+
+    QVERIFY(!store.contains(PracticeViewController::kScheduleKey));
+    QVERIFY(!uc::UserDefaults(path).contains(PracticeViewController::kScheduleKey));
+    const QByteArray side = readAll(store.unreadableFilePath());
+    QVERIFY(side.contains(kept));
+    QVERIFY(side.contains(PracticeViewController::kScheduleKey));
+
+    // Read again by this screen and by a new one: nothing more to tell.
+    practice.setUserDefaults(&store);
+    PracticeViewController another;
+    another.setUserDefaults(&store);
+    QCoreApplication::processEvents();
+    QCOMPARE(alerts.size(), 1);
+    QCOMPARE(alerts.first().at(1).toString(),
+             uc::ErrorManager::practiceResetPresentation("store.db.unreadable").message);
+    while (uc::ViewManager::shared().alertVisible()) uc::ViewManager::shared().dismissAlert();
+  }
+
+  // A side file that cannot be written leaves the damaged value in the store: the learner is
+  // told once that practice starts afresh, with no file named, and not again on every read.
+  void anUnreadableScheduleThatCannotBeSetAsideIsToldOnce() {
+    QTemporaryDir dir;
+    uc::UserDefaults store(dir.filePath("store.db"));
+    QVERIFY(QDir().mkdir(store.unreadableFilePath()));
+    QVERIFY(store.setValue(PracticeViewController::kScheduleKey, QStringLiteral("{")));
+    QCoreApplication::processEvents();
+    QSignalSpy alerts(&uc::ErrorManager::shared(), &uc::ErrorManager::alertRequested);
+
+    PracticeViewController practice;
+    practice.setUserDefaults(&store);
+    practice.setUserDefaults(&store);
+    PracticeViewController another;
+    another.setUserDefaults(&store);
+    QCoreApplication::processEvents();
+    QCOMPARE(alerts.size(), 1);
+    QCOMPARE(alerts.first().at(1).toString(),
+             uc::ErrorManager::practiceResetPresentation({}).message);
+    QCOMPARE(store.stringValue(PracticeViewController::kScheduleKey), QStringLiteral("{"));
+    QVERIFY(practice.schedule().records().empty());
+    while (uc::ViewManager::shared().alertVisible()) uc::ViewManager::shared().dismissAlert();
+
+    // Another damaged value in its place is news.
+    QVERIFY(store.setValue(PracticeViewController::kScheduleKey, QStringLiteral("[")));
+    practice.setUserDefaults(&store);
+    QCoreApplication::processEvents();
+    QCOMPARE(alerts.size(), 2);
+    while (uc::ViewManager::shared().alertVisible()) uc::ViewManager::shared().dismissAlert();
+  }
+
+  // A readable schedule, or none yet, is nothing to tell of and stays where it is.
+  void aReadableOrAbsentScheduleTellsNothing_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("answered") << answeredSchedule();
+    QTest::newRow("absent") << QString();
+  }
+  void aReadableOrAbsentScheduleTellsNothing() {
+    QFETCH(QString, stored);
+    QTemporaryDir dir;
+    uc::UserDefaults store(dir.filePath("store.db"));
+    if (!stored.isNull()) QVERIFY(store.setValue(PracticeViewController::kScheduleKey, stored));
+    QCoreApplication::processEvents();
+    QSignalSpy alerts(&uc::ErrorManager::shared(), &uc::ErrorManager::alertRequested);
+
+    PracticeViewController practice;
+    practice.setUserDefaults(&store);
+    QCoreApplication::processEvents();
+    QCOMPARE(alerts.size(), 0);
+    QCOMPARE(practice.schedule().state(Card{QuestionKind::sin, "30"}).has_value(),
+             !stored.isNull());
+    QCOMPARE(store.contains(PracticeViewController::kScheduleKey), !stored.isNull());
+    QVERIFY(!QFile::exists(store.unreadableFilePath()));
   }
 
  private:
