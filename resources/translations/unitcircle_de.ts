@@ -153,6 +153,22 @@
         <translation>Quadrant</translation>
     </message>
     <message>
+        <source>onPositiveXAxis</source>
+        <translation>auf der positiven x-Achse</translation>
+    </message>
+    <message>
+        <source>onPositiveYAxis</source>
+        <translation>auf der positiven y-Achse</translation>
+    </message>
+    <message>
+        <source>onNegativeXAxis</source>
+        <translation>auf der negativen x-Achse</translation>
+    </message>
+    <message>
+        <source>onNegativeYAxis</source>
+        <translation>auf der negativen y-Achse</translation>
+    </message>
+    <message>
         <source>practicePromptDegreesToRadians</source>
         <translation>Schreibe im Bogenmaß: α =</translation>
     </message>
@@ -213,6 +229,10 @@
         <translation>Gib den Winkel in Grad an.</translation>
     </message>
     <message>
+        <source>practiceMarkDegrees</source>
+        <translation>Ohne ° ist eine Zahl hier im Bogenmaß: schreib ° für Grad dazu oder gib den Winkel mit π an.</translation>
+    </message>
+    <message>
         <source>practiceAngleRange</source>
         <translation>Gib die Winkel von 0° bis unter 360° an.</translation>
     </message>
@@ -226,7 +246,7 @@
     </message>
     <message>
         <source>practiceAnswerUnreadable</source>
-        <translation>Erlaubt: Ziffern, „.“, „/“, „+“, „−“, √, π, Klammern und ° am Ende.</translation>
+        <translation>Erlaubt: Ziffern, „.“, „/“, „+“, „−“, √, π, Klammern und ° am Ende; mehrere Antworten mit „;“ trennen.</translation>
     </message>
     <message>
         <source>practiceRootOfNegative</source>
@@ -267,6 +287,10 @@
         <source>Menu</source>
         <translation>Menü</translation>
     </message>
+    <message>
+        <source>appNotLoaded</source>
+        <translation>Die App konnte nicht geladen werden. Prüfe deine Internetverbindung und lade die Seite neu.</translation>
+    </message>
 </context>
 <context>
     <name>CalculateView</name>
@@ -295,6 +319,10 @@
     <message>
         <source>Calculate</source>
         <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>calculatorNotAnswering</source>
+        <translation>Der Rechner hat nicht geantwortet. Deine Eingabe ist in Ordnung: Tippe auf Berechnen, um es noch einmal zu versuchen.</translation>
     </message>
 </context>
 <context>
@@ -796,6 +824,34 @@
     <message>
         <source>practiceSetAside</source>
         <translation>Der unlesbare Fortschritt ist in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>storeBrowserFull</source>
+        <translation>Der Speicher des Browsers für diese Seite ist voll.</translation>
+    </message>
+    <message>
+        <source>storeBrowserRefused</source>
+        <translation>Der Browser lässt diese Seite keine Daten speichern.</translation>
+    </message>
+    <message>
+        <source>storeBrowserBusy</source>
+        <translation>Ein anderer Tab blockiert die gespeicherten Daten dieser Seite.</translation>
+    </message>
+    <message>
+        <source>storeBrowserFailed</source>
+        <translation>Der Browser konnte die Daten nicht speichern.</translation>
+    </message>
+    <message>
+        <source>storeBrowserDeleted</source>
+        <translation>Die von dieser Seite gespeicherten Daten wurden gelöscht.</translation>
+    </message>
+    <message>
+        <source>historyStartsAfresh</source>
+        <translation>Der Verlauf beginnt von vorn.</translation>
+    </message>
+    <message>
+        <source>practiceNotSaved</source>
+        <translation>Dein Übungsfortschritt wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,22 @@
         <translation>Quadrant</translation>
     </message>
     <message>
+        <source>onPositiveXAxis</source>
+        <translation>on the positive x-axis</translation>
+    </message>
+    <message>
+        <source>onPositiveYAxis</source>
+        <translation>on the positive y-axis</translation>
+    </message>
+    <message>
+        <source>onNegativeXAxis</source>
+        <translation>on the negative x-axis</translation>
+    </message>
+    <message>
+        <source>onNegativeYAxis</source>
+        <translation>on the negative y-axis</translation>
+    </message>
+    <message>
         <source>practicePromptDegreesToRadians</source>
         <translation>Write in radians: α =</translation>
     </message>
@@ -213,8 +229,12 @@
         <translation>Give the angle in degrees.</translation>
     </message>
     <message>
+        <source>practiceMarkDegrees</source>
+        <translation>Without °, a number is in radians here: add ° for degrees, or give the angle with π.</translation>
+    </message>
+    <message>
         <source>practiceAngleRange</source>
-        <translation>Give the angles from 0° up to 360°.</translation>
+        <translation>Give the angles from 0° up to but not including 360°.</translation>
     </message>
     <message>
         <source>practiceIncomplete</source>
@@ -226,7 +246,7 @@
     </message>
     <message>
         <source>practiceAnswerUnreadable</source>
-        <translation>Use digits, “.”, “/”, “+”, “−”, √, π, brackets and ° at the end.</translation>
+        <translation>Use digits, “.”, “/”, “+”, “−”, √, π, brackets and ° at the end; separate several answers with “;”.</translation>
     </message>
     <message>
         <source>practiceRootOfNegative</source>
@@ -267,6 +287,10 @@
         <source>Menu</source>
         <translation>Menu</translation>
     </message>
+    <message>
+        <source>appNotLoaded</source>
+        <translation>The app could not be loaded. Check your internet connection and reload the page.</translation>
+    </message>
 </context>
 <context>
     <name>CalculateView</name>
@@ -295,6 +319,10 @@
     <message>
         <source>Calculate</source>
         <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>calculatorNotAnswering</source>
+        <translation>The calculator did not answer. Your input is fine: tap Calculate to try again.</translation>
     </message>
 </context>
 <context>
@@ -796,6 +824,34 @@
     <message>
         <source>practiceSetAside</source>
         <translation>The unreadable progress is kept in %1.</translation>
+    </message>
+    <message>
+        <source>storeBrowserFull</source>
+        <translation>The browser&apos;s storage for this page is full.</translation>
+    </message>
+    <message>
+        <source>storeBrowserRefused</source>
+        <translation>The browser does not let this page store data.</translation>
+    </message>
+    <message>
+        <source>storeBrowserBusy</source>
+        <translation>Another tab keeps this page&apos;s stored data in use.</translation>
+    </message>
+    <message>
+        <source>storeBrowserFailed</source>
+        <translation>The browser could not store the data.</translation>
+    </message>
+    <message>
+        <source>storeBrowserDeleted</source>
+        <translation>The data this page had stored was deleted.</translation>
+    </message>
+    <message>
+        <source>historyStartsAfresh</source>
+        <translation>The history starts afresh.</translation>
+    </message>
+    <message>
+        <source>practiceNotSaved</source>
+        <translation>Your practice progress was not saved.</translation>
     </message>
 </context>
 <context>
