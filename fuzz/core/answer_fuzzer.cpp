@@ -22,7 +22,7 @@ const std::set<std::string>& knownKeys() {
       "practiceGiveRadians",    "practiceGiveDegrees", "practiceAngleRange",
       "practiceIncomplete",     "practiceEmptyAnswer", "practiceAnswerUnreadable",
       "practiceRootOfNegative", "fractionIncomplete",  "inputZeroInDenominator",
-      "valueOutOfRange"};
+      "valueOutOfRange",        "practiceMarkDegrees"};
   return keys;
 }
 
