@@ -70,8 +70,11 @@ test.describe('calculate', () => {
     await calculate(page);
     await expect(page.getByRole('tab', { name: 'Result' })).toHaveAttribute('aria-selected', 'true');
     const resultPage = page.locator('#page-result');
+    // A learner swipes back once the result has slid in; swiping during the slide is not this test.
+    const strip = page.locator('.pages');
+    await expect.poll(() => strip.evaluate((element) => element.scrollLeft === (element.querySelector('#page-result') as HTMLElement).offsetLeft)).toBe(true);
     await resultPage.evaluate((element) => element.scrollTo({ top: 600 }));
-    await page.locator('.pages').evaluate((strip) => strip.scrollTo({ left: 0 }));
+    await strip.evaluate((element) => element.scrollTo({ left: 0 }));
     await expect(page.getByRole('tab', { name: 'Input' })).toHaveAttribute('aria-selected', 'true');
     await calculate(page);
     await expect(page.getByRole('tab', { name: 'Result' })).toHaveAttribute('aria-selected', 'true');
