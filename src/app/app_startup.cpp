@@ -9,6 +9,7 @@
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <memory>
+#include <string_view>
 #include <utility>
 
 #include "flow/calc_manager.h"
@@ -39,6 +40,39 @@ Q_IMPORT_QML_PLUGIN(UnitCircle_MathPlugin)
 Q_IMPORT_QML_PLUGIN(UnitCircle_AppPlugin)
 
 namespace uc::app {
+
+const char* helpText() {
+  return "Usage: unitcircle-app [--settings FILE] [--config-url URL]\n"
+         "\n"
+         "The unit-circle tutor: from an angle alpha in degrees or an arc length b in radians to\n"
+         "the other, sin, cos and tan, step by step, with the unit circle and the graphs.\n"
+         "\n"
+         "  --settings FILE   keep history, input and practice in FILE, an SQLite database that\n"
+         "                    several windows may share (also UNITCIRCLE_SETTINGS=FILE)\n"
+         "  --config-url URL  where the remote configuration comes from: http:, https: or file:\n"
+         "                    (also UNITCIRCLE_CONFIG_URL=URL)\n"
+         "  -h, --help        print this help and exit\n"
+         "\n"
+         "Environment:\n"
+         "  UNITCIRCLE_PROBE_URL=URL      asked first to see whether the network is there\n"
+         "  UNITCIRCLE_APPEARANCE=dark    or light: instead of the system's appearance\n"
+         "  LANG=de_DE.UTF-8              German\n"
+         "\n"
+         "Qt's own options, such as -platform NAME, work too.\n";
+}
+
+bool helpRequested(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    // "--settings -h" names a file.
+    if (argument == "--settings" || argument == "--config-url") {
+      ++i;
+    } else if (argument == "--help" || argument == "-h") {
+      return true;
+    }
+  }
+  return false;
+}
 
 void prepareApplication() {
   // Folder names for the settings, the analytics log and the like.

@@ -11,6 +11,13 @@ namespace uc::app {
 // The main window's file among the resources.
 inline constexpr char kMainQmlUrl[] = "qrc:/qt/qml/UnitCircle/App/Main.qml";
 
+// What "--help" prints: the options and environment variables the app reads.
+const char* helpText();
+
+// Whether the command line asks for the help ("--help" or "-h"), read before any Qt
+// application exists: a display is not needed to print it.
+bool helpRequested(int argc, char* argv[]);
+
 // Names, style and paths that must be set before the QApplication exists.
 void prepareApplication();
 

@@ -1,3 +1,5 @@
+#include <QtQuickTest/quicktest.h>
+
 #include <QApplication>
 #include <QFont>
 #include <QFontMetricsF>
@@ -94,6 +96,41 @@ class TestLargeText : public QObject {
       QVERIFY2(key.contains(text.adjusted(2, 6, -2, -6)),
                qPrintable(title->property("text").toString()));
     }
+  }
+
+  // The German prompt takes more lines on a phone: the keys then keep off the fields, stay
+  // full size, and the page scrolls to the lowest of them.
+  void theGermanInputPageKeepsTheFieldsClear() {
+    QVERIFY(uc::i18n::installTranslations("de"));
+    engine_.retranslate();
+    QTRY_VERIFY(item("key_7"));
+    QCOMPARE(window_->width(), 360);
+    QQuickItem* keypad = item("keypad");
+    QVERIFY(keypad);
+    const auto keys = [keypad] {
+      QList<QRectF> boxes;
+      for (QQuickItem* key : keypad->childItems()) {
+        if (key->isVisible()) boxes << sceneBox(key);
+      }
+      return boxes;
+    };
+    QTRY_VERIFY(keys().size() >= 18);
+    // Where the window has laid the new words out.
+    QVERIFY(QQuickTest::qWaitForPolish(window_));
+    const QRectF alpha = sceneBox(item("alphaTextField"));
+    const QRectF b = sceneBox(item("bTextField"));
+    for (const QRectF& key : keys()) {
+      QVERIFY(!key.intersects(alpha) && !key.intersects(b));
+      QVERIFY(key.height() >= 48);
+    }
+    QQuickItem* calculate = item("calculateButton");
+    for (int i = 0; i < 10 && sceneBox(calculate).bottom() > window_->height(); ++i) {
+      wheelDown(keypad);
+      QTest::qWait(50);
+    }
+    QVERIFY(QRectF(0, 0, window_->width(), window_->height()).contains(sceneBox(calculate)));
+    QVERIFY(uc::i18n::installTranslations("en"));
+    engine_.retranslate();
   }
 
   // Card lines break into rows that fit the card; step titles wrap; formulas keep their height.

@@ -1,3 +1,5 @@
+#include <QtQuickTest/quicktest.h>
+
 #include <QApplication>
 #include <QFile>
 #include <QQmlApplicationEngine>
@@ -422,9 +424,14 @@ class TestMainWindow : public QObject {
       return circle->mapToScene({cx + r * std::cos(a), cy - r * std::sin(a)}).toPoint();
     };
     const double top = circle->mapToScene({0, 0}).y();
+    // No empty band under the circle until a drag makes room for the button there.
+    QQuickItem* row = chartCellOf(circle);
+    QVERIFY(row);
+    const double restHeight = row->height();
     QTest::mousePress(window_, Qt::LeftButton, {}, at(30));
     for (int degrees = 35; degrees <= 150; degrees += 5) QTest::mouseMove(window_, at(degrees));
-    // The circle stays under the finger while the button appears.
+    // The circle stays under the finger while the button appears, its row laid out anew.
+    QVERIFY(QQuickTest::qWaitForPolish(window_));
     QCOMPARE(circle->mapToScene({0, 0}).y(), top);
     QTest::mouseRelease(window_, Qt::LeftButton, {}, at(150));
     QObject* drag = circle->findChild<QObject*>(QStringLiteral("angleDrag"));
@@ -439,9 +446,11 @@ class TestMainWindow : public QObject {
     QCOMPARE(controller->property("shownQuadrant").toInt(), 2);
     QCOMPARE(controller->property("arrowDegrees").toDouble(), 150.0);
     QTRY_VERIFY(read("calculateAngleButton", "visible").toBool());
-    // Under the circle, not over it.
+    // Under the circle, not over it, in room its row made for it.
     QQuickItem* button = item("calculateAngleButton");
     QVERIFY(button->mapToItem(circle, QPointF(0, 0)).y() >= circle->height());
+    QVERIFY(row->height() > restHeight);
+    QVERIFY(sceneBox(row).contains(sceneBox(button)));
     // And scrolled into sight once the point is let go.
     QTRY_VERIFY(
         button->mapRectToItem(table, QRectF(0, 0, button->width(), button->height())).bottom() <=
@@ -555,6 +564,13 @@ class TestMainWindow : public QObject {
     return rest;
   }
 
+  // The list row (chartCell) that holds a chart's view.
+  static QQuickItem* chartCellOf(QQuickItem* view) {
+    QQuickItem* at = view;
+    while (at && at->objectName() != QLatin1String("chartCell")) at = at->parentItem();
+    return at;
+  }
+
   static QRectF sceneBox(const QQuickItem* i) {
     return i->mapRectToScene(QRectF(0, 0, i->width(), i->height()));
   }
@@ -627,6 +643,26 @@ class TestMainWindow : public QObject {
     QVERIFY2(title.startsWith(QStringLiteral("Step ") + number + QLatin1Char(' ')) ||
                  title.startsWith(QStringLiteral("Step ") + number + QLatin1Char('\t')),
              qPrintable(title));
+
+    // It lies below the list, not over it: neither a row's text nor the button that
+    // calculates a set angle ever goes under it, and the circle scrolled to is whole.
+    QQuickItem* backButton = item("backToStepButton");
+    QVERIFY(!sceneBox(backButton).intersects(sceneBox(steps)));
+    QQuickItem* circle = chartView(1);
+    QTRY_VERIFY(sceneBox(steps).contains(sceneBox(circle)));
+    QQuickItem* row = chartCellOf(circle);
+    const double restHeight = row->height();
+    circle->forceActiveFocus();
+    QTest::keyClick(window_, Qt::Key_Right);
+    QTRY_VERIFY(read("calculateAngleButton", "visible").toBool());
+    QQuickItem* calculate = item("calculateAngleButton");
+    QTRY_VERIFY(sceneBox(steps).adjusted(0, 0, 0, 0.5).contains(sceneBox(calculate)));
+    QVERIFY(!sceneBox(calculate).intersects(sceneBox(backButton)));
+    // Once no angle is set by hand, the band under the circle goes again.
+    QVERIFY(row->height() > restHeight);
+    QTest::keyClick(window_, Qt::Key_Escape);
+    QTRY_VERIFY(!read("calculateAngleButton", "visible").toBool());
+    QTRY_COMPARE(row->height(), restHeight);
 
     tap("backToStepButton");
     QTRY_VERIFY(!read("backToStepButton", "visible").toBool());

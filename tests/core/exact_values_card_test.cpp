@@ -57,6 +57,39 @@ TEST_F(ExactValuesCard, RadicalFormsBesideTheirDecimals) {
   EXPECT_EQ(exactValuesCardTitle(), "Exact values");
 }
 
+// An angle on an axis lies in no quadrant: the card names the axis, coterminal angles and a
+// rounding residue alike. The steps keep naming a quadrant.
+TEST_F(ExactValuesCard, AxisAnglesNameTheirAxis) {
+  const struct {
+    double alpha;
+    const char* line;
+  } cases[] = {
+      {0, "\\text{on the positive x-axis}"},
+      {360, "\\text{on the positive x-axis}"},
+      {-720, "\\text{on the positive x-axis}"},
+      {90, "\\text{on the positive y-axis}"},
+      {450, "\\text{on the positive y-axis}"},
+      {-270, "\\text{on the positive y-axis}"},
+      {180, "\\text{on the negative x-axis}"},
+      {-180, "\\text{on the negative x-axis}"},
+      {540, "\\text{on the negative x-axis}"},
+      {270, "\\text{on the negative y-axis}"},
+      {-90, "\\text{on the negative y-axis}"},
+      {90.00000000000001, "\\text{on the positive y-axis}"},
+      {89.9999, "\\text{Quadrant I}"},
+      {90.0001, "\\text{Quadrant II}"},
+      {-45, "\\text{Quadrant IV}"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.alpha);
+    EXPECT_EQ(cardLatex(c.alpha).back(), c.line);
+  }
+  EXPECT_EQ(wholeLines(cardFor("", "π/2")).back(), "\\text{on the positive y-axis}");
+  const SolveResult ninety = calculate("90", "");
+  ASSERT_TRUE(ninety.solutionSteps);
+  EXPECT_EQ(ninety.solutionSteps->back().latexString, "Q = II");
+}
+
 // Where a line may break when it is too wide for the card: between α and b, before each
 // decimal, before "undefined" and before the reference angle's value. No part is empty, and a
 // join stands between every two.
@@ -133,7 +166,9 @@ TEST_F(ExactValuesCard, GermanWords) {
   const Texts lines = cardLatex(90);
   EXPECT_EQ(lines.at(3), "\\tan\\alpha\\quad \\text{nicht definiert}");
   EXPECT_EQ(lines.at(4), "\\text{Bezugswinkel}\\; 90^{\\circ}");
-  EXPECT_EQ(lines.at(5), "\\text{Quadrant II}");
+  EXPECT_EQ(lines.at(5), "\\text{auf der positiven y-Achse}");
+  EXPECT_EQ(cardLatex(-180).at(5), "\\text{auf der negativen x-Achse}");
+  EXPECT_EQ(cardLatex(100).at(5), "\\text{Quadrant II}");
   EXPECT_EQ(exactValuesCardTitle(), "Exakte Werte");
 }
 

@@ -17,9 +17,11 @@ class RecordingOpener : public uc::UrlOpener {
     opened.append(url.toString());
     return !broken;
   }
+  void prepare(const QStringList& appSchemes) override { prepared = appSchemes; }
 
   QStringList installed;
   QStringList opened;
+  QStringList prepared;
   bool permissive = false;
   bool broken = false;
 };

@@ -24,7 +24,7 @@ self.addEventListener('fetch', (event) => {
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
   if (request.mode === 'navigate') {
     // The app is one page: every address in its scope opens it, from the cache when offline.
-    event.respondWith(fetch(request).catch(() => caches.match('./', { ignoreVary: true })));
+    event.respondWith(fetch(request).catch(() => cachedPage()));
     return;
   }
   event.respondWith(
@@ -43,3 +43,17 @@ self.addEventListener('fetch', (event) => {
     ),
   );
 });
+
+// The cached page for any address in the scope. Its files are named relative to the scope, so
+// a deeper address (/some/where) gets a base that points them there.
+function cachedPage() {
+  return caches.match('./', { ignoreVary: true }).then((cached) => {
+    if (!cached) return Response.error();
+    return cached.text().then(
+      (html) =>
+        new Response(html.replace('<head>', '<head><base href="' + self.registration.scope + '">'), {
+          headers: { 'content-type': cached.headers.get('content-type') || 'text/html; charset=utf-8' },
+        }),
+    );
+  });
+}

@@ -34,19 +34,31 @@ export function readLinguistFile(xml: string, contexts: readonly string[]): Cata
 
 const moduleId = 'virtual:translations';
 
+// In index.html, {{tr Context key}} becomes that text in every language, as a JSON object: for
+// what the page says before its scripts have loaded.
+function htmlTexts(html: string, all: Record<string, Catalogue>): string {
+  return html.replace(/\{\{tr (\w+) (\w+)\}\}/g, (_, context: string, key: string) => {
+    const texts = Object.fromEntries(Object.entries(all).map(([language, catalogue]) => [language, catalogue[context]?.[key] ?? key]));
+    // Inside a script element: no "</script>" can end it early.
+    return JSON.stringify(texts).replaceAll('<', '\\u003c');
+  });
+}
+
 export function translations(directory: string, contexts: readonly string[]): Plugin {
   const files = { en: resolve(directory, 'unitcircle_en.ts'), de: resolve(directory, 'unitcircle_de.ts') };
+  const readAll = () => {
+    const all: Record<string, Catalogue> = {};
+    for (const [language, file] of Object.entries(files)) all[language] = readLinguistFile(readFileSync(file, 'utf8'), contexts);
+    return all;
+  };
   return {
     name: 'unitcircle-translations',
     resolveId: (id) => (id === moduleId ? '\0' + moduleId : undefined),
     load(id) {
       if (id !== '\0' + moduleId) return undefined;
-      const all: Record<string, Catalogue> = {};
-      for (const [language, file] of Object.entries(files)) {
-        this.addWatchFile(file);
-        all[language] = readLinguistFile(readFileSync(file, 'utf8'), contexts);
-      }
-      return `export default ${JSON.stringify(all)};`;
+      for (const file of Object.values(files)) this.addWatchFile(file);
+      return `export default ${JSON.stringify(readAll())};`;
     },
+    transformIndexHtml: { order: 'pre', handler: (html) => htmlTexts(html, readAll()) },
   };
 }

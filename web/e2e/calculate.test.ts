@@ -100,3 +100,54 @@ test('a b typed as a decimal near a fraction of π offers that fraction on a fre
   await calculate(page);
   await expect(page.getByRole('button', { name: /Did you mean/ })).toHaveCount(0);
 });
+
+test('pasted text is read as if typed; a character no key types is refused with the core\'s message', async ({ page, context }) => {
+  await context.grantPermissions(['clipboard-read', 'clipboard-write']);
+  const paste = async (text: string) => {
+    await page.evaluate((pasted) => navigator.clipboard.writeText(pasted), text);
+    await page.keyboard.press('Control+V');
+  };
+  await openApp(page);
+  // The decimal comma, the keypad's own minus sign, blanks around it.
+  for (const [pasted, read] of [['13,5', '13.5'], ['\u2212135', '-135'], [' 135 ', '135']]) {
+    await page.getByRole('button', { name: 'Clear' }).click();
+    await focusField(page, 'alpha');
+    await paste(pasted);
+    await expect(page.locator('#alphaTextField')).toHaveValue(read);
+  }
+  // Over the selection, like a key.
+  await page.locator('#alphaTextField').evaluate((input: HTMLInputElement) => input.setSelectionRange(1, 2));
+  await paste('4,');
+  await expect(page.locator('#alphaTextField')).toHaveValue('14.5');
+
+  await paste('1\u0007');
+  await expect(page.locator('#alphaTextField')).toHaveValue('14.5');
+  await expect(page.getByRole('status')).toHaveText('Use only digits, one “.”, one “/” and π or e at the end.');
+  await expect(page.locator('#alphaTextField')).toHaveAttribute('aria-invalid', 'true');
+});
+
+test('after Enter the focus is on the result\'s first element, and Tab goes through the steps in order', async ({ page }) => {
+  await openApp(page);
+  await focusField(page, 'alpha');
+  await page.keyboard.type('45');
+  await page.keyboard.press('Enter');
+  await expect(page.locator('#page-result .step')).toHaveCount(23);
+  // The card's heading at the top of one column; the first step in the left of two panes.
+  const twoPanes = await page.locator('.solution-page.two-panes').count();
+  const first = twoPanes ? page.locator('#page-result .step-toggle').first() : page.locator('.exact-card h2');
+  await expect(first).toBeFocused();
+  await expect(first).toBeInViewport();
+  // The steps the focus is in, in the order it comes to them.
+  const focusedStep = () => page.evaluate(() => {
+    const row = document.activeElement?.closest('#page-result .step');
+    return row ? [...row.parentElement!.children].indexOf(row) : -1;
+  });
+  const reached = [await focusedStep()].filter((step) => step >= 0);
+  for (let i = 0; i < 40 && reached.length < 23; i++) {
+    await page.keyboard.press('Tab');
+    const step = await focusedStep();
+    if (step >= 0 && !reached.includes(step)) reached.push(step);
+    else if (step < 0 && reached.length > 0) break;
+  }
+  expect(reached).toEqual([...Array(23).keys()]);
+});

@@ -47,6 +47,40 @@ test.describe('history', () => {
     await alert.getByRole('button', { name: 'Clear' }).click();
     await expect(page.getByText('No calculations yet')).toBeVisible();
   });
+
+  test('Escape and the browser\'s Back close it rather than leaving the tutor', async ({ page }) => {
+    await openApp(page);
+    await typeOnKeypad(page, '30');
+    const historyPage = page.getByRole('dialog', { name: 'History', exact: true });
+    await page.locator('#historyButton').click();
+    await expect(historyPage).toBeVisible();
+    await page.keyboard.press('Escape');
+    await expect(historyPage).toHaveCount(0);
+    await expect(page.locator('#historyButton')).toBeFocused();
+
+    // The back gesture.
+    await page.locator('#historyButton').click();
+    await expect(historyPage).toBeVisible();
+    await page.goBack();
+    await expect(historyPage).toHaveCount(0);
+    await expect(page.locator('#alphaTextField')).toHaveValue('30');
+    await expect(page.locator('#historyButton')).toBeFocused();
+
+    // Escape in its question closes the question only.
+    await page.locator('#historyButton').click();
+    await page.locator('#historyClearButton').click();
+    const question = page.getByRole('dialog', { name: 'Clear History' });
+    await expect(question).toBeVisible();
+    await page.keyboard.press('Escape');
+    await expect(question).toHaveCount(0);
+    await expect(historyPage).toBeVisible();
+
+    // Closed by its own button, it leaves nothing behind for Back: one Back leaves the tutor.
+    await page.locator('#historyBackButton').click();
+    await expect(historyPage).toHaveCount(0);
+    await page.goBack();
+    await expect(page).toHaveURL('about:blank');
+  });
 });
 
 test('the history and the typed input survive a browser restart', async ({ playwright, baseURL }, testInfo) => {

@@ -18,6 +18,8 @@ async function start(): Promise<void> {
   const [core, store] = await Promise.all([UnitCircleCore.load(), CalcStore.open()]);
   await new App(root, core, store).buildMainScreen();
   root.setAttribute('aria-busy', 'false');
+  // Started: index.html's message for a failed start is no longer wanted.
+  document.getElementById('appNotLoaded')?.remove();
   // The formulas' typesetter, ready before the first result is asked for.
   const whenIdle = window.requestIdleCallback ?? ((run: () => void) => window.setTimeout(run, 200));
   whenIdle(() => void loadMath());
@@ -26,5 +28,6 @@ async function start(): Promise<void> {
 void start();
 
 if ('serviceWorker' in navigator && import.meta.env.PROD) {
-  window.addEventListener('load', () => void navigator.serviceWorker.register('./sw.js'));
+  // Without it the tutor still works, only not offline.
+  window.addEventListener('load', () => void navigator.serviceWorker.register('./sw.js').catch(() => undefined));
 }

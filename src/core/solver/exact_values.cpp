@@ -140,6 +140,7 @@ std::optional<ExactValues> exactValuesFor(double alphaDegrees,
 
   if (const std::optional<int> whole = wholeReducedAngle(alphaDegrees);
       whole && (*whole % 15 == 0 || *whole % 18 == 0)) {
+    if (*whole % 90 == 0) values.axis = static_cast<Axis>(*whole / 90);
     fillExact(values, *whole);
     return values;
   }

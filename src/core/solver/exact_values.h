@@ -15,6 +15,9 @@ struct ExactValue {
   bool undefined() const { return !decimal; }
 };
 
+// The half axis an angle's terminal side lies on, in the order of 0°, 90°, 180° and 270°.
+enum class Axis { positiveX, positiveY, negativeX, negativeY };
+
 // What the exact values card shows for one angle.
 struct ExactValues {
   double alphaDegrees = 0;
@@ -23,6 +26,7 @@ struct ExactValues {
   std::optional<std::string> bLatex;
   double referenceAngleDegrees = 0;     // the acute angle to the x axis, in [0, 90]
   Quadrant quadrant = Quadrant::first;  // named as the steps name it
+  std::optional<Axis> axis;             // set where α lies on an axis, in no quadrant
   ExactValue sin;
   ExactValue cos;
   ExactValue tan;

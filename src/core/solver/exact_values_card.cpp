@@ -37,6 +37,19 @@ std::vector<std::string> valueParts(const std::string& name,
   return {first, relation(value) + decimal};
 }
 
+// The quadrant, or the axis where the angle lies in none.
+ExactValuesCardLine placeLine(const ExactValues& values) {
+  if (!values.axis) {
+    // Upright, as a name, not as the product of the variables I, I and I.
+    return {
+        {"\\text{" + localized("quadrant") + " " + std::string(rawValue(values.quadrant)) + "}"},
+        {}};
+  }
+  static constexpr const char* kAxisKeys[] = {"onPositiveXAxis", "onPositiveYAxis",
+                                              "onNegativeXAxis", "onNegativeYAxis"};
+  return {{word(kAxisKeys[static_cast<int>(*values.axis)])}, {}};
+}
+
 ExactValuesCardLine valueLine(const std::string& function, const ExactValue& value) {
   if (value.undefined()) return {{function, word("undefined")}, {"\\quad "}};
   std::vector<std::string> parts = valueParts(function, value.latex, *value.decimal);
@@ -83,9 +96,7 @@ std::vector<ExactValuesCardLine> exactValuesCardLines(
       valueLine("\\tan\\alpha", values->tan),
       {{word("referenceAngle"), referenceRelation + decimalText(reference) + "^{\\circ}"},
        {"\\; "}},
-      // Upright, as a name, not as the product of the variables I, I and I.
-      {{"\\text{" + localized("quadrant") + " " + std::string(rawValue(values->quadrant)) + "}"},
-       {}},
+      placeLine(*values),
   };
 }
 

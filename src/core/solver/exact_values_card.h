@@ -21,8 +21,9 @@ struct ExactValuesCardLine {
 // The lines of the exact values card above the steps, as LaTeX, for the angle and arc of a
 // solution's unit circle (empty when it has none): α and b (b as typed when typedArcLatex
 // holds it), then sin, cos and tan in their radical forms where the angle has them, each
-// beside its decimal, then the reference angle, then the quadrant. Every decimal has at most
-// four places and no grouping. Words are the core's localised texts.
+// beside its decimal, then the reference angle, then the quadrant (or the axis, for an angle
+// on one). Every decimal has at most four places and no grouping. Words are the core's
+// localised texts.
 std::vector<ExactValuesCardLine> exactValuesCardLines(
     const ChartSteps& chartSteps, const std::optional<std::string>& typedArcLatex = std::nullopt);
 

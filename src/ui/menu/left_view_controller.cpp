@@ -175,7 +175,11 @@ void LeftViewController::scheduleReload() {
   });
 }
 
-void LeftViewController::viewWillAppear() { visible_ = true; }
+void LeftViewController::viewWillAppear() {
+  visible_ = true;
+  // Asked now, while the drawer slides in, so that a tap on an app finds the answer there.
+  UrlOpener::instance().prepare(appSchemes());
+}
 
 void LeftViewController::viewWillDisappear() { visible_ = false; }
 

@@ -11,7 +11,9 @@ import { tr } from '../i18n/texts';
 import { appToolbar } from '../shell/AppToolbar';
 import { PageTabBar } from '../shell/PageTabBar';
 import { Toast } from '../shell/Toast';
+import { lastActionWasKey } from '../shell/inputModality';
 import { h } from '../shell/dom';
+import { storeNoticeText } from '../store/storeMessages';
 
 // The window's composition: toolbar, the Input and Result pages, the history above them.
 export class App {
@@ -25,12 +27,19 @@ export class App {
 
   constructor(root: HTMLElement, private readonly core: UnitCircleCore, private readonly store: CalcStore) {
     this.root = root;
+    // Storage that fails costs a history entry, never a result: the learner is told once.
+    store.onNotice = (notice) => this.toast.show(storeNoticeText(notice));
     // The strip keeps the chosen page in view when the window turns or resizes.
     window.addEventListener('resize', () => this.tabs?.select(this.tabs.selectedIndex));
     // A teacher's link (#/practice?seed=N&level=L) opens practice on a page already open too.
     window.addEventListener('hashchange', () => {
       const route = parsePracticeRoute(location.hash);
       if (route) void this.openPractice(route);
+    });
+    // The history has a step of its own in the browser's history: Back (a phone's back
+    // gesture) closes it rather than leaving the tutor.
+    window.addEventListener('popstate', () => {
+      if (this.history) this.closeHistory();
     });
   }
 
@@ -104,6 +113,7 @@ export class App {
     await this.solution.showSolution(solution);
     this.tabs.setEnabled(1, true);
     this.tabs.select(1);
+    if (lastActionWasKey()) this.solution.focusFirst();
     // Drawn: the frame after the one that lays the result out.
     requestAnimationFrame(() => setTimeout(() => performance.mark('result-drawn'), 0));
   }
@@ -137,20 +147,29 @@ export class App {
     this.root.querySelector('.main-screen')?.setAttribute('inert', '');
     this.root.append(history.element);
     history.element.querySelector<HTMLElement>('button')?.focus();
+    window.history.pushState({ historyOpen: true }, '');
   }
 
   private closeHistory(): void {
-    this.history?.element.remove();
+    this.history?.destroy();
     this.history = null;
     this.root.querySelector('.main-screen')?.removeAttribute('inert');
     document.getElementById('historyButton')?.focus();
+    this.leaveHistoryStep();
+  }
+
+  // Closed from the page (its button, Escape, a chosen entry), its step goes too, so that
+  // Back does what it did before it opened.
+  private leaveHistoryStep(): void {
+    if (window.history.state?.historyOpen) window.history.back();
   }
 
   private async reopen(calculation: Calculation): Promise<void> {
     await this.store.setOpenCalculation('currentCalculation', null);
     await this.store.setOpenCalculation('currentSelectedCalculation', calculation);
-    this.history?.element.remove();
+    this.history?.destroy();
     this.history = null;
+    this.leaveHistoryStep();
     await this.buildMainScreen();
   }
 }

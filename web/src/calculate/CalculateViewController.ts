@@ -7,8 +7,8 @@ import { showAlert } from '../shell/AlertDialog';
 import type { Toast } from '../shell/Toast';
 import { enabledFields, errorBorders, errorPresentation } from './fieldStates';
 import { InputTextField } from './InputTextField';
-import { keypad } from './Keypad';
-import { deleteBackward, insertKey, keypadKeyFor } from './keypadEditing';
+import { keypad, keysBox } from './Keypad';
+import { deleteBackward, insertKey, insertKeys, keypadKeyFor, pastedKeys } from './keypadEditing';
 
 export interface CalculateDependencies {
   core: UnitCircleCore;
@@ -24,6 +24,9 @@ export class CalculateViewController {
   private readonly fields: Record<FieldName, InputTextField>;
   private readonly keypad: HTMLElement;
   private currentField: FieldName = 'alpha';
+  // The calculation waiting for the core; an edit, Clear or a new calculation gives it up.
+  private waiting: AbortController | null = null;
+  // From the core's answer until its result shows.
   private isCalculating = false;
 
   constructor(private readonly deps: CalculateDependencies) {
@@ -34,7 +37,8 @@ export class CalculateViewController {
     for (const [name, field] of Object.entries(this.fields) as [FieldName, InputTextField][]) {
       field.input.addEventListener('focus', () => (this.currentField = name));
       field.input.addEventListener('keydown', (event) => this.keyPressed(event));
-      // Whatever else reaches the field (pasting, dictation) still updates the other one.
+      field.input.addEventListener('paste', (event) => this.pasted(name, event));
+      // Whatever else reaches the field (dictation) still updates the other one.
       field.input.addEventListener('input', () => this.fieldEdited(field));
       field.setBorder('normal');
     }
@@ -86,6 +90,7 @@ export class CalculateViewController {
 
   private applyEdit(edit: (text: string, start: number, end: number) => { text: string; caret: number }): void {
     if (this.isCalculating) return;
+    this.waiting?.abort();
     const field = this.editableField();
     if (document.activeElement !== field.input) field.input.focus({ preventScroll: true });
     const [start, end] = field.selection();
@@ -118,7 +123,30 @@ export class CalculateViewController {
     }
   }
 
+  // Pasted text is typed key by key, as a keyboard types it; text with a character that no key
+  // types is refused with the core's message for a character it cannot read.
+  private pasted(name: FieldName, event: ClipboardEvent): void {
+    event.preventDefault();
+    if (this.isCalculating) return;
+    const keys = pastedKeys(event.clipboardData?.getData('text/plain') ?? '');
+    this.currentField = name;
+    if (keys) {
+      this.applyEdit((text, start, end) => insertKeys(text, start, end, keys));
+      return;
+    }
+    this.fields[name].setBorder('red');
+    this.showMessage(tr('Core', 'inputParameterError'), name);
+  }
+
+  // A message beside the field it is about, scrolled into sight, or above the keys.
+  private showMessage(message: string, about?: FieldName): void {
+    const field = about ? this.fields[about].element : undefined;
+    field?.scrollIntoView({ block: 'nearest' });
+    this.deps.toast.show(message, { field, keys: keysBox(this.keypad) });
+  }
+
   private fieldEdited(field: InputTextField): void {
+    this.waiting?.abort();
     field.setText(field.text, field.selection()[1]);
     this.updateFieldStates();
   }
@@ -137,16 +165,27 @@ export class CalculateViewController {
     this.fields.b.setBorder('normal');
   }
 
-  // Solves, and on success stores the calculation and shows its result. False on an error,
-  // which leaves the stored history as it was.
+  // Solves, and on success stores the calculation and shows its result. False on an error or
+  // no answer, which leaves the stored history as it was.
   async tappedCalculateButton(): Promise<boolean> {
+    this.waiting?.abort();
     if (this.isCalculating) return false;
-    this.isCalculating = true;
     performance.mark('calculate-tap');
+    this.resetBorders();
+    const texts = this.texts();
+    const waiting = (this.waiting = new AbortController());
+    const outcome = await this.deps.core.solve(texts.alpha, texts.b, currentLanguage(), waiting.signal);
+    if (waiting.signal.aborted) return false;
+    this.waiting = null;
+    this.isCalculating = true;
     try {
-      this.resetBorders();
-      const texts = this.texts();
-      const outcome = await this.deps.core.solve(texts.alpha, texts.b, currentLanguage());
+      if (!outcome.ok && 'failure' in outcome) {
+        // Nothing wrong with the input: its fields stay as they are.
+        if (outcome.failure !== 'cancelled') {
+          this.showMessage(tr('CalculateView', 'calculatorNotAnswering'));
+        }
+        return false;
+      }
       if (!outcome.ok) {
         const borders = errorBorders(outcome.error);
         this.fields.alpha.setBorder(borders.alpha);
@@ -155,7 +194,7 @@ export class CalculateViewController {
         if (presentation?.kind === 'alert') {
           showAlert(tr('Core', 'error'), presentation.message, [{ title: tr('Main', 'OK'), role: 'default' }]);
         } else if (presentation) {
-          this.deps.toast.show(presentation.message, this.keypad.firstElementChild ?? this.keypad);
+          this.showMessage(presentation.message, outcome.error.fields[0]);
         }
         return false;
       }
@@ -197,6 +236,7 @@ export class CalculateViewController {
 
   clearAll(): void {
     this.resetBorders();
+    this.waiting?.abort();
     if (this.isCalculating) return;
     this.fields.alpha.setText('');
     this.fields.b.setText('');

@@ -2,6 +2,7 @@ import { h } from '../shell/dom';
 import { icon } from '../shell/icons';
 import { tr } from '../i18n/texts';
 import { gridAreas, keypadKeys } from './keypadLayout';
+import type { Box } from '../shell/Toast';
 
 export interface KeypadActions {
   keyTapped(title: string): void;
@@ -40,4 +41,13 @@ export function keypad(actions: KeypadActions): HTMLElement {
     grid.append(button);
   }
   return grid;
+}
+
+// Where the keys are, from the first row to the last (the keypad's own box may reach higher,
+// where the keys sit at its foot).
+export function keysBox(keypad: HTMLElement): Box {
+  const whole = keypad.getBoundingClientRect();
+  const first = keypad.firstElementChild?.getBoundingClientRect() ?? whole;
+  const last = keypad.lastElementChild?.getBoundingClientRect() ?? whole;
+  return { top: first.top, bottom: last.bottom, left: whole.left, right: whole.right };
 }

@@ -1,5 +1,5 @@
 import { describe, expect, it } from 'vitest';
-import { deleteBackward, insertKey, keypadKeyFor } from './keypadEditing';
+import { deleteBackward, insertKey, insertKeys, keypadKeyFor, pastedKeys } from './keypadEditing';
 
 describe('keypad editing', () => {
   it('types over the selection and puts the caret after the key', () => {
@@ -27,5 +27,20 @@ describe('keypad editing', () => {
     expect(keypadKeyFor('e')).toBe('e');
     expect(keypadKeyFor('x')).toBeNull();
     expect(keypadKeyFor(' ')).toBeNull();
+  });
+
+  it('reads pasted text as typed keys, refusing a character no key types', () => {
+    expect(pastedKeys('13,5')).toEqual(['1', '3', '.', '5']);
+    expect(pastedKeys('\u2212135')).toEqual(['-', '1', '3', '5']);
+    expect(pastedKeys(' 3p/4\n')).toEqual(['3', 'π', '/', '4']);
+    expect(pastedKeys('  ')).toEqual([]);
+    expect(pastedKeys('1\u0007')).toBeNull();
+    expect(pastedKeys('1 35')).toBeNull();
+  });
+
+  it('types pasted keys over the selection, the sign as its key does', () => {
+    expect(insertKeys('12', 0, 2, ['-', '3', '4'])).toEqual({ text: '-34', caret: 3 });
+    expect(insertKeys('19', 1, 1, ['.', '5'])).toEqual({ text: '1.59', caret: 3 });
+    expect(insertKeys('7', 1, 1, [])).toEqual({ text: '7', caret: 1 });
   });
 });

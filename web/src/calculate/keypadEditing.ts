@@ -44,3 +44,18 @@ export function keypadKeyFor(typed: string): string | null {
   if (typed === ',') return '.';
   return /^[0-9./\-()eπ]$/.test(typed) ? typed : null;
 }
+
+// The keys a pasted text stands for, read as if typed (the keypad's own "−" is its minus):
+// blanks around it are dropped; null when a character in it has no key.
+export function pastedKeys(text: string): string[] | null {
+  const keys = [...text.trim()].map((character) => keypadKeyFor(character === '\u2212' ? '-' : character));
+  return keys.every((key) => key !== null) ? (keys as string[]) : null;
+}
+
+// Keys typed one after the other, the first over the selection.
+export function insertKeys(text: string, selectionStart: number, selectionEnd: number, keys: string[]): EditedText {
+  return keys.reduce(
+    (edited, key, i) => insertKey(edited.text, edited.caret, i === 0 ? selectionEnd : edited.caret, key),
+    { text, caret: selectionStart },
+  );
+}

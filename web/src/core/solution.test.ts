@@ -2,6 +2,7 @@ import { describe, expect, it } from 'vitest';
 import { createFakeCore } from './testing/fakeCore';
 import { UnitCircleCore } from './unitCircleCore';
 import { readSolveAnswer } from './solution';
+import { CoreFailure } from './coreBridge';
 
 describe('reading the core', () => {
   it('reads a solution: steps in their display form, the card and the history summary', async () => {
@@ -54,11 +55,16 @@ describe('reading the core', () => {
     expect(solved.ok && solved.solution.hint).toBe('3π/4');
   });
 
-  it('turns anything unreadable into an input error instead of failing', async () => {
+  it('turns anything unreadable into an input error instead of failing', () => {
     for (const answer of ['', 'not json', '[]', '{"error": null, "steps": []}']) {
       expect(readSolveAnswer(answer).ok).toBe(false);
     }
+  });
+
+  it('tells a core that gave no answer from an input error', async () => {
     const throwing = new UnitCircleCore({ solve: () => { throw new Error('trap'); }, call: () => null });
-    expect((await throwing.solve('1', '', 'en')).ok).toBe(false);
+    expect(await throwing.solve('1', '', 'en')).toEqual({ ok: false, failure: 'failed' });
+    const givenUp = new UnitCircleCore({ solve: () => Promise.reject(new CoreFailure('cancelled')), call: () => null });
+    expect(await givenUp.solve('1', '', 'en')).toEqual({ ok: false, failure: 'cancelled' });
   });
 });

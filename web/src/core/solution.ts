@@ -1,3 +1,5 @@
+import type { CoreFailureReason } from './coreBridge';
+
 // The core's answer to one calculation, typed. The core decides everything in it; the views
 // only show it.
 
@@ -66,7 +68,11 @@ export interface Solution {
   summaryLatex: string;
 }
 
-export type SolveOutcome = { ok: true; solution: Solution } | { ok: false; error: InputError };
+// What the core answered to a calculation.
+export type SolveAnswer = { ok: true; solution: Solution } | { ok: false; error: InputError };
+
+// The answer, or why there is none (the core failed, ran out of time, or was given up on).
+export type SolveOutcome = SolveAnswer | { ok: false; failure: CoreFailureReason };
 
 type Json = Record<string, unknown>;
 
@@ -123,14 +129,14 @@ function chartSteps(value: unknown): ChartData[][] {
     .map((step: unknown[]) => step.map(chartData).filter((data): data is ChartData => data !== null));
 }
 
-const unreadable: SolveOutcome = {
+const unreadable: SolveAnswer = {
   ok: false,
   error: { key: 'inputParameterError', fields: ['alpha', 'b'], message: null },
 };
 
 // Reads the JSON text the core answers. Anything unreadable counts as an input error, so a
 // broken answer never breaks a page.
-export function readSolveAnswer(answer: string): SolveOutcome {
+export function readSolveAnswer(answer: string): SolveAnswer {
   let data: unknown;
   try {
     data = JSON.parse(answer);

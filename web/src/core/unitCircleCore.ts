@@ -1,38 +1,24 @@
 import { readSolveAnswer, type Language, type SolveOutcome } from './solution';
-import type { WorkerAnswer } from './coreWorker';
+import { CoreBridge, CoreFailure } from './coreBridge';
 
 // The WebAssembly core's instance, as its module declares it, or a stand-in that answers
 // later (the core in a worker).
 export interface CoreInstance {
-  solve(alpha: string, b: string, language: Language): string | Promise<string>;
+  // A signal that aborts gives up the calculation.
+  solve(alpha: string, b: string, language: Language, signal?: AbortSignal): string | Promise<string>;
   // The charts' calls (core/charts in C++): method and arguments in, the result out.
   call(method: string, args: object): unknown;
 }
 
 export type CoreFactory = () => Promise<CoreInstance>;
 
-// The core in a worker: each request carries an id, each answer the id it belongs to.
+// The core in a worker, started now so that it has loaded by the first calculation.
 function workerCore(): CoreInstance {
-  const worker = new Worker(new URL('./coreWorker.ts', import.meta.url), { type: 'module' });
-  const waiting = new Map<number, { resolve: (answer: unknown) => void; reject: (error: Error) => void }>();
-  let next = 0;
-  worker.addEventListener('message', (event: MessageEvent<WorkerAnswer>) => {
-    const { id, answer, failed } = event.data;
-    const waiter = waiting.get(id);
-    waiting.delete(id);
-    if (failed !== undefined) waiter?.reject(new Error(failed));
-    else waiter?.resolve(answer);
-  });
-  const ask = (request: Record<string, unknown>) => {
-    const id = ++next;
-    return new Promise<unknown>((resolve, reject) => {
-      waiting.set(id, { resolve, reject });
-      worker.postMessage({ ...request, id });
-    });
-  };
+  const bridge = new CoreBridge(() => new Worker(new URL('./coreWorker.ts', import.meta.url), { type: 'module' }));
+  bridge.start();
   return {
-    solve: (alpha, b, language) => ask({ kind: 'solve', alpha, b, language }).then(String),
-    call: (method, args) => ask({ kind: 'call', method, args }),
+    solve: (alpha, b, language, signal) => bridge.ask({ kind: 'solve', alpha, b, language }, signal).then(String),
+    call: (method, args) => bridge.ask({ kind: 'call', method, args }),
   };
 }
 
@@ -44,12 +30,13 @@ export class UnitCircleCore {
     return new UnitCircleCore(factory ? await factory() : workerCore());
   }
 
-  async solve(alpha: string, b: string, language: Language): Promise<SolveOutcome> {
+  async solve(alpha: string, b: string, language: Language, signal?: AbortSignal): Promise<SolveOutcome> {
     let answer: string;
     try {
-      answer = await this.instance.solve(alpha, b, language);
-    } catch {
-      answer = '';
+      answer = await this.instance.solve(alpha, b, language, signal);
+    } catch (error) {
+      // No answer at all: the core's fault, never the input's.
+      return { ok: false, failure: error instanceof CoreFailure ? error.reason : 'failed' };
     }
     return readSolveAnswer(answer);
   }

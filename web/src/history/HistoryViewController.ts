@@ -3,6 +3,7 @@ import { tr } from '../i18n/texts';
 import { h } from '../shell/dom';
 import { icon } from '../shell/icons';
 import { showAlert } from '../shell/AlertDialog';
+import { keepTitleWhole } from '../shell/AppToolbar';
 import { historyTableViewCell } from './HistoryTableViewCell';
 import { loadMath } from '../math/mathLabel';
 
@@ -13,26 +14,63 @@ export interface HistoryActions {
 }
 
 // The stored calculations, newest first: tap one to load it again, delete one, or clear all
-// after a question.
+// after a question. Other tabs' changes show when they are made, where tabs can message each
+// other, and in any case when this tab comes back into view.
 export class HistoryViewController {
   readonly element: HTMLElement;
   private readonly list = h('ul', { class: 'history-list' });
+  private readonly stopListening: () => void;
+  // Only the latest reload draws: an earlier one that answers late would bring back old rows.
+  private reloads = 0;
+  // What the list shows: unchanged, it is not drawn again, so the focus stays on its row.
+  private drawn = '';
+  private readonly becameVisible = () => {
+    if (document.visibilityState === 'visible') void this.reload();
+  };
+  // Escape closes it, as its back button does; in its question it answers the question only.
+  private readonly escapePressed = (event: KeyboardEvent) => {
+    if (event.key === 'Escape' && !event.defaultPrevented && !(event.target as Element | null)?.closest?.('dialog')) {
+      this.actions.close();
+    }
+  };
 
   constructor(private readonly store: CalcStore, private readonly actions: HistoryActions) {
     const texts = (key: string) => tr('HistoryView', key);
+    const title = h('h1', { id: 'history-title' }, texts('History'));
+    const toolbar = h('header', { class: 'toolbar' },
+      h('button', { type: 'button', class: 'tool-button', id: 'historyBackButton', 'aria-label': tr('SideMenu', 'Calculate Title'), onclick: () => actions.close() }, icon('back')),
+      title,
+      h('button', { type: 'button', class: 'tool-button', id: 'historyClearButton', 'aria-label': texts('Clear History'), onclick: () => this.handleClearAllButton() }, icon('clear')));
+    keepTitleWhole(toolbar, title);
     this.element = h(
       'div',
       { class: 'history-page', role: 'dialog', 'aria-modal': 'true', 'aria-labelledby': 'history-title' },
-      h('header', { class: 'toolbar' },
-        h('button', { type: 'button', class: 'tool-button', id: 'historyBackButton', 'aria-label': tr('SideMenu', 'Calculate Title'), onclick: () => actions.close() }, icon('back')),
-        h('h1', { id: 'history-title' }, texts('History')),
-        h('button', { type: 'button', class: 'tool-button', id: 'historyClearButton', 'aria-label': texts('Clear History'), onclick: () => this.handleClearAllButton() }, icon('clear'))),
+      toolbar,
       h('main', { class: 'history-content' }, this.list),
     );
+    document.addEventListener('visibilitychange', this.becameVisible);
+    document.addEventListener('keydown', this.escapePressed);
+    window.addEventListener('focus', this.becameVisible);
+    const stopFollowing = store.onOtherTabChange(() => void this.reload());
+    this.stopListening = () => {
+      document.removeEventListener('visibilitychange', this.becameVisible);
+      document.removeEventListener('keydown', this.escapePressed);
+      window.removeEventListener('focus', this.becameVisible);
+      stopFollowing();
+    };
+  }
+
+  destroy(): void {
+    this.stopListening();
+    this.element.remove();
   }
 
   async reload(): Promise<void> {
+    const reload = ++this.reloads;
     const [calculations] = await Promise.all([this.store.calculations(), loadMath()]);
+    const drawn = JSON.stringify(calculations);
+    if (reload !== this.reloads || (drawn === this.drawn && this.list.hasChildNodes())) return;
+    this.drawn = drawn;
     if (calculations.length === 0) {
       this.list.replaceChildren(
         h('li', { class: 'history-empty' },
@@ -52,8 +90,7 @@ export class HistoryViewController {
   }
 
   private async remove(calculation: Calculation): Promise<void> {
-    if (calculation.id === undefined) return;
-    await this.store.removeCalculation(calculation.id);
+    await this.store.removeCalculation(calculation);
     await this.reload();
   }
 

@@ -7,6 +7,8 @@ import { loadMath, mathLabel } from '../math/mathLabel';
 import { showAlert } from '../shell/AlertDialog';
 import { h } from '../shell/dom';
 import { icon } from '../shell/icons';
+import { Toast } from '../shell/Toast';
+import { storeNoticeText } from '../store/storeMessages';
 import { deleteBackward, keyboardKey, typeKey } from './answerEditing';
 import { masteryMap } from './MasteryMap';
 import { PracticeCalls, type PracticeQuestion, type SittingKind, type SittingState, type Verdict } from './practiceCalls';
@@ -31,6 +33,9 @@ export interface PracticeOptions {
 
 type Stage = 'map' | 'asking' | 'showingAnswer' | 'finished';
 
+// One store for the page, so that a failing one is told once however often practice opens.
+let pageStore: Promise<PracticeStore> | null = null;
+
 const fill = (text: string, ...values: (string | number)[]) =>
   values.reduce<string>((result, value, i) => result.replace(`%${i + 1}`, String(value)), text);
 
@@ -51,16 +56,22 @@ export class PracticeViewController {
   private message: HTMLElement | null = null;
   private chartRow: ChartRow | null = null;
   private busy = false;
+  private readonly toast = new Toast();
   private readonly onKey = (event: KeyboardEvent) => this.keyPressed(event);
 
   private constructor(core: UnitCircleCore, private readonly store: PracticeStore, private readonly options: PracticeOptions) {
     this.calls = new PracticeCalls(core, currentLanguage, options.today ?? (() => localDayNumber()));
     this.chartCalls = new ChartCalls(core);
     document.addEventListener('keydown', this.onKey);
+    // Practice goes on when progress cannot be kept; the learner is told. A database deleted
+    // under the page costs nothing to tell: the whole schedule is written at the next answer.
+    store.onNotice = (notice) => {
+      if (notice.change !== 'reopened') this.toast.show(storeNoticeText(notice));
+    };
   }
 
   static async open(core: UnitCircleCore, options: PracticeOptions = {}): Promise<PracticeViewController> {
-    const store = options.store ?? (await PracticeStore.open());
+    const store = options.store ?? (await (pageStore ??= PracticeStore.open()));
     const controller = new PracticeViewController(core, store, options);
     await Promise.all([loadMath(), controller.load()]);
     const route = options.route;
@@ -80,6 +91,7 @@ export class PracticeViewController {
 
   destroy(): void {
     document.removeEventListener('keydown', this.onKey);
+    this.store.onNotice = null;
     this.chartRow?.destroy();
     if (this.session !== null) void this.calls.end(this.session);
     this.element.remove();
@@ -94,7 +106,7 @@ export class PracticeViewController {
     this.chartRow?.destroy();
     this.chartRow = null;
     this.element.dataset.stage = stage;
-    this.element.replaceChildren(...content);
+    this.element.replaceChildren(...content, this.toast.element);
   }
 
   // --- the map

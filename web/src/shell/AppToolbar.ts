@@ -7,12 +7,27 @@ export function appToolbar(options: {
   title: string; historyLabel: string; practiceLabel: string; clearTitle: string;
   onHistory(): void; onPractice(): void; onClear(): void;
 }): HTMLElement {
-  return h(
+  const title = h('h1', {}, options.title);
+  const toolbar = h(
     'header',
     { class: 'toolbar' },
     h('button', { type: 'button', class: 'tool-button', id: 'historyButton', 'aria-label': options.historyLabel, onclick: options.onHistory }, icon('history')),
     h('button', { type: 'button', class: 'tool-button', id: 'practiceButton', 'aria-label': options.practiceLabel, onclick: options.onPractice }, icon('school')),
-    h('h1', {}, options.title),
+    title,
     h('button', { type: 'button', class: 'text-button', id: 'toolbarRemoveButton', onclick: options.onClear }, options.clearTitle),
   );
+  keepTitleWhole(toolbar, title);
+  return toolbar;
+}
+
+// The title keeps its size; where it does not fit beside the buttons it takes a row of its
+// own. Measured in one row each time the toolbar's width changes.
+export function keepTitleWhole(toolbar: HTMLElement, title: HTMLElement): void {
+  let width = -1;
+  new ResizeObserver(() => {
+    if (toolbar.clientWidth === width) return;
+    width = toolbar.clientWidth;
+    toolbar.classList.remove('title-below');
+    toolbar.classList.toggle('title-below', title.scrollWidth > title.clientWidth);
+  }).observe(toolbar);
 }

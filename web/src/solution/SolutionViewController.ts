@@ -78,6 +78,15 @@ export class SolutionViewController {
     if (solution.chartSteps.length > 0) void this.addCharts(solution, charts).catch(() => undefined);
   }
 
+  // Where the focus goes once a result shows: the card's heading at the top of one column, the
+  // first step in the left of two panes. Never the hint: an Enter still held would follow it
+  // away from the result.
+  focusFirst(): void {
+    const heading = this.twoPanes ? null : this.parts?.card?.querySelector<HTMLElement>('h2');
+    const first = heading ?? this.stepRows[0]?.querySelector<HTMLElement>('.step-toggle');
+    first?.focus({ preventScroll: true });
+  }
+
   // The charts' code comes with the first result that has charts.
   private async addCharts(solution: Solution, charts: HTMLElement): Promise<void> {
     const { chartTableViewCell } = await import('../charts/ChartTableViewCell');

@@ -1,8 +1,12 @@
-import { openDB, type DBSchema, type IDBPDatabase } from 'idb';
+import type { DBSchema, IDBPDatabase } from 'idb';
+import { StoreConnection, type StoreNotice } from './storeConnection';
 
 // The calculation history and the two open calculations, in IndexedDB so that they outlive a
 // reload and a browser restart. A record keeps the inputs and the one-line summary only: it
 // is reopened by calculating again.
+//
+// Storage may fail at any time (refused, full, deleted under the page): then what this page
+// holds in memory stands in, calculations not kept included, and the owner is told once.
 
 export interface Calculation {
   id?: number;
@@ -17,57 +21,137 @@ interface Schema extends DBSchema {
   open: { key: OpenKey; value: Calculation };
 }
 
+// A calculation that could not be stored, and when this page made it.
+interface Unsaved {
+  calculation: Calculation;
+  made: number;
+}
+
 export class CalcStore {
-  private constructor(private readonly db: IDBPDatabase<Schema>) {}
+  private readonly connection: StoreConnection<Schema>;
+  // The stored rows as this page last knew them.
+  private known: Calculation[] = [];
+  private readonly unsaved: Unsaved[] = [];
+  // When this page stored each of its rows, to order the unsaved ones among them.
+  private readonly madeById = new Map<number, number>();
+  private made = 0;
+  // The open calculations whose last write failed: this page's value wins over the stored one.
+  private readonly unsavedOpen = new Map<OpenKey, Calculation | null>();
+  // Other tabs of the same store hear of every change to the history.
+  private readonly channel: BroadcastChannel | null;
+  private readonly changeListeners = new Set<() => void>();
 
-  static async open(name = 'unitcircle'): Promise<CalcStore> {
-    const db = await openDB<Schema>(name, 1, {
-      upgrade(database) {
-        database.createObjectStore('calculations', { keyPath: 'id', autoIncrement: true });
-        database.createObjectStore('open');
-      },
+  private constructor(name: string) {
+    this.connection = new StoreConnection<Schema>(name, 1, (database) => {
+      database.createObjectStore('calculations', { keyPath: 'id', autoIncrement: true });
+      database.createObjectStore('open');
     });
-    return new CalcStore(db);
+    this.channel = typeof BroadcastChannel === 'undefined' ? null : new BroadcastChannel(`${name}-history`);
+    this.channel?.addEventListener('message', () => this.changeListeners.forEach((listener) => listener()));
   }
 
-  // Newest first: ids grow with every insertion.
+  // Never fails: a store the browser refuses works from memory until it allows it again.
+  static async open(name = 'unitcircle'): Promise<CalcStore> {
+    const store = new CalcStore(name);
+    await store.connection.warmUp();
+    return store;
+  }
+
+  set onNotice(listener: ((notice: StoreNotice) => void) | null) {
+    this.connection.onNotice = listener;
+  }
+
+  // Another tab changed the history; returns the way to stop listening.
+  onOtherTabChange(listener: () => void): () => void {
+    this.changeListeners.add(listener);
+    return () => this.changeListeners.delete(listener);
+  }
+
+  // Newest first: ids grow with every insertion. Calculations not kept sit where this page
+  // made them.
   async calculations(): Promise<Calculation[]> {
-    const all = await this.db.getAll('calculations');
-    return all.sort((a, b) => (b.id ?? 0) - (a.id ?? 0));
+    const read = await this.connection.read((db) => db.getAll('calculations'));
+    if (read.ok) this.known = read.value.sort((a, b) => (b.id ?? 0) - (a.id ?? 0));
+    const unsaved = [...this.unsaved].reverse();
+    const listed: Calculation[] = [];
+    for (const row of this.known) {
+      const made = this.madeById.get(row.id ?? -1) ?? 0;
+      while (unsaved.length > 0 && unsaved[0].made > made) listed.push(unsaved.shift()!.calculation);
+      listed.push(row);
+    }
+    return [...listed, ...unsaved.map((entry) => entry.calculation)];
   }
 
-  // Every write is flushed to disk before it counts as done: a browser that closes right after
-  // would otherwise drop it (Chromium's default durability is relaxed).
-  private writing<Name extends 'calculations' | 'open'>(name: Name) {
-    return this.db.transaction(name, 'readwrite', { durability: 'strict' });
+  // Flushed to disk before it counts as done: a browser that closes right after would
+  // otherwise drop it (Chromium's default durability is relaxed).
+  private static writing<Name extends 'calculations' | 'open'>(db: IDBPDatabase<Schema>, name: Name) {
+    return db.transaction(name, 'readwrite', { durability: 'strict' });
   }
 
-  async insertCalculation(calculation: Calculation): Promise<number> {
+  // The new row's id, or undefined when it is kept in memory only.
+  async insertCalculation(calculation: Calculation): Promise<number | undefined> {
     const { id: _ignored, ...record } = calculation;
-    const transaction = this.writing('calculations');
-    const id = await transaction.store.add(record);
-    await transaction.done;
-    return id;
+    const made = ++this.made;
+    const written = await this.connection.write('calculation', async (db) => {
+      const transaction = CalcStore.writing(db, 'calculations');
+      const id = await transaction.store.add(record);
+      await transaction.done;
+      return id;
+    });
+    if (!written.ok) {
+      this.unsaved.push({ calculation: record, made });
+      return undefined;
+    }
+    this.madeById.set(written.value, made);
+    this.known = [{ ...record, id: written.value }, ...this.known];
+    this.changed();
+    return written.value;
   }
 
-  async removeCalculation(id: number): Promise<void> {
-    const transaction = this.writing('calculations');
-    await Promise.all([transaction.store.delete(id), transaction.done]);
+  async removeCalculation(calculation: Calculation): Promise<void> {
+    const index = this.unsaved.findIndex((entry) => entry.calculation === calculation);
+    if (index >= 0) {
+      this.unsaved.splice(index, 1);
+      return;
+    }
+    const id = calculation.id;
+    if (id === undefined) return;
+    const written = await this.connection.write('deletion', async (db) => {
+      const transaction = CalcStore.writing(db, 'calculations');
+      await Promise.all([transaction.store.delete(id), transaction.done]);
+    });
+    if (!written.ok) return;
+    this.known = this.known.filter((row) => row.id !== id);
+    this.changed();
   }
 
+  // What exists only in memory goes in any case; the stored rows only if the store lets them.
   async clearCalculations(): Promise<void> {
-    const transaction = this.writing('calculations');
-    await Promise.all([transaction.store.clear(), transaction.done]);
+    this.unsaved.length = 0;
+    const written = await this.connection.write('clearing', async (db) => {
+      const transaction = CalcStore.writing(db, 'calculations');
+      await Promise.all([transaction.store.clear(), transaction.done]);
+    });
+    if (!written.ok) return;
+    this.known = [];
+    this.changed();
   }
 
   async openCalculation(key: OpenKey): Promise<Calculation | undefined> {
-    return this.db.get('open', key);
+    if (this.unsavedOpen.has(key)) return this.unsavedOpen.get(key) ?? undefined;
+    const read = await this.connection.read((db) => db.get('open', key));
+    return read.ok ? read.value : undefined;
   }
 
+  // The typed input is written at every edit: a failure there is never told.
   async setOpenCalculation(key: OpenKey, calculation: Calculation | null): Promise<void> {
-    const transaction = this.writing('open');
-    const write = calculation ? transaction.store.put(calculation, key) : transaction.store.delete(key);
-    await Promise.all([write, transaction.done]);
+    const written = await this.connection.write(null, async (db) => {
+      const transaction = CalcStore.writing(db, 'open');
+      const write = calculation ? transaction.store.put(calculation, key) : transaction.store.delete(key);
+      await Promise.all([write, transaction.done]);
+    });
+    if (written.ok) this.unsavedOpen.delete(key);
+    else this.unsavedOpen.set(key, calculation);
   }
 
   // The selected history entry wins over the last typed input; the selection is used once.
@@ -81,6 +165,11 @@ export class CalcStore {
   }
 
   close(): void {
-    this.db.close();
+    this.connection.close();
+    this.channel?.close();
+  }
+
+  private changed(): void {
+    this.channel?.postMessage('changed');
   }
 }

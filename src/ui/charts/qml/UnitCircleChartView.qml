@@ -18,11 +18,12 @@ Item {
     property bool large
     readonly property alias controller: controller
     // What the row adds below the circle: the counting labels when they are stacked there,
-    // and the room of the button that calculates a set angle. That room is kept while the
-    // button is hidden: a row that grew under the finger would make the list jump mid-drag.
+    // and, while an angle is set by hand, the room of the button that calculates it. The
+    // room grows below the circle, so the list keeps the circle where the finger holds it.
     readonly property real labelsBelowHeight: stacked ? angleColumn.height + 12 : 0
+    readonly property bool settingByHand: angleDrag.active && !captureMode
     readonly property real extraHeight: labelsBelowHeight
-                                        + (captureMode ? 0 : calculateAngleButton.height + 12)
+                                        + (settingByHand ? calculateAngleButton.height + 12 : 0)
 
     // Geometry: the circle's picture is the square of the view's height in the middle.
     readonly property real cx: width / 2
@@ -644,7 +645,7 @@ Item {
         anchors.horizontalCenter: parent.horizontalCenter
         // Under the card, in the room the row makes for it.
         y: view.height + view.labelsBelowHeight + 6
-        visible: angleDrag.active && !view.captureMode
+        visible: view.settingByHand
         text: qsTranslate("UnitCircleChartView", "calculateAngle").arg(angleDrag.valueText)
         font.pixelSize: Math.max(13, view.labelSize)
         font.capitalization: Font.MixedCase

@@ -32,6 +32,10 @@ ListView {
     // that a chart scrolled out and back in is not built again in the middle of a flick.
     property bool chartsBuilt
 
+    function markChartsBuilt() {
+        chartsBuilt = true
+    }
+
     // Rows are built as they scroll in: rows built ahead in the background would be
     // cancelled, with a warning, whenever a new solution replaces the list; so nothing is
     // kept ahead until the charts have been reached, and not after the list is replaced.
@@ -254,7 +258,9 @@ ListView {
             // Rows kept beside the screen are not on it: their drawing waits until they are.
             shown: parent !== null && parent.y + parent.height > tableView.contentY
                    && parent.y < tableView.contentY + tableView.height
-            Component.onCompleted: tableView.chartsBuilt = true
+            // Not while the list is building this row: changing the cache then makes the list
+            // count the row twice, and the row jumps by its height whenever it grows.
+            Component.onCompleted: Qt.callLater(tableView.markChartsBuilt)
             onRevealRequested: item => tableView.reveal(item)
         }
     }

@@ -131,6 +131,7 @@ Item {
         anchors.left: parent.left
         anchors.top: parent.top
         anchors.bottom: parent.bottom
+        anchors.bottomMargin: page.backToStepRoom
         // The strip on the right holds the buttons.
         width: page.twoPanes ? Math.round((page.width - 50) * 0.45) : page.width - 50
         active: controller.hasSteps || (ApplicationWindow.window && ApplicationWindow.window.firstFrameShown)
@@ -171,8 +172,14 @@ Item {
     }
 
     // In one list, the way back to the marked step once the list has left it (the tap
-    // scrolled to the circle, or the learner went on to the charts).
+    // scrolled to the circle, or the learner went on to the charts). It takes a strip of its
+    // own under the list rather than lying over it, where it hid rows and the button under
+    // the circle.
+    readonly property real backToStepRoom: backToStepButton.visible ? backToStepButton.height + 24 : 0
+
     Button {
+        id: backToStepButton
+
         objectName: "backToStepButton"
         anchors.horizontalCenter: tableLoader.horizontalCenter
         anchors.bottom: parent.bottom
@@ -185,6 +192,25 @@ Item {
         highlighted: true
         focusPolicy: Qt.NoFocus
         onClicked: page.tableView.positionViewAtIndex(controller.markedRow, ListView.Center)
+        // The strip takes the list's lowest part. Unless a finger holds the list, what was
+        // there moves up above it: the circle a tapped step scrolled to stays whole.
+        onVisibleChanged: {
+            const list = page.tableView
+            if (!visible || !list || list.moving)
+                return
+            const listHeight = page.height - height - 24
+            const bottom = Math.max(list.originY, list.contentHeight - listHeight + list.originY)
+            list.contentY = Math.min(bottom, list.contentY + height + 24)
+        }
+    }
+
+    // A line above the strip.
+    Rectangle {
+        visible: backToStepButton.visible
+        y: tableLoader.height
+        width: tableLoader.width
+        height: 1
+        color: ColorManager.systemGray4Color
     }
 
     // Under the share button: the help image of this solution.
