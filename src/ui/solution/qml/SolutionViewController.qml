@@ -175,7 +175,7 @@ Item {
     // scrolled to the circle, or the learner went on to the charts). It takes a strip of its
     // own under the list rather than lying over it, where it hid rows and the button under
     // the circle.
-    readonly property real backToStepRoom: backToStepButton.visible ? backToStepButton.height + 24 : 0
+    readonly property real backToStepRoom: backToStepButton.wanted ? backToStepButton.height + 24 : 0
 
     Button {
         id: backToStepButton
@@ -184,8 +184,10 @@ Item {
         anchors.horizontalCenter: tableLoader.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 12
-        visible: !page.twoPanes && page.tableView !== null && controller.markedRow >= 0
-                 && !page.tableView.markedRowInSight
+        // Kept apart from visible, which also changes when the whole page is shown again.
+        readonly property bool wanted: !page.twoPanes && page.tableView !== null && controller.markedRow >= 0
+                                       && !page.tableView.markedRowInSight
+        visible: wanted
         text: qsTranslate("SolutionView", "backToStep").arg(controller.markedStepNumber)
         font.pixelSize: (page.isTablet ? 18 : 15) * TextScale.factor
         font.capitalization: Font.MixedCase
@@ -194,9 +196,9 @@ Item {
         onClicked: page.tableView.positionViewAtIndex(controller.markedRow, ListView.Center)
         // The strip takes the list's lowest part. Unless a finger holds the list, what was
         // there moves up above it: the circle a tapped step scrolled to stays whole.
-        onVisibleChanged: {
+        onWantedChanged: {
             const list = page.tableView
-            if (!visible || !list || list.moving)
+            if (!wanted || !list || list.moving)
                 return
             const listHeight = page.height - height - 24
             const bottom = Math.max(list.originY, list.contentHeight - listHeight + list.originY)
