@@ -877,6 +877,11 @@
         <translation>Prüfen</translation>
     </message>
     <message>
+        <source>Right</source>
+        <comment>Said and shown after a right answer</comment>
+        <translation>Richtig</translation>
+    </message>
+    <message>
         <source>Not quite. The right answer:</source>
         <comment>Shown above the right answer after a wrong one</comment>
         <translation>Nicht ganz. Richtig ist:</translation>

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "core/practice/answer_typing.h"
 #include "core/practice/practice_board.h"
 #include "core/practice/practice_session.h"
 #include "wasm/bundled_core_texts.h"
@@ -206,8 +207,10 @@ Json practiceAnswer(const Json& args) {
   const Question* current = sitting.session->current();
   if (!current) throw BadArguments{"session"};
   const Question asked = *current;
-  const Verdict verdict = sitting.session->answer(text(args, "answer"));
-  Json answer = {{"kind", rawValue(verdict.kind)},
+  const std::string typed = finishTyping(text(args, "answer"));
+  const Verdict verdict = sitting.session->answer(typed);
+  Json answer = {{"answer", typed},
+                 {"kind", rawValue(verdict.kind)},
                  {"graded", verdict.graded()},
                  {"correct", verdict.correct()},
                  {"message", verdict.message()}};
@@ -217,6 +220,21 @@ Json practiceAnswer(const Json& args) {
     answer["solutionAngle"] = solutionAngle(asked);
   }
   return answer;
+}
+
+// The answer after one key: "keypad" adds a key, "delete" takes the last character (a chosen word
+// whole), "keyboard" reads a character typed on a keyboard for the sitting's question.
+Json practiceType(const Json& args) {
+  const std::string answer = text(args, "answer");
+  const std::string how = text(args, "how");
+  if (how == "delete") return deleteBackward(answer);
+  if (how == "keypad") return typeKey(answer, text(args, "key"));
+  if (how != "keyboard") throw BadArguments{"how"};
+  useLanguage(args);
+  const Question* current = sittingOf(args).session->current();
+  if (!current) throw BadArguments{"session"};
+  return typeOnKeyboard(answer, text(args, "key"), keyboardWords(*current),
+                        flag(args, "decimalComma"));
 }
 
 // After a graded answer has been seen: the next question, or the summary.
@@ -249,6 +267,7 @@ const MethodTable& practiceMethods() {
       {"practiceMap", practiceMap},
       {"practiceStart", practiceStart},
       {"practiceAnswer", practiceAnswer},
+      {"practiceType", practiceType},
       {"practiceContinue", practiceContinue},
       {"practiceState", practiceState},
       {"practiceEnd", practiceEnd},

@@ -203,4 +203,22 @@ TEST(PracticeApi, ChoicesAndResetAndRefusals) {
             "bad argument: session");
 }
 
+// The page edits the answer through the core, key by key, as the app does.
+TEST(PracticeApi, KeysEditTheAnswerAsInTheApp) {
+  const auto typed = [](Json args) { return result("practiceType", args).get<std::string>(); };
+  EXPECT_EQ(typed({{"how", "keypad"}, {"answer", "undefined"}, {"key", "3"}}), "3");
+  EXPECT_EQ(typed({{"how", "delete"}, {"answer", "3π"}}), "3");
+
+  const int session = start({{"seed", "7"}, {"level", 1}, {"fixed", true}})["session"];
+  std::string edited;
+  for (const char* key : {"s", "q", "r", "t", "3", ",", "5"}) {
+    edited = typed({{"how", "keyboard"}, {"session", session}, {"answer", edited}, {"key", key},
+                    {"decimalComma", true}, {"language", "de"}});
+  }
+  EXPECT_EQ(edited, "√3.5");
+  EXPECT_EQ(error("practiceType", {{"how", "paste"}, {"answer", ""}}), "bad argument: how");
+  // A spelling left unfinished is read as the sign it began.
+  EXPECT_EQ(answer(session, "3p")["answer"], "3π");
+}
+
 }  // namespace

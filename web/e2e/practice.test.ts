@@ -98,6 +98,28 @@ test.describe('practice', () => {
     await expect(page.locator('.practice-question')).toHaveAttribute('data-card', /:45$/);
   });
 
+  test('typed on a keyboard: words spell √, π, ° and the choices; a right answer says "Right"', async ({ page }) => {
+    const { typed } = await worksheet(11, 2);
+    await openPractice(page, '#/practice?seed=11&level=2');
+    const spelled: string[] = [];
+    for (let i = 0; i < 10; ++i) {
+      const keys = typed[i].replaceAll('√', 'sqrt').replaceAll('π', 'pi').replaceAll('°', 'd').replaceAll(';', ',');
+      spelled.push(keys);
+      await page.keyboard.type(keys);
+      const word = /^[A-Za-z ]+$/.test(typed[i]);
+      await expect(page.locator('#practiceAnswer')).toHaveText(word ? typed[i] : typed[i].replaceAll(' ', ''));
+      await page.keyboard.press('Enter');
+      if (i < 9) {
+        await expect(page.locator('.practice-progress')).toHaveText(`Question ${i + 2} of 10`);
+        await expect(page.locator('.practice-message')).toHaveText('Right');
+      }
+    }
+    await expect(page.locator('.practice-summary, .practice-score').first()).toBeVisible();
+    // The sheet had words to spell, so the test spelled them.
+    expect(spelled.join(' ')).toMatch(/sqrt/);
+    expect(spelled.join(' ')).toMatch(/undefined|[IV]/);
+  });
+
   test('resetting forgets the progress only after the question', async ({ page }) => {
     const { typed } = await worksheet(7, 1);
     await openPractice(page, '#/practice?seed=7&level=1');
@@ -128,6 +150,10 @@ test.describe('practice in German', () => {
     await expect(page.locator('#practiceContinue')).toHaveText('Weiter');
     await page.locator('#practiceContinue').click();
     await expect(page.locator('.practice-prompt')).toHaveText(questions[1].prompt);
+    // The decimal comma is a decimal point, not a separator.
+    await page.keyboard.type('0,5');
+    await expect(page.locator('#practiceAnswer')).toHaveText('0.5');
+    for (let i = 0; i < 3; ++i) await page.keyboard.press('Backspace');
     await answerWith(page, typed[1]);
     await openPractice(page, '#/practice');
     await page.reload();

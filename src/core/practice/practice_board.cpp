@@ -90,6 +90,16 @@ std::vector<std::string> answerChoices(const Question& question) {
   }
 }
 
+std::vector<std::string> keyboardWords(const Question& question) {
+  std::vector<std::string> words = answerChoices(question);
+  if (question.kind() == QuestionKind::tan) words.emplace_back("undefined");
+  if (question.kind() == QuestionKind::inverseSin || question.kind() == QuestionKind::inverseCos ||
+      question.kind() == QuestionKind::inverseTan) {
+    words.emplace_back("none");
+  }
+  return words;
+}
+
 std::string answersLatex(const Question& question) {
   if (question.answers.empty()) return "\\text{" + localized("practiceNoSolution") + "}";
   std::string latex;

@@ -32,6 +32,9 @@ std::vector<Card> cardsOfAngle(int level, int degrees);
 // The buttons that answer a question whole, localised: "undefined" for tan, the quadrants
 // I to IV, "no solution" for the inverse kinds; none for the others.
 std::vector<std::string> answerChoices(const Question& question);
+// The words a keyboard may spell for it: its choices, and "undefined" and "none" besides the
+// localised words, as the reader takes both.
+std::vector<std::string> keyboardWords(const Question& question);
 
 // Every accepted answer as LaTeX, "; " apart, or the localised "no solution".
 std::string answersLatex(const Question& question);

@@ -5,11 +5,13 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QJsonValue>
+#include <QLocale>
 #include <QRandomGenerator>
 #include <algorithm>
 #include <utility>
 
 #include "core/localization.h"
+#include "core/practice/answer_typing.h"
 #include "core/practice/practice_board.h"
 #include "core/practice/question.h"
 #include "core/solver/tiro_unit_circle.h"
@@ -45,13 +47,6 @@ QString fromStd(const std::string& text) { return QString::fromStdString(text); 
 QHash<QString, QJsonValue>& toldUnreadable() {
   static QHash<QString, QJsonValue> told;
   return told;
-}
-
-// "undefined", "II" and the like: chosen whole, so replaced or deleted whole.
-bool isChosenWord(const QString& answer) {
-  return !answer.isEmpty() && std::all_of(answer.begin(), answer.end(), [](QChar c) {
-    return (c.isLetter() && c != u'π') || c.isSpace();
-  });
 }
 
 }  // namespace
@@ -211,12 +206,20 @@ void PracticeViewController::setStage(Stage stage) {
 void PracticeViewController::setAnswer(const QString& answer) {
   if (answer_ == answer) return;
   answer_ = answer;
+  rightNote_.clear();
   emit answerChanged();
 }
 
 void PracticeViewController::typeKey(const QString& key) {
   if (stage_ != Asking || key.isEmpty()) return;
-  setAnswer((isChosenWord(answer_) ? QString() : answer_) + key);
+  setAnswer(fromStd(practice::typeKey(answer_.toStdString(), key.toStdString())));
+}
+
+void PracticeViewController::typeOnKeyboard(const QString& character) {
+  if (stage_ != Asking || !shown_ || character.isEmpty()) return;
+  const bool decimalComma = QLocale().decimalPoint() == QStringLiteral(",");
+  setAnswer(fromStd(practice::typeOnKeyboard(answer_.toStdString(), character.toStdString(),
+                                             practice::keyboardWords(*shown_), decimalComma)));
 }
 
 void PracticeViewController::chooseAnswer(const QString& choice) {
@@ -229,12 +232,13 @@ QString PracticeViewController::spokenChoice(const QString& choice) const {
 
 void PracticeViewController::deleteBackward() {
   if (stage_ != Asking || answer_.isEmpty()) return;
-  setAnswer(isChosenWord(answer_) ? QString() : answer_.chopped(1));
+  setAnswer(fromStd(practice::deleteBackward(answer_.toStdString())));
 }
 
 void PracticeViewController::check() {
   if (stage_ != Asking || !session_ || session_->finished()) return;
   const practice::Question& asked = *shown_;
+  setAnswer(fromStd(practice::finishTyping(answer_.toStdString())));
   const practice::Verdict verdict = session_->answer(answer_.toStdString());
   if (!verdict.graded()) {
     ViewManager::shared().showToast(fromStd(verdict.message()));
@@ -246,6 +250,8 @@ void PracticeViewController::check() {
                   {QStringLiteral("correct"), verdict.correct()}});
   if (verdict.correct()) {
     afterGraded();
+    rightNote_ = QCoreApplication::translate("PracticeView", "Right", "Said and shown after a right answer");
+    emit answerChanged();
     return;
   }
   rightAnswerLatex_ = fromStd(practice::answersLatex(asked));

@@ -36,6 +36,8 @@ class PracticeViewController : public QObject {
   Q_PROPERTY(int sessionLength READ sessionLength NOTIFY questionChanged)
   Q_PROPERTY(QString answerText READ answerText NOTIFY answerChanged)
   Q_PROPERTY(QString spokenAnswer READ spokenAnswer NOTIFY answerChanged)
+  // "Right" after a right answer, shown and said over the next question until a key is typed.
+  Q_PROPERTY(QString rightNote READ rightNote NOTIFY answerChanged)
   Q_PROPERTY(QString rightAnswerLatex READ rightAnswerLatex NOTIFY stageChanged)
   Q_PROPERTY(QString spokenRightAnswer READ spokenRightAnswer NOTIFY stageChanged)
   Q_PROPERTY(QString solutionAngle READ solutionAngle NOTIFY questionChanged)
@@ -79,6 +81,7 @@ class PracticeViewController : public QObject {
   int sessionLength() const { return sessionLength_; }
   QString answerText() const { return answer_; }
   QString spokenAnswer() const;
+  QString rightNote() const { return rightNote_; }
   QString rightAnswerLatex() const { return rightAnswerLatex_; }
   QString spokenQuestion() const;
   QString spokenRightAnswer() const;
@@ -119,6 +122,9 @@ class PracticeViewController : public QObject {
 
   // Keypad and keyboard: a key's text is added at the end; a choice replaces the answer.
   Q_INVOKABLE void typeKey(const QString& key);
+  // One character from a hardware keyboard: words spelled ("sqrt", "pi", "undefined") give
+  // their sign or choice; "," is a decimal point where the language writes a decimal comma.
+  Q_INVOKABLE void typeOnKeyboard(const QString& character);
   Q_INVOKABLE void chooseAnswer(const QString& choice);
   // A choice as a screen reader says it: "quadrant 2" for "II".
   Q_INVOKABLE QString spokenChoice(const QString& choice) const;
@@ -157,6 +163,7 @@ class PracticeViewController : public QObject {
   std::optional<practice::Question> shown_;
   Stage stage_ = Map;
   QString answer_;
+  QString rightNote_;
   QString rightAnswerLatex_;
   QVariant feedbackCircle_;
   QVariantList feedbackLines_;

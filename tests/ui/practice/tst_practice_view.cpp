@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QJsonValue>
@@ -439,6 +440,37 @@ class TestPracticeView : public QObject {
     QVERIFY(tabTo("practiceDoneButton"));
     press(Qt::Key_Return);
     QCOMPARE(practice->stage(), PracticeViewController::Map);
+  }
+
+  // Keys sent as a keyboard sends them: words spell signs and choices, the comma follows the
+  // language, and a right answer is shown and said as an alert.
+  void aKeyboardTypesWhatTheLearnerMeans() {
+    PracticeViewController* practice = controller();
+    practice->practiseCards({"tan:90", "sin:60", "sin:30"});
+    typeOnKeyboard("undefined");
+    QCOMPARE(practice->answerText(), QStringLiteral("undefined"));
+    press(Qt::Key_Return);
+    QCOMPARE(practice->questionNumber(), 2);
+    QTRY_VERIFY(driver_.read("practiceRightNote", "visible").toBool());
+    QCOMPARE(driver_.read("practiceRightNote", "text").toString(), QStringLiteral("Right"));
+    QQuickItem* note = driver_.item("practiceRightNote");
+    QCOMPARE(QQmlProperty::read(note, QStringLiteral("Accessible.role"), qmlContext(note)).toInt(),
+             int(QAccessible::AlertMessage));
+    QCOMPARE(accessibleName("practiceRightNote"), QStringLiteral("Right"));
+
+    typeOnKeyboard("sqrt3/2");
+    QCOMPARE(practice->answerText(), QStringLiteral("√3/2"));
+    QVERIFY(!driver_.read("practiceRightNote", "visible").toBool());
+    press(Qt::Key_Return);
+    QCOMPARE(practice->questionNumber(), 3);
+
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    typeOnKeyboard("0,5");
+    QLocale::setDefault(before);
+    QCOMPARE(practice->answerText(), QStringLiteral("0.5"));
+    press(Qt::Key_Return);
+    QCOMPARE(practice->stage(), PracticeViewController::Finished);
   }
 
   // In German at twice the text size on the phone no practice text loses a word: not on the

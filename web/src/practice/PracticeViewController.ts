@@ -9,9 +9,8 @@ import { h } from '../shell/dom';
 import { icon } from '../shell/icons';
 import { Toast } from '../shell/Toast';
 import { storeNoticeText } from '../store/storeMessages';
-import { deleteBackward, keyboardKey, typeKey } from './answerEditing';
 import { masteryMap } from './MasteryMap';
-import { PracticeCalls, type PracticeQuestion, type SittingKind, type SittingState, type Verdict } from './practiceCalls';
+import { type AnswerEdit, PracticeCalls, type PracticeQuestion, type SittingKind, type SittingState, type Verdict } from './practiceCalls';
 import { practiceKeypad } from './PracticeKeypad';
 import { localDayNumber, type PracticeRoute } from './practiceRoute';
 import { PracticeStore } from './practiceStore';
@@ -56,6 +55,8 @@ export class PracticeViewController {
   private message: HTMLElement | null = null;
   private chartRow: ChartRow | null = null;
   private busy = false;
+  // Keys edit the answer in the core, one after another in the order they came.
+  private editing: Promise<void> = Promise.resolve();
   private readonly toast = new Toast();
   private readonly onKey = (event: KeyboardEvent) => this.keyPressed(event);
 
@@ -199,8 +200,8 @@ export class PracticeViewController {
       question.choices.length > 0 ? choices : h('div', { class: 'practice-choices empty' }),
       this.message,
       practiceKeypad({
-        keyTapped: (key) => this.setAnswer(typeKey(this.answer, key)),
-        deleteTapped: () => this.setAnswer(deleteBackward(this.answer)),
+        keyTapped: (key) => this.edit('keypad', key),
+        deleteTapped: () => this.edit('delete'),
         checkTapped: () => void this.check(),
       }),
     );
@@ -225,11 +226,27 @@ export class PracticeViewController {
     this.renderAnswer();
   }
 
+  private edit(how: AnswerEdit, key = ''): void {
+    const session = this.session;
+    this.editing = this.editing.then(async () => {
+      if (session === null || session !== this.session || this.stage !== 'asking') return;
+      const answer = await this.calls.type(session, this.answer, how, key).catch(() => null);
+      if (answer !== null && session === this.session) this.setAnswer(answer);
+    });
+  }
+
   private renderAnswer(): void {
     if (!this.answerField) return;
     this.answerField.textContent = this.answer || tr('PracticeView', 'Your answer');
     this.answerField.classList.toggle('placeholder', this.answer === '');
-    if (this.message) this.message.textContent = '';
+    this.say('');
+  }
+
+  // The status line under the answer: why an answer was not read, or "Right" after a right one.
+  private say(text: string, right = false): void {
+    if (!this.message) return;
+    this.message.textContent = text;
+    this.message.classList.toggle('right', right);
   }
 
   private keyPressed(event: KeyboardEvent): void {
@@ -245,13 +262,11 @@ export class PracticeViewController {
       void this.check();
     } else if (event.key === 'Backspace') {
       event.preventDefault();
-      this.setAnswer(deleteBackward(this.answer));
-    } else {
-      const key = keyboardKey(event.key);
-      if (key !== null) {
-        event.preventDefault();
-        this.setAnswer(typeKey(this.answer, key));
-      }
+      this.edit('delete');
+    } else if ([...event.key].length === 1 && !(event.key === ' ' && event.target instanceof HTMLButtonElement)) {
+      // A character: which ones belong in an answer, and what spelled words give, is the core's.
+      event.preventDefault();
+      this.edit('keyboard', event.key);
     }
   }
 
@@ -259,6 +274,8 @@ export class PracticeViewController {
     if (this.stage !== 'asking' || this.session === null || this.busy) return;
     this.busy = true;
     try {
+      await this.editing;
+      if (this.session === null) return;
       const verdict = await this.calls.answer(this.session, this.answer).catch(() => null);
       // The core no longer knows the sitting (its worker started afresh): back to the map.
       if (!verdict) {
@@ -267,15 +284,23 @@ export class PracticeViewController {
         return;
       }
       if (!verdict.graded) {
-        if (this.message) this.message.textContent = verdict.message;
+        this.setAnswer(verdict.answer);
+        this.say(verdict.message);
         return;
       }
       if (verdict.schedule) {
         this.schedule = verdict.schedule;
         await this.store.setSchedule(this.schedule);
       }
-      if (verdict.correct) await this.next();
-      else await this.showRightAnswer(verdict);
+      if (verdict.correct) {
+        await this.next();
+        // Once the next question's status line is in the page, so that it is announced.
+        requestAnimationFrame(() => {
+          if (this.stage === 'asking' && this.answer === '') this.say(tr('PracticeView', 'Right'), true);
+        });
+      } else {
+        await this.showRightAnswer(verdict);
+      }
     } finally {
       this.busy = false;
     }

@@ -44,6 +44,7 @@ export interface SittingState {
 }
 
 export interface Verdict {
+  answer: string;  // as read: a spelling left unfinished ("3p") finished ("3π")
   kind: 'correct' | 'wrong' | 'close' | 'wrongUnit' | 'outOfRange' | 'incomplete' | 'unreadable';
   graded: boolean;
   correct: boolean;
@@ -52,6 +53,8 @@ export interface Verdict {
   rightAnswer?: string;
   solutionAngle?: string;
 }
+
+export type AnswerEdit = 'keypad' | 'keyboard' | 'delete';
 
 // How a sitting begins: the due questions, one angle's cards, or the fixed questions of a seed.
 export type SittingKind = { due: true } | { angle: number } | { fixedSeed: string };
@@ -79,6 +82,12 @@ export class PracticeCalls {
 
   answer(session: number, answer: string): Promise<Verdict> {
     return this.core.call('practiceAnswer', { session, answer, today: this.today(), language: this.language() });
+  }
+
+  // The answer after one key: from the keypad, a character from a keyboard, or a deletion.
+  type(session: number, answer: string, how: AnswerEdit, key = ''): Promise<string> {
+    const language = this.language();
+    return this.core.call('practiceType', { session, answer, how, key, language, decimalComma: language === 'de' });
   }
 
   next(session: number): Promise<SittingState> {

@@ -68,9 +68,9 @@ Item {
             event.accepted = true
             return
         }
-        const typed = { "p": "π", "r": "√", "s": "√", "d": "°", ",": ";" }[event.text.toLowerCase()] || event.text
-        if (/^[0-9.\/\-;°√π()+]$/.test(typed)) {
-            controller.typeKey(typed)
+        // Letters spell words ("sqrt", "pi", "undefined"); which characters count is the core's.
+        if (event.text.length === 1 && event.text >= " " && !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier))) {
+            controller.typeOnKeyboard(event.text)
             event.accepted = true
         }
     }
@@ -231,6 +231,20 @@ Item {
                         }
                     }
                 }
+            }
+
+            // The last answer was right: said as an alert, as a wrong one is by its feedback.
+            Label {
+                objectName: "practiceRightNote"
+                width: parent.width
+                visible: text.length > 0 && controller.stage === PracticeViewControllerLogic.Asking
+                text: controller.rightNote
+                wrapMode: Text.Wrap
+                font.pixelSize: (page.isTablet ? 20 : 17) * TextScale.factor
+                font.bold: true
+                color: ColorManager.tintColor
+                Accessible.role: Accessible.AlertMessage
+                Accessible.name: text
             }
 
             PracticeQuestionCard {
