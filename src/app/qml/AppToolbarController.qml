@@ -4,8 +4,6 @@ import QtQuick.Controls.Material
 import UnitCircle.Style
 import UnitCircle.Shell
 import UnitCircle.Services
-import UnitCircle.History
-import UnitCircle.Practice
 import UnitCircle.Pages
 
 // The main screen: the toolbar with the menu button and the title over the page tab bar.
@@ -169,7 +167,8 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        sourceComponent: HistoryTableViewController {}
+        // By address, so that neither screen is compiled before the first frame.
+        source: "qrc:/qt/qml/UnitCircle/History/HistoryTableViewController.qml"
         onLoaded: {
             item.toolbarController = toolbarController
             item.viewDidAppear()
@@ -185,7 +184,7 @@ Item {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.bottom: parent.bottom
-        sourceComponent: PracticeViewController {}
+        source: "qrc:/qt/qml/UnitCircle/Practice/PracticeViewController.qml"
         onLoaded: {
             item.toolbarController = toolbarController
             item.viewDidAppear()

@@ -114,14 +114,20 @@ Item {
                 page.chartsView.positionViewAtIndex(page.chartsView.pane === "charts" ? row - controller.stepCount : row,
                                                     ListView.Contain)
         }
-        onChartImagesRequested: (width, scale) => chartCapture.capture(width, scale)
+        onChartImagesRequested: (width, scale) => {
+            chartCapture.active = true
+            chartCapture.item.capture(width, scale)
+        }
     }
 
     // Draws the chart rows in their final state, off the page, for the shared image.
-    SolutionChartCapture {
+    // Built at the first share, not with the page: the first frame does not wait for it.
+    Loader {
         id: chartCapture
 
-        controller: controller
+        active: false
+        source: "SolutionChartCapture.qml"
+        onLoaded: item.controller = controller
     }
 
     // The table is built once the window shows, or at once when a solution arrives first.
