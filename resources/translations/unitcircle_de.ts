@@ -249,6 +249,10 @@
         <translation>Erlaubt: Ziffern, „.“, „/“, „+“, „−“, √, π, Klammern und ° am Ende; mehrere Antworten mit „;“ trennen.</translation>
     </message>
     <message>
+        <source>exploreValueUnreadable</source>
+        <translation>Gib eine Zahl ein, etwa 1/2, √3/2 oder -0,75.</translation>
+    </message>
+    <message>
         <source>practiceRootOfNegative</source>
         <translation>Keine Wurzel aus einer negativen Zahl.</translation>
     </message>

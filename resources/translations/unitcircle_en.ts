@@ -249,6 +249,10 @@
         <translation>Use digits, “.”, “/”, “+”, “−”, √, π, brackets and ° at the end; separate several answers with “;”.</translation>
     </message>
     <message>
+        <source>exploreValueUnreadable</source>
+        <translation>Type one number, such as 1/2, √3/2 or -0.75.</translation>
+    </message>
+    <message>
         <source>practiceRootOfNegative</source>
         <translation>No square root of a negative number.</translation>
     </message>

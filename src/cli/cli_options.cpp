@@ -11,6 +11,7 @@ const char* usageText() {
          "       unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]\n"
          "       unitcircle practice --seed N [--count K] [--level L] [--json] [--no-translate]\n"
          "                           [--lang CODE]\n"
+         "       unitcircle inverse sin|cos|tan VALUE [--json] [--no-translate] [--lang CODE]\n"
          "\n"
          "solve: solves the unit circle for an angle alpha in degrees or an arc length b in\n"
          "radians (signs, decimals, one \"/\", π or e: --alpha 45, --b 3π/4, --b=-π/4) and prints\n"
@@ -22,9 +23,11 @@ const char* usageText() {
          "practice: prints K questions (10 by default) generated from the seed N, a worksheet\n"
          "and its answers; level L is 1 (multiples of 30° and 45°, the default), 2 (also of 15°\n"
          "and 18°) or 3 (also outside 0° to 360°). The same seed gives the same questions.\n"
+         "inverse: prints every alpha in [0°, 360°) where sin, cos or tan takes VALUE (typed as on\n"
+         "the keypad: 1/2, √3/2, -0.75, 2), exactly at the special angles, else rounded.\n"
          "\n"
-         "  --json          solve: one JSON object per solution; history, practice: one JSON\n"
-         "                  object\n"
+         "  --json          solve: one JSON object per solution; history, practice, inverse: one\n"
+         "                  JSON object\n"
          "  --no-translate  show every text as its key\n"
          "  --lang CODE     language of the texts: en (default) or de\n"
          "\n"
@@ -172,6 +175,29 @@ ParsedCommandLine parsePractice(const std::vector<std::string>& arguments) {
   return options;
 }
 
+// The function and the value come in that order; a value may begin with "-" ("-0.75").
+ParsedCommandLine parseInverse(const std::vector<std::string>& arguments) {
+  InverseOptions options;
+  std::vector<std::string> positional;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    if (arguments[i].rfind("--", 0) != 0 && !isHelp(arguments[i])) {
+      positional.push_back(arguments[i]);
+      continue;
+    }
+    auto next = nextOption(arguments, i, [](const std::string& name) { return name == "--lang"; });
+    if (auto* error = std::get_if<UsageError>(&next)) return *error;
+    if (takeOutputOption(std::get<Option>(next), options)) continue;
+    if (isHelp(std::get<Option>(next).name)) return HelpRequest{};
+    return UsageError{"unknown option '" + std::get<Option>(next).name + "'"};
+  }
+  if (positional.size() != 2) return UsageError{"inverse needs a function and a value"};
+  const auto function = explore::trigFunctionFromRawValue(positional[0]);
+  if (!function) return UsageError{"inverse takes sin, cos or tan, not '" + positional[0] + "'"};
+  options.function = *function;
+  options.value = positional[1];
+  return options;
+}
+
 }  // namespace
 
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
@@ -180,6 +206,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
   if (arguments[0] == "solve") return parseSolve(arguments);
   if (arguments[0] == "history") return parseHistory(arguments);
   if (arguments[0] == "practice") return parsePractice(arguments);
+  if (arguments[0] == "inverse") return parseInverse(arguments);
   return UsageError{"unknown command '" + arguments[0] + "'"};
 }
 

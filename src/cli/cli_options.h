@@ -6,6 +6,8 @@
 #include <variant>
 #include <vector>
 
+#include "core/explore/inverse_solutions.h"
+
 namespace uc::cli {
 
 struct SolveOptions {
@@ -35,6 +37,14 @@ struct PracticeOptions {
   std::string language = "en";
 };
 
+struct InverseOptions {
+  explore::TrigFunction function = explore::TrigFunction::sin;
+  std::string value;
+  bool json = false;
+  bool translate = true;
+  std::string language = "en";
+};
+
 struct HelpRequest {};
 
 struct UsageError {
@@ -42,12 +52,14 @@ struct UsageError {
 };
 
 using ParsedCommandLine =
-    std::variant<SolveOptions, HistoryOptions, PracticeOptions, HelpRequest, UsageError>;
+    std::variant<SolveOptions, HistoryOptions, PracticeOptions, InverseOptions, HelpRequest,
+                 UsageError>;
 
 // `unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] [--lang CODE] [--batch]`
 // or `unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]`
 // or `unitcircle practice --seed N [--count K] [--level L] [--json] [--no-translate] [--lang
-// CODE]`; option values may begin with "-" ("--b -π/4") and may be joined with "=".
+// CODE]`
+// or `unitcircle inverse sin|cos|tan VALUE [--json] [--no-translate] [--lang CODE]`; option values may begin with "-" ("--b -π/4") and may be joined with "=".
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 const char* usageText();

@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "cli/inverse_command.h"
 #include "cli/practice_command.h"
 #include "cli/solution_json.h"
 #include "core/localization.h"
@@ -94,6 +95,13 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
       return kExitUsage;
     }
     return runPractice(*practiceOptions, out);
+  }
+  if (const auto* inverseOptions = std::get_if<InverseOptions>(&parsed)) {
+    if (!chooseLanguage(inverseOptions->translate, inverseOptions->language, installLanguage,
+                        err)) {
+      return kExitUsage;
+    }
+    return runInverse(*inverseOptions, out, err);
   }
   const auto& options = std::get<SolveOptions>(parsed);
   if (!chooseLanguage(options.translate, options.language, installLanguage, err)) {

@@ -72,6 +72,7 @@ const std::vector<TranslationKey>& translationKeys() {
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceRootOfNegative", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceUndefined", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceNoSolution", "")},
+      {"Core", QT_TRANSLATE_NOOP3("Core", "exploreValueUnreadable", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceWorksheet", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceAnswerKey", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceSessionOver", "")},
