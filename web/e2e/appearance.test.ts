@@ -31,4 +31,26 @@ test.describe('language and appearance', () => {
     expect(firstKey!.y).toBeGreaterThanOrEqual(bField!.y + bField!.height);
     expect(await page.locator('.fill-in').evaluate((e) => parseFloat(getComputedStyle(e).fontSize))).toBeGreaterThan(24);
   });
+
+  test('Ctrl with + - and 0 sets the tutor\'s own text size, said in German and kept over a reload', async ({ page }) => {
+    await openApp(page);
+    const fontSize = () => page.locator('.fill-in').evaluate((e) => parseFloat(getComputedStyle(e).fontSize));
+    const normal = await fontSize();
+    await page.keyboard.press('Control+=');
+    await expect(page.locator('.toast')).toHaveText('Textgröße 125 %');
+    expect(await fontSize()).toBeCloseTo(normal * 1.25, 1);
+    for (let i = 0; i < 5; ++i) await page.keyboard.press('Control+=');
+    await expect(page.locator('.toast')).toHaveText('Textgröße 200 %');
+    // Every key stays inside the window; the title keeps its size on a row of its own.
+    const keypad = await page.locator('.keypad').boundingBox();
+    expect(keypad!.x + keypad!.width).toBeLessThanOrEqual(page.viewportSize()!.width);
+    const title = page.locator('.toolbar h1');
+    expect(await title.evaluate((e) => e.scrollWidth <= e.clientWidth)).toBe(true);
+    await page.keyboard.press('Control+-');
+    await page.reload();
+    await expect(page.locator('#app')).toHaveAttribute('aria-busy', 'false');
+    expect(await fontSize()).toBeCloseTo(normal * 1.75, 1);
+    await page.keyboard.press('Control+0');
+    expect(await fontSize()).toBeCloseTo(normal, 1);
+  });
 });

@@ -12,6 +12,7 @@ import { appToolbar } from '../shell/AppToolbar';
 import { PageTabBar } from '../shell/PageTabBar';
 import { Toast } from '../shell/Toast';
 import { lastActionWasKey } from '../shell/inputModality';
+import { followTextSizeKeys } from '../shell/textSize';
 import { h } from '../shell/dom';
 import { storeNoticeText } from '../store/storeMessages';
 
@@ -29,6 +30,7 @@ export class App {
     this.root = root;
     // Storage that fails costs a history entry, never a result: the learner is told once.
     store.onNotice = (notice) => this.toast.show(storeNoticeText(notice));
+    followTextSizeKeys((message) => this.toast.show(message));
     // The strip keeps the chosen page in view when the window turns or resizes.
     window.addEventListener('resize', () => this.tabs?.select(this.tabs.selectedIndex));
     // A teacher's link (#/practice?seed=N&level=L) opens practice on a page already open too.

@@ -15,3 +15,8 @@ export function setLanguage(next: Language): void {
 export function tr(context: string, key: string): string {
   return catalogues[language]?.[context]?.[key] ?? key;
 }
+
+// A text with its placeholders %1, %2 ... filled in.
+export function fill(text: string, ...values: (string | number)[]): string {
+  return values.reduce<string>((result, value, i) => result.replace(`%${i + 1}`, String(value)), text);
+}

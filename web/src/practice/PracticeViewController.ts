@@ -2,7 +2,7 @@ import type { UnitCircleCore } from '../core/unitCircleCore';
 import { ChartCalls } from '../charts/chartCalls';
 import { chartTableViewCell, type ChartRow } from '../charts/ChartTableViewCell';
 import { exactValuesCard } from '../solution/ExactValuesCard';
-import { currentLanguage, tr } from '../i18n/texts';
+import { currentLanguage, fill, tr } from '../i18n/texts';
 import { loadMath, mathLabel } from '../math/mathLabel';
 import { showAlert } from '../shell/AlertDialog';
 import { h } from '../shell/dom';
@@ -34,9 +34,6 @@ type Stage = 'map' | 'asking' | 'showingAnswer' | 'finished';
 
 // One store for the page, so that a failing one is told once however often practice opens.
 let pageStore: Promise<PracticeStore> | null = null;
-
-const fill = (text: string, ...values: (string | number)[]) =>
-  values.reduce<string>((result, value, i) => result.replace(`%${i + 1}`, String(value)), text);
 
 // The practice screen: the mastery map, then one sitting's questions, a wrong answer's right
 // one with its circle and exact values, and the summary. The core asks and judges; the schedule

@@ -1,5 +1,6 @@
 import { h } from './dom';
 import { icon } from './icons';
+import { textSizeChanged } from './textSize';
 
 // The toolbar over the pages: the history and practice on the left (where the side menu will
 // open), the title, and "Clear" on the right.
@@ -21,13 +22,16 @@ export function appToolbar(options: {
 }
 
 // The title keeps its size; where it does not fit beside the buttons it takes a row of its
-// own. Measured in one row each time the toolbar's width changes.
+// own. Measured in one row each time the toolbar's width or the text size changes.
 export function keepTitleWhole(toolbar: HTMLElement, title: HTMLElement): void {
   let width = -1;
-  new ResizeObserver(() => {
-    if (toolbar.clientWidth === width) return;
+  const measure = () => {
     width = toolbar.clientWidth;
     toolbar.classList.remove('title-below');
     toolbar.classList.toggle('title-below', title.scrollWidth > title.clientWidth);
+  };
+  new ResizeObserver(() => {
+    if (toolbar.clientWidth !== width) measure();
   }).observe(toolbar);
+  window.addEventListener(textSizeChanged, measure);
 }
