@@ -36,8 +36,30 @@ test.describe('history', () => {
       await expect(page.locator('#page-result .step')).toHaveCount(23);
     }
     await page.locator('#historyButton').click();
+    const names = () => page.locator('.history-row .history-open').evaluateAll((rows) => rows.map((row) => row.getAttribute('aria-label')));
     await page.getByRole('button', { name: 'Delete: α = 45' }).click();
     await expect(page.locator('.history-row')).toHaveCount(2);
+    // Undo while the message shows puts it back where it was.
+    await expect(page.locator('.toast')).toContainText('Calculation deleted');
+    await page.locator('.toast').getByRole('button', { name: 'Undo' }).click();
+    await expect(page.locator('.history-row')).toHaveCount(3);
+    expect(await names()).toEqual(['α = 90', 'α = 45', 'α = 30']);
+
+    // A row pushed a little to the left slides back and opens nothing; pushed far, it goes.
+    const push = async (share: number) => {
+      const box = (await page.locator('.history-row').first().boundingBox())!;
+      await page.mouse.move(box.x + box.width * 0.8, box.y + box.height / 2);
+      await page.mouse.down();
+      for (let step = 1; step <= 8; ++step) await page.mouse.move(box.x + box.width * (0.8 - (share * step) / 8), box.y + box.height / 2);
+      await page.mouse.up();
+    };
+    await push(0.2);
+    await expect(page.locator('.history-page')).toBeVisible();
+    expect(await names()).toEqual(['α = 90', 'α = 45', 'α = 30']);
+    await push(0.7);
+    await expect(page.locator('.history-row')).toHaveCount(2);
+    expect(await names()).toEqual(['α = 45', 'α = 30']);
+    await expect(page.locator('.toast')).toContainText('Calculation deleted');
 
     await page.locator('#historyClearButton').click();
     const alert = page.getByRole('dialog', { name: 'Clear History' });

@@ -143,6 +143,7 @@ export class App {
     const history = new HistoryViewController(this.store, {
       reopen: (calculation) => void this.reopen(calculation),
       close: () => this.closeHistory(),
+      notify: (message, action) => this.toast.showWithAction(message, action),
     });
     this.history = history;
     await history.reload();

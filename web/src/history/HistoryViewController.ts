@@ -3,6 +3,7 @@ import { tr } from '../i18n/texts';
 import { h } from '../shell/dom';
 import { icon } from '../shell/icons';
 import { showAlert } from '../shell/AlertDialog';
+import type { ToastAction } from '../shell/Toast';
 import { keepTitleWhole } from '../shell/AppToolbar';
 import { historyTableViewCell } from './HistoryTableViewCell';
 import { loadMath } from '../math/mathLabel';
@@ -11,6 +12,8 @@ export interface HistoryActions {
   // Opens the entry on a fresh input page.
   reopen(calculation: Calculation): void;
   close(): void;
+  // A message with a button, which outlives the history page.
+  notify(message: string, action: ToastAction): void;
 }
 
 // The stored calculations, newest first: tap one to load it again, delete one, or clear all
@@ -89,9 +92,15 @@ export class HistoryViewController {
     );
   }
 
+  // Deleted at once; "Undo" in the message puts it back where it was.
   private async remove(calculation: Calculation): Promise<void> {
-    await this.store.removeCalculation(calculation);
+    const removed = await this.store.removeCalculation(calculation);
     await this.reload();
+    if (!removed) return;
+    this.actions.notify(tr('HistoryView', 'Calculation deleted'), {
+      title: tr('HistoryView', 'Undo'),
+      run: () => void this.store.restoreCalculation(calculation).then(() => this.reload()),
+    });
   }
 
   handleClearAllButton(): void {

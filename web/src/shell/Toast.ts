@@ -28,6 +28,11 @@ export function messageTop(field: Span | null, height: number, keys: Span | null
   return inWindow(below);
 }
 
+export interface ToastAction {
+  title: string;
+  run(): void;
+}
+
 // The bottom message: shown for 3 seconds, then it fades out over 2 seconds. A new message
 // replaces the one on screen. Announced politely to screen readers.
 export class Toast {
@@ -37,8 +42,23 @@ export class Toast {
   // Beside the field it is about and as wide, never over the keys that correct the input, and
   // always inside the window (a small window, large text); else at its usual place.
   show(message: string, place: { field?: Element; keys?: Box } = {}): void {
+    this.showMessage(message, null, place);
+  }
+
+  // With a button (Undo) that works while the message shows, and hides it.
+  showWithAction(message: string, action: ToastAction): void {
+    const button = h('button', { type: 'button', class: 'toast-action' }, action.title);
+    button.addEventListener('click', () => {
+      this.hide();
+      action.run();
+    });
+    this.showMessage(message, button, {});
+  }
+
+  private showMessage(message: string, button: HTMLElement | null, place: { field?: Element; keys?: Box }): void {
     window.clearTimeout(this.timer);
-    this.element.textContent = message;
+    this.element.replaceChildren(message, ...(button ? [button] : []));
+    this.element.classList.toggle('with-action', button !== null);
     this.element.classList.remove('fading');
     this.element.classList.add('visible');
     this.place(place.field?.getBoundingClientRect() ?? null, place.keys ?? null);

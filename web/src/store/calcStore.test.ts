@@ -19,6 +19,17 @@ describe('calculation store', () => {
     expect(await store.calculations()).toEqual([]);
   });
 
+  it('puts a deleted entry back where it was, also one kept in memory only', async () => {
+    const store = await freshStore();
+    for (const alpha of ['1', '2', '3']) await store.insertCalculation(record(alpha));
+    const listed = await store.calculations();
+    expect(await store.removeCalculation(listed[1])).toBe(true);
+    await store.insertCalculation(record('4'));
+    await store.restoreCalculation(listed[1]);
+    expect((await store.calculations()).map((c) => c.inputParameters['α'])).toEqual(['4', '3', '2', '1']);
+    expect((await store.calculations())[2].id).toBe(listed[1].id);
+  });
+
   it('keeps what it holds across a new connection', async () => {
     const name = `test-${++databases}`;
     const first = await CalcStore.open(name);

@@ -32,6 +32,8 @@ export class CalcStore {
   // The stored rows as this page last knew them.
   private known: Calculation[] = [];
   private readonly unsaved: Unsaved[] = [];
+  // Rows kept in memory that were deleted, with when they were made, for Undo.
+  private readonly removedUnsaved = new Map<Calculation, number>();
   // When this page stored each of its rows, to order the unsaved ones among them.
   private readonly madeById = new Map<number, number>();
   private made = 0;
@@ -108,20 +110,47 @@ export class CalcStore {
     return written.value;
   }
 
-  async removeCalculation(calculation: Calculation): Promise<void> {
+  // Whether it is gone; a deletion the store refuses leaves the row where it was.
+  async removeCalculation(calculation: Calculation): Promise<boolean> {
     const index = this.unsaved.findIndex((entry) => entry.calculation === calculation);
     if (index >= 0) {
+      this.removedUnsaved.set(calculation, this.unsaved[index].made);
       this.unsaved.splice(index, 1);
-      return;
+      return true;
     }
     const id = calculation.id;
-    if (id === undefined) return;
+    if (id === undefined) return false;
     const written = await this.connection.write('deletion', async (db) => {
       const transaction = CalcStore.writing(db, 'calculations');
       await Promise.all([transaction.store.delete(id), transaction.done]);
     });
-    if (!written.ok) return;
+    if (!written.ok) return false;
     this.known = this.known.filter((row) => row.id !== id);
+    this.changed();
+    return true;
+  }
+
+  // Puts a deleted row back where it was (Undo): a stored one under its own id, one kept in
+  // memory among those by when it was made.
+  async restoreCalculation(calculation: Calculation): Promise<void> {
+    const made = this.removedUnsaved.get(calculation);
+    if (made !== undefined) {
+      this.removedUnsaved.delete(calculation);
+      this.unsaved.push({ calculation, made });
+      this.unsaved.sort((a, b) => a.made - b.made);
+      return;
+    }
+    if (calculation.id === undefined) return;
+    const written = await this.connection.write('calculation', async (db) => {
+      const transaction = CalcStore.writing(db, 'calculations');
+      await Promise.all([transaction.store.put(calculation), transaction.done]);
+    });
+    if (!written.ok) {
+      this.unsaved.push({ calculation, made: this.madeById.get(calculation.id) ?? ++this.made });
+      this.unsaved.sort((a, b) => a.made - b.made);
+      return;
+    }
+    this.known = [...this.known.filter((row) => row.id !== calculation.id), calculation].sort((a, b) => (b.id ?? 0) - (a.id ?? 0));
     this.changed();
   }
 
