@@ -26,6 +26,15 @@ export default defineConfig({
       ],
     },
     locale: 'en-US',
+    // A returning visitor: the introduction seen and the privacy notice accepted (the
+    // first-visit tests start without them).
+    storageState: {
+      cookies: [],
+      origins: [{
+        origin: `http://127.0.0.1:${port}`,
+        localStorage: [{ name: 'introductionSeen', value: 'yes' }, { name: 'privacyAccepted', value: 'yes' }],
+      }],
+    },
   },
   projects: [
     { name: 'phone', use: { viewport: { width: 390, height: 844 }, hasTouch: true, isMobile: true, deviceScaleFactor: 2 } },

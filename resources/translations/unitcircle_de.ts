@@ -575,6 +575,11 @@
         <translation>Diese App speichert deinen Rechenverlauf und deine Einstellungen nur auf diesem Gerät. Welche Funktionen du nutzt, wird in eine lokale Protokolldatei auf diesem Gerät geschrieben; sie wird nie versendet. Über eine verschlüsselte Verbindung lädt die App die Liste der empfohlenen Videos und der weiteren Apps des Herstellers, und bevor sie eine Webseite öffnet, prüft sie, ob das Internet erreichbar ist. Diese Anfragen übertragen nichts über dich außer dem, was jede Verbindung zeigt, etwa deine IP-Adresse. Sonst wird nichts gesendet. Videos stammen von YouTube und werden erst eingebettet, wenn du gesondert zustimmst.</translation>
     </message>
     <message>
+        <source>dsgvoTextWeb</source>
+        <comment>The privacy notice of the web edition</comment>
+        <translation>Diese Seite speichert deinen Rechenverlauf, deinen Übungsstand und deine Einstellungen nur in diesem Browser; nichts davon wird irgendwohin gesendet. Die Seite und ihre Dateien kommen von dem Server, auf dem sie liegt; er sieht, was jede Verbindung zeigt, etwa deine IP-Adresse. Sonst wird nichts gesendet.</translation>
+    </message>
+    <message>
         <source>dsgvoAccept</source>
         <comment>Accept</comment>
         <translation>Akzeptieren</translation>

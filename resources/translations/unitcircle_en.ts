@@ -575,6 +575,11 @@
         <translation>This app keeps your calculation history and your settings on this device only. Which functions you use is written to a local log file on this device; it is never sent anywhere. Over an encrypted connection the app downloads the list of recommended videos and of the maker's other apps, and before it opens a web page it checks that the internet can be reached. These requests carry nothing about you beyond what every connection shows, such as your IP address. Nothing else is sent. Videos come from YouTube and are embedded only after you agree separately.</translation>
     </message>
     <message>
+        <source>dsgvoTextWeb</source>
+        <comment>The privacy notice of the web edition</comment>
+        <translation>This page keeps your calculation history, your practice progress and your settings in this browser only; none of it is sent anywhere. The page and its files come from the server that hosts it, which sees what every connection shows, such as your IP address. Nothing else is sent.</translation>
+    </message>
+    <message>
         <source>dsgvoAccept</source>
         <comment>Accept</comment>
         <translation>Accept</translation>

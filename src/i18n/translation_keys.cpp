@@ -139,6 +139,7 @@ const std::vector<TranslationKey>& translationKeys() {
       {"Onboarding", QT_TRANSLATE_NOOP3("Onboarding", "letsStart", "Let's start")},
       {"Consent", QT_TRANSLATE_NOOP3("Consent", "dsgvoTitlePro", "Privacy Policy")},
       {"Consent", QT_TRANSLATE_NOOP3("Consent", "dsgvoTextPro", "")},
+      {"Consent", QT_TRANSLATE_NOOP3("Consent", "dsgvoTextWeb", "")},
       {"Consent", QT_TRANSLATE_NOOP3("Consent", "dsgvoAccept", "Accept")},
       {"Consent", QT_TRANSLATE_NOOP3("Consent", "dsgvoYoutubeTitle", "Youtube Privacy Policy")},
       {"Consent", QT_TRANSLATE_NOOP3("Consent", "dsgvoYoutubeText", "Youtube Dsgvo Text")},

@@ -3,6 +3,11 @@ import { expect, type Page } from '@playwright/test';
 // What every test does on the pages: open the app, tap keys, calculate.
 
 export async function openApp(page: Page): Promise<void> {
+  // Also in a browser of a test's own, which starts without the configuration's storage.
+  await page.addInitScript(() => {
+    localStorage.setItem('introductionSeen', 'yes');
+    localStorage.setItem('privacyAccepted', 'yes');
+  });
   await page.goto('./');
   await expect(page.locator('#app')).toHaveAttribute('aria-busy', 'false');
 }

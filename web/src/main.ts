@@ -6,6 +6,7 @@ import { currentLanguage, tr } from './i18n/texts';
 import { colorStyleSheet } from './shell/colors';
 import { CalcStore } from './store/calcStore';
 import { loadMath } from './math/mathLabel';
+import { presentFirstVisit } from './onboarding/firstVisit';
 
 document.documentElement.lang = currentLanguage();
 const colors = document.createElement('style');
@@ -17,6 +18,7 @@ async function start(): Promise<void> {
   const root = document.getElementById('app')!;
   const [core, store] = await Promise.all([UnitCircleCore.load(), CalcStore.open()]);
   await new App(root, core, store).buildMainScreen();
+  await presentFirstVisit(root);
   root.setAttribute('aria-busy', 'false');
   // Started: index.html's message for a failed start is no longer wanted.
   document.getElementById('appNotLoaded')?.remove();
