@@ -175,11 +175,16 @@ ErrorManager::Presentation ErrorManager::storeFailurePresentation(UserDefaults::
 void ErrorManager::showStoreFailure(UserDefaults::Failure failure, UserDefaults::Change change,
                                     const QString& setAsidePath) {
   if (std::exchange(storeFailurePending_, true)) return;
-  const Presentation presentation = storeFailurePresentation(failure, change, setAsidePath);
+  queueAlert(storeFailurePresentation(failure, change, setAsidePath),
+             [this] { storeFailurePending_ = false; });
+}
+
+void ErrorManager::queueAlert(const Presentation& presentation,
+                              std::function<void()> beforeShowing) {
   QMetaObject::invokeMethod(
       this,
-      [this, presentation] {
-        storeFailurePending_ = false;
+      [this, presentation, beforeShowing = std::move(beforeShowing)] {
+        if (beforeShowing) beforeShowing();
         emit alertRequested(presentation.title, presentation.message);
       },
       Qt::QueuedConnection);
@@ -195,11 +200,8 @@ ErrorManager::Presentation ErrorManager::practiceResetPresentation(const QString
 }
 
 void ErrorManager::showPracticeReset(const QString& keptIn) {
-  const Presentation presentation = practiceResetPresentation(keptIn);
   // Queued: the schedule is read while the screens are built, before the window listens.
-  QMetaObject::invokeMethod(
-      this, [this, presentation] { emit alertRequested(presentation.title, presentation.message); },
-      Qt::QueuedConnection);
+  queueAlert(practiceResetPresentation(keptIn));
 }
 
 QList<InputFieldState*> ErrorManager::allFields() const {

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "flow/user_defaults.h"
 
@@ -144,6 +145,9 @@ class ErrorManager : public QObject {
   // create() for the shared one. Tests get fresh instances as friends.
   explicit ErrorManager(QObject* parent = nullptr) : QObject(parent) {}
   friend class ::TestErrorManager;
+
+  // Emits alertRequested from the event loop, after beforeShowing.
+  void queueAlert(const Presentation& presentation, std::function<void()> beforeShowing = {});
 
   QList<QObject*> allFieldObjects() const;
   void setAllFieldObjects(const QList<QObject*>& objects);

@@ -184,6 +184,21 @@ bool logContradictsFile(const QString& path) {
   return contradicts;
 }
 
+// Whether the store is open in this or another process, and what its log is. A live store's
+// log is its own and never judged; an earlier version's store is judged by its records.
+struct LogBeside {
+  bool shared = false;
+  LogVerdict verdict = LogVerdict::None;
+};
+
+LogBeside judgeLogBeside(const QString& path) {
+  const bool shared = openInThisProcess().contains(path) || isOpenElsewhere(path);
+  const bool hasLog = QFileInfo::exists(path + QStringLiteral("-wal"));
+  LogVerdict verdict = hasLog && !shared ? judgeWriteAheadLog(path) : LogVerdict::None;
+  if (verdict == LogVerdict::Unknown && logContradictsFile(path)) verdict = LogVerdict::Foreign;
+  return {shared, verdict};
+}
+
 bool renameFile(const QString& from, const QString& to) {
   return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
@@ -219,12 +234,7 @@ void UserDefaults::openForWriting() {
     // Checked under the lock: another start may have imported the file while this one waited.
     if (isJsonLinesFile(storePath_) && !importJsonLinesUnderLock()) return;
 
-    const bool shared = openInThisProcess().contains(storePath_) || isOpenElsewhere(storePath_);
-    const bool hasLog = QFileInfo::exists(storePath_ + QStringLiteral("-wal"));
-    LogVerdict verdict = hasLog && !shared ? judgeWriteAheadLog(storePath_) : LogVerdict::None;
-    if (verdict == LogVerdict::Unknown && logContradictsFile(storePath_)) {
-      verdict = LogVerdict::Foreign;
-    }
+    const auto [shared, verdict] = judgeLogBeside(storePath_);
     if (verdict == LogVerdict::Foreign) setLogAside();
     if (openJudgingLog(Access::ReadWrite, verdict == LogVerdict::Unknown)) return;
 
@@ -252,12 +262,7 @@ void UserDefaults::openForReading() {
                 values.value_or(QHash<QString, QJsonValue>()));
     return;
   }
-  const bool shared = openInThisProcess().contains(storePath_) || isOpenElsewhere(storePath_);
-  const bool hasLog = QFileInfo::exists(storePath_ + QStringLiteral("-wal"));
-  LogVerdict verdict = hasLog && !shared ? judgeWriteAheadLog(storePath_) : LogVerdict::None;
-  if (verdict == LogVerdict::Unknown && logContradictsFile(storePath_)) {
-    verdict = LogVerdict::Foreign;
-  }
+  const LogVerdict verdict = judgeLogBeside(storePath_).verdict;
   // A foreign log is read past, as the app would set it aside.
   if (verdict == LogVerdict::Foreign) {
     if (openDatabase(Access::ReadOnly, true)) return;
