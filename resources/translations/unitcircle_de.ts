@@ -722,6 +722,69 @@
     </message>
 </context>
 <context>
+    <name>ExploreView</name>
+    <message>
+        <source>Explore</source>
+        <translation>Erkunden</translation>
+    </message>
+    <message>
+        <source>exploreCircleName</source>
+        <translation>Punkt auf dem Einheitskreis</translation>
+    </message>
+    <message>
+        <source>exploreSnap</source>
+        <translation>An besonderen Winkeln einrasten</translation>
+    </message>
+    <message>
+        <source>exploreGraph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>exploreClearTrail</source>
+        <translation>Spur löschen</translation>
+    </message>
+    <message>
+        <source>exploreSharedAngles</source>
+        <translation>Gleicher Bezugswinkel</translation>
+    </message>
+    <message>
+        <source>exploreInverseTitle</source>
+        <translation>Für welche α?</translation>
+    </message>
+    <message>
+        <source>exploreInverseValue</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>exploreShowSolutions</source>
+        <translation>Alle α zeigen</translation>
+    </message>
+    <message>
+        <source>exploreClearInverse</source>
+        <translation>Frage löschen</translation>
+    </message>
+    <message>
+        <source>exploreNoSolution</source>
+        <translation>keine Lösung</translation>
+    </message>
+    <message>
+        <source>exploreSolutionsHeading</source>
+        <translation>Alle α in [0°, 360°)</translation>
+    </message>
+    <message>
+        <source>exploreSigns</source>
+        <translation>Vorzeichen</translation>
+    </message>
+    <message>
+        <source>exploreRadians</source>
+        <translation>Bogenmaß</translation>
+    </message>
+    <message>
+        <source>exploreDegrees</source>
+        <translation>Gradmaß</translation>
+    </message>
+</context>
+<context>
     <name>TextScale</name>
     <message>
         <source>textSize</source>

@@ -722,6 +722,69 @@
     </message>
 </context>
 <context>
+    <name>ExploreView</name>
+    <message>
+        <source>Explore</source>
+        <translation>Explore</translation>
+    </message>
+    <message>
+        <source>exploreCircleName</source>
+        <translation>Point on the unit circle</translation>
+    </message>
+    <message>
+        <source>exploreSnap</source>
+        <translation>Snap to special angles</translation>
+    </message>
+    <message>
+        <source>exploreGraph</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>exploreClearTrail</source>
+        <translation>Clear trail</translation>
+    </message>
+    <message>
+        <source>exploreSharedAngles</source>
+        <translation>Same reference angle</translation>
+    </message>
+    <message>
+        <source>exploreInverseTitle</source>
+        <translation>For which α?</translation>
+    </message>
+    <message>
+        <source>exploreInverseValue</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>exploreShowSolutions</source>
+        <translation>Show every α</translation>
+    </message>
+    <message>
+        <source>exploreClearInverse</source>
+        <translation>Clear question</translation>
+    </message>
+    <message>
+        <source>exploreNoSolution</source>
+        <translation>no solution</translation>
+    </message>
+    <message>
+        <source>exploreSolutionsHeading</source>
+        <translation>Every α in [0°, 360°)</translation>
+    </message>
+    <message>
+        <source>exploreSigns</source>
+        <translation>Signs</translation>
+    </message>
+    <message>
+        <source>exploreRadians</source>
+        <translation>Radians</translation>
+    </message>
+    <message>
+        <source>exploreDegrees</source>
+        <translation>Degrees</translation>
+    </message>
+</context>
+<context>
     <name>TextScale</name>
     <message>
         <source>textSize</source>

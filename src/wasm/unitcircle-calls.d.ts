@@ -3,11 +3,13 @@
 
 export interface UnitCircleCalls {
   /**
-   * One call with its arguments (see src/wasm/chart_api.cpp and practice_api.cpp): the charts'
-   * circleTurn, circleFinal, angleStart, angleDrag, angleStep, graph, readableTicks and
-   * stepHighlights; practice's practiceQuestions, practiceMap, practiceStart, practiceAnswer,
-   * practiceContinue, practiceState, practiceEnd and practiceReset. Its result, or an Error
-   * when the method is unknown or the arguments do not fit.
+   * One call with its arguments (see src/wasm/chart_api.cpp, practice_api.cpp and
+   * explore_api.cpp): the charts' circleTurn, circleFinal, angleStart, angleDrag, angleStep,
+   * graph, readableTicks and stepHighlights; practice's practiceQuestions, practiceMap,
+   * practiceStart, practiceAnswer, practiceContinue, practiceState, practiceEnd and
+   * practiceReset; the Explore screen's explorePoint, exploreFollow, exploreStep,
+   * exploreInverse and exploreGraph. Its result, or an Error when the method is unknown or the
+   * arguments do not fit.
    */
   call(method: string, args?: object): unknown;
 }

@@ -8,7 +8,7 @@ namespace {
 const MethodTable& methods() {
   static const MethodTable table = [] {
     MethodTable all;
-    for (const MethodTable* part : {&chartMethods(), &practiceMethods()}) {
+    for (const MethodTable* part : {&chartMethods(), &practiceMethods(), &exploreMethods()}) {
       all.insert(part->begin(), part->end());
     }
     return all;

@@ -29,5 +29,6 @@ bool flag(const Json& args, const char* key);
 // The methods of each concern, which call() dispatches to.
 const MethodTable& chartMethods();
 const MethodTable& practiceMethods();
+const MethodTable& exploreMethods();
 
 }  // namespace uc::web

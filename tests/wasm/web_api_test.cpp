@@ -119,3 +119,58 @@ TEST(WebApi, BadCallsAnswerWithAnErrorNeverAnException) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(WebApi, ExploreAnswersTheShapesThePageDraws) {
+  const Json point = result("explorePoint", {{"degrees", 135}});
+  EXPECT_EQ(point["sin"]["latex"], "\\frac{\\sqrt{2}}{2}");
+  EXPECT_EQ(point["tan"]["decimal"], -1.0);
+  EXPECT_EQ(point["quadrant"], 2);
+  EXPECT_TRUE(point["axis"].is_null());
+  EXPECT_EQ(point["sharedAngles"].size(), 4u);
+  EXPECT_EQ(point["sharedAngles"][1]["isPoint"], true);
+  const Json up = result("explorePoint", {{"degrees", 90}});
+  EXPECT_TRUE(up["tan"]["decimal"].is_null());
+  EXPECT_EQ(up["axis"], "positiveY");
+  EXPECT_TRUE(up["sharedAngles"][0]["tan"].is_null());
+
+  EXPECT_EQ(result("exploreFollow", {{"previous", 0}, {"dx", -1}, {"dy", 1}, {"snap", true}}),
+            135);
+  EXPECT_TRUE(result("exploreFollow", {{"previous", 0}, {"dx", 0}, {"dy", 0}}).is_null());
+  EXPECT_EQ(result("exploreStep", {{"degrees", 30}, {"direction", 1}, {"snap", true}}), 36);
+
+  const Json half = result("exploreInverse", {{"function", "sin"}, {"value", "1/2"}});
+  EXPECT_EQ(half["period"], 360);
+  ASSERT_EQ(half["angles"].size(), 2u);
+  EXPECT_EQ(half["angles"][1]["generalLatex"], "150^{\\circ} + k \\cdot 360^{\\circ}");
+  EXPECT_EQ(result("exploreInverse", {{"function", "sin"}, {"value", "2"}})["angles"].size(), 0u);
+  EXPECT_EQ(result("exploreInverse", {{"function", "tan"}, {"number", 1}})["period"], 180);
+  EXPECT_EQ(result("exploreInverse", {{"function", "cos"}, {"value", "x"}})["errorKey"],
+            "exploreValueUnreadable");
+
+  const Json graph = result("exploreGraph", {{"function", "tan"},
+                                             {"degrees", 45},
+                                             {"sweptFrom", 0},
+                                             {"sweptTo", 45},
+                                             {"value", "1"}});
+  EXPECT_EQ(graph["curve"].size(), 3u);
+  EXPECT_EQ(graph["tracer"][1], 1.0);
+  EXPECT_EQ(graph["lineY"], 1.0);
+  EXPECT_EQ(graph["crossings"].size(), 2u);
+  EXPECT_TRUE(result("exploreGraph", {{"function", "sin"},
+                                      {"degrees", 0},
+                                      {"sweptFrom", 0},
+                                      {"sweptTo", 0}})["lineY"]
+                  .is_null());
+}
+
+TEST(WebApi, ExploreRefusesWhatDoesNotFit) {
+  EXPECT_EQ(error("explorePoint", R"({"degrees": 1e12})"), "bad argument: degrees");
+  EXPECT_EQ(error("exploreGraph", R"({"function": "cot", "degrees": 0, "sweptFrom": 0,
+                                      "sweptTo": 0})"),
+            "bad argument: function");
+  EXPECT_EQ(error("exploreInverse", R"({"function": "sin"})"), "bad argument: number");
+}
+
+}  // namespace

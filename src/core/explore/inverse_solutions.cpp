@@ -120,15 +120,20 @@ InverseReading inverseSolutions(TrigFunction function, std::string_view typedVal
                          !read.answer->choice && !read.answer->quadrant &&
                          !read.answer->numbers.front().degreeSign;
   if (!oneNumber) {
-    return {std::nullopt, read.errorKey == kRootOfNegative ? kRootOfNegative : kUnreadable};
+    return {std::nullopt, read.errorKey == kRootOfNegative ? kRootOfNegative : kUnreadable, std::nullopt};
   }
   const practice::TypedNumber& typed = read.answer->numbers.front();
+  const double value = static_cast<double>(typed.value);
   std::vector<InverseAngle> exact = exactAngles(function, typed);
-  if (exact.empty()) return {inverseSolutionsOfNumber(function, typed.value), {}};
+  if (exact.empty()) return {inverseSolutionsOfNumber(function, typed.value), {}, value};
   InverseSolutions solutions;
   solutions.periodDegrees = function == TrigFunction::tan ? 180 : 360;
   solutions.angles = std::move(exact);
-  return {std::move(solutions), {}};
+  return {std::move(solutions), {}, value};
+}
+
+std::string generalSolutionLatex(const InverseAngle& angle, int periodDegrees) {
+  return angle.latex + " + k \\cdot " + std::to_string(periodDegrees) + "^{\\circ}";
 }
 
 }  // namespace uc::explore

@@ -29,11 +29,15 @@ struct InverseSolutions {
 struct InverseReading {
   std::optional<InverseSolutions> solutions;
   std::string errorKey;  // a key in context "Core" when the value could not be read
+  std::optional<double> value;  // the number read
 };
 
 InverseReading inverseSolutions(TrigFunction function, std::string_view typedValue);
 
 // The same for a value known only as a number: never exact.
 InverseSolutions inverseSolutionsOfNumber(TrigFunction function, long double value);
+
+// Every solution of one: "30^{\circ} + k \cdot 360^{\circ}".
+std::string generalSolutionLatex(const InverseAngle& angle, int periodDegrees);
 
 }  // namespace uc::explore
