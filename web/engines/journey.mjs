@@ -1,0 +1,110 @@
+// What a learner does first, in any engine: calculate, read the result and its circle, find the
+// calculation in the history after a reload, answer a practice question, and reload offline.
+// Each step polls the page until it shows what it should, as a learner would wait.
+
+export class Skipped extends Error {}
+
+const ready = () => document.querySelector('#app')?.getAttribute('aria-busy') === 'false';
+
+// Polls fn in the page until it returns something truthy; that is the result.
+export async function until(driver, what, fn, arg, timeoutMs = 20_000) {
+  const deadline = Date.now() + timeoutMs;
+  let last;
+  for (;;) {
+    try {
+      last = await driver.evaluate(fn, arg);
+      if (last) return last;
+    } catch (error) {
+      // A page between two documents cannot answer yet.
+      last = error.message;
+    }
+    if (Date.now() > deadline) throw new Error(`${what} (last seen: ${JSON.stringify(last)})`);
+    await new Promise((resolve) => setTimeout(resolve, 150));
+  }
+}
+
+async function typeKeys(driver, keys) {
+  for (const key of keys) await driver.click(`#key_${key}`);
+}
+
+async function calculate(driver, alpha) {
+  await driver.click('#toolbarRemoveButton');
+  await typeKeys(driver, alpha);
+  await driver.click('#calculateButton');
+  return await until(driver, `the steps of α = ${alpha}`, () => {
+    const steps = document.querySelectorAll('#page-result .step');
+    return steps.length > 0 && document.querySelector('#page-result .katex') ? steps.length : 0;
+  });
+}
+
+const annotations = () =>
+  [...document.querySelectorAll('#page-result annotation')].map((node) => node.textContent).join('\n');
+
+export function journey({ baseUrl, firstAnswer, stopServer }) {
+  return [
+    ['opens as a returning visitor', async (driver) => {
+      await driver.goto(baseUrl);
+      await driver.evaluate(() => {
+        localStorage.setItem('introductionSeen', 'yes');
+        localStorage.setItem('privacyAccepted', 'yes');
+        return true;
+      });
+      await driver.reload();
+      await until(driver, 'the app ready', ready);
+    }],
+    ['calculates α = 135 and shows the exact values', async (driver) => {
+      const steps = await calculate(driver, '135');
+      const shown = await driver.evaluate(annotations);
+      for (const exact of ['\\frac{\\sqrt{2}}{2}', '-\\frac{\\sqrt{2}}{2}']) {
+        if (!shown.includes(exact)) throw new Error(`no ${exact} among ${steps} steps`);
+      }
+    }],
+    ['draws the unit circle at its final state', async (driver) => {
+      await driver.evaluate(() => {
+        document.querySelector('.chart-row[data-kind="unitCircle"]')?.scrollIntoView();
+        return true;
+      });
+      await until(driver, 'α = 135° on the circle', () =>
+        document.querySelector('.circle-label[data-part="alpha"]')?.textContent === 'α = 135°' &&
+        document.querySelector('.unit-circle-view')?.getAttribute('aria-valuenow') === '135' &&
+        document.querySelector('.circle-quadrant[data-shown="true"]')?.textContent === 'II', null, 30_000);
+    }],
+    ['keeps the calculation in the history over a reload', async (driver) => {
+      await driver.reload();
+      await until(driver, 'the app ready', ready);
+      await driver.click('#historyButton');
+      await until(driver, 'α = 135 in the history', () =>
+        [...document.querySelectorAll('.history-row')].some((row) => (row.getAttribute('aria-label') ?? row.textContent).includes('135')));
+    }],
+    ['answers a practice question of a teacher\'s link', async (driver) => {
+      await driver.goto(`${baseUrl}#/practice?seed=7&level=2`);
+      await driver.reload();
+      await until(driver, 'question 1', () => document.querySelector('.practice-progress')?.textContent === 'Question 1 of 10');
+      const choice = await driver.evaluate((answer) => {
+        const button = [...document.querySelectorAll('.practice-choice')].find((b) => b.textContent === answer);
+        button?.click();
+        return Boolean(button);
+      }, firstAnswer);
+      if (!choice) {
+        for (const character of firstAnswer.replaceAll(' ', '')) await driver.click(`[data-key="${character}"]`);
+      }
+      await until(driver, 'the answer typed', (answer) =>
+        document.querySelector('#practiceAnswer')?.textContent === answer, firstAnswer.replaceAll(' ', ''));
+      await driver.click('[data-key="check"]');
+      await until(driver, 'question 2', () => document.querySelector('.practice-progress')?.textContent === 'Question 2 of 10');
+    }],
+    ['opens and calculates with the server gone', async (driver) => {
+      const hasWorker = await driver.evaluate(() => 'serviceWorker' in navigator && window.isSecureContext);
+      if (!hasWorker) throw new Skipped('no service worker here: the tutor needs the network to load');
+      // Opened afresh rather than reloaded: WebDriver's reload bypasses the service worker, as
+      // a forced reload does.
+      await driver.goto(`${baseUrl}?online`);
+      await until(driver, 'the app ready', ready);
+      await until(driver, 'the service worker in control', () => navigator.serviceWorker.controller !== null);
+      await stopServer();
+      await driver.goto(`${baseUrl}?offline`);
+      await until(driver, 'the app ready offline', ready);
+      await calculate(driver, '45');
+    }],
+  ];
+}
