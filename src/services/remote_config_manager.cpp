@@ -23,12 +23,7 @@ RemoteConfigManager::RemoteConfigManager(RemoteConfigService& service, QObject* 
 }
 
 bool RemoteConfigManager::decodes(const QString& key, const QByteArray& value) {
-  if (key == QLatin1String("apps")) return decodeAllAppMetaData(value).has_value();
-  if (key == QLatin1String("ads")) return decodeAds(value).has_value();
-  if (key == QLatin1String("offers")) return decodeOffers(value).has_value();
-  if (key == QLatin1String("umpReferenceData")) return decodeUmpReferenceData(value).has_value();
-  if (key == QLatin1String("videoTutorials")) return decodeVideoTutorials(value).has_value();
-  return true;
+  return config::decodes(key.toStdString(), std::string_view(value.constData(), value.size()));
 }
 
 RemoteConfigManager& RemoteConfigManager::shared() {

@@ -29,9 +29,9 @@ class RemoteConfigManager : public QObject {
   // Seconds before a fetched value counts as stale; the shell fetches with this.
   static constexpr int kFetchExpirationSeconds = 21600;
   // The topic code of this app's videos.
-  static constexpr char kTopicCode[] = "KV";
+  static constexpr const char* kTopicCode = config::kTopicCode;
   // The identifier under which the catalogue lists this app.
-  static constexpr char kDefaultBundleIdentifier[] = "app.unitcircle.tutor";
+  static constexpr const char* kDefaultBundleIdentifier = config::kOwnIdentifier;
   // The bundled fallback catalogue.
   static constexpr char kDefaultsResource[] = ":/unitcircle/RemoteConfigDefaults.json";
 

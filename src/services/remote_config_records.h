@@ -1,24 +1,20 @@
 #pragma once
 
-#include <QJsonValue>
 #include <QList>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+#include "core/config/remote_config_records.h"
+
 namespace uc {
 
-// The records of the remote configuration, decoded strictly: every member that is not marked
-// optional must be present with its type, or the whole document is rejected. Each decoder
-// returns nothing on failure and, when error is given, says which member failed.
-//
-// No text gets through longer than these limits: a single huge name froze the menu and used a
-// gigabyte. Shown texts (names, button texts) are cut to kMaxShownTextLength, ending in "…";
-// any other text (addresses, identifiers, keys) would be wrong if cut: one longer than
-// kMaxTextLength is dropped, leaving an empty text or a list or map without it.
-inline constexpr qsizetype kMaxShownTextLength = 200;
-inline constexpr qsizetype kMaxTextLength = 2048;
+// The records of the remote configuration in Qt's types, decoded by the core's decoders
+// (core/config/remote_config_records.h), which the web edition uses too: strictly, every
+// required member present with its type, and no text longer than the limits below.
+inline constexpr qsizetype kMaxShownTextLength = config::kMaxShownTextLength;
+inline constexpr qsizetype kMaxTextLength = config::kMaxTextLength;
 
 // One catalogue entry.
 struct AppMetaData {
@@ -37,7 +33,6 @@ struct AppMetaData {
   // The name in language, else the English name, else an empty text.
   QString name(const QString& language) const;
 
-  static std::optional<AppMetaData> fromJson(const QJsonValue& value, QString* error = nullptr);
   bool operator==(const AppMetaData&) const = default;
 };
 
@@ -49,14 +44,12 @@ struct TiroAdData {
   QString imageName;
   QString linkingString;
   QString discountNumber;
-  static std::optional<TiroAdData> fromJson(const QJsonValue& value, QString* error = nullptr);
   bool operator==(const TiroAdData&) const = default;
 };
 
 struct OfferData {
   QMap<QString, QString> buttonTexts;
   QString offerId;
-  static std::optional<OfferData> fromJson(const QJsonValue& value, QString* error = nullptr);
   bool operator==(const OfferData&) const = default;
 };
 
@@ -66,8 +59,6 @@ struct UmpReferenceData {
   QString purposeLegitimateInterests;
   QString vendorConsents;
   QString vendorLegitimateInterests;
-  static std::optional<UmpReferenceData> fromJson(const QJsonValue& value,
-                                                  QString* error = nullptr);
   bool operator==(const UmpReferenceData&) const = default;
 };
 

@@ -86,11 +86,11 @@ Json exploreInverse(const Json& args) {
   if (!reading.solutions) return {{"errorKey", reading.errorKey}};
   Json angles = Json::array();
   for (const explore::InverseAngle& a : reading.solutions->angles) {
-    angles.push_back({{"degrees", a.degrees},
-                      {"latex", a.latex},
-                      {"exact", a.exact},
-                      {"generalLatex",
-                       explore::generalSolutionLatex(a, reading.solutions->periodDegrees)}});
+    angles.push_back(
+        {{"degrees", a.degrees},
+         {"latex", a.latex},
+         {"exact", a.exact},
+         {"generalLatex", explore::generalSolutionLatex(a, reading.solutions->periodDegrees)}});
   }
   return {{"angles", angles}, {"period", reading.solutions->periodDegrees}};
 }
@@ -141,8 +141,8 @@ Json exploreGraph(const Json& args) {
 
 const MethodTable& exploreMethods() {
   static const MethodTable table{
-      {"explorePoint", explorePoint},     {"exploreFollow", exploreFollow},
-      {"exploreStep", exploreStep},       {"exploreInverse", exploreInverse},
+      {"explorePoint", explorePoint}, {"exploreFollow", exploreFollow},
+      {"exploreStep", exploreStep},   {"exploreInverse", exploreInverse},
       {"exploreGraph", exploreGraph},
   };
   return table;

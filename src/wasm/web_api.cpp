@@ -8,7 +8,8 @@ namespace {
 const MethodTable& methods() {
   static const MethodTable table = [] {
     MethodTable all;
-    for (const MethodTable* part : {&chartMethods(), &practiceMethods(), &exploreMethods()}) {
+    for (const MethodTable* part : {&chartMethods(), &practiceMethods(), &exploreMethods(),
+                                     &configMethods()}) {
       all.insert(part->begin(), part->end());
     }
     return all;

@@ -30,5 +30,6 @@ bool flag(const Json& args, const char* key);
 const MethodTable& chartMethods();
 const MethodTable& practiceMethods();
 const MethodTable& exploreMethods();
+const MethodTable& configMethods();
 
 }  // namespace uc::web

@@ -1,3 +1,5 @@
+#include "core/explore/explore_point.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +7,6 @@
 #include <numbers>
 
 #include "core/explore/explore_graph.h"
-#include "core/explore/explore_point.h"
 
 namespace uc::explore {
 namespace {
@@ -190,7 +191,7 @@ TEST(ExploreGraph, TheTangentBreaksAtItsPolesAndStaysInView) {
       EXPECT_GT(std::fabs(std::fmod(point[0], 180) - 90), 1);
     }
   }
-  EXPECT_FALSE(graph.tracer);  // undefined at 90°
+  EXPECT_FALSE(graph.tracer);                                      // undefined at 90°
   EXPECT_FALSE(exploreGraph(TrigFunction::tan, 89, 0, 0).tracer);  // beyond the drawing
   EXPECT_TRUE(exploreGraph(TrigFunction::tan, 45, 0, 0).tracer);
 }

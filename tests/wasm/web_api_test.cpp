@@ -135,8 +135,7 @@ TEST(WebApi, ExploreAnswersTheShapesThePageDraws) {
   EXPECT_EQ(up["axis"], "positiveY");
   EXPECT_TRUE(up["sharedAngles"][0]["tan"].is_null());
 
-  EXPECT_EQ(result("exploreFollow", {{"previous", 0}, {"dx", -1}, {"dy", 1}, {"snap", true}}),
-            135);
+  EXPECT_EQ(result("exploreFollow", {{"previous", 0}, {"dx", -1}, {"dy", 1}, {"snap", true}}), 135);
   EXPECT_TRUE(result("exploreFollow", {{"previous", 0}, {"dx", 0}, {"dy", 0}}).is_null());
   EXPECT_EQ(result("exploreStep", {{"degrees", 30}, {"direction", 1}, {"snap", true}}), 36);
 
@@ -149,20 +148,17 @@ TEST(WebApi, ExploreAnswersTheShapesThePageDraws) {
   EXPECT_EQ(result("exploreInverse", {{"function", "cos"}, {"value", "x"}})["errorKey"],
             "exploreValueUnreadable");
 
-  const Json graph = result("exploreGraph", {{"function", "tan"},
-                                             {"degrees", 45},
-                                             {"sweptFrom", 0},
-                                             {"sweptTo", 45},
-                                             {"value", "1"}});
+  const Json graph = result(
+      "exploreGraph",
+      {{"function", "tan"}, {"degrees", 45}, {"sweptFrom", 0}, {"sweptTo", 45}, {"value", "1"}});
   EXPECT_EQ(graph["curve"].size(), 3u);
   EXPECT_EQ(graph["tracer"][1], 1.0);
   EXPECT_EQ(graph["lineY"], 1.0);
   EXPECT_EQ(graph["crossings"].size(), 2u);
-  EXPECT_TRUE(result("exploreGraph", {{"function", "sin"},
-                                      {"degrees", 0},
-                                      {"sweptFrom", 0},
-                                      {"sweptTo", 0}})["lineY"]
-                  .is_null());
+  EXPECT_TRUE(
+      result("exploreGraph",
+             {{"function", "sin"}, {"degrees", 0}, {"sweptFrom", 0}, {"sweptTo", 0}})["lineY"]
+          .is_null());
 }
 
 TEST(WebApi, ExploreRefusesWhatDoesNotFit) {
@@ -171,6 +167,37 @@ TEST(WebApi, ExploreRefusesWhatDoesNotFit) {
                                       "sweptTo": 0})"),
             "bad argument: function");
   EXPECT_EQ(error("exploreInverse", R"({"function": "sin"})"), "bad argument: number");
+}
+
+}  // namespace
+
+namespace {
+
+const char* const kCatalogue = R"({"apps": [
+  {"appIdentifiers": ["app.unitcircle.tutor"], "appName": {"en": "Unit Circle"},
+   "appURL": "uc://", "appURLPro": "ucpro://", "ratingURL": "", "storeURL": "",
+   "ratingURLPro": "https://store.test/rate", "storeURLPro": "", "shouldShow": true,
+   "calculationsUntilInterstitial": 0},
+  {"appIdentifiers": ["other"], "appName": {"en": "Other", "de": "Andere"}, "appURL": "other://",
+   "appURLPro": "", "ratingURL": "", "ratingURLPro": "", "storeURL": "",
+   "storeURLPro": "https://store.test/other", "shouldShow": true, "isMultiApp": true,
+   "calculationsUntilInterstitial": 0}]})";
+
+TEST(WebApi, TheConfigurationIsDecodedAsTheAppDecodesIt) {
+  EXPECT_EQ(result("configDecodes", {{"key", "apps"}, {"json", kCatalogue}}), true);
+  EXPECT_EQ(result("configDecodes", {{"key", "apps"}, {"json", "{\"apps\": [{}]}"}}), false);
+  const Json menu = result("configMenu", {{"apps", kCatalogue}, {"language", "de"}});
+  EXPECT_EQ(menu["single"].size(), 0u);
+  ASSERT_EQ(menu["multi"].size(), 1u);
+  EXPECT_EQ(menu["multi"][0]["name"], "Andere");
+  EXPECT_EQ(menu["multi"][0]["link"], "https://store.test/other");
+  EXPECT_EQ(menu["rating"], "https://store.test/rate");
+  EXPECT_TRUE(result("configMenu", {{"apps", "[]"}, {"language", "en"}}).is_null());
+  EXPECT_EQ(
+      result("configVideos", {{"videos", R"({"KV": {"en": ["https://v.test/1", "javascript:x"],
+                                           "de": ["https://v.test/2"]}})"},
+                              {"language", "de"}}),
+      Json({"https://v.test/2", "https://v.test/1"}));
 }
 
 }  // namespace

@@ -23,10 +23,10 @@ struct ExploreGraph {
   TrigFunction function = TrigFunction::sin;
   double xMin = 0, xMax = 360;  // the turn α lies in: [360 k, 360 (k + 1)]
   double yMin = -1.25, yMax = 1.25;
-  std::vector<AxisTick> xTicks;  // every 90°, "0°", "90°" ... "720°"
-  std::vector<AxisTick> yTicks;  // "-1", "0", "1" (the tangent's every whole number)
-  std::vector<GraphLine> curve;  // the whole turn; the tangent in pieces between its poles
-  std::vector<GraphLine> trail;  // the swept part of this turn, in the same pieces
+  std::vector<AxisTick> xTicks;      // every 90°, "0°", "90°" ... "720°"
+  std::vector<AxisTick> yTicks;      // "-1", "0", "1" (the tangent's every whole number)
+  std::vector<GraphLine> curve;      // the whole turn; the tangent in pieces between its poles
+  std::vector<GraphLine> trail;      // the swept part of this turn, in the same pieces
   std::optional<GraphPoint> tracer;  // nothing where the tangent is undefined
   std::string colorHex;              // the function's colour, as the result's graphs use it
   std::optional<double> lineY;       // the inverse question's value, when asked

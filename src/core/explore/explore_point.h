@@ -44,22 +44,22 @@ struct ShownValue {
 };
 
 struct PointState {
-  int degrees = 0;          // as followed, any turn
-  int positionDegrees = 0;  // the same place in [0°, 360°)
-  std::string alphaLatex;   // "135^{\circ}"
-  std::string radiansLatex; // "\frac{3\pi}{4}", "\frac{47\pi}{180} \approx 0.8203"
+  int degrees = 0;           // as followed, any turn
+  int positionDegrees = 0;   // the same place in [0°, 360°)
+  std::string alphaLatex;    // "135^{\circ}"
+  std::string radiansLatex;  // "\frac{3\pi}{4}", "\frac{47\pi}{180} \approx 0.8203"
   ShownValue sin;
   ShownValue cos;
   ShownValue tan;
-  double pointX = 1;        // (cos α, sin α)
+  double pointX = 1;  // (cos α, sin α)
   double pointY = 0;
-  int referenceDegrees = 0; // the acute angle to the x axis, in [0, 90]
+  int referenceDegrees = 0;  // the acute angle to the x axis, in [0, 90]
   std::string referenceLatex;
-  int quadrant = -1;        // 1 ... 4, -1 on an axis
-  std::optional<Axis> axis; // the half axis the point lies on
+  int quadrant = -1;                      // 1 ... 4, -1 on an axis
+  std::optional<Axis> axis;               // the half axis the point lies on
   std::vector<SharedAngle> sharedAngles;  // α, 180° − α, 180° + α, 360° − α in [0°, 360°),
                                           // each once, in that order
-  std::string valueText;    // "α = 135°", for the live label and screen readers
+  std::string valueText;  // "α = 135°", for the live label and screen readers
 };
 
 PointState pointState(int degrees);

@@ -49,7 +49,8 @@ std::vector<InverseAngle> exactAngles(TrigFunction function, const practice::Typ
     const ExactValue& value = valueOf(*values, function);
     if (!value.latex || !value.decimal) continue;
     const bool radical = value.latex->find("\\sqrt") != std::string::npos;
-    const long double difference = std::fabs(static_cast<long double>(*value.decimal) - typed.value);
+    const long double difference =
+        std::fabs(static_cast<long double>(*value.decimal) - typed.value);
     const bool same = typed.rationalValue ? !radical && difference == 0 : difference <= kSameValue;
     if (same) angles.push_back({static_cast<double>(degrees), degreesLatex(degrees), true});
   }
@@ -116,11 +117,11 @@ InverseSolutions inverseSolutionsOfNumber(TrigFunction function, long double val
 
 InverseReading inverseSolutions(TrigFunction function, std::string_view typedValue) {
   const practice::ReadAnswer read = practice::readAnswer(typedValue, false);
-  const bool oneNumber = read.answer && read.answer->numbers.size() == 1 &&
-                         !read.answer->choice && !read.answer->quadrant &&
-                         !read.answer->numbers.front().degreeSign;
+  const bool oneNumber = read.answer && read.answer->numbers.size() == 1 && !read.answer->choice &&
+                         !read.answer->quadrant && !read.answer->numbers.front().degreeSign;
   if (!oneNumber) {
-    return {std::nullopt, read.errorKey == kRootOfNegative ? kRootOfNegative : kUnreadable, std::nullopt};
+    return {std::nullopt, read.errorKey == kRootOfNegative ? kRootOfNegative : kUnreadable,
+            std::nullopt};
   }
   const practice::TypedNumber& typed = read.answer->numbers.front();
   const double value = static_cast<double>(typed.value);

@@ -28,7 +28,7 @@ struct InverseSolutions {
 
 struct InverseReading {
   std::optional<InverseSolutions> solutions;
-  std::string errorKey;  // a key in context "Core" when the value could not be read
+  std::string errorKey;         // a key in context "Core" when the value could not be read
   std::optional<double> value;  // the number read
 };
 

@@ -1,0 +1,70 @@
+#include <algorithm>
+
+#include "core/config/remote_config_records.h"
+#include "wasm/web_api_arguments.h"
+
+// The remote configuration's calls: whether a fetched value can be kept, and what the menu and
+// the videos show of it. The page fetches and stores the texts; the core decodes them, as the
+// app's does.
+namespace uc::web {
+namespace {
+
+Json optionalText(const std::optional<std::string>& text) {
+  return text ? Json(*text) : Json(nullptr);
+}
+
+Json configDecodes(const Json& args) {
+  return config::decodes(text(args, "key"), text(args, "json"));
+}
+
+Json rows(const std::vector<config::AppMetaData>& apps, const std::string& language) {
+  Json list = Json::array();
+  for (const config::AppMetaData& app : apps) {
+    list.push_back({{"name", app.name(language)}, {"link", optionalText(config::webLink(app))}});
+  }
+  return list;
+}
+
+// The catalogue rows in the language; null when the text does not decode.
+Json configMenu(const Json& args) {
+  const auto apps = config::decodeAllAppMetaData(text(args, "apps"));
+  if (!apps) return nullptr;
+  const std::string language = text(args, "language");
+  std::optional<std::string> rating;
+  for (const config::AppMetaData& app : *apps) {
+    const auto& ids = app.appIdentifiers;
+    if (std::find(ids.begin(), ids.end(), config::kOwnIdentifier) != ids.end()) {
+      rating = config::httpsAddress(app.ratingURLPro);
+      break;
+    }
+  }
+  return {{"single", rows(config::shownApps(*apps, config::kOwnIdentifier, false), language)},
+          {"multi", rows(config::shownApps(*apps, config::kOwnIdentifier, true), language)},
+          {"rating", optionalText(rating)}};
+}
+
+// This app's video addresses in the language, then the English ones; null when the text does
+// not decode.
+Json configVideos(const Json& args) {
+  const auto videos = config::decodeVideoTutorials(text(args, "videos"));
+  if (!videos) return nullptr;
+  Json urls = Json::array();
+  for (const std::string& url :
+       config::videoTutorialUrls(*videos, config::kTopicCode, text(args, "language"))) {
+    if (const auto address = config::httpsAddress(url)) urls.push_back(*address);
+  }
+  return urls;
+}
+
+}  // namespace
+
+const MethodTable& configMethods() {
+  static const MethodTable table{
+      {"configDecodes", configDecodes},
+      {"configMenu", configMenu},
+      {"configVideos", configVideos},
+  };
+  return table;
+}
+
+}  // namespace uc::web
