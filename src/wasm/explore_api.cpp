@@ -36,6 +36,7 @@ Json valueJson(const explore::ShownValue& value) {
 }
 
 Json explorePoint(const Json& args) {
+  useLanguage(args);
   const explore::PointState state = explore::pointState(angle(args, "degrees"));
   Json shared = Json::array();
   for (const explore::SharedAngle& a : state.sharedAngles) {

@@ -33,15 +33,6 @@ std::map<int, std::unique_ptr<Sitting>>& sittings() {
   return all;
 }
 
-// Every call names its language; the core's texts follow it (English when not shipped).
-void useLanguage(const Json& args) {
-  const auto found = args.find("language");
-  if (found == args.end() || !found->is_string() ||
-      !installBundledTexts(found->get<std::string>())) {
-    installBundledTexts("en");
-  }
-}
-
 std::string_view rawValue(VerdictKind kind) {
   switch (kind) {
     case VerdictKind::correct:

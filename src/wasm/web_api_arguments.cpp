@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "wasm/bundled_core_texts.h"
+
 namespace uc::web {
 
 double number(const Json& args, const char* key) {
@@ -33,6 +35,14 @@ std::string text(const Json& args, const char* key) {
   const auto found = args.find(key);
   if (found == args.end() || !found->is_string()) throw BadArguments{std::string(key)};
   return found->get<std::string>();
+}
+
+void useLanguage(const Json& args) {
+  const auto found = args.find("language");
+  if (found == args.end() || !found->is_string() ||
+      !installBundledTexts(found->get<std::string>())) {
+    installBundledTexts("en");
+  }
 }
 
 }  // namespace uc::web

@@ -26,6 +26,10 @@ std::string text(const Json& args, const char* key);
 // Absent or not a boolean reads as false.
 bool flag(const Json& args, const char* key);
 
+// Every call that answers with words names its language; the core's texts follow it (English
+// when not shipped).
+void useLanguage(const Json& args);
+
 // The methods of each concern, which call() dispatches to.
 const MethodTable& chartMethods();
 const MethodTable& practiceMethods();

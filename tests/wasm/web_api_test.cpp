@@ -130,9 +130,10 @@ TEST(WebApi, ExploreAnswersTheShapesThePageDraws) {
   EXPECT_TRUE(point["axis"].is_null());
   EXPECT_EQ(point["sharedAngles"].size(), 4u);
   EXPECT_EQ(point["sharedAngles"][1]["isPoint"], true);
-  const Json up = result("explorePoint", {{"degrees", 90}});
+  const Json up = result("explorePoint", {{"degrees", 90}, {"language", "de"}});
   EXPECT_TRUE(up["tan"]["decimal"].is_null());
   EXPECT_EQ(up["axis"], "positiveY");
+  EXPECT_EQ(up["valueText"], "α = 90°, sin α = 1, cos α = 0, tan α = nicht definiert");
   EXPECT_TRUE(up["sharedAngles"][0]["tan"].is_null());
 
   EXPECT_EQ(result("exploreFollow", {{"previous", 0}, {"dx", -1}, {"dy", 1}, {"snap", true}}), 135);

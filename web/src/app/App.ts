@@ -4,6 +4,7 @@ import { SolutionViewController } from '../solution/SolutionViewController';
 import { ChartCalls } from '../charts/chartCalls';
 import { parsePracticeRoute, type PracticeRoute } from '../practice/practiceRoute';
 import type { PracticeViewController } from '../practice/PracticeViewController';
+import type { ExploreViewController } from '../explore/ExploreViewController';
 import type { Solution } from '../core/solution';
 import type { UnitCircleCore } from '../core/unitCircleCore';
 import type { CalcStore, Calculation } from '../store/calcStore';
@@ -16,6 +17,8 @@ import { followTextSizeKeys } from '../shell/textSize';
 import { h } from '../shell/dom';
 import { storeNoticeText } from '../store/storeMessages';
 
+const exploreHash = '#/explore';
+
 // The window's composition: toolbar, the Input and Result pages, the history above them.
 export class App {
   private readonly root: HTMLElement;
@@ -25,6 +28,7 @@ export class App {
   private tabs!: PageTabBar;
   private history: HistoryViewController | null = null;
   private practice: { controller: PracticeViewController; element: HTMLElement } | null = null;
+  private explore: { controller: ExploreViewController; element: HTMLElement } | null = null;
 
   constructor(root: HTMLElement, private readonly core: UnitCircleCore, private readonly store: CalcStore) {
     this.root = root;
@@ -37,6 +41,7 @@ export class App {
     window.addEventListener('hashchange', () => {
       const route = parsePracticeRoute(location.hash);
       if (route) void this.openPractice(route);
+      else if (location.hash === exploreHash) void this.openExplore();
     });
     // The history has a step of its own in the browser's history: Back (a phone's back
     // gesture) closes it rather than leaving the tutor.
@@ -67,15 +72,44 @@ export class App {
       title: tr('CalculateView', 'Calculate Title'),
       historyLabel: tr('HistoryView', 'History'),
       practiceLabel: tr('SideMenu', 'Practice'),
+      exploreLabel: tr('ExploreView', 'Explore'),
       clearTitle: tr('CalculateView', 'Clear'),
       onHistory: () => void this.openHistory(),
       onPractice: () => void this.openPractice(null),
+      onExplore: () => void this.openExplore(),
       onClear: () => this.clearAll(),
     });
     this.root.replaceChildren(h('div', { class: 'main-screen' }, toolbar, this.tabs.element), this.toast.element);
     await this.calculate.loadInput();
     const route = parsePracticeRoute(location.hash);
     if (route) await this.openPractice(route);
+    else if (location.hash === exploreHash) await this.openExplore();
+  }
+
+  // Explore over the pages, as practice is; its code comes when it is first opened.
+  private async openExplore(): Promise<void> {
+    if (this.explore) return;
+    const { openExplore } = await import('../explore/ExploreViewController');
+    const element = h('div', { class: 'explore-overlay' });
+    const controller = await openExplore(element, this.core, { onClose: () => this.closeExplore() });
+    if (this.explore) {
+      controller.destroy();
+      return;
+    }
+    this.explore = { controller, element };
+    this.root.querySelector('.main-screen')?.setAttribute('inert', '');
+    this.root.append(element);
+    controller.focusFirst();
+  }
+
+  private closeExplore(): void {
+    if (!this.explore) return;
+    this.explore.controller.destroy();
+    this.explore.element.remove();
+    this.explore = null;
+    if (!this.practice) this.root.querySelector('.main-screen')?.removeAttribute('inert');
+    if (location.hash === exploreHash) history.replaceState(null, '', location.pathname + location.search);
+    document.getElementById('exploreButton')?.focus();
   }
 
   // Practice over the pages, as the history is; its code comes when it is first opened.

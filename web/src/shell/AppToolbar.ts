@@ -2,11 +2,11 @@ import { h } from './dom';
 import { icon } from './icons';
 import { textSizeChanged } from './textSize';
 
-// The toolbar over the pages: the history and practice on the left (where the side menu will
-// open), the title, and "Clear" on the right.
+// The toolbar over the pages: the history, practice and Explore on the left (where the side
+// menu will open), the title, and "Clear" on the right.
 export function appToolbar(options: {
-  title: string; historyLabel: string; practiceLabel: string; clearTitle: string;
-  onHistory(): void; onPractice(): void; onClear(): void;
+  title: string; historyLabel: string; practiceLabel: string; exploreLabel: string; clearTitle: string;
+  onHistory(): void; onPractice(): void; onExplore(): void; onClear(): void;
 }): HTMLElement {
   const title = h('h1', {}, options.title);
   const toolbar = h(
@@ -14,6 +14,7 @@ export function appToolbar(options: {
     { class: 'toolbar' },
     h('button', { type: 'button', class: 'tool-button', id: 'historyButton', 'aria-label': options.historyLabel, onclick: options.onHistory }, icon('history')),
     h('button', { type: 'button', class: 'tool-button', id: 'practiceButton', 'aria-label': options.practiceLabel, onclick: options.onPractice }, icon('school')),
+    h('button', { type: 'button', class: 'tool-button', id: 'exploreButton', 'aria-label': options.exploreLabel, onclick: options.onExplore }, icon('explore')),
     title,
     h('button', { type: 'button', class: 'text-button', id: 'toolbarRemoveButton', onclick: options.onClear }, options.clearTitle),
   );
