@@ -9,6 +9,7 @@ inline constexpr char kTappedMenuButton[] = "tapped_menu_button";
 inline constexpr char kTappedMenuCalculate[] = "tapped_menu_calculate";
 inline constexpr char kTappedMenuHistory[] = "tapped_menu_history";
 inline constexpr char kTappedMenuPractice[] = "tapped_menu_practice";
+inline constexpr char kTappedMenuExplore[] = "tapped_menu_explore";
 inline constexpr char kTappedOnboarding[] = "tapped_onboarding";
 inline constexpr char kTappedPrivacyPolicy[] = "tapped_privacy_policy";
 inline constexpr char kTappedDiscord[] = "tapped_discord";

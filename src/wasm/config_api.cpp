@@ -40,7 +40,8 @@ Json configMenu(const Json& args) {
   }
   return {{"single", rows(config::shownApps(*apps, config::kOwnIdentifier, false), language)},
           {"multi", rows(config::shownApps(*apps, config::kOwnIdentifier, true), language)},
-          {"rating", optionalText(rating)}};
+          {"rating", optionalText(rating)},
+          {"community", config::kCommunityUrl}};
 }
 
 // This app's video addresses in the language, then the English ones; null when the text does

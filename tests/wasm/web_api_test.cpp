@@ -193,6 +193,7 @@ TEST(WebApi, TheConfigurationIsDecodedAsTheAppDecodesIt) {
   EXPECT_EQ(menu["multi"][0]["name"], "Andere");
   EXPECT_EQ(menu["multi"][0]["link"], "https://store.test/other");
   EXPECT_EQ(menu["rating"], "https://store.test/rate");
+  EXPECT_EQ(menu["community"], "https://community.unitcircle.app/join");
   EXPECT_TRUE(result("configMenu", {{"apps", "[]"}, {"language", "en"}}).is_null());
   EXPECT_EQ(
       result("configVideos", {{"videos", R"({"KV": {"en": ["https://v.test/1", "javascript:x"],

@@ -15,18 +15,22 @@ Item {
     property string toolbarTitle: historyShown && historyLoader.item
                                   ? historyLoader.item.toolbarTitle
                                   : practiceShown && practiceLoader.item
-                                    ? practiceLoader.item.toolbarTitle : pages.currentTitle
+                                    ? practiceLoader.item.toolbarTitle
+                                    : exploreShown && exploreLoader.item
+                                      ? exploreLoader.item.toolbarTitle : pages.currentTitle
     property var rightActions: []
     readonly property alias pageTabBarController: pages
     readonly property bool isTablet: ApplicationWindow.window ? ApplicationWindow.window.isTablet : false
     // The history replaces the two pages under this toolbar; the menu button stays.
     readonly property bool historyShown: historyLoader.active
     readonly property Item historyView: historyLoader.item
-    // So does the practice; only one of the two shows.
+    // So do the practice and Explore; only one of them shows.
     readonly property bool practiceShown: practiceLoader.active
+    readonly property bool exploreShown: exploreLoader.active
 
     function showHistory() {
         practiceLoader.active = false
+        exploreLoader.active = false
         if (historyLoader.active) {
             historyLoader.item.viewDidAppear()
             return
@@ -37,12 +41,24 @@ Item {
 
     function showPractice() {
         historyLoader.active = false
+        exploreLoader.active = false
         if (practiceLoader.active) {
             practiceLoader.item.viewDidAppear()
             return
         }
         pages.calculatePage.viewWillDisappear()
         practiceLoader.active = true
+    }
+
+    function showExplore() {
+        historyLoader.active = false
+        practiceLoader.active = false
+        if (exploreLoader.active) {
+            exploreLoader.item.viewDidAppear()
+            return
+        }
+        pages.calculatePage.viewWillDisappear()
+        exploreLoader.active = true
     }
 
     function handleMenuButton() {
@@ -156,6 +172,7 @@ Item {
         anchors.bottom: parent.bottom
         toolbarController: toolbarController
         visible: !toolbarController.historyShown && !toolbarController.practiceShown
+                 && !toolbarController.exploreShown
     }
 
     Loader {
@@ -185,6 +202,22 @@ Item {
         anchors.right: parent.right
         anchors.bottom: parent.bottom
         source: "qrc:/qt/qml/UnitCircle/Practice/PracticeViewController.qml"
+        onLoaded: {
+            item.toolbarController = toolbarController
+            item.viewDidAppear()
+        }
+    }
+
+    Loader {
+        id: exploreLoader
+
+        objectName: "exploreLoader"
+        active: false
+        anchors.top: toolbar.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        source: "qrc:/qt/qml/UnitCircle/Explore/ExploreViewController.qml"
         onLoaded: {
             item.toolbarController = toolbarController
             item.viewDidAppear()

@@ -105,6 +105,10 @@ ApplicationWindow {
             mainScreen.item.showPractice()
             window.closeDrawer()
         }
+        function onExploreRequested() {
+            mainScreen.item.showExplore()
+            window.closeDrawer()
+        }
         function onDrawerOpenRequested() {
             window.openDrawer()
         }

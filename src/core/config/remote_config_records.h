@@ -23,6 +23,8 @@ namespace uc::config {
 // The identifier under which the catalogue lists this app, and the topic of its videos.
 inline constexpr char kOwnIdentifier[] = "app.unitcircle.tutor";
 inline constexpr char kTopicCode[] = "KV";
+// Where the menu's community row leads.
+inline constexpr char kCommunityUrl[] = "https://community.unitcircle.app/join";
 
 inline constexpr std::size_t kMaxShownTextLength = 200;
 inline constexpr std::size_t kMaxTextLength = 2048;

@@ -51,6 +51,8 @@ QStringList LeftViewController::mainSectionRows() const {
   return {sideMenuText("Calculate Title", "Left Menu: navigate to calculation"),
           sideMenuText("History", "Left Menu: navigate to history"),
           sideMenuText("Practice", "Left Menu: navigate to practice"),
+          // The screen's own title, so that menu and toolbar say the same.
+          QCoreApplication::translate("ExploreView", "Explore"),
           sideMenuText("introduction", "Left Menu: Introduction"),
           sideMenuText("privacyPolicy", "Left Menu: Privacy Policy")};
 }
@@ -202,11 +204,15 @@ void LeftViewController::didSelectRow(int section, int row) {
           Navigation::shared().goToPractice();
           break;
         case 3:
+          Analytics::log(event::kTappedMenuExplore);
+          Navigation::shared().goToExplore();
+          break;
+        case 4:
           Analytics::log(event::kTappedOnboarding);
           OnboardingManager::shared().present(OnboardingManager::Sequence::Introduction,
                                               OnboardingManager::Presentation::FormSheet, true);
           break;
-        case 4:
+        case 5:
           Analytics::log(event::kTappedPrivacyPolicy);
           DsgvoManager::shared().showPrivacyNotice();
           break;

@@ -37,7 +37,7 @@ class LeftViewController : public QAbstractListModel {
   static constexpr int kRowHeight = 48;
   static constexpr int kHeaderHeight = 30;
   // Where "Join our community" leads.
-  static constexpr char kCommunityUrl[] = "https://community.unitcircle.app/join";
+  static constexpr const char* kCommunityUrl = config::kCommunityUrl;
 
   // Over RemoteConfigManager::shared() (QML).
   explicit LeftViewController(QObject* parent = nullptr);

@@ -10,8 +10,8 @@ class QJSEngine;
 namespace uc {
 
 // The drawer navigation the screens ask for; the shell carries it out. Going to the
-// calculation builds fresh input and result pages; going to the history or the practice shows
-// it under the current toolbar. Both close the drawer when done.
+// calculation builds fresh input and result pages; going to the history, the practice or the
+// Explore screen shows it under the current toolbar. Each closes the drawer when done.
 class Navigation : public QObject {
   Q_OBJECT
   QML_ELEMENT
@@ -25,6 +25,7 @@ class Navigation : public QObject {
   Q_INVOKABLE void goToCalculation() { emit calculationRequested(); }
   Q_INVOKABLE void goToHistory() { emit historyRequested(); }
   Q_INVOKABLE void goToPractice() { emit practiceRequested(); }
+  Q_INVOKABLE void goToExplore() { emit exploreRequested(); }
   Q_INVOKABLE void openDrawer() { emit drawerOpenRequested(); }
   Q_INVOKABLE void closeDrawer() { emit drawerCloseRequested(); }
   // α set by hand on the unit circle: the input page takes it and calculates it at once.
@@ -36,6 +37,7 @@ class Navigation : public QObject {
   void calculationRequested();
   void historyRequested();
   void practiceRequested();
+  void exploreRequested();
   void drawerOpenRequested();
   void drawerCloseRequested();
   void angleCalculationRequested(const QString& alphaText);

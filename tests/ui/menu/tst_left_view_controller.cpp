@@ -133,15 +133,15 @@ class TestLeftViewController : public QObject {
     QCOMPARE(onlyMulti->numberOfSections(), 2);
     QCOMPARE(onlyMulti->numberOfRows(2), 0);
     // Pages, then the contact header and its two rows.
-    QCOMPARE(onlyMulti->rowCount(), 8);
+    QCOMPARE(onlyMulti->rowCount(), 9);
 
     menu.setCatalogue({named(kSelf, "Unit Circle Tutor", false),
                        named("app.unitcircle.fractions", "Fractions", true),
                        named("app.unitcircle.triangles", "Triangles", false)});
     auto both = menu.controller();
     QCOMPARE(both->numberOfSections(), 4);
-    QCOMPARE(menu.titles(*both, 0),
-             (QStringList{"Calculation", "History", "Practice", "Introduction", "Privacy Policy"}));
+    QCOMPARE(menu.titles(*both, 0), (QStringList{"Calculation", "History", "Practice", "Explore",
+                                                 "Introduction", "Privacy Policy"}));
     QCOMPARE(menu.titles(*both, 1), (QStringList{"Join our community", "Rate this App"}));
     QCOMPARE(menu.titles(*both, 2), QStringList{"Fractions"});
     QCOMPARE(menu.titles(*both, 3), QStringList{"Triangles"});
@@ -160,10 +160,11 @@ class TestLeftViewController : public QObject {
                   index.data(LeftViewController::SectionRole).toString() + ":" +
                   index.data(LeftViewController::TitleRole).toString());
     }
-    QCOMPARE(flat, (QStringList{"r0:Calculation", "r0:History", "r0:Practice", "r0:Introduction",
-                                "r0:Privacy Policy", "h1: Visit us:", "r1:Join our community",
-                                "r1:Rate this App", "h2: All in one:", "r2:Fractions",
-                                "h3: Other apps:", "r3:Triangles"}));
+    QCOMPARE(flat,
+             (QStringList{"r0:Calculation", "r0:History", "r0:Practice", "r0:Explore",
+                          "r0:Introduction", "r0:Privacy Policy",
+                          "h1: Visit us:", "r1:Join our community", "r1:Rate this App",
+                          "h2: All in one:", "r2:Fractions", "h3: Other apps:", "r3:Triangles"}));
 
     menu.setCatalogue({named("app.unitcircle.triangles", "Triangles", false)});
     QCOMPARE(menu.controller()->numberOfSections(), 2);
@@ -195,16 +196,18 @@ class TestLeftViewController : public QObject {
     QSignalSpy calculation(&navigation, &uc::Navigation::calculationRequested);
     QSignalSpy history(&navigation, &uc::Navigation::historyRequested);
     QSignalSpy practice(&navigation, &uc::Navigation::practiceRequested);
+    QSignalSpy explore(&navigation, &uc::Navigation::exploreRequested);
     uc::OnboardingManager& onboarding = uc::OnboardingManager::shared();
     uc::ViewManager& views = uc::ViewManager::shared();
 
-    for (int row = 0; row < 5; ++row) controller->didSelectRow(0, row);
-    controller->didSelectRow(0, 5);
+    for (int row = 0; row < 6; ++row) controller->didSelectRow(0, row);
+    controller->didSelectRow(0, 6);
     controller->didSelectRow(2, 0);  // no such section without apps
 
     QCOMPARE(calculation.count(), 1);
     QCOMPARE(history.count(), 1);
     QCOMPARE(practice.count(), 1);
+    QCOMPARE(explore.count(), 1);
     // The introduction as a card in front of the menu, the notice on the next turn.
     QVERIFY(onboarding.isPresented());
     QVERIFY(onboarding.isFormSheet());
@@ -214,7 +217,7 @@ class TestLeftViewController : public QObject {
     views.dismissAlert();
     QCOMPARE(menu.eventNames(),
              (QStringList{"tapped_menu_calculate", "tapped_menu_history", "tapped_menu_practice",
-                          "tapped_onboarding", "tapped_privacy_policy"}));
+                          "tapped_menu_explore", "tapped_onboarding", "tapped_privacy_policy"}));
     QVERIFY(menu.opener->opened.isEmpty());
   }
 
