@@ -433,6 +433,11 @@
         <comment>Button of the message after a history row was deleted: puts the row back</comment>
         <translation>Undo</translation>
     </message>
+    <message>
+        <source>Move</source>
+        <comment>Accessibility name of the handle that moves a history row</comment>
+        <translation>Move</translation>
+    </message>
 </context>
 <context>
     <name>SideMenu</name>

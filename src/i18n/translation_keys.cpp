@@ -74,6 +74,7 @@ const std::vector<TranslationKey>& translationKeys() {
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceNoSolution", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "exploreValueUnreadable", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceWorksheet", "")},
+      {"HistoryView", QT_TRANSLATE_NOOP3("HistoryView", "Move", "Accessibility name of the handle that moves a history row")},
       {"ExploreView", QT_TRANSLATE_NOOP3("ExploreView", "Explore", "")},
       {"ExploreView", QT_TRANSLATE_NOOP3("ExploreView", "exploreCircleName", "")},
       {"ExploreView", QT_TRANSLATE_NOOP3("ExploreView", "exploreSnap", "")},

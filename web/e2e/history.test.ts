@@ -145,3 +145,71 @@ test('the history and the typed input survive a browser restart', async ({ playw
     rmSync(profile, { recursive: true, force: true, maxRetries: 5 });
   }
 });
+
+test.describe('history order', () => {
+  test('edit mode moves rows by their handles, with the keys or a drag, and keeps the order', async ({ page }) => {
+    await openApp(page);
+    for (const alpha of ['30', '45', '90']) {
+      await page.getByRole('button', { name: 'Clear' }).click();
+      await typeOnKeypad(page, alpha);
+      await calculate(page);
+      await expect(page.locator('#page-result .step')).toHaveCount(23);
+    }
+    await page.locator('#historyButton').click();
+    const names = () => page.locator('.history-row .history-open').evaluateAll((rows) => rows.map((row) => row.getAttribute('aria-label')));
+    await expect.poll(names).toEqual(['α = 90', 'α = 45', 'α = 30']);
+    await expect(page.locator('.history-handle')).toHaveCount(0);
+
+    await page.locator('#historyEditButton').click();
+    await expect(page.locator('#historyEditButton')).toHaveAttribute('aria-pressed', 'true');
+    const handle = (alpha: string) => page.getByRole('button', { name: `Move: α = ${alpha}` });
+    await handle('30').focus();
+    await page.keyboard.press('ArrowUp');
+    await expect.poll(names).toEqual(['α = 90', 'α = 30', 'α = 45']);
+    await expect(handle('30')).toBeFocused();
+    await page.keyboard.press('ArrowUp');
+    await expect.poll(names).toEqual(['α = 30', 'α = 90', 'α = 45']);
+
+    // Carried from the top to below the last row.
+    const from = (await handle('30').boundingBox())!;
+    const last = (await page.locator('.history-row').last().boundingBox())!;
+    await page.mouse.move(from.x + from.width / 2, from.y + from.height / 2);
+    await page.mouse.down();
+    await page.mouse.move(from.x + from.width / 2, last.y + last.height, { steps: 8 });
+    await page.mouse.up();
+    await expect.poll(names).toEqual(['α = 90', 'α = 45', 'α = 30']);
+
+    await page.reload();
+    await expect(page.locator('#app')).toHaveAttribute('aria-busy', 'false');
+    await page.locator('#historyButton').click();
+    await expect.poll(names).toEqual(['α = 90', 'α = 45', 'α = 30']);
+  });
+
+  test('a row moved in one tab shows moved in another, and a calculation made there is not lost', async ({ page, context }) => {
+    await openApp(page);
+    for (const alpha of ['30', '45']) {
+      await page.getByRole('button', { name: 'Clear' }).click();
+      await typeOnKeypad(page, alpha);
+      await calculate(page);
+      await expect(page.locator('#page-result .step')).toHaveCount(23);
+    }
+    const other = await context.newPage();
+    await openApp(other);
+    await other.locator('#historyButton').click();
+    const names = (tab: typeof page) => tab.locator('.history-row .history-open').evaluateAll((rows) => rows.map((row) => row.getAttribute('aria-label')));
+    await expect.poll(() => names(other)).toEqual(['α = 45', 'α = 30']);
+
+    await page.locator('#historyButton').click();
+    await page.locator('#historyEditButton').click();
+    await page.getByRole('button', { name: 'Move: α = 30' }).focus();
+    await page.keyboard.press('ArrowUp');
+    await expect.poll(() => names(other)).toEqual(['α = 30', 'α = 45']);
+
+    await other.locator('#historyBackButton').click();
+    await other.getByRole('button', { name: 'Clear' }).click();
+    await typeOnKeypad(other, '60');
+    await calculate(other);
+    await expect(other.locator('#page-result .step').first()).toBeVisible();
+    await expect.poll(() => names(page)).toEqual(['α = 60', 'α = 30', 'α = 45']);
+  });
+});

@@ -7,6 +7,7 @@ import type { ToastAction } from '../shell/Toast';
 import { keepTitleWhole } from '../shell/AppToolbar';
 import { historyTableViewCell } from './HistoryTableViewCell';
 import { loadMath } from '../math/mathLabel';
+import './history.css';
 
 export interface HistoryActions {
   // Opens the entry on a fresh input page.
@@ -27,6 +28,9 @@ export class HistoryViewController {
   private reloads = 0;
   // What the list shows: unchanged, it is not drawn again, so the focus stays on its row.
   private drawn = '';
+  // Edit mode: every stored row has a handle that moves it.
+  private editing = false;
+  private readonly editButton: HTMLButtonElement;
   private readonly becameVisible = () => {
     if (document.visibilityState === 'visible') void this.reload();
   };
@@ -43,6 +47,7 @@ export class HistoryViewController {
     const toolbar = h('header', { class: 'toolbar' },
       h('button', { type: 'button', class: 'tool-button', id: 'historyBackButton', 'aria-label': tr('SideMenu', 'Calculate Title'), onclick: () => actions.close() }, icon('back')),
       title,
+      this.editButton = h('button', { type: 'button', class: 'tool-button', id: 'historyEditButton', 'aria-label': texts('Edit'), 'aria-pressed': 'false', onclick: () => void this.toggleEditing() }, icon('edit')),
       h('button', { type: 'button', class: 'tool-button', id: 'historyClearButton', 'aria-label': texts('Clear History'), onclick: () => this.handleClearAllButton() }, icon('clear')));
     keepTitleWhole(toolbar, title);
     this.element = h(
@@ -71,7 +76,7 @@ export class HistoryViewController {
   async reload(): Promise<void> {
     const reload = ++this.reloads;
     const [calculations] = await Promise.all([this.store.calculations(), loadMath()]);
-    const drawn = JSON.stringify(calculations);
+    const drawn = JSON.stringify([this.editing, calculations]);
     if (reload !== this.reloads || (drawn === this.drawn && this.list.hasChildNodes())) return;
     this.drawn = drawn;
     if (calculations.length === 0) {
@@ -87,9 +92,28 @@ export class HistoryViewController {
         historyTableViewCell(calculation, {
           open: () => this.actions.reopen(calculation),
           remove: () => void this.remove(calculation),
+          // Only stored rows move: one kept in memory has no place in the store to move to.
+          move: this.editing && calculation.id !== undefined
+            ? (index) => void this.move(calculation, calculations, index)
+            : undefined,
         }),
       ),
     );
+  }
+
+  private async toggleEditing(): Promise<void> {
+    this.editing = !this.editing;
+    this.editButton.setAttribute('aria-pressed', String(this.editing));
+    this.list.classList.toggle('editing', this.editing);
+    await this.reload();
+  }
+
+  // To `index` among the other rows as shown; the focus stays on its handle.
+  private async move(calculation: Calculation, shown: Calculation[], index: number): Promise<void> {
+    const others = shown.filter((row) => row !== calculation);
+    if (!(await this.store.moveCalculation(calculation, others[index - 1], others[index]))) return;
+    await this.reload();
+    this.list.querySelector<HTMLElement>(`.history-row[data-id="${calculation.id}"] .history-handle`)?.focus();
   }
 
   // Deleted at once; "Undo" in the message puts it back where it was.

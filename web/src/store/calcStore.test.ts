@@ -1,6 +1,7 @@
 import 'fake-indexeddb/auto';
 import { afterEach, describe, expect, it, vi } from 'vitest';
-import { CalcStore } from './calcStore';
+import { openDB } from 'idb';
+import { CalcStore, type Calculation } from './calcStore';
 import type { StoreNotice } from './storeConnection';
 
 let databases = 0;
@@ -45,6 +46,78 @@ describe('calculation store', () => {
     await store.setOpenCalculation('currentSelectedCalculation', { inputParameters: { b: 'π' }, latexString: '' });
     expect((await store.takeInputToFill())?.inputParameters).toEqual({ b: 'π' });
     expect((await store.takeInputToFill())?.inputParameters).toEqual({ 'α': '7' });
+  });
+});
+
+describe('moving rows', () => {
+  const alphas = (list: Calculation[]) => list.map((c) => c.inputParameters['α']);
+  // Moves the row of `alpha` to index `to` of the list as shown.
+  async function move(store: CalcStore, alpha: string, to: number): Promise<void> {
+    const listed = await store.calculations();
+    const row = listed.find((c) => c.inputParameters['α'] === alpha)!;
+    const rest = listed.filter((c) => c !== row);
+    expect(await store.moveCalculation(row, rest[to - 1], rest[to])).toBe(true);
+  }
+
+  it('moves a row to the top, the bottom and between two, and keeps the order', async () => {
+    const name = `test-${++databases}`;
+    const store = await CalcStore.open(name);
+    for (const alpha of ['1', '2', '3', '4']) await store.insertCalculation(record(alpha));
+    await move(store, '1', 0);
+    expect(alphas(await store.calculations())).toEqual(['1', '4', '3', '2']);
+    await move(store, '4', 3);
+    expect(alphas(await store.calculations())).toEqual(['1', '3', '2', '4']);
+    await move(store, '4', 1);
+    expect(alphas(await store.calculations())).toEqual(['1', '4', '3', '2']);
+    // A new calculation still comes on top.
+    await store.insertCalculation(record('5'));
+    store.close();
+    const again = await CalcStore.open(name);
+    expect(alphas(await again.calculations())).toEqual(['5', '1', '4', '3', '2']);
+  });
+
+  it('keeps its place however often rows go between the same two', async () => {
+    const store = await freshStore();
+    for (const alpha of ['a', 'b', 'c']) await store.insertCalculation(record(alpha));
+    // c b a: moving the bottom row up under the top one, over and over, halves the gap
+    // until the rows are numbered afresh.
+    for (let i = 0; i < 80; ++i) await move(store, alphas(await store.calculations())[2], 1);
+    expect(alphas(await store.calculations()).sort()).toEqual(['a', 'b', 'c']);
+    expect((await store.calculations()).every((c, i, all) => i === 0 || (c.order ?? 0) < (all[i - 1].order ?? 0))).toBe(true);
+  });
+
+  it('loses no row of another tab that adds or moves rows at the same time', async () => {
+    const name = `test-${++databases}`;
+    const first = await CalcStore.open(name);
+    const second = await CalcStore.open(name);
+    for (const alpha of ['1', '2', '3']) await first.insertCalculation(record(alpha));
+    const seenByFirst = await first.calculations();
+    await Promise.all([
+      first.moveCalculation(seenByFirst[2], undefined, seenByFirst[0]),
+      second.insertCalculation(record('4')),
+      second.insertCalculation(record('5')),
+    ]);
+    const listed = alphas(await second.calculations());
+    expect([...listed].sort()).toEqual(['1', '2', '3', '4', '5']);
+    expect(listed.indexOf('1')).toBeLessThan(listed.indexOf('3'));
+    expect(listed.indexOf('5')).toBeLessThan(listed.indexOf('4'));
+  });
+
+  it('lists a history stored before rows could move in the order it had', async () => {
+    const name = `test-${++databases}`;
+    const old = await openDB(name, 1, {
+      upgrade(db) {
+        db.createObjectStore('calculations', { keyPath: 'id', autoIncrement: true });
+        db.createObjectStore('open');
+      },
+    });
+    for (const alpha of ['1', '2', '3']) await old.add('calculations', record(alpha));
+    old.close();
+    const store = await CalcStore.open(name);
+    expect(alphas(await store.calculations())).toEqual(['3', '2', '1']);
+    await store.insertCalculation(record('4'));
+    await move(store, '1', 1);
+    expect(alphas(await store.calculations())).toEqual(['4', '1', '3', '2']);
   });
 });
 

@@ -12,14 +12,21 @@ export interface Calculation {
   id?: number;
   inputParameters: Record<string, string>;
   latexString: string;
+  // Where it stands in the list, highest first: new rows go on top, a moved row between its
+  // new neighbours.
+  order?: number;
 }
 
 type OpenKey = 'currentCalculation' | 'currentSelectedCalculation';
 
 interface Schema extends DBSchema {
-  calculations: { key: number; value: Calculation };
+  calculations: { key: number; value: Calculation; indexes: { order: number } };
   open: { key: OpenKey; value: Calculation };
 }
+
+// Rows of a history stored before rows could be moved stand in the order of their ids.
+const rank = (calculation: Calculation) => calculation.order ?? calculation.id ?? 0;
+const byRankDescending = (a: Calculation, b: Calculation) => rank(b) - rank(a) || (b.id ?? 0) - (a.id ?? 0);
 
 // A calculation that could not be stored, and when this page made it.
 interface Unsaved {
@@ -44,9 +51,20 @@ export class CalcStore {
   private readonly changeListeners = new Set<() => void>();
 
   private constructor(name: string) {
-    this.connection = new StoreConnection<Schema>(name, 1, (database) => {
-      database.createObjectStore('calculations', { keyPath: 'id', autoIncrement: true });
-      database.createObjectStore('open');
+    this.connection = new StoreConnection<Schema>(name, 2, (database, oldVersion, transaction) => {
+      if (oldVersion < 1) {
+        database.createObjectStore('calculations', { keyPath: 'id', autoIncrement: true });
+        database.createObjectStore('open');
+      }
+      if (oldVersion < 2) {
+        transaction.objectStore('calculations').createIndex('order', 'order');
+        // Every row keeps its place: ranked by its id, as it was listed.
+        void transaction.objectStore('calculations').openCursor().then(async function rankNext(cursor): Promise<void> {
+          if (!cursor) return;
+          await cursor.update({ ...cursor.value, order: cursor.value.id });
+          await rankNext(await cursor.continue());
+        });
+      }
     });
     this.channel = typeof BroadcastChannel === 'undefined' ? null : new BroadcastChannel(`${name}-history`);
     this.channel?.addEventListener('message', () => this.changeListeners.forEach((listener) => listener()));
@@ -69,11 +87,11 @@ export class CalcStore {
     return () => this.changeListeners.delete(listener);
   }
 
-  // Newest first: ids grow with every insertion. Calculations not kept sit where this page
-  // made them.
+  // Newest first, unless the learner moved rows. Calculations not kept sit where this page made
+  // them.
   async calculations(): Promise<Calculation[]> {
     const read = await this.connection.read((db) => db.getAll('calculations'));
-    if (read.ok) this.known = read.value.sort((a, b) => (b.id ?? 0) - (a.id ?? 0));
+    if (read.ok) this.known = read.value.sort(byRankDescending);
     const unsaved = [...this.unsaved].reverse();
     const listed: Calculation[] = [];
     for (const row of this.known) {
@@ -96,18 +114,22 @@ export class CalcStore {
     const made = ++this.made;
     const written = await this.connection.write('calculation', async (db) => {
       const transaction = CalcStore.writing(db, 'calculations');
-      const id = await transaction.store.add(record);
+      // On top of every row, those another tab has just stored included: the transaction
+      // holds the store until it is done.
+      const top = await transaction.store.index('order').openCursor(null, 'prev');
+      const stored = { ...record, order: Math.floor(top?.value.order ?? 0) + 1 };
+      const id = await transaction.store.add(stored);
       await transaction.done;
-      return id;
+      return { ...stored, id };
     });
     if (!written.ok) {
       this.unsaved.push({ calculation: record, made });
       return undefined;
     }
-    this.madeById.set(written.value, made);
-    this.known = [{ ...record, id: written.value }, ...this.known];
+    this.madeById.set(written.value.id, made);
+    this.known = [written.value, ...this.known];
     this.changed();
-    return written.value;
+    return written.value.id;
   }
 
   // Whether it is gone; a deletion the store refuses leaves the row where it was.
@@ -150,8 +172,39 @@ export class CalcStore {
       this.unsaved.sort((a, b) => a.made - b.made);
       return;
     }
-    this.known = [...this.known.filter((row) => row.id !== calculation.id), calculation].sort((a, b) => (b.id ?? 0) - (a.id ?? 0));
+    this.known = [...this.known.filter((row) => row.id !== calculation.id), calculation].sort(byRankDescending);
     this.changed();
+  }
+
+  // Moves a stored row to just below `above` and above `below` (the rows the page showed around
+  // its new place, either absent at an end). Only that row is written (all of them, when the
+  // numbers between two rows run out), in one transaction that reads the rows as they are now:
+  // rows another tab adds or moves meanwhile are never lost. Whether it moved.
+  async moveCalculation(calculation: Calculation, above: Calculation | undefined, below: Calculation | undefined): Promise<boolean> {
+    const id = calculation.id;
+    if (id === undefined) return false;
+    const written = await this.connection.write('calculation', async (db) => {
+      const transaction = CalcStore.writing(db, 'calculations');
+      const rows = (await transaction.store.getAll()).sort(byRankDescending);
+      const moved = rows.find((row) => row.id === id);
+      if (!moved) {
+        await transaction.done;
+        return false;
+      }
+      const others = rows.filter((row) => row.id !== id);
+      let order = orderBetween(above, below, others);
+      if (order === undefined) {
+        others.forEach((row, index) => (row.order = others.length - index));
+        await Promise.all(others.map((row) => transaction.store.put(row)));
+        order = orderBetween(above, below, others)!;
+      }
+      await transaction.store.put({ ...moved, order });
+      await transaction.done;
+      return true;
+    });
+    if (!written.ok || !written.value) return false;
+    this.changed();
+    return true;
   }
 
   // What exists only in memory goes in any case; the stored rows only if the store lets them.
@@ -201,4 +254,27 @@ export class CalcStore {
   private changed(): void {
     this.channel?.postMessage('changed');
   }
+}
+
+// A rank just below `above`, or else just above `below`, among the other rows (highest first);
+// at the top when neither is among them. Undefined when the two ranks lie too close for a
+// number between them.
+function orderBetween(above: Calculation | undefined, below: Calculation | undefined, others: Calculation[]): number | undefined {
+  if (others.length === 0) return 1;
+  const upper = above ? others.findIndex((row) => row.id === above.id) : -1;
+  const lower = below ? others.findIndex((row) => row.id === below.id) : -1;
+  let high: number;
+  let low: number;
+  if (upper >= 0) {
+    high = rank(others[upper]);
+    low = upper + 1 < others.length ? rank(others[upper + 1]) : high - 2;
+  } else if (lower >= 0) {
+    low = rank(others[lower]);
+    high = lower > 0 ? rank(others[lower - 1]) : low + 2;
+  } else {
+    low = rank(others[0]);
+    high = low + 2;
+  }
+  const middle = (high + low) / 2;
+  return middle > low && middle < high ? middle : undefined;
 }

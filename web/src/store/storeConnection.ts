@@ -1,4 +1,6 @@
-import { openDB, type DBSchema, type IDBPDatabase } from 'idb';
+import { openDB, type DBSchema, type IDBPDatabase, type IDBPTransaction, type StoreNames } from 'idb';
+
+export type UpgradeTransaction<Schema extends DBSchema> = IDBPTransaction<Schema, StoreNames<Schema>[], 'versionchange'>;
 
 // One IndexedDB connection that outlives the browser's moods: an open that throws, errs or is
 // blocked, a full store, the database deleted under the page. An operation never throws to
@@ -58,7 +60,8 @@ export class StoreConnection<Schema extends DBSchema> {
   constructor(
     private readonly name: string,
     private readonly version: number,
-    private readonly upgrade: (db: IDBPDatabase<Schema>) => void,
+    // From the version the database had (0 when new), inside the upgrade's transaction.
+    private readonly upgrade: (db: IDBPDatabase<Schema>, oldVersion: number, transaction: UpgradeTransaction<Schema>) => void,
   ) {}
 
   // Opens now, so that the first read need not wait; a failure is the first write's to tell.
@@ -120,7 +123,7 @@ export class StoreConnection<Schema extends DBSchema> {
     let request: Promise<IDBPDatabase<Schema>>;
     try {
       request = openDB<Schema>(this.name, this.version, {
-        upgrade: (db) => this.upgrade(db),
+        upgrade: (db, oldVersion, _newVersion, transaction) => this.upgrade(db, oldVersion, transaction),
         blocked: () => giveUp('busy'),
         // Another tab deletes the database (or upgrades it): let it go at once rather than
         // block it, and open afresh for the next operation.
