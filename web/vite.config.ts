@@ -29,6 +29,8 @@ export default defineConfig({
   ],
   worker: { format: 'es' },
   build: { target: 'es2022', assetsInlineLimit: 0, chunkSizeWarningLimit: 1500 },
+  // The dev server may read the shared resources (the bundled configuration, the pictures).
+  server: { fs: { allow: [here, resolve(here, '../resources')] } },
   preview: { host: '127.0.0.1', strictPort: true },
   test: {
     include: ['src/**/*.test.ts', 'build-plugins/**/*.test.ts'],

@@ -22,6 +22,9 @@ self.addEventListener('activate', (event) => {
 self.addEventListener('fetch', (event) => {
   const request = event.request;
   if (request.method !== 'GET' || new URL(request.url).origin !== self.location.origin) return;
+  // The remote configuration is always asked of the server: a cached copy would hide every
+  // later catalogue. Offline its fetch fails and the page keeps what it has.
+  if (new URL(request.url).pathname.endsWith('/config.json')) return;
   if (request.mode === 'navigate') {
     // The app is one page: every address in its scope opens it, from the cache when offline.
     event.respondWith(fetch(request).catch(() => cachedPage()));

@@ -16,6 +16,10 @@ import { lastActionWasKey } from '../shell/inputModality';
 import { followTextSizeKeys } from '../shell/textSize';
 import { h } from '../shell/dom';
 import { storeNoticeText } from '../store/storeMessages';
+import { LeftViewController } from '../menu/LeftViewController';
+import { ConfigCalls } from '../menu/configCalls';
+import { browserStorage, RemoteConfig } from '../menu/remoteConfig';
+import { showIntroduction, showPrivacyNotice } from '../onboarding/firstVisit';
 
 const exploreHash = '#/explore';
 
@@ -29,6 +33,7 @@ export class App {
   private history: HistoryViewController | null = null;
   private practice: { controller: PracticeViewController; element: HTMLElement } | null = null;
   private explore: { controller: ExploreViewController; element: HTMLElement } | null = null;
+  private readonly menu: LeftViewController;
 
   constructor(root: HTMLElement, private readonly core: UnitCircleCore, private readonly store: CalcStore) {
     this.root = root;
@@ -48,6 +53,19 @@ export class App {
     window.addEventListener('popstate', () => {
       if (this.history) this.closeHistory();
     });
+    const calls = new ConfigCalls(core);
+    const config = new RemoteConfig({ decodes: (key, json) => calls.decodes(key, json), storage: browserStorage() });
+    this.menu = new LeftViewController(calls, config, {
+      calculate: () => undefined,
+      history: () => void this.openHistory(),
+      practice: () => void this.openPractice(null),
+      explore: () => void this.openExplore(),
+      introduction: () => void showIntroduction(this.root, () => document.getElementById('menuButton')?.focus()),
+      privacy: () => showPrivacyNotice(),
+    });
+    // The catalogue's update waits until the page has settled; the menu reads it when it opens.
+    const whenIdle = window.requestIdleCallback ?? ((run: () => void) => window.setTimeout(run, 1000));
+    whenIdle(() => void config.fetch());
   }
 
   // Builds fresh pages, as after choosing a history entry; the input page fills itself.
@@ -70,10 +88,12 @@ export class App {
     this.tabs.setEnabled(1, false);
     const toolbar = appToolbar({
       title: tr('CalculateView', 'Calculate Title'),
+      menuLabel: tr('Main', 'Menu'),
       historyLabel: tr('HistoryView', 'History'),
       practiceLabel: tr('SideMenu', 'Practice'),
       exploreLabel: tr('ExploreView', 'Explore'),
       clearTitle: tr('CalculateView', 'Clear'),
+      onMenu: () => this.menu.open(),
       onHistory: () => void this.openHistory(),
       onPractice: () => void this.openPractice(null),
       onExplore: () => void this.openExplore(),

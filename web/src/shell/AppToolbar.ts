@@ -2,16 +2,17 @@ import { h } from './dom';
 import { icon } from './icons';
 import { textSizeChanged } from './textSize';
 
-// The toolbar over the pages: the history, practice and Explore on the left (where the side
-// menu will open), the title, and "Clear" on the right.
+// The toolbar over the pages: the side menu's button, the history, practice and Explore on the
+// left, the title, and "Clear" on the right.
 export function appToolbar(options: {
-  title: string; historyLabel: string; practiceLabel: string; exploreLabel: string; clearTitle: string;
-  onHistory(): void; onPractice(): void; onExplore(): void; onClear(): void;
+  title: string; menuLabel: string; historyLabel: string; practiceLabel: string; exploreLabel: string; clearTitle: string;
+  onMenu(): void; onHistory(): void; onPractice(): void; onExplore(): void; onClear(): void;
 }): HTMLElement {
   const title = h('h1', {}, options.title);
   const toolbar = h(
     'header',
     { class: 'toolbar' },
+    h('button', { type: 'button', class: 'tool-button', id: 'menuButton', 'aria-label': options.menuLabel, 'aria-haspopup': 'dialog', onclick: options.onMenu }, icon('menu')),
     h('button', { type: 'button', class: 'tool-button', id: 'historyButton', 'aria-label': options.historyLabel, onclick: options.onHistory }, icon('history')),
     h('button', { type: 'button', class: 'tool-button', id: 'practiceButton', 'aria-label': options.practiceLabel, onclick: options.onPractice }, icon('school')),
     h('button', { type: 'button', class: 'tool-button', id: 'exploreButton', 'aria-label': options.exploreLabel, onclick: options.onExplore }, icon('explore')),
