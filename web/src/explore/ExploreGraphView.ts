@@ -15,12 +15,21 @@ export class ExploreGraphView {
   readonly element: HTMLElement;
   private readonly svg = s('svg', { class: 'explore-graph-drawing', 'aria-hidden': 'true', focusable: 'false' });
   private graph: ExploreGraph | null = null;
-  // Drawn again when the width changes; the height follows from it.
-  private readonly resize = new ResizeObserver(() => {
-    if (this.element.clientWidth !== this.width) this.draw();
+  // Drawn again when the width changes; the height follows from it. Width and rem are kept
+  // here, so that drawing while the point moves reads no layout (reading it forced the whole
+  // page's layout at every move).
+  private readonly resize = new ResizeObserver((entries) => {
+    const width = Math.round(entries[entries.length - 1].contentRect.width);
+    if (width === this.width) return;
+    this.width = width;
+    this.draw();
   });
   private width = 0;
-  private readonly redraw = () => this.draw();
+  private rem = rootFontSize();
+  private readonly redraw = () => {
+    this.rem = rootFontSize();
+    this.draw();
+  };
 
   constructor() {
     this.element = h('div', { class: 'explore-graph' });
@@ -42,10 +51,9 @@ export class ExploreGraphView {
 
   private draw(): void {
     const g = this.graph;
-    const width = this.element.clientWidth;
+    const width = this.width;
     if (!g || width <= 0) return;
-    this.width = width;
-    const rem = rootFontSize();
+    const rem = this.rem;
     const margin = { left: 2.6 * rem, right: 1.8 * rem, top: 0.75 * rem, bottom: 1.9 * rem };
     const plotWidth = width - margin.left - margin.right;
     const height = Math.round(margin.top + margin.bottom + Math.min(Math.max(plotWidth * 0.6, 8 * rem), 22 * rem));

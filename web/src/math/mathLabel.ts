@@ -16,8 +16,17 @@ const macros = { '\\color': '\\textcolor' };
 // cannot read or before it is loaded.
 export function typeset(latex: string, output: 'htmlAndMathml' | 'mathml' = 'htmlAndMathml'): string {
   if (!katex) throw new Error('KaTeX not loaded');
-  return katex.renderToString('\\displaystyle ' + latex, { throwOnError: true, output, macros: { ...macros } });
+  const key = output + ' ' + latex;
+  const cached = typesetCache.get(key);
+  if (cached !== undefined) return cached;
+  const html = katex.renderToString('\\displaystyle ' + latex, { throwOnError: true, output, macros: { ...macros } });
+  // Values come back again and again while a point moves; a bounded cache keeps them.
+  if (typesetCache.size >= 512) typesetCache.clear();
+  typesetCache.set(key, html);
+  return html;
 }
+
+const typesetCache = new Map<string, string>();
 
 // A typeset formula; text that KaTeX cannot read is shown as it stands, in red, as the app's
 // typesetter shows what it does not know.
