@@ -1,18 +1,23 @@
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-import { expect, test } from '@playwright/test';
+import { expect, test, type Page } from '@playwright/test';
 import { calculate, openApp, typeOnKeypad } from './pages';
+
+// Calculates each α on a fresh input page, as a learner fills the history.
+async function calculateEach(page: Page, alphas: string[]): Promise<void> {
+  for (const alpha of alphas) {
+    await page.getByRole('button', { name: 'Clear' }).click();
+    await typeOnKeypad(page, alpha);
+    await calculate(page);
+    await expect(page.locator('#page-result .step')).toHaveCount(23);
+  }
+}
 
 test.describe('history', () => {
   test('keeps calculations over a reload, newest first, and reopens one on a fresh input page', async ({ page }) => {
     await openApp(page);
-    for (const alpha of ['30', '90']) {
-      await page.getByRole('button', { name: 'Clear' }).click();
-      await typeOnKeypad(page, alpha);
-      await calculate(page);
-      await expect(page.locator('#page-result .step')).toHaveCount(23);
-    }
+    await calculateEach(page, ['30', '90']);
     await page.reload();
     await expect(page.locator('#app')).toHaveAttribute('aria-busy', 'false');
     await page.locator('#historyButton').click();
@@ -29,12 +34,7 @@ test.describe('history', () => {
 
   test('deletes one entry, and clears all only after the question', async ({ page }) => {
     await openApp(page);
-    for (const alpha of ['30', '45', '90']) {
-      await page.getByRole('button', { name: 'Clear' }).click();
-      await typeOnKeypad(page, alpha);
-      await calculate(page);
-      await expect(page.locator('#page-result .step')).toHaveCount(23);
-    }
+    await calculateEach(page, ['30', '45', '90']);
     await page.locator('#historyButton').click();
     const names = () => page.locator('.history-row .history-open').evaluateAll((rows) => rows.map((row) => row.getAttribute('aria-label')));
     await page.getByRole('button', { name: 'Delete: α = 45' }).click();
@@ -149,12 +149,7 @@ test('the history and the typed input survive a browser restart', async ({ playw
 test.describe('history order', () => {
   test('edit mode moves rows by their handles, with the keys or a drag, and keeps the order', async ({ page }) => {
     await openApp(page);
-    for (const alpha of ['30', '45', '90']) {
-      await page.getByRole('button', { name: 'Clear' }).click();
-      await typeOnKeypad(page, alpha);
-      await calculate(page);
-      await expect(page.locator('#page-result .step')).toHaveCount(23);
-    }
+    await calculateEach(page, ['30', '45', '90']);
     await page.locator('#historyButton').click();
     const names = () => page.locator('.history-row .history-open').evaluateAll((rows) => rows.map((row) => row.getAttribute('aria-label')));
     await expect.poll(names).toEqual(['α = 90', 'α = 45', 'α = 30']);
@@ -187,12 +182,7 @@ test.describe('history order', () => {
 
   test('a row moved in one tab shows moved in another, and a calculation made there is not lost', async ({ page, context }) => {
     await openApp(page);
-    for (const alpha of ['30', '45']) {
-      await page.getByRole('button', { name: 'Clear' }).click();
-      await typeOnKeypad(page, alpha);
-      await calculate(page);
-      await expect(page.locator('#page-result .step')).toHaveCount(23);
-    }
+    await calculateEach(page, ['30', '45']);
     const other = await context.newPage();
     await openApp(other);
     await other.locator('#historyButton').click();
