@@ -101,6 +101,8 @@ test.describe('practice', () => {
   test('typed on a keyboard: words spell √, π, ° and the choices; a right answer says "Right"', async ({ page }) => {
     const { typed } = await worksheet(11, 2);
     await openPractice(page, '#/practice?seed=11&level=2');
+    // Keys reach the answer once the first question is there to answer.
+    await expect(page.locator('.practice-progress')).toHaveText('Question 1 of 10');
     const spelled: string[] = [];
     for (let i = 0; i < 10; ++i) {
       const keys = typed[i].replaceAll('√', 'sqrt').replaceAll('π', 'pi').replaceAll('°', 'd').replaceAll(';', ',');

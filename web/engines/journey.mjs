@@ -96,8 +96,14 @@ export function journey({ baseUrl, firstAnswer, stopServer }) {
     ['opens and calculates with the server gone', async (driver) => {
       const hasWorker = await driver.evaluate(() => 'serviceWorker' in navigator && window.isSecureContext);
       if (!hasWorker) throw new Skipped('no service worker here: the tutor needs the network to load');
-      // Opened afresh rather than reloaded: WebDriver's reload bypasses the service worker, as
-      // a forced reload does.
+      // Installed and active first (it precaches the whole app), then the page opened afresh
+      // rather than reloaded: WebDriver's reload bypasses the service worker, as a forced
+      // reload does.
+      await driver.evaluate(() => {
+        void navigator.serviceWorker.ready.then(() => (window.serviceWorkerReady = true));
+        return true;
+      });
+      await until(driver, 'the service worker active', () => window.serviceWorkerReady === true, null, 60_000);
       await driver.goto(`${baseUrl}?online`);
       await until(driver, 'the app ready', ready);
       await until(driver, 'the service worker in control', () => navigator.serviceWorker.controller !== null);

@@ -33,7 +33,10 @@ async function firstAnswer() {
 const server = spawn(process.execPath, [resolve(web, 'e2e/staticServer.mjs'), String(port), resolve(web, 'dist')], { stdio: 'inherit' });
 const stopServer = async () => {
   server.kill();
-  await new Promise((done) => (server.exitCode !== null ? done() : server.once('exit', done)));
+  // A killed server has a signal, not an exit code; waiting for an exit already past would
+  // leave the run hanging.
+  if (server.exitCode !== null || server.signalCode !== null) return;
+  await new Promise((done) => server.once('exit', done));
 };
 
 let failed = 0;

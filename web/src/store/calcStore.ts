@@ -51,17 +51,20 @@ export class CalcStore {
   private readonly changeListeners = new Set<() => void>();
 
   private constructor(name: string) {
-    this.connection = new StoreConnection<Schema>(name, 2, (database, oldVersion, transaction) => {
-      if (oldVersion < 1) {
+    // By what is there rather than by the old version number: a database left half made by a
+    // failed upgrade is completed too.
+    this.connection = new StoreConnection<Schema>(name, 2, (database, _oldVersion, transaction) => {
+      if (!database.objectStoreNames.contains('calculations')) {
         database.createObjectStore('calculations', { keyPath: 'id', autoIncrement: true });
-        database.createObjectStore('open');
       }
-      if (oldVersion < 2) {
-        transaction.objectStore('calculations').createIndex('order', 'order');
+      if (!database.objectStoreNames.contains('open')) database.createObjectStore('open');
+      const calculations = transaction.objectStore('calculations');
+      if (!calculations.indexNames.contains('order')) {
+        calculations.createIndex('order', 'order');
         // Every row keeps its place: ranked by its id, as it was listed.
-        void transaction.objectStore('calculations').openCursor().then(async function rankNext(cursor): Promise<void> {
+        void calculations.openCursor().then(async function rankNext(cursor): Promise<void> {
           if (!cursor) return;
-          await cursor.update({ ...cursor.value, order: cursor.value.id });
+          await cursor.update({ ...cursor.value, order: cursor.value.order ?? cursor.value.id });
           await rankNext(await cursor.continue());
         });
       }
