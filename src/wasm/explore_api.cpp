@@ -91,6 +91,8 @@ Json exploreInverse(const Json& args) {
         {{"degrees", a.degrees},
          {"latex", a.latex},
          {"exact", a.exact},
+         {"x", a.x},
+         {"y", a.y},
          {"generalLatex", explore::generalSolutionLatex(a, reading.solutions->periodDegrees)}});
   }
   return {{"angles", angles}, {"period", reading.solutions->periodDegrees}};

@@ -61,15 +61,20 @@ TEST(ExploreInverse, EveryExactValueFindsItsAngle) {
   for (int degrees = 0; degrees < 360; degrees += 3) {
     if (degrees % 15 != 0 && degrees % 18 != 0) continue;
     const ExactValues values = *exactValuesFor(degrees);
-    for (const auto& [function, value] : {std::pair{TrigFunction::sin, values.sin},
-                                          std::pair{TrigFunction::cos, values.cos},
-                                          std::pair{TrigFunction::tan, values.tan}}) {
+    for (const auto& [function, value] :
+         {std::pair{TrigFunction::sin, values.sin}, std::pair{TrigFunction::cos, values.cos},
+          std::pair{TrigFunction::tan, values.tan}}) {
       if (!value.latex || value.undefined()) continue;
       const InverseSolutions found = solved(function, uc::testing::typed(*value.latex));
       const std::vector<double> angles = degreesOf(found);
       EXPECT_NE(std::find(angles.begin(), angles.end(), degrees), angles.end())
           << rawValue(function) << " " << *value.latex << " at " << degrees;
-      for (const InverseAngle& angle : found.angles) EXPECT_TRUE(angle.exact) << angle.latex;
+      for (const InverseAngle& angle : found.angles) {
+        EXPECT_TRUE(angle.exact) << angle.latex;
+        // The point drawn for it lies at that angle on the circle.
+        EXPECT_NEAR(angle.x, valueAt(TrigFunction::cos, angle.degrees), 1e-12) << angle.latex;
+        EXPECT_NEAR(angle.y, valueAt(TrigFunction::sin, angle.degrees), 1e-12) << angle.latex;
+      }
     }
   }
 }
@@ -90,6 +95,8 @@ TEST(ExploreInverse, AnyValueOverAGrid) {
         EXPECT_GE(angle.degrees, 0);
         EXPECT_LT(angle.degrees, 360);
         EXPECT_NEAR(valueAt(function, angle.degrees), double(value), 1e-9) << angle.latex;
+        EXPECT_NEAR(angle.x, valueAt(TrigFunction::cos, angle.degrees), 1e-9) << angle.latex;
+        EXPECT_NEAR(angle.y, valueAt(TrigFunction::sin, angle.degrees), 1e-9) << angle.latex;
         if (i > 0) {
           EXPECT_GT(angle.degrees, found.angles[i - 1].degrees);
         }

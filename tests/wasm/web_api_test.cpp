@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <nlohmann/json.hpp>
 #include <string>
 
@@ -144,6 +145,8 @@ TEST(WebApi, ExploreAnswersTheShapesThePageDraws) {
   EXPECT_EQ(half["period"], 360);
   ASSERT_EQ(half["angles"].size(), 2u);
   EXPECT_EQ(half["angles"][1]["generalLatex"], "150^{\\circ} + k \\cdot 360^{\\circ}");
+  EXPECT_NEAR(half["angles"][1]["x"].get<double>(), -std::sqrt(3.0) / 2, 1e-12);
+  EXPECT_EQ(half["angles"][1]["y"], 0.5);
   EXPECT_EQ(result("exploreInverse", {{"function", "sin"}, {"value", "2"}})["angles"].size(), 0u);
   EXPECT_EQ(result("exploreInverse", {{"function", "tan"}, {"number", 1}})["period"], 180);
   EXPECT_EQ(result("exploreInverse", {{"function", "cos"}, {"value", "x"}})["errorKey"],

@@ -52,14 +52,19 @@ std::vector<InverseAngle> exactAngles(TrigFunction function, const practice::Typ
     const long double difference =
         std::fabs(static_cast<long double>(*value.decimal) - typed.value);
     const bool same = typed.rationalValue ? !radical && difference == 0 : difference <= kSameValue;
-    if (same) angles.push_back({static_cast<double>(degrees), degreesLatex(degrees), true});
+    if (same) {
+      angles.push_back({static_cast<double>(degrees), degreesLatex(degrees), true,
+                        values->cos.decimal.value_or(0), values->sin.decimal.value_or(0)});
+    }
   }
   return angles;
 }
 
 InverseAngle approximateAngle(long double degrees) {
   const double within = static_cast<double>(turned(degrees));
-  return {within, "\\approx " + localeFormat(within, 2, false) + "^{\\circ}", false};
+  const long double radians = degrees / kDegreesPerRadian;
+  return {within, "\\approx " + localeFormat(within, 2, false) + "^{\\circ}", false,
+          static_cast<double>(std::cos(radians)), static_cast<double>(std::sin(radians))};
 }
 
 }  // namespace

@@ -19,6 +19,8 @@ struct InverseAngle {
   double degrees = 0;  // in [0, 360)
   std::string latex;   // "30^{\circ}", or "\approx 48.59^{\circ}"
   bool exact = false;
+  double x = 1;  // where it lies on the unit circle: (cos, sin)
+  double y = 0;
 };
 
 struct InverseSolutions {

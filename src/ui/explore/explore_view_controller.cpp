@@ -154,7 +154,9 @@ QVariantList ExploreViewController::inverseSolutions() const {
         {"degrees", angle.degrees},
         {"latex", fromStd(angle.latex)},
         {"generalLatex", fromStd(explore::generalSolutionLatex(angle, solutions.periodDegrees))},
-        {"exact", angle.exact}});
+        {"exact", angle.exact},
+        {"x", angle.x},
+        {"y", angle.y}});
   }
   return list;
 }

@@ -67,7 +67,7 @@ class ExploreViewController : public QObject {
   Q_PROPERTY(bool inverseAsked READ inverseAsked NOTIFY inverseChanged)
   Q_PROPERTY(QString inverseFunction READ inverseFunction NOTIFY inverseChanged)
   Q_PROPERTY(QString inverseText READ inverseText NOTIFY inverseChanged)
-  // [{degrees, latex, generalLatex, exact}]
+  // [{degrees, latex, generalLatex, exact, x, y}]; (x, y) is where it lies on the circle
   Q_PROPERTY(QVariantList inverseSolutions READ inverseSolutions NOTIFY inverseChanged)
   // Why there is no list: the value cannot be read, or it is never taken ("no solution").
   Q_PROPERTY(QString inverseMessage READ inverseMessage NOTIFY inverseChanged)

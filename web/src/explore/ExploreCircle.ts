@@ -206,9 +206,7 @@ export class ExploreCircle {
       }
     }
     for (const angle of scene.solutions ?? []) {
-      // Drawing only: where the core's angle lies on the circle.
-      const radians = (angle.degrees * Math.PI) / 180;
-      const [x, y] = toSvg(f, Math.cos(radians), Math.sin(radians));
+      const [x, y] = toSvg(f, angle.x, angle.y);
       marks.push(s('circle', { class: 'explore-solution-point', cx: x, cy: y, r: 7, 'data-degrees': angle.degrees }));
     }
     this.inverse.replaceChildren(...marks);

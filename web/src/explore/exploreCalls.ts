@@ -51,6 +51,9 @@ export interface InverseAngle {
   latex: string;
   exact: boolean;
   generalLatex: string;
+  // Where it lies on the unit circle, (cos, sin), from the core.
+  x: number;
+  y: number;
 }
 
 export type InverseAnswer =

@@ -185,9 +185,8 @@ Item {
 
             objectName: "exploreSolutionDot"
             // Only placed here: where the angle is, the controller has said.
-            readonly property real angle: modelData.degrees * Math.PI / 180
-            x: circle.px(Math.cos(angle)) - width / 2
-            y: circle.py(Math.sin(angle)) - height / 2
+            x: circle.px(modelData.x) - width / 2
+            y: circle.py(modelData.y) - height / 2
             width: 12 * circle.unit
             height: width
             radius: width / 2
