@@ -1,6 +1,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/explore/dragged_value.h"
 #include "core/explore/explore_graph.h"
 #include "core/explore/explore_point.h"
 #include "core/explore/inverse_solutions.h"
@@ -98,6 +99,17 @@ Json exploreInverse(const Json& args) {
   return {{"angles", angles}, {"period", reading.solutions->periodDegrees}};
 }
 
+// The value line dragged to raw (y for sin, x for cos, the height on x = 1 for tan).
+Json exploreDragValue(const Json& args) {
+  const explore::TrigFunction chosen = function(args);
+  const explore::DraggedValue dragged =
+      explore::draggedValue(chosen, number(args, "raw"), flag(args, "snap"));
+  return {{"typed", dragged.typed},
+          {"value", dragged.value},
+          {"special", dragged.special},
+          {"limit", explore::draggedValueLimit(chosen)}};
+}
+
 Json linesJson(const std::vector<explore::GraphLine>& lines) {
   Json all = Json::array();
   for (const explore::GraphLine& line : lines) {
@@ -146,7 +158,7 @@ const MethodTable& exploreMethods() {
   static const MethodTable table{
       {"explorePoint", explorePoint}, {"exploreFollow", exploreFollow},
       {"exploreStep", exploreStep},   {"exploreInverse", exploreInverse},
-      {"exploreGraph", exploreGraph},
+      {"exploreGraph", exploreGraph}, {"exploreDragValue", exploreDragValue},
   };
   return table;
 }

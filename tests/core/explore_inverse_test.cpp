@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 #include <numbers>
 
+#include "core/explore/dragged_value.h"
 #include "core/explore/inverse_solutions.h"
 #include "core/solver/exact_values.h"
 #include "practice_typing.h"
@@ -135,6 +138,48 @@ TEST(ExploreInverse, OnlyOneNumberIsRead) {
   EXPECT_EQ(inverseSolutions(TrigFunction::cos, "√(-1)").errorKey, "practiceRootOfNegative");
   EXPECT_EQ(trigFunctionFromRawValue("tan"), TrigFunction::tan);
   EXPECT_FALSE(trigFunctionFromRawValue("cot"));
+}
+
+// A dragged line must always give a value the inverse question reads back as the same number,
+// exactly where it snapped to a special value.
+TEST(ExploreDraggedValue, EveryPositionReadsBackAsItsValue) {
+  for (const TrigFunction function : kFunctions) {
+    const double limit = draggedValueLimit(function);
+    std::map<std::string, DraggedValue> distinct;
+    for (double raw = -limit - 0.5; raw <= limit + 0.5; raw += 0.0007) {
+      for (const bool snap : {true, false}) {
+        const DraggedValue dragged = draggedValue(function, raw, snap);
+        const double within = snap ? (function == TrigFunction::tan ? 0.08 : 0.04) : 0.005;
+        ASSERT_LE(std::abs(dragged.value - std::clamp(raw, -limit, limit)), within + 1e-9)
+            << raw << " " << dragged.typed;
+        distinct.emplace(dragged.typed, dragged);
+      }
+    }
+    for (const auto& [typed, dragged] : distinct) {
+      const InverseReading reading = inverseSolutions(function, typed);
+      ASSERT_TRUE(reading.solutions && reading.value) << typed;
+      EXPECT_NEAR(*reading.value, dragged.value, 1e-12) << typed;
+      for (const InverseAngle& angle : reading.solutions->angles) {
+        EXPECT_EQ(angle.exact, dragged.special) << typed;
+      }
+    }
+  }
+}
+
+TEST(ExploreDraggedValue, SnapsToTheSpecialValuesAndRoundsElsewhere) {
+  EXPECT_EQ(draggedValue(TrigFunction::sin, 0.49, true).typed, "1/2");
+  EXPECT_EQ(draggedValue(TrigFunction::cos, -0.88, true).typed, "-√3/2");
+  EXPECT_EQ(draggedValue(TrigFunction::tan, 1.7, true).typed, "√3");
+  EXPECT_EQ(draggedValue(TrigFunction::tan, 0.6, true).typed, "√3/3");
+  EXPECT_EQ(draggedValue(TrigFunction::sin, 0.49, false).typed, "0.49");
+  EXPECT_EQ(draggedValue(TrigFunction::sin, 0.37, true).typed, "0.37");
+  EXPECT_EQ(draggedValue(TrigFunction::sin, -0.001, false).typed, "0");
+  EXPECT_EQ(draggedValue(TrigFunction::cos, 0.3, false).typed, "0.3");
+  // Beyond the circle the line stops a little outside it: no α reaches it.
+  EXPECT_EQ(draggedValue(TrigFunction::sin, 7, true).typed, "1.25");
+  EXPECT_TRUE(inverseSolutions(TrigFunction::sin, "1.25").solutions->angles.empty());
+  EXPECT_EQ(draggedValue(TrigFunction::tan, -90, false).typed, "-4");
+  EXPECT_EQ(draggedValue(TrigFunction::sin, std::nan(""), true).typed, "0");
 }
 
 }  // namespace

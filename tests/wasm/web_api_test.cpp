@@ -163,6 +163,11 @@ TEST(WebApi, ExploreAnswersTheShapesThePageDraws) {
       result("exploreGraph",
              {{"function", "sin"}, {"degrees", 0}, {"sweptFrom", 0}, {"sweptTo", 0}})["lineY"]
           .is_null());
+
+  const Json dragged = result("exploreDragValue", {{"function", "cos"}, {"raw", -0.69}, {"snap", true}});
+  EXPECT_EQ(dragged["typed"], "-√2/2");
+  EXPECT_TRUE(dragged["special"]);
+  EXPECT_EQ(dragged["limit"], 1.25);
 }
 
 TEST(WebApi, ExploreRefusesWhatDoesNotFit) {
@@ -171,6 +176,7 @@ TEST(WebApi, ExploreRefusesWhatDoesNotFit) {
                                       "sweptTo": 0})"),
             "bad argument: function");
   EXPECT_EQ(error("exploreInverse", R"({"function": "sin"})"), "bad argument: number");
+  EXPECT_EQ(error("exploreDragValue", R"({"function": "sin", "raw": "x"})"), "bad argument: raw");
 }
 
 }  // namespace
@@ -198,11 +204,33 @@ TEST(WebApi, TheConfigurationIsDecodedAsTheAppDecodesIt) {
   EXPECT_EQ(menu["rating"], "https://store.test/rate");
   EXPECT_EQ(menu["community"], "https://community.unitcircle.app/join");
   EXPECT_TRUE(result("configMenu", {{"apps", "[]"}, {"language", "en"}}).is_null());
-  EXPECT_EQ(
-      result("configVideos", {{"videos", R"({"KV": {"en": ["https://v.test/1", "javascript:x"],
-                                           "de": ["https://v.test/2"]}})"},
-                              {"language", "de"}}),
-      Json({"https://v.test/2", "https://v.test/1"}));
+}
+
+// The strip's items in the web edition: the app's reading of the lists, where the image and the
+// player are, and an item that says "unavailable" for an address that names no video.
+TEST(WebApi, VideosComeAsTheAppReadsThem) {
+  const Json items = result(
+      "configVideos",
+      {{"videos", R"({"KV": {"en": ["https://www.youtube.com/watch?v=abcdefghijk&t=90s",
+                                    "javascript:x"],
+                             "de": ["https:www.youtube.com/shorts/ABCDEFGHIJ_",
+                                    "https://www.youtube.com/watch?v=abc\"><scrip"]},
+                      "XY": {"de": ["https://www.youtube.com/watch?v=zzzzzzzzzzz"]}})"},
+       {"language", "de"}});
+  const Json none = {{"thumbnail", nullptr}, {"embed", nullptr}};
+  EXPECT_EQ(items, Json::array({
+                       {{"thumbnail", "https://i.ytimg.com/vi/ABCDEFGHIJ_/hqdefault.jpg"},
+                        {"embed",
+                         "https://www.youtube-nocookie.com/embed/"
+                         "ABCDEFGHIJ_?autoplay=1&playsinline=1&iv_load_policy=1"}},
+                       none,
+                       {{"thumbnail", "https://i.ytimg.com/vi/abcdefghijk/hqdefault.jpg"},
+                        {"embed",
+                         "https://www.youtube-nocookie.com/embed/"
+                         "abcdefghijk?autoplay=1&playsinline=1&iv_load_policy=1&start=90"}},
+                       none,
+                   }));
+  EXPECT_TRUE(result("configVideos", {{"videos", "[]"}, {"language", "en"}}).is_null());
 }
 
 }  // namespace
