@@ -2,7 +2,7 @@
 // at 60 moves a second, and this prints the frame intervals, the time from each move to the
 // frame that shows it, the work of the GUI thread per move and of each frame (polish, sync,
 // render), and where that work goes: the controller alone, and the drag again with the
-// graph or the values panel held still.
+// graph's moving parts or the values panel's formulas held still.
 //
 //   bench_app_explore_frames [WIDTH HEIGHT]   (default 400 800, a phone)
 //
@@ -230,13 +230,11 @@ void printDrag(const char* what, const DragFigures& figures) {
   printFigures("CPU time: per frame render and swap", figures.renderCpu);
 }
 
-QQuickItem* findByClass(QQuickItem* root, const char* className) {
-  if (!root) return nullptr;
-  if (root->inherits(className)) return root;
-  for (QQuickItem* child : root->childItems()) {
-    if (QQuickItem* found = findByClass(child, className)) return found;
-  }
-  return nullptr;
+// Every visible item of that name under root.
+void findAll(QQuickItem* root, QLatin1String name, std::vector<QQuickItem*>& found) {
+  if (!root) return;
+  if (root->objectName() == name && root->isVisible()) found.push_back(root);
+  for (QQuickItem* child : root->childItems()) findAll(child, name, found);
 }
 
 // Holds a bound property at its present value: the binding goes, the value stays.
@@ -312,14 +310,15 @@ int main(int argc, char* argv[]) {
 
   // Where the GUI thread's time goes: the same drag with parts of the screen held still.
   QQuickItem* graph = findItem(window->contentItem(), QLatin1String("exploreGraph"));
-  QQuickItem* values = findItem(window->contentItem(), QLatin1String("exploreValues"));
-  QQuickItem* valueRepeater = findByClass(values, "QQuickRepeater");
-  if (!graph || !valueRepeater) qFatal("no graph or values panel");
+  std::vector<QQuickItem*> valueLines;
+  findAll(findItem(window->contentItem(), QLatin1String("exploreValues")),
+          QLatin1String("exploreValueLine"), valueLines);
+  if (!graph || valueLines.size() != 7) qFatal("no graph or values panel");
 
-  holdStill(graph, "graph");
-  printDrag("not snapping, the graph held still (its binding dropped)",
+  for (const char* moving : {"trailFrom", "trailTo", "tracer"}) holdStill(graph, moving);
+  printDrag("not snapping, the graph held still (its trail and tracer bindings dropped)",
             drag(window, circle, controller, 2, 240));
-  holdStill(valueRepeater, "model");
+  for (QQuickItem* line : valueLines) holdStill(line, "latex");
   printDrag("not snapping, the graph and the values panel held still",
             drag(window, circle, controller, 2, 240));
   return 0;

@@ -1,11 +1,14 @@
 #include "ui/explore/explore_view_controller.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QPointF>
 #include <algorithm>
 #include <string>
 
+#include "core/explore/dragged_value.h"
 #include "core/explore/explore_graph.h"
+#include "core/practice/answer_typing.h"
 #include "core/solver/quadrant.h"
 
 namespace uc {
@@ -54,10 +57,25 @@ QVariantList pieces(const std::vector<explore::GraphLine>& lines, const Frame& f
   return result;
 }
 
+// Sets a property's value and says so, only where it changed.
+template <typename T>
+bool changed(T& property, T value) {
+  if (property == value) return false;
+  property = std::move(value);
+  return true;
+}
+
+// The point starts at 30°, where all three values are exact and none is 0 or 1.
+constexpr int kStartDegrees = 30;
+
 }  // namespace
 
 ExploreViewController::ExploreViewController(QObject* parent)
-    : QObject(parent), state_(explore::pointState(0)) {
+    : QObject(parent),
+      state_(explore::pointState(kStartDegrees)),
+      sweptMin_(kStartDegrees),
+      sweptMax_(kStartDegrees) {
+  updateSharedAngles();
   updateGraph();
 }
 
@@ -71,6 +89,7 @@ void ExploreViewController::setDegrees(int degrees) {
   sweptMin_ = std::min(sweptMin_, degrees);
   sweptMax_ = std::max(sweptMax_, degrees);
   emit pointChanged();
+  updateSharedAngles();
   updateGraph();
 }
 
@@ -104,7 +123,7 @@ QStringList ExploreViewController::valueLines() const {
           textLatex(placeText())};
 }
 
-QVariantList ExploreViewController::sharedAngles() const {
+void ExploreViewController::updateSharedAngles() {
   QVariantList angles;
   for (const explore::SharedAngle& angle : state_.sharedAngles) {
     const explore::PointState at = explore::pointState(angle.degrees);
@@ -117,7 +136,7 @@ QVariantList ExploreViewController::sharedAngles() const {
                               {"tan", signText(angle.tanSign)},
                               {"isPoint", angle.isPoint}});
   }
-  return angles;
+  if (changed(sharedAngles_, std::move(angles))) emit sharedAnglesChanged();
 }
 
 QString ExploreViewController::valueText() const { return fromStd(state_.valueText); }
@@ -143,6 +162,49 @@ void ExploreViewController::setGraphFunction(const QString& function) {
 
 QString ExploreViewController::inverseFunction() const {
   return fromStd(std::string(explore::rawValue(inverseFunction_)));
+}
+
+void ExploreViewController::setInverseFunction(const QString& function) {
+  const auto chosen = functionNamed(function);
+  if (!chosen || *chosen == inverseFunction_) return;
+  // A question asked goes on with the same value.
+  if (reading_) {
+    setInverse(function, inverseText_);
+    return;
+  }
+  inverseFunction_ = *chosen;
+  emit inverseChanged();
+}
+
+void ExploreViewController::setInverseDraft(const QString& draft) {
+  if (changed(draft_, draft)) emit inverseDraftChanged();
+}
+
+void ExploreViewController::typeKey(const QString& key) {
+  setInverseDraft(fromStd(practice::typeKey(draft_.toStdString(), key.toStdString())));
+}
+
+void ExploreViewController::typeOnKeyboard(const QString& character) {
+  if (character.isEmpty()) return;
+  const bool decimalComma = QLocale().decimalPoint() == QStringLiteral(",");
+  setInverseDraft(fromStd(practice::typeOnKeyboard(draft_.toStdString(), character.toStdString(),
+                                                   {}, decimalComma)));
+}
+
+void ExploreViewController::deleteBackward() {
+  setInverseDraft(fromStd(practice::deleteBackward(draft_.toStdString())));
+}
+
+void ExploreViewController::askInverse(const QString& function) {
+  setInverse(function, fromStd(practice::finishTyping(draft_.toStdString())));
+}
+
+void ExploreViewController::dragInverseLine(double raw) {
+  const explore::DraggedValue dragged = explore::draggedValue(inverseFunction_, raw, snap_);
+  const QString typed = fromStd(dragged.typed);
+  // Within the same snapped or rounded value nothing changes.
+  if (reading_ && typed == inverseText_) return;
+  setInverse(inverseFunction(), typed);
 }
 
 QVariantList ExploreViewController::inverseSolutions() const {
@@ -175,6 +237,12 @@ QVariant ExploreViewController::inverseValue() const {
                                                             : QVariant();
 }
 
+double ExploreViewController::handleValue() const {
+  const double limit = explore::draggedValueLimit(inverseFunction_);
+  const QVariant value = inverseValue();
+  return value.isValid() ? std::clamp(value.toDouble(), -limit, limit) : 0.0;
+}
+
 void ExploreViewController::pointerMoved(double dx, double dy) {
   if (const auto followed = explore::followPointer(state_.degrees, dx, dy, snap_)) {
     setDegrees(*followed);
@@ -196,6 +264,7 @@ void ExploreViewController::setInverse(const QString& function, const QString& t
   inverseFunction_ = *chosen;
   inverseText_ = text;
   reading_ = explore::inverseSolutions(*chosen, text.trimmed().toStdString());
+  setInverseDraft(text);
   emit inverseChanged();
   // The line and its crossings show on the graph of the function asked about.
   if (*chosen != graphFunction_) {
@@ -206,9 +275,13 @@ void ExploreViewController::setInverse(const QString& function, const QString& t
 }
 
 void ExploreViewController::clearInverse() {
-  if (!reading_ && inverseText_.isEmpty()) return;
+  if (!reading_ && inverseText_.isEmpty()) {
+    setInverseDraft({});
+    return;
+  }
   reading_.reset();
   inverseText_.clear();
+  setInverseDraft({});
   emit inverseChanged();
   updateGraph();
 }
@@ -220,31 +293,57 @@ void ExploreViewController::updateGraph() {
       asked ? reading_->solutions : std::nullopt, asked ? reading_->value : std::nullopt);
   const Frame frame{data.xMin, data.xMax, data.yMin, data.yMax};
 
-  QVariantList xTicks;
-  for (const AxisTick& tick : data.xTicks) {
-    xTicks.append(QVariantMap{{"position", frame.u(tick.value)}, {"label", fromStd(tick.label)}});
+  // The curve, its ticks and colour only with a new turn or function: rebuilding them for the
+  // view, which then draws them afresh, is the most a move could cost.
+  const WindowKey key{graphFunction_, data.xMin};
+  if (windowKey_ != key) {
+    windowKey_ = key;
+    QVariantList xTicks;
+    for (const AxisTick& tick : data.xTicks) {
+      xTicks.append(QVariantMap{{"position", frame.u(tick.value)}, {"label", fromStd(tick.label)}});
+    }
+    QVariantList yTicks;
+    for (const AxisTick& tick : data.yTicks) {
+      yTicks.append(QVariantMap{{"position", frame.v(tick.value)}, {"label", fromStd(tick.label)}});
+    }
+    graphWindow_ = QVariantMap{{"color", fromStd(data.colorHex)},
+                               {"xMin", data.xMin},
+                               {"xMax", data.xMax},
+                               {"yMin", data.yMin},
+                               {"yMax", data.yMax},
+                               {"curve", pieces(data.curve, frame)},
+                               {"xTicks", xTicks},
+                               {"yTicks", yTicks},
+                               {"zero", frame.v(0)}};
+    emit graphWindowChanged();
   }
-  QVariantList yTicks;
-  for (const AxisTick& tick : data.yTicks) {
-    yTicks.append(QVariantMap{{"position", frame.v(tick.value)}, {"label", fromStd(tick.label)}});
+
+  // The trail is the curve between its first and last point: the view shows that stretch of
+  // the curve strong.
+  double from = 0;
+  double to = 0;
+  if (!data.trail.empty() && !data.trail.front().empty() && !data.trail.back().empty()) {
+    from = frame.u(data.trail.front().front()[0]);
+    to = frame.u(data.trail.back().back()[0]);
   }
+  bool trailMoved = changed(trailFrom_, from);
+  trailMoved = changed(trailTo_, to) || trailMoved;
+  if (trailMoved || sweptMin_ != reportedSweep_.first || sweptMax_ != reportedSweep_.second) {
+    reportedSweep_ = {sweptMin_, sweptMax_};
+    emit trailChanged();
+  }
+  if (changed(tracer_, data.tracer ? QVariant(frame.at(*data.tracer)) : QVariant())) {
+    emit tracerChanged();
+  }
+
   QVariantList crossings;
   for (const explore::GraphCrossing& crossing : data.crossings) {
     crossings.append(
         QVariantMap{{"position", frame.u(crossing.degrees)}, {"latex", fromStd(crossing.latex)}});
   }
-  graph_ = QVariantMap{{"color", fromStd(data.colorHex)},
-                       {"xMin", data.xMin},
-                       {"xMax", data.xMax},
-                       {"curve", pieces(data.curve, frame)},
-                       {"trail", pieces(data.trail, frame)},
-                       {"tracer", data.tracer ? QVariant(frame.at(*data.tracer)) : QVariant()},
-                       {"xTicks", xTicks},
-                       {"yTicks", yTicks},
-                       {"zero", frame.v(0)},
-                       {"line", data.lineY ? QVariant(frame.v(*data.lineY)) : QVariant()},
-                       {"crossings", crossings}};
-  emit graphChanged();
+  const bool lineMoved =
+      changed(graphLine_, data.lineY ? QVariant(frame.v(*data.lineY)) : QVariant());
+  if (changed(crossings_, std::move(crossings)) || lineMoved) emit graphLineChanged();
 }
 
 }  // namespace uc

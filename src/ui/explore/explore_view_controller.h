@@ -9,6 +9,7 @@
 #include <QVariantList>
 #include <QVariantMap>
 #include <optional>
+#include <utility>
 
 #include "core/explore/explore_point.h"
 #include "core/explore/inverse_solutions.h"
@@ -49,23 +50,35 @@ class ExploreViewController : public QObject {
   // The values panel, one formula a line: α, b, sin, cos, tan, the reference angle, the place.
   Q_PROPERTY(QStringList valueLines READ valueLines NOTIFY pointChanged)
   // [{degrees, latex, x, y, sin, cos, tan ("+", "−", "0", "" where undefined), isPoint}]
-  Q_PROPERTY(QVariantList sharedAngles READ sharedAngles NOTIFY pointChanged)
+  // Told only when it changes: as the point moves within a quadrant, it stays.
+  Q_PROPERTY(QVariantList sharedAngles READ sharedAngles NOTIFY sharedAnglesChanged)
   Q_PROPERTY(QString valueText READ valueText NOTIFY pointChanged)
   Q_PROPERTY(bool snap READ snap WRITE setSnap NOTIFY snapChanged)
 
-  // The graph: "sin", "cos" or "tan".
-  Q_PROPERTY(QString graphFunction READ graphFunction WRITE setGraphFunction NOTIFY graphChanged)
-  Q_PROPERTY(int sweptMin READ sweptMin NOTIFY graphChanged)
-  Q_PROPERTY(int sweptMax READ sweptMax NOTIFY graphChanged)
-  // Laid out on the unit square, y downwards, so that the view only scales it to its size:
-  // {color, xMin, xMax, curve: [[QPointF]], trail: [[QPointF]], tracer: QPointF or undefined,
-  //  xTicks: [{position, label}], yTicks: [{position, label}], zero: y of the x axis,
-  //  line: y of the inverse line or undefined, crossings: [{position, latex}]}
-  Q_PROPERTY(QVariantMap graph READ graph NOTIFY graphChanged)
+  // The graph: "sin", "cos" or "tan". Laid out on the unit square, y downwards, so that the
+  // view only scales it to its size, and split by how often each part changes, so that a move
+  // of the point hands the view only what moved.
+  Q_PROPERTY(QString graphFunction READ graphFunction WRITE setGraphFunction NOTIFY graphWindowChanged)
+  // With the turn and the function: {color, xMin, xMax, yMin, yMax, curve: [[QPointF]],
+  //  xTicks: [{position, label}], yTicks: [{position, label}], zero: y of the x axis}
+  Q_PROPERTY(QVariantMap graphWindow READ graphWindow NOTIFY graphWindowChanged)
+  // With each move: the part of the plot's width the swept part of this turn covers (its curve
+  // drawn strong there; from == to where nothing is swept), and the tracer, a QPointF or
+  // undefined.
+  Q_PROPERTY(int sweptMin READ sweptMin NOTIFY trailChanged)
+  Q_PROPERTY(int sweptMax READ sweptMax NOTIFY trailChanged)
+  Q_PROPERTY(double trailFrom READ trailFrom NOTIFY trailChanged)
+  Q_PROPERTY(double trailTo READ trailTo NOTIFY trailChanged)
+  Q_PROPERTY(QVariant tracer READ tracer NOTIFY tracerChanged)
+  // With the inverse question: the line's y, or undefined, and [{position, latex}].
+  Q_PROPERTY(QVariant graphLine READ graphLine NOTIFY graphLineChanged)
+  Q_PROPERTY(QVariantList crossings READ crossings NOTIFY graphLineChanged)
 
-  // The inverse question.
+  // The inverse question: the function chosen, the value as typed on the keypad or a keyboard
+  // or set by dragging the line, and what was asked.
+  Q_PROPERTY(QString inverseFunction READ inverseFunction WRITE setInverseFunction NOTIFY inverseChanged)
+  Q_PROPERTY(QString inverseDraft READ inverseDraft WRITE setInverseDraft NOTIFY inverseDraftChanged)
   Q_PROPERTY(bool inverseAsked READ inverseAsked NOTIFY inverseChanged)
-  Q_PROPERTY(QString inverseFunction READ inverseFunction NOTIFY inverseChanged)
   Q_PROPERTY(QString inverseText READ inverseText NOTIFY inverseChanged)
   // [{degrees, latex, generalLatex, exact, x, y}]; (x, y) is where it lies on the circle
   Q_PROPERTY(QVariantList inverseSolutions READ inverseSolutions NOTIFY inverseChanged)
@@ -74,6 +87,9 @@ class ExploreViewController : public QObject {
   Q_PROPERTY(bool inverseUnreadable READ inverseUnreadable NOTIFY inverseChanged)
   // The value read, for the line on the circle; undefined until one is.
   Q_PROPERTY(QVariant inverseValue READ inverseValue NOTIFY inverseChanged)
+  // Where the line's handle sits: the value asked, 0 without one, never beyond how far the
+  // line may be dragged.
+  Q_PROPERTY(double handleValue READ handleValue NOTIFY inverseChanged)
 
  public:
   explicit ExploreViewController(QObject* parent = nullptr);
@@ -98,7 +114,7 @@ class ExploreViewController : public QObject {
   QString quadrantNumeral() const;
   QString placeText() const;
   QStringList valueLines() const;
-  QVariantList sharedAngles() const;
+  QVariantList sharedAngles() const { return sharedAngles_; }
   QString valueText() const;
 
   bool snap() const { return snap_; }
@@ -108,15 +124,24 @@ class ExploreViewController : public QObject {
   void setGraphFunction(const QString& function);
   int sweptMin() const { return sweptMin_; }
   int sweptMax() const { return sweptMax_; }
-  QVariantMap graph() const { return graph_; }
+  QVariantMap graphWindow() const { return graphWindow_; }
+  double trailFrom() const { return trailFrom_; }
+  double trailTo() const { return trailTo_; }
+  QVariant tracer() const { return tracer_; }
+  QVariant graphLine() const { return graphLine_; }
+  QVariantList crossings() const { return crossings_; }
 
   bool inverseAsked() const { return reading_.has_value(); }
   QString inverseFunction() const;
+  void setInverseFunction(const QString& function);
+  QString inverseDraft() const { return draft_; }
+  void setInverseDraft(const QString& draft);
   QString inverseText() const { return inverseText_; }
   QVariantList inverseSolutions() const;
   QString inverseMessage() const;
   bool inverseUnreadable() const { return reading_ && !reading_->solutions; }
   QVariant inverseValue() const;
+  double handleValue() const;
 
   // A pointer at (dx, dy) from the centre, y upwards: the point follows it.
   Q_INVOKABLE void pointerMoved(double dx, double dy);
@@ -126,24 +151,54 @@ class ExploreViewController : public QObject {
   // "sin", "cos" or "tan" and the value as typed; the graph turns to that function.
   Q_INVOKABLE void setInverse(const QString& function, const QString& text);
   Q_INVOKABLE void clearInverse();
+  // The keypad and a keyboard edit the value by the practice's rules; ask puts the question.
+  Q_INVOKABLE void typeKey(const QString& key);
+  Q_INVOKABLE void typeOnKeyboard(const QString& character);
+  Q_INVOKABLE void deleteBackward();
+  Q_INVOKABLE void askInverse(const QString& function);
+  // The line of the chosen function dragged to raw, in circle units (sin: its height, cos: its
+  // x, tan: the height on x = 1): snapped while snapping, asked as if typed.
+  Q_INVOKABLE void dragInverseLine(double raw);
 
  signals:
   void pointChanged();
+  void sharedAnglesChanged();
   void snapChanged();
-  void graphChanged();
+  void graphWindowChanged();
+  void trailChanged();
+  void tracerChanged();
+  void graphLineChanged();
   void inverseChanged();
+  void inverseDraftChanged();
 
  private:
   void updateGraph();
 
+  void updateSharedAngles();
+
   explore::PointState state_;
+  QVariantList sharedAngles_;
   bool snap_ = true;
   explore::TrigFunction graphFunction_ = explore::TrigFunction::sin;
   int sweptMin_ = 0;
   int sweptMax_ = 0;
-  QVariantMap graph_;
+  // The turn and function graphWindow_ was made for.
+  struct WindowKey {
+    explore::TrigFunction function;
+    double xMin;
+    bool operator==(const WindowKey&) const = default;
+  };
+  std::optional<WindowKey> windowKey_;
+  QVariantMap graphWindow_;
+  std::pair<int, int> reportedSweep_{0, 0};
+  double trailFrom_ = 0;
+  double trailTo_ = 0;
+  QVariant tracer_;
+  QVariant graphLine_;
+  QVariantList crossings_;
   explore::TrigFunction inverseFunction_ = explore::TrigFunction::sin;
   QString inverseText_;
+  QString draft_;
   std::optional<explore::InverseReading> reading_;
 };
 

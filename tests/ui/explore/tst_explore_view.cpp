@@ -4,6 +4,7 @@
 #include <QQuickItem>
 #include <QQuickWindow>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -59,6 +60,21 @@ class TestExploreView : public QObject {
     return driver_.tap(name);
   }
 
+  // A key of the keypad by its title ("√", "3", "check"), scrolled into sight and tapped.
+  bool tapKey(const char* title) {
+    QQuickItem* keypad = driver_.item("exploreKeypad");
+    if (!keypad) return false;
+    const QString name = QStringLiteral("exploreKey_") + QString::fromUtf8(title);
+    for (QQuickItem* key : keypad->childItems()) {
+      if (key->objectName() != name) continue;
+      key->setObjectName(QStringLiteral("exploreKeyTapped"));
+      const bool tapped = tapInView("exploreKeyTapped");
+      key->setObjectName(name);
+      return tapped;
+    }
+    return false;
+  }
+
   // A press at `degrees` inside the circle, dragged on to `to`.
   void drag(double degrees, double to) {
     QQuickItem* area = driver_.item("exploreCircleArea");
@@ -81,12 +97,31 @@ class TestExploreView : public QObject {
     QQuickItem* box = driver_.item("exploreInverseFunction");
     QVERIFY(box);
     box->setProperty("currentIndex", functionIndex);
-    QQuickItem* field = driver_.item("exploreInverseValue");
-    QVERIFY(field);
-    field->setProperty("text", QString::fromUtf8(value));
+    controller()->setInverseDraft(QString::fromUtf8(value));
     QQuickItem* button = driver_.item("exploreInverseButton");
     QVERIFY(button);
     QMetaObject::invokeMethod(button, "clicked");
+  }
+
+  // Grabs the line's handle on the circle and drags it to the value `to` in circle units (sin
+  // and tan: a height, cos: an x), in a few steps as a finger does.
+  void dragLine(double to) {
+    QQuickItem* circle = driver_.item("exploreCircle");
+    QVERIFY(circle);
+    driver_.item("exploreScroll")->setProperty("contentY", 0);
+    const QPointF handle = circle->property("handleAt").toPointF();
+    const double cx = circle->property("cx").toDouble();
+    const double cy = circle->property("cy").toDouble();
+    const double radius = circle->property("radius").toDouble();
+    const bool across = controller()->inverseFunction() == QStringLiteral("cos");
+    const QPointF target = across ? QPointF(cx + to * radius, handle.y())
+                                  : QPointF(handle.x(), cy - to * radius);
+    const auto scene = [&](QPointF at) { return circle->mapToScene(at).toPoint(); };
+    QTest::mousePress(window_, Qt::LeftButton, {}, scene(handle));
+    for (int step = 1; step <= 4; ++step) {
+      QTest::mouseMove(window_, scene(handle + (target - handle) * step / 4));
+    }
+    QTest::mouseRelease(window_, Qt::LeftButton, {}, scene(target));
   }
 
   static QList<double> solutionDegrees(const ExploreViewController& explore) {
@@ -114,7 +149,10 @@ class TestExploreView : public QObject {
     QCOMPARE(driver_.read("toolbarTitle", "text").toString(), QStringLiteral("Explore"));
     QVERIFY(driver_.item("pageTabBarController") == nullptr);
     QVERIFY(controller());
-    QCOMPARE(controller()->degrees(), 0);
+    // At 30°, as in the web edition: every value exact, none 0 or 1.
+    QCOMPARE(controller()->degrees(), 30);
+    QCOMPARE(controller()->sinLatex(), QStringLiteral("\\frac{1}{2}"));
+    QCOMPARE(controller()->sweptMin(), 30);
     QVERIFY(controller()->snap());
     QTRY_VERIFY(driver_.item("exploreValueLine"));
     QTest::qWait(50);
@@ -148,11 +186,15 @@ class TestExploreView : public QObject {
     QTest::keyClick(window_, Qt::Key_Up);
     QCOMPARE(explore.degrees(), 135);
 
-    // The point swept 0° to 135°: the trail and the tracer are on the graph.
-    QCOMPARE(explore.sweptMin(), 0);
+    // The point swept 30° to 135°: the trail covers that stretch of the turn, the tracer its
+    // end.
+    QCOMPARE(explore.sweptMin(), 30);
     QCOMPARE(explore.sweptMax(), 135);
-    QVERIFY(!explore.graph().value("trail").toList().isEmpty());
-    QVERIFY(explore.graph().value("tracer").isValid());
+    QCOMPARE(explore.trailFrom(), 30.0 / 360);
+    QCOMPARE(explore.trailTo(), 135.0 / 360);
+    QCOMPARE(explore.tracer().toPointF().x(), explore.trailTo());
+    QCOMPARE(driver_.item("exploreTrail")->width(),
+             driver_.item("exploreTrail")->parentItem()->width() * 105 / 360);
   }
 
   // A drag near 134° lands on 135° while snapping, on the whole degree without; off, the keys
@@ -194,8 +236,8 @@ class TestExploreView : public QObject {
     QVERIFY(!driver_.read("exploreTanLabel", "visible").toBool());
 
     explore.setGraphFunction("tan");
-    QVERIFY(!explore.graph().value("tracer").isValid());
-    QVERIFY(explore.graph().value("curve").toList().size() >= 2);  // pieces between the poles
+    QVERIFY(!explore.tracer().isValid());
+    QVERIFY(explore.graphWindow().value("curve").toList().size() >= 2);  // pieces between poles
     explore.setGraphFunction("sin");
   }
 
@@ -215,6 +257,30 @@ class TestExploreView : public QObject {
     QCOMPARE(explore.sweptMin(), 240);
     QCOMPARE(explore.sweptMax(), 240);
     explore.setGraphFunction("sin");
+  }
+
+  // A move within the turn hands the view only what moved: the curve and its ticks, the
+  // shared angles of the same quadrant and the question's line stay, and are not drawn again.
+  void aMoveTellsOnlyWhatMoved() {
+    ExploreViewController& explore = *controller();
+    explore.setDegrees(100);
+    QSignalSpy window(&explore, &ExploreViewController::graphWindowChanged);
+    QSignalSpy trail(&explore, &ExploreViewController::trailChanged);
+    QSignalSpy tracer(&explore, &ExploreViewController::tracerChanged);
+    QSignalSpy line(&explore, &ExploreViewController::graphLineChanged);
+    QSignalSpy shared(&explore, &ExploreViewController::sharedAnglesChanged);
+    explore.setDegrees(120);
+    QCOMPARE(window.count(), 0);
+    QCOMPARE(line.count(), 0);
+    QCOMPARE(tracer.count(), 1);
+    QCOMPARE(shared.count(), 1);  // 60° and 120° share a reference angle, 80° and 100° another
+    const int trailBefore = trail.count();
+    explore.setDegrees(110);  // back within what is swept
+    QCOMPARE(trail.count(), trailBefore);
+    explore.setDegrees(370);  // the next turn: a new window
+    QCOMPARE(window.count(), 1);
+    QCOMPARE(explore.graphWindow().value("xMin").toDouble(), 360.0);
+    explore.setDegrees(30);
   }
 
   // The angles sharing 135°'s reference angle with their signs.
@@ -257,8 +323,8 @@ class TestExploreView : public QObject {
     QVERIFY(explore.inverseMessage().isEmpty());
     // The graph turns to sin and shows the line with both crossings.
     QCOMPARE(explore.graphFunction(), QStringLiteral("sin"));
-    QVERIFY(explore.graph().value("line").isValid());
-    QCOMPARE(explore.graph().value("crossings").toList().size(), 2);
+    QVERIFY(explore.graphLine().isValid());
+    QCOMPARE(explore.crossings().size(), 2);
     QTRY_VERIFY(driver_.item("exploreSolution"));
     QVERIFY(driver_.read("exploreInverseLine", "visible").toBool());
 
@@ -284,7 +350,7 @@ class TestExploreView : public QObject {
              QStringLiteral("no solution"));
     QVERIFY(driver_.item("exploreSolution") == nullptr);
     // The line y = 2 lies above the plot: not drawn over what is above it.
-    QVERIFY(explore.graph().value("line").isValid());
+    QVERIFY(explore.graphLine().isValid());
     QVERIFY(driver_.item("exploreInverseGraphLine") == nullptr);
 
     ask(1, "1/");
@@ -292,12 +358,86 @@ class TestExploreView : public QObject {
     QCOMPARE(explore.inverseMessage(),
              QCoreApplication::translate("Core", "exploreValueUnreadable"));
     QVERIFY(explore.inverseMessage() != QStringLiteral("exploreValueUnreadable"));
-    QVERIFY(!explore.graph().value("line").isValid());
+    QVERIFY(!explore.graphLine().isValid());
 
     QVERIFY(tapInView("exploreClearInverseButton"));
     QVERIFY(!explore.inverseAsked());
     QVERIFY(explore.inverseMessage().isEmpty());
     QVERIFY(driver_.read("exploreInverseValue", "text").toString().isEmpty());
+  }
+
+  // Dragging sin's line y = c: near 1/2 it snaps there and the angles are exact, as if typed;
+  // without snapping it stays a rounded decimal; beyond the circle no α reaches it.
+  void draggingTheLineAsksAboutItsValue() {
+    ExploreViewController& explore = *controller();
+    explore.clearInverse();
+    explore.setDegrees(200);
+    explore.setInverseFunction("sin");
+    QVERIFY(explore.snap());
+    dragLine(0.52);
+    QCOMPARE(explore.inverseText(), QStringLiteral("1/2"));
+    QCOMPARE(solutionDegrees(explore), (QList<double>{30, 150}));
+    QVERIFY(explore.inverseSolutions().first().toMap().value("exact").toBool());
+    QCOMPARE(driver_.read("exploreInverseValue", "text").toString(), QStringLiteral("1/2"));
+    QVERIFY(driver_.read("exploreInverseLine", "visible").toBool());
+    // The point stayed: the drag moved only the line.
+    QCOMPARE(explore.degrees(), 200);
+    QCOMPARE(explore.handleValue(), 0.5);
+
+    explore.setSnap(false);
+    dragLine(0.37);
+    const QString typed = explore.inverseText();
+    QVERIFY2(typed.startsWith("0.3") && !typed.contains('/'), qPrintable(typed));
+    QCOMPARE(solutionDegrees(explore).size(), 2);
+    QVERIFY(!explore.inverseSolutions().first().toMap().value("exact").toBool());
+    QCOMPARE(driver_.read("exploreInverseValue", "text").toString(), typed);
+
+    // Above the circle: held at the limit, where sin never reaches.
+    dragLine(1.35);
+    QCOMPARE(explore.inverseText(), QStringLiteral("1.25"));
+    QVERIFY(explore.inverseSolutions().isEmpty());
+    QCOMPARE(explore.inverseMessage(), QStringLiteral("no solution"));
+    explore.setSnap(true);
+
+    // cos's line x = c, dragged across, and the graph's handle moves the same line.
+    explore.setInverseFunction("cos");
+    QCOMPARE(explore.graphFunction(), QStringLiteral("cos"));
+    dragLine(-0.7);
+    QCOMPARE(explore.inverseText(), QStringLiteral("-√2/2"));
+    QCOMPARE(solutionDegrees(explore), (QList<double>{135, 225}));
+    QVERIFY(tapInView("exploreGraphLineHandle"));
+    QVERIFY(explore.inverseAsked());
+    QCOMPARE(explore.inverseFunction(), QStringLiteral("cos"));
+    QCOMPARE(explore.inverseText(), QStringLiteral("-√2/2"));  // tapped in place: the same value
+  }
+
+  // The value typed on the keypad, by the core's editing rules, and on a keyboard.
+  void theKeypadTypesTheValue() {
+    ExploreViewController& explore = *controller();
+    explore.clearInverse();
+    explore.setInverseFunction("cos");
+    QVERIFY(driver_.item("exploreKeypad") == nullptr);
+    QVERIFY(tapInView("exploreInverseValue"));
+    QTRY_VERIFY(driver_.item("exploreKeypad"));
+    for (const char* key : {"√", "3", "/", "2"}) QVERIFY2(tapKey(key), key);
+    QCOMPARE(explore.inverseDraft(), QStringLiteral("√3/2"));
+    QCOMPARE(driver_.read("exploreInverseValue", "text").toString(), QStringLiteral("√3/2"));
+    QVERIFY(tapKey("delete"));
+    QCOMPARE(explore.inverseDraft(), QStringLiteral("√3/"));
+    QVERIFY(tapKey("2"));
+    QVERIFY(tapKey("check"));
+    QCOMPARE(solutionDegrees(explore), (QList<double>{30, 330}));
+    QTRY_VERIFY(driver_.item("exploreKeypad") == nullptr);
+
+    // A keyboard spells √ as "sqrt"; Enter asks.
+    explore.clearInverse();
+    QVERIFY(tapInView("exploreInverseValue"));
+    QTRY_COMPARE(window_->activeFocusItem(), driver_.item("exploreInverseValue"));
+    for (const char typed : QByteArrayLiteral("-sqrt2/2x")) QTest::keyClick(window_, typed);
+    QCOMPARE(explore.inverseDraft(), QStringLiteral("-√2/2"));
+    QTest::keyClick(window_, Qt::Key_Return);
+    QCOMPARE(solutionDegrees(explore), (QList<double>{135, 225}));
+    explore.clearInverse();
   }
 
   // Circle and graph side by side on a wide window, one under the other on a phone.

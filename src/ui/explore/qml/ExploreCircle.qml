@@ -36,6 +36,22 @@ Item {
     // The tangent's end on the line x = 1, kept on screen; nothing drawn where it is undefined.
     readonly property real tanY: Math.max(-cy, Math.min(height + cy, py(controller.tanValue)))
 
+    // The inverse question's line is dragged by its handle: beside the circle on the left for
+    // sin's y = c, above it for cos's x = c, on the tangent at (1, c) for tan.
+    readonly property string lineFunction: controller.inverseFunction
+    readonly property point handleAt: lineFunction === "cos" ? Qt.point(px(controller.handleValue), py(1.22))
+                                    : lineFunction === "sin" ? Qt.point(px(-1.22), py(controller.handleValue))
+                                    : Qt.point(px(1), py(controller.handleValue))
+    // Half a finger's width: the handle is grabbed within this of its centre.
+    readonly property real handleReach: Math.max(22, 11 * unit)
+    property bool draggingLine
+
+    // The pointer's place as the line's value, in circle units: its height for sin and tan,
+    // its x for cos.
+    function lineValueAt(x, y) {
+        return lineFunction === "cos" ? (x - cx) / radius : (cy - y) / radius
+    }
+
     // A slider for screen readers: its value is α in degrees, said as the core writes it.
     readonly property int value: controller.degrees
     readonly property int from: -36000
@@ -331,15 +347,59 @@ Item {
         border.width: circle.unit
     }
 
+    // The line's handle, faint until a question is asked.
+    Rectangle {
+        objectName: "exploreLineHandle"
+        x: circle.handleAt.x - width / 2
+        y: circle.handleAt.y - height / 2
+        width: 2 * circle.handleReach
+        height: width
+        radius: width / 2
+        color: Qt.rgba(circle.inverseColor.r, circle.inverseColor.g, circle.inverseColor.b,
+                       circle.draggingLine ? 0.3 : 0.15)
+        opacity: circle.controller.inverseAsked || circle.draggingLine ? 1 : 0.6
+
+        Rectangle {
+            anchors.centerIn: parent
+            width: 16 * circle.unit
+            height: width
+            radius: width / 2
+            color: circle.inverseColor
+            border.color: ColorManager.systemBackgroundColor
+            border.width: 2 * circle.unit
+        }
+        // Which way it moves.
+        Label {
+            anchors.centerIn: parent
+            text: circle.lineFunction === "cos" ? "↔" : "↕"
+            font.pixelSize: 12 * circle.unit
+            color: "white"
+        }
+    }
+
     MouseArea {
         objectName: "exploreCircleArea"
         anchors.fill: parent
-        // A drag turns the point, not the page.
+        // A drag turns the point, or moves the line when it began on the line's handle, not the
+        // page.
         preventStealing: true
         onPressed: mouse => {
             circle.forceActiveFocus()
-            circle.controller.pointerMoved(mouse.x - circle.cx, circle.cy - mouse.y)
+            const toHandle = Math.hypot(mouse.x - circle.handleAt.x, mouse.y - circle.handleAt.y)
+            const toPoint = Math.hypot(mouse.x - circle.pointX, mouse.y - circle.pointY)
+            circle.draggingLine = toHandle <= circle.handleReach && toHandle < toPoint
+            if (circle.draggingLine)
+                circle.controller.dragInverseLine(circle.lineValueAt(mouse.x, mouse.y))
+            else
+                circle.controller.pointerMoved(mouse.x - circle.cx, circle.cy - mouse.y)
         }
-        onPositionChanged: mouse => circle.controller.pointerMoved(mouse.x - circle.cx, circle.cy - mouse.y)
+        onPositionChanged: mouse => {
+            if (circle.draggingLine)
+                circle.controller.dragInverseLine(circle.lineValueAt(mouse.x, mouse.y))
+            else
+                circle.controller.pointerMoved(mouse.x - circle.cx, circle.cy - mouse.y)
+        }
+        onReleased: circle.draggingLine = false
+        onCanceled: circle.draggingLine = false
     }
 }

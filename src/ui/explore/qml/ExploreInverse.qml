@@ -4,20 +4,26 @@ import QtQuick.Controls.Material
 import UnitCircle.Style
 import UnitCircle.Shell
 import UnitCircle.Math
+import UnitCircle.Practice
 
-// "For which α is f(α) = c?": the function, the value as typed, then every α in one turn with
-// its general form, or why there is none.
+// "For which α is f(α) = c?": the function, the value typed on the practice keypad or a
+// keyboard (or set by dragging the line on the circle), then every α in one turn with its
+// general form, or why there is none. What a key does to the value is the core's rule.
 Column {
     id: panel
 
     required property var controller
     property bool large
+    // The keypad shows while the value is being typed.
+    property bool typing
+    readonly property Item keypadItem: keypad
 
     readonly property real textSize: (large ? 17 : 14) * TextScale.factor
     readonly property real mathSize: (large ? 22 : 18) * TextScale.factor
 
     function ask() {
-        controller.setInverse(functionBox.currentText, valueField.text)
+        controller.askInverse(functionBox.currentText)
+        typing = false
     }
 
     spacing: 8
@@ -40,20 +46,52 @@ Column {
 
             objectName: "exploreInverseFunction"
             model: ["sin", "cos", "tan"]
+            currentIndex: model.indexOf(panel.controller.inverseFunction)
             width: Math.max(96 * TextScale.factor, implicitWidth)
             font.pixelSize: panel.textSize
             Accessible.name: qsTranslate("ExploreView", "exploreGraph")
+            onActivated: index => panel.controller.inverseFunction = model[index]
         }
+        // Shows the value; the keys go to the controller, so that a keyboard types by the
+        // keypad's rules ("sqrt" gives √) and no system keyboard covers the keypad.
         TextField {
             id: valueField
 
             objectName: "exploreInverseValue"
             width: Math.min(panel.width, 180 * TextScale.factor)
+            readOnly: true
+            text: panel.controller.inverseDraft
+            cursorVisible: activeFocus
+            cursorPosition: length
             placeholderText: qsTranslate("ExploreView", "exploreInverseValue")
             font.pixelSize: panel.textSize
-            inputMethodHints: Qt.ImhNoPredictiveText
+            Accessible.role: Accessible.EditableText
             Accessible.name: qsTranslate("ExploreView", "exploreInverseValue")
-            onAccepted: panel.ask()
+            onActiveFocusChanged: if (activeFocus) panel.typing = true
+            onPressed: panel.typing = true
+            Keys.onPressed: event => {
+                switch (event.key) {
+                case Qt.Key_Backspace:
+                case Qt.Key_Delete:
+                    panel.controller.deleteBackward()
+                    event.accepted = true
+                    return
+                case Qt.Key_Return:
+                case Qt.Key_Enter:
+                    panel.ask()
+                    event.accepted = true
+                    return
+                case Qt.Key_Escape:
+                    panel.typing = false
+                    event.accepted = true
+                    return
+                }
+                if (event.text.length === 1 && event.text >= " "
+                        && !(event.modifiers & (Qt.ControlModifier | Qt.AltModifier))) {
+                    panel.controller.typeOnKeyboard(event.text)
+                    event.accepted = true
+                }
+            }
         }
         Button {
             objectName: "exploreInverseButton"
@@ -62,21 +100,36 @@ Column {
             font.capitalization: Font.MixedCase
             highlighted: true
             Material.accent: ColorManager.primaryDarkColor
-            enabled: valueField.text.trim().length > 0
+            enabled: panel.controller.inverseDraft.trim().length > 0
             onClicked: panel.ask()
         }
         Button {
             objectName: "exploreClearInverseButton"
-            visible: panel.controller.inverseAsked
+            visible: panel.controller.inverseAsked || panel.controller.inverseDraft.length > 0
             text: qsTranslate("ExploreView", "exploreClearInverse")
             font.pixelSize: panel.textSize
             font.capitalization: Font.MixedCase
             flat: true
             onClicked: {
-                valueField.text = ""
+                panel.typing = false
                 panel.controller.clearInverse()
             }
         }
+    }
+
+    PracticeKeypad {
+        id: keypad
+
+        objectName: "exploreKeypad"
+        keyPrefix: "exploreKey_"
+        checkName: qsTranslate("ExploreView", "exploreShowSolutions")
+        visible: panel.typing
+        width: Math.min(panel.width, panel.large ? 640 : 520)
+        height: visible ? implicitHeight : 0
+        large: panel.large
+        onKeyTapped: title => panel.controller.typeKey(title)
+        onDeleteTapped: panel.controller.deleteBackward()
+        onCheckTapped: panel.ask()
     }
 
     Label {

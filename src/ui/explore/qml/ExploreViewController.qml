@@ -26,6 +26,14 @@ Item {
         circle.forceActiveFocus()
     }
 
+    // Scrolls so that the item's bottom is in sight, its top too if both fit.
+    function reveal(item) {
+        const top = item.mapToItem(scroll.contentItem, 0, 0).y
+        const most = Math.max(0, scroll.contentHeight - scroll.height)
+        const wanted = Math.max(scroll.contentY, top + item.height - scroll.height)
+        scroll.contentY = Math.max(0, Math.min(most, Math.min(wanted, top)))
+    }
+
     ExploreViewControllerLogic {
         id: controller
     }
@@ -44,6 +52,8 @@ Item {
         clip: true
         contentHeight: grid.height
         boundsBehavior: Flickable.StopAtBounds
+        // The keypad just opened grows the page: then it comes into sight.
+        onContentHeightChanged: if (inverse.typing) page.reveal(inverse.keypadItem)
 
         Grid {
             id: grid
@@ -135,8 +145,11 @@ Item {
                             }
                         }
                         Repeater {
-                            // Four cells a row: the angle, then its three signs.
+                            // Four cells a row: the angle, then its three signs; nothing while
+                            // hidden.
                             model: {
+                                if (!sharedSwitch.checked)
+                                    return []
                                 const cells = []
                                 for (const angle of controller.sharedAngles) {
                                     cells.push({text: angle.degrees + "°", own: angle.isPoint})
@@ -185,14 +198,16 @@ Item {
                         width: parent.width - 28
                         spacing: page.isTablet ? 8 : 5
 
+                        // Seven rows that stay: a move typesets again only the formulas
+                        // it changed.
                         Repeater {
-                            model: controller.valueLines
+                            model: 7
 
                             Row {
                                 id: lineRow
 
-                                required property string modelData
                                 required property int index
+                                readonly property string latex: controller.valueLines[index] || ""
 
                                 spacing: 8
                                 Rectangle {
@@ -218,7 +233,7 @@ Item {
                                         id: valueLine
 
                                         objectName: "exploreValueLine"
-                                        latex: lineRow.modelData
+                                        latex: lineRow.latex
                                         fontSize: page.mathSize
                                         color: ColorManager.labelColor
                                     }
@@ -264,14 +279,23 @@ Item {
                 ExploreGraph {
                     width: parent.width
                     height: page.wide ? Math.max(220, Math.min(320, scroll.height * 0.35)) : Math.max(200, width * 0.6)
-                    graph: controller.graph
+                    plotWindow: controller.graphWindow
+                    trailFrom: controller.trailFrom
+                    trailTo: controller.trailTo
+                    tracer: controller.tracer
+                    line: controller.graphLine
+                    crossings: controller.crossings
                     large: page.isTablet
+                    onLineDragged: value => controller.dragInverseLine(value)
                 }
 
                 ExploreInverse {
+                    id: inverse
+
                     width: parent.width
                     controller: controller
                     large: page.isTablet
+                    onTypingChanged: if (typing) Qt.callLater(page.reveal, inverse.keypadItem)
                 }
             }
         }

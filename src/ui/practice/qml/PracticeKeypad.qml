@@ -10,6 +10,9 @@ Item {
     id: keypad
 
     property bool large
+    // Where another screen reuses the keypad: its keys' names, and what Check does there.
+    property string keyPrefix: "practiceKey_"
+    property string checkName: qsTranslate("PracticeView", "Check", "Button that judges the answer")
 
     signal keyTapped(string title)
     signal deleteTapped
@@ -40,14 +43,14 @@ Item {
 
             required property var modelData
 
-            objectName: "practiceKey_" + (modelData[0] === "calculate" ? "check" : modelData[0])
+            objectName: keypad.keyPrefix + (modelData[0] === "calculate" ? "check" : modelData[0])
             title: modelData[0]
             large: keypad.large
             baseColor: title === "delete" ? ColorManager.secondaryColor
                      : title === "calculate" ? ColorManager.primaryDarkColor
                      : ColorManager.tertiaryGroupedBackgroundColor
             Accessible.name: title === "delete" ? qsTranslate("CalculateView", "Delete")
-                           : title === "calculate" ? qsTranslate("PracticeView", "Check", "Button that judges the answer")
+                           : title === "calculate" ? keypad.checkName
                            : title === "√" ? qsTranslate("PracticeView", "square root of", "Spoken part of a typed answer")
                            : title === "π" ? qsTranslate("PracticeView", "pi", "Spoken part of a typed answer")
                            : title === "°" ? qsTranslate("PracticeView", "degrees", "Spoken part of a typed answer")
