@@ -17,7 +17,7 @@ export default defineConfig({
   plugins: [
     translations(resolve(here, '../resources/translations'), [
       'Main', 'Core', 'CalculateView', 'SolutionView', 'HistoryView', 'ExactValues', 'SideMenu', 'PracticeView',
-      'UnitCircleChartView', 'ChartTableViewCell', 'Store', 'TextScale', 'Onboarding', 'Consent', 'ExploreView',
+      'UnitCircleChartView', 'ChartTableViewCell', 'Store', 'TextScale', 'Onboarding', 'Consent', 'ExploreView', 'VideoStrip', 'ManualView',
     ]),
     katexWoff2Only(),
     serviceWorker({

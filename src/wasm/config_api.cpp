@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "core/config/remote_config_records.h"
+#include "core/config/video_address.h"
 #include "wasm/web_api_arguments.h"
 
 // The remote configuration's calls: whether a fetched value can be kept, and what the menu and
@@ -44,17 +45,24 @@ Json configMenu(const Json& args) {
           {"community", config::kCommunityUrl}};
 }
 
-// This app's video addresses in the language, then the English ones; null when the text does
-// not decode.
+// This app's videos in the language, then the English ones, one item each: where its still
+// image and its player are, both null for an address that names no video (its item says so).
+// Null when the text does not decode.
 Json configVideos(const Json& args) {
   const auto videos = config::decodeVideoTutorials(text(args, "videos"));
   if (!videos) return nullptr;
-  Json urls = Json::array();
+  Json items = Json::array();
   for (const std::string& url :
        config::videoTutorialUrls(*videos, config::kTopicCode, text(args, "language"))) {
-    if (const auto address = config::httpsAddress(url)) urls.push_back(*address);
+    const auto video = config::parseVideoAddress(url);
+    const std::string embed = video ? config::embedUrl(*video) : std::string();
+    if (embed.empty()) {
+      items.push_back({{"thumbnail", nullptr}, {"embed", nullptr}});
+    } else {
+      items.push_back({{"thumbnail", config::thumbnailUrl(*video)}, {"embed", embed}});
+    }
   }
-  return urls;
+  return items;
 }
 
 }  // namespace

@@ -4,10 +4,14 @@
 #include <QUrl>
 #include <optional>
 
+#include "core/config/video_address.h"
+
 namespace uc {
 
-// One recommended video as its address names it: an 11-character identifier, a short or a
-// regular video, and for a regular one the second it starts at, if the address gives one.
+// The Qt faces of the core's address rules (core/config/video_address.h), which the web
+// edition shares. One recommended video as its address names it: an 11-character identifier,
+// a short or a regular video, and for a regular one the second it starts at, if the address
+// gives one.
 struct VideoAddress {
   QString videoId;
   bool isShort = false;
@@ -15,13 +19,6 @@ struct VideoAddress {
 
   bool operator==(const VideoAddress&) const = default;
 };
-
-// The video platform's host and the two address forms the configuration uses. The short
-// form is written without "//" after the scheme, exactly as the lists carry it.
-inline constexpr char kVideoHost[] = "www.youtube.com";
-inline constexpr char kWatchPrefix[] = "https://www.youtube.com/watch?v=";
-inline constexpr char kShortsPrefix[] = "https:www.youtube.com/shorts/";
-inline constexpr int kVideoIdLength = 11;
 
 // The video of an address from the configuration, or nothing when the address has another
 // prefix or its identifier is not 11 characters long.

@@ -43,7 +43,7 @@ class VideoCollectionViewCell : public QObject {
   };
   Q_ENUM(State)
 
-  static constexpr char kDefaultThumbnailBase[] = "https://i.ytimg.com/vi/";
+  static constexpr const char* kDefaultThumbnailBase = config::kThumbnailBase;
 
   explicit VideoCollectionViewCell(QObject* parent = nullptr);
 

@@ -20,6 +20,13 @@ export interface ConfigMenu {
   community: string;
 }
 
+// One recommended video: its still image and its player's address, both null where the
+// address names no video (the item says it is unavailable).
+export interface VideoItem {
+  thumbnail: string | null;
+  embed: string | null;
+}
+
 export class ConfigCalls {
   constructor(private readonly core: UnitCircleCore) {}
 
@@ -33,8 +40,8 @@ export class ConfigCalls {
     return this.core.call('configMenu', { apps, language });
   }
 
-  // This app's video addresses, its language first; null when the text does not decode.
-  videos(videos: string, language: Language): Promise<string[] | null> {
+  // This app's videos, its language first; null when the text does not decode.
+  videos(videos: string, language: Language): Promise<VideoItem[] | null> {
     return this.core.call('configVideos', { videos, language });
   }
 }
