@@ -273,6 +273,14 @@
         <translation>Lösungen</translation>
     </message>
     <message>
+        <source>practiceWebAddress</source>
+        <translation>Dieselben Aufgaben in der Web-Ausgabe: %0</translation>
+    </message>
+    <message>
+        <source>practicePdfCannotWrite</source>
+        <translation>Das Arbeitsblatt lässt sich nicht nach %0 schreiben: %1</translation>
+    </message>
+    <message>
         <source>practiceSessionOver</source>
         <translation>Diese Übung ist zu Ende.</translation>
     </message>
@@ -369,6 +377,31 @@
     <message>
         <source>shareCopiedNotSaved</source>
         <translation>Die Lösung wurde in die Zwischenablage kopiert, konnte aber nicht in %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>shareFileName</source>
+        <comment>File name of the downloaded picture of a solution; %1 is the date and time</comment>
+        <translation>Einheitskreis-Lösung-%1.png</translation>
+    </message>
+    <message>
+        <source>sharePictureFailed</source>
+        <translation>Das Bild der Lösung konnte nicht erstellt werden. Bitte versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>shareFailed</source>
+        <translation>Die Lösung konnte weder geteilt noch heruntergeladen werden. Bitte versuche es noch einmal.</translation>
+    </message>
+    <message>
+        <source>shareDownloaded</source>
+        <translation>Die Lösung wurde als Bild %1 heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>shareDownloadedInstead</source>
+        <translation>Teilen hat nicht geklappt, daher wurde die Lösung als Bild %1 heruntergeladen.</translation>
+    </message>
+    <message>
+        <source>sharePictureReady</source>
+        <translation>Das Bild der Lösung ist fertig.</translation>
     </message>
 </context>
 <context>
@@ -667,6 +700,14 @@
     <message>
         <source>noHelpImage</source>
         <translation>Das Hilfebild konnte nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>zoomIn</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>zoomOut</source>
+        <translation>Verkleinern</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1193,14 @@
         <source>Show solution</source>
         <comment>Opens the worked solution of the question's angle</comment>
         <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Arbeitsblatt drucken</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be made. Please try again.</source>
+        <translation>Das Arbeitsblatt konnte nicht erstellt werden. Bitte versuche es noch einmal.</translation>
     </message>
 </context>
 </TS>

@@ -273,6 +273,14 @@
         <translation>Answers</translation>
     </message>
     <message>
+        <source>practiceWebAddress</source>
+        <translation>The same questions in the web edition: %0</translation>
+    </message>
+    <message>
+        <source>practicePdfCannotWrite</source>
+        <translation>Cannot write the worksheet to %0: %1</translation>
+    </message>
+    <message>
         <source>practiceSessionOver</source>
         <translation>This practice is over.</translation>
     </message>
@@ -369,6 +377,31 @@
     <message>
         <source>shareCopiedNotSaved</source>
         <translation>The solution was copied to the clipboard, but it could not be saved in %1.</translation>
+    </message>
+    <message>
+        <source>shareFileName</source>
+        <comment>File name of the downloaded picture of a solution; %1 is the date and time</comment>
+        <translation>unit-circle-solution-%1.png</translation>
+    </message>
+    <message>
+        <source>sharePictureFailed</source>
+        <translation>The picture of the solution could not be made. Please try again.</translation>
+    </message>
+    <message>
+        <source>shareFailed</source>
+        <translation>The solution could not be shared or downloaded. Please try again.</translation>
+    </message>
+    <message>
+        <source>shareDownloaded</source>
+        <translation>The solution was downloaded as the picture %1.</translation>
+    </message>
+    <message>
+        <source>shareDownloadedInstead</source>
+        <translation>Sharing did not work, so the solution was downloaded as the picture %1.</translation>
+    </message>
+    <message>
+        <source>sharePictureReady</source>
+        <translation>The picture of the solution is ready.</translation>
     </message>
 </context>
 <context>
@@ -667,6 +700,14 @@
     <message>
         <source>noHelpImage</source>
         <translation>The help picture could not be shown.</translation>
+    </message>
+    <message>
+        <source>zoomIn</source>
+        <translation>Zoom in</translation>
+    </message>
+    <message>
+        <source>zoomOut</source>
+        <translation>Zoom out</translation>
     </message>
 </context>
 <context>
@@ -1152,6 +1193,14 @@
         <source>Show solution</source>
         <comment>Opens the worked solution of the question's angle</comment>
         <translation>Show solution</translation>
+    </message>
+    <message>
+        <source>Print worksheet</source>
+        <translation>Print worksheet</translation>
+    </message>
+    <message>
+        <source>The worksheet could not be made. Please try again.</source>
+        <translation>The worksheet could not be made. Please try again.</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,8 @@ const char* usageText() {
          "       unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]\n"
          "       unitcircle practice --seed N [--count K] [--level L] [--json] [--no-translate]\n"
          "                           [--lang CODE]\n"
+         "       unitcircle practice --seed N [--count K] [--level L] --pdf FILE\n"
+         "                           [--paper a4|letter] [--no-translate] [--lang CODE]\n"
          "       unitcircle inverse sin|cos|tan VALUE [--json] [--no-translate] [--lang CODE]\n"
          "\n"
          "solve: solves the unit circle for an angle alpha in degrees or an arc length b in\n"
@@ -23,6 +25,9 @@ const char* usageText() {
          "practice: prints K questions (10 by default) generated from the seed N, a worksheet\n"
          "and its answers; level L is 1 (multiples of 30° and 45°, the default), 2 (also of 15°\n"
          "and 18°) or 3 (also outside 0° to 360°). The same seed gives the same questions.\n"
+         "With --pdf, writes the worksheet to FILE as a PDF to print (A4, or Letter with\n"
+         "--paper letter): room to write under each question, the answers on a page of their\n"
+         "own and the address of the same questions in the web edition.\n"
          "inverse: prints every alpha in [0°, 360°) where sin, cos or tan takes VALUE (typed as on\n"
          "the keypad: 1/2, √3/2, -0.75, 2), exactly at the special angles, else rounded.\n"
          "\n"
@@ -32,7 +37,7 @@ const char* usageText() {
          "  --lang CODE     language of the texts: en (default) or de\n"
          "\n"
          "Exit status: 0 done, 2 input error, 3 settings file not readable (or damaged), 64 wrong\n"
-         "usage.\n";
+         "usage (also a PDF file that cannot be written).\n";
 }
 
 namespace {
@@ -145,9 +150,11 @@ std::optional<std::uint64_t> wholeNumber(const std::string& text, std::uint64_t 
 ParsedCommandLine parsePractice(const std::vector<std::string>& arguments) {
   PracticeOptions options;
   bool seeded = false;
+  bool paperGiven = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     auto next = nextOption(arguments, i, [](const std::string& name) {
-      return name == "--seed" || name == "--count" || name == "--level" || name == "--lang";
+      return name == "--seed" || name == "--count" || name == "--level" || name == "--lang" ||
+             name == "--pdf" || name == "--paper";
     });
     if (auto* error = std::get_if<UsageError>(&next)) return *error;
     const auto& [name, value] = std::get<Option>(next);
@@ -165,6 +172,18 @@ ParsedCommandLine parsePractice(const std::vector<std::string>& arguments) {
       const auto level = wholeNumber(*value, 1, 3);
       if (!level) return UsageError{"--level takes 1, 2 or 3"};
       options.level = static_cast<int>(*level);
+    } else if (name == "--pdf") {
+      if (value->empty()) return UsageError{"--pdf needs the name of the file to write"};
+      options.pdfPath = *value;
+    } else if (name == "--paper") {
+      if (*value == "a4" || *value == "A4") {
+        options.paper = PaperSize::a4;
+      } else if (*value == "letter") {
+        options.paper = PaperSize::letter;
+      } else {
+        return UsageError{"--paper takes a4 or letter, not '" + *value + "'"};
+      }
+      paperGiven = true;
     } else if (isHelp(name)) {
       return HelpRequest{};
     } else {
@@ -172,6 +191,8 @@ ParsedCommandLine parsePractice(const std::vector<std::string>& arguments) {
     }
   }
   if (!seeded) return UsageError{"practice needs --seed N"};
+  if (paperGiven && !options.pdfPath) return UsageError{"--paper goes with --pdf FILE"};
+  if (options.json && options.pdfPath) return UsageError{"choose one of --json and --pdf"};
   return options;
 }
 

@@ -28,6 +28,8 @@ struct HistoryOptions {
 
 inline constexpr int kMostPracticeQuestions = 1000;
 
+enum class PaperSize { a4, letter };
+
 struct PracticeOptions {
   std::uint64_t seed = 0;
   int count = 10;
@@ -35,6 +37,8 @@ struct PracticeOptions {
   bool json = false;
   bool translate = true;
   std::string language = "en";
+  std::optional<std::string> pdfPath;  // the worksheet as a PDF file instead of text
+  PaperSize paper = PaperSize::a4;
 };
 
 struct InverseOptions {
@@ -57,8 +61,8 @@ using ParsedCommandLine =
 
 // `unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] [--lang CODE] [--batch]`
 // or `unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]`
-// or `unitcircle practice --seed N [--count K] [--level L] [--json] [--no-translate] [--lang
-// CODE]`
+// or `unitcircle practice --seed N [--count K] [--level L] [--json | --pdf FILE
+// [--paper a4|letter]] [--no-translate] [--lang CODE]`
 // or `unitcircle inverse sin|cos|tan VALUE [--json] [--no-translate] [--lang CODE]`; option values may begin with "-" ("--b -π/4") and may be joined with "=".
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 

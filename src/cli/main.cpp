@@ -11,6 +11,9 @@
 #ifdef UC_WITH_STORE
 #include "cli/history_command.h"
 #endif
+#ifdef UC_WITH_PDF
+#include "cli/worksheet_pdf.h"
+#endif
 
 namespace {
 
@@ -37,6 +40,11 @@ int main(int argc, char** argv) {
 #else
   const uc::cli::HistoryCommand history;
 #endif
+#ifdef UC_WITH_PDF
+  const uc::cli::WorksheetPdfCommand pdf = uc::cli::writeWorksheetPdf;
+#else
+  const uc::cli::WorksheetPdfCommand pdf;
+#endif
   return uc::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, installLanguage,
-                                 history);
+                                 history, pdf);
 }

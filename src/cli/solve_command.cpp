@@ -68,7 +68,7 @@ bool chooseLanguage(bool translate, const std::string& language,
 
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                    std::ostream& err, const LanguageInstaller& installLanguage,
-                   const HistoryCommand& history) {
+                   const HistoryCommand& history, const WorksheetPdfCommand& pdf) {
   const ParsedCommandLine parsed = parseCommandLine(arguments);
   if (std::holds_alternative<HelpRequest>(parsed)) {
     out << usageText();
@@ -90,10 +90,16 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     return history(*historyOptions, out, err);
   }
   if (const auto* practiceOptions = std::get_if<PracticeOptions>(&parsed)) {
+    if (practiceOptions->pdfPath && !pdf) {
+      err << "unitcircle: this build cannot write PDF worksheets (it was built without Qt); "
+             "leave out --pdf for the worksheet as text\n";
+      return kExitUsage;
+    }
     if (!chooseLanguage(practiceOptions->translate, practiceOptions->language, installLanguage,
                         err)) {
       return kExitUsage;
     }
+    if (practiceOptions->pdfPath) return pdf(*practiceOptions, err);
     return runPractice(*practiceOptions, out);
   }
   if (const auto* inverseOptions = std::get_if<InverseOptions>(&parsed)) {

@@ -21,9 +21,13 @@ using LanguageInstaller = std::function<bool(const std::string& language)>;
 using HistoryCommand =
     std::function<int(const HistoryOptions& options, std::ostream& out, std::ostream& err)>;
 
+// Writes a practice worksheet as a PDF file; drawing it needs Qt as well, so the program
+// passes it in where it exists.
+using WorksheetPdfCommand = std::function<int(const PracticeOptions& options, std::ostream& err)>;
+
 // Runs the command line; returns the exit status.
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                    std::ostream& err, const LanguageInstaller& installLanguage,
-                   const HistoryCommand& history = {});
+                   const HistoryCommand& history = {}, const WorksheetPdfCommand& pdf = {});
 
 }  // namespace uc::cli

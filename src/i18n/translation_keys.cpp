@@ -91,6 +91,8 @@ const std::vector<TranslationKey>& translationKeys() {
       {"ExploreView", QT_TRANSLATE_NOOP3("ExploreView", "exploreRadians", "")},
       {"ExploreView", QT_TRANSLATE_NOOP3("ExploreView", "exploreDegrees", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceAnswerKey", "")},
+      {"Core", QT_TRANSLATE_NOOP3("Core", "practiceWebAddress", "")},
+      {"Core", QT_TRANSLATE_NOOP3("Core", "practicePdfCannotWrite", "")},
       {"Core", QT_TRANSLATE_NOOP3("Core", "practiceSessionOver", "")},
       {"Main", QT_TRANSLATE_NOOP3("Main", "appName", "")},
       {"Main", QT_TRANSLATE_NOOP3("Main", "OK", "")},

@@ -2,10 +2,13 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <string>
 
+#include "core/localization.h"
 #include "core/practice/answer_typing.h"
 #include "core/practice/practice_board.h"
 #include "core/practice/practice_session.h"
+#include "core/practice/printed_worksheet.h"
 #include "wasm/bundled_core_texts.h"
 #include "wasm/web_api_arguments.h"
 
@@ -81,6 +84,14 @@ std::uint64_t seedOf(const Json& args) {
   return static_cast<std::uint64_t>(seed);
 }
 
+// How many questions a worksheet has: the command line's default unless given.
+int countOf(const Json& args) {
+  const int count =
+      args.contains("count") ? wholeNumber(args, "count") : PracticeSession::kDefaultLength;
+  if (count < 1 || count > 1000) throw BadArguments{"count"};
+  return count;
+}
+
 // A stored schedule that does not load starts afresh, as in the app.
 void loadSchedule(RepetitionSchedule& schedule, const Json& args) {
   const auto found = args.find("schedule");
@@ -138,14 +149,34 @@ Json stateJson(int id, const Sitting& sitting) {
 // The questions of `unitcircle practice --seed N --level L --json`, question for question.
 Json practiceQuestions(const Json& args) {
   useLanguage(args);
-  const int count =
-      args.contains("count") ? wholeNumber(args, "count") : PracticeSession::kDefaultLength;
-  if (count < 1 || count > 1000) throw BadArguments{"count"};
+  const int count = countOf(args);
   Json questions = Json::array();
   for (const Question& question : generateQuestions(seedOf(args), count, levelOf(args))) {
     questions.push_back(questionJson(question));
   }
   return {{"questions", questions}};
+}
+
+// The worksheet of `unitcircle practice --seed N --level L --pdf FILE`, for the page to print:
+// its title, the line with the web address, the answer key's heading, and each question with
+// its answers as one formula.
+Json practiceWorksheet(const Json& args) {
+  useLanguage(args);
+  const std::uint64_t seed = seedOf(args);
+  const int level = levelOf(args);
+  const int count = countOf(args);
+  Json questions = Json::array();
+  for (const Question& question : generateQuestions(seed, count, level)) {
+    questions.push_back({{"prompt", question.prompt()},
+                         {"given", printedLatex(question.givenLatex)},
+                         {"answers", printedAnswers(question)}});
+  }
+  return {
+      {"title",
+       localizedWithArguments("practiceWorksheet", std::to_string(seed), std::to_string(level))},
+      {"webAddress", localizedWithArguments("practiceWebAddress", practiceWebAddress(seed, level))},
+      {"answerKey", localized("practiceAnswerKey")},
+      {"questions", questions}};
 }
 
 Json practiceMap(const Json& args) {
@@ -255,6 +286,7 @@ Json practiceReset(const Json&) { return {{"schedule", RepetitionSchedule().toJs
 const MethodTable& practiceMethods() {
   static const MethodTable table{
       {"practiceQuestions", practiceQuestions},
+      {"practiceWorksheet", practiceWorksheet},
       {"practiceMap", practiceMap},
       {"practiceStart", practiceStart},
       {"practiceAnswer", practiceAnswer},

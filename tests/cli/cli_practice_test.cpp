@@ -2,6 +2,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/practice_command.h"
+#include "core/practice/printed_worksheet.h"
 #include "run_command.h"
 
 namespace uc::cli {
@@ -94,6 +96,64 @@ TEST(PracticeCommand, WrongUsageExitsWithSixtyFour) {
   }
   EXPECT_EQ(run({"practice", "--seed", "18446744073709551615", "--count", "1000"}).status,
             kExitSolved);
+}
+
+TEST(PracticeCommand, PdfOptionsAndTheirMistakes) {
+  const ParsedCommandLine letter =
+      parseCommandLine({"practice", "--seed", "7", "--pdf", "-sheet.pdf", "--paper", "letter"});
+  ASSERT_TRUE(std::holds_alternative<PracticeOptions>(letter));
+  EXPECT_EQ(std::get<PracticeOptions>(letter).pdfPath, "-sheet.pdf");
+  EXPECT_EQ(std::get<PracticeOptions>(letter).paper, PaperSize::letter);
+  const ParsedCommandLine a4 = parseCommandLine({"practice", "--seed=7", "--pdf=w.pdf"});
+  ASSERT_TRUE(std::holds_alternative<PracticeOptions>(a4));
+  EXPECT_EQ(std::get<PracticeOptions>(a4).paper, PaperSize::a4);
+  EXPECT_EQ(std::get<PracticeOptions>(parseCommandLine({"practice", "--seed", "7"})).pdfPath,
+            std::nullopt);
+
+  for (const auto& arguments : std::vector<std::vector<std::string>>{
+           {"practice", "--seed", "1", "--pdf"},
+           {"practice", "--seed", "1", "--pdf="},
+           {"practice", "--seed", "1", "--pdf", "w.pdf", "--paper", "a5"},
+           {"practice", "--seed", "1", "--pdf", "w.pdf", "--paper"},
+           {"practice", "--seed", "1", "--paper", "letter"},
+           {"practice", "--seed", "1", "--pdf", "w.pdf", "--json"},
+       }) {
+    const Outcome r = run(arguments);
+    EXPECT_EQ(r.status, kExitUsage) << ::testing::PrintToString(arguments);
+    EXPECT_NE(r.err.find("--pdf FILE"), std::string::npos) << r.err;
+  }
+}
+
+// Builds without Qt cannot draw the sheet; the program that can passes its writer in, which gets
+// the options only once the language is in place.
+TEST(PracticeCommand, PdfNeedsTheWriterOfTheProgram) {
+  const Outcome without = run({"practice", "--seed", "7", "--pdf", "w.pdf"});
+  EXPECT_EQ(without.status, kExitUsage);
+  EXPECT_NE(without.err.find("cannot write PDF worksheets (it was built without Qt)"),
+            std::string::npos);
+  EXPECT_TRUE(without.out.empty());
+
+  std::vector<PracticeOptions> written;
+  const WorksheetPdfCommand writer = [&](const PracticeOptions& options, std::ostream&) {
+    written.push_back(options);
+    return kExitSolved;
+  };
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  const auto english = [](const std::string& language) { return language == "en"; };
+  EXPECT_EQ(runCommandLine({"practice", "--seed", "7", "--level", "2", "--pdf", "w.pdf"}, in, out,
+                           err, english, {}, writer),
+            kExitSolved);
+  EXPECT_EQ(runCommandLine({"practice", "--seed", "7", "--lang", "xx", "--pdf", "w.pdf"}, in, out,
+                           err, english, {}, writer),
+            kExitUsage);
+  ASSERT_EQ(written.size(), 1u);
+  EXPECT_EQ(written[0].level, 2);
+  EXPECT_TRUE(out.str().empty()) << "the sheet goes to the file only";
+  // The web edition opens the same questions from this address (web/src/practice/practiceRoute.ts).
+  EXPECT_EQ(practice::practiceWebAddress(18446744073709551615u, 3),
+            "#/practice?seed=18446744073709551615&level=3");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// What a learner does first, in any engine: calculate, read the result and its circle, find the
-// calculation in the history after a reload, answer a practice question, and reload offline.
+// What a learner does first, in any engine: calculate, read the result and its circle, share it
+// as a picture, find the calculation in the history after a reload, answer a practice question,
+// and reload offline.
 // Each step polls the page until it shows what it should, as a learner would wait.
 
 export class Skipped extends Error {}
@@ -68,6 +69,47 @@ export function journey({ baseUrl, firstAnswer, stopServer }) {
         document.querySelector('.circle-label[data-part="alpha"]')?.textContent === 'α = 135°' &&
         document.querySelector('.unit-circle-view')?.getAttribute('aria-valuenow') === '135' &&
         document.querySelector('.circle-quadrant[data-shown="true"]')?.textContent === 'II', null, 30_000);
+    }],
+    ['shares the solution as one PNG', async (driver) => {
+      const canShareFiles = await driver.evaluate(() => {
+        const probe = new File([new Uint8Array(8)], 'probe.png', { type: 'image/png' });
+        return typeof navigator.share === 'function' && typeof navigator.canShare === 'function' && navigator.canShare({ files: [probe] });
+      });
+      if (!canShareFiles) console.log(`note ${driver.name}: no Web Share API for files here: the picture is downloaded instead`);
+      // The picture is caught in the page where it leaves: the file handed to the share sheet,
+      // or the blob of the link that downloads it. Neither opens a dialog.
+      await driver.evaluate((viaShare) => {
+        window.sharedPicture = null;
+        const keep = async (blob, name, how) => {
+          const head = [...new Uint8Array(await blob.slice(0, 8).arrayBuffer())];
+          const bitmap = await createImageBitmap(blob);
+          window.sharedPicture = { how, name, type: blob.type, size: blob.size, head, width: bitmap.width, height: bitmap.height };
+        };
+        if (viaShare) {
+          Object.defineProperty(navigator, 'share', { configurable: true, value: (data) => keep(data.files[0], data.files[0].name, 'share') });
+          return true;
+        }
+        const click = HTMLAnchorElement.prototype.click;
+        HTMLAnchorElement.prototype.click = function () {
+          if (!this.download || !this.href.startsWith('blob:')) return click.call(this);
+          HTMLAnchorElement.prototype.click = click;
+          void fetch(this.href).then((response) => response.blob()).then((blob) => keep(blob, this.download, 'download'))
+            .catch((error) => (window.sharedPicture = { error: String(error) }));
+        };
+        return true;
+      }, canShareFiles);
+      await driver.click('#shareButton');
+      const picture = await until(driver, 'the picture', () => window.sharedPicture, null, 90_000);
+      const how = canShareFiles ? 'share' : 'download';
+      const png = [0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a];
+      if (picture.how !== how || !/\.png$/.test(picture.name) || picture.type !== 'image/png' || picture.head.join() !== png.join()) {
+        throw new Error(`not one PNG by ${how}: ${JSON.stringify(picture)}`);
+      }
+      // The card, 20-odd steps and three charts under one another on a phone's column.
+      if (picture.size < 100_000 || picture.height < 2 * picture.width) {
+        throw new Error(`an unlikely picture: ${picture.width} × ${picture.height}, ${picture.size} bytes`);
+      }
+      await until(driver, 'the share button free again', () => document.querySelector('#shareButton')?.getAttribute('aria-busy') === 'false');
     }],
     ['keeps the calculation in the history over a reload', async (driver) => {
       await driver.reload();

@@ -20,6 +20,7 @@ import { LeftViewController } from '../menu/LeftViewController';
 import { ConfigCalls } from '../menu/configCalls';
 import { browserStorage, RemoteConfig } from '../menu/remoteConfig';
 import { showIntroduction, showPrivacyNotice } from '../onboarding/firstVisit';
+import { recommendedVideos } from '../videos/recommendedVideos';
 
 const exploreHash = '#/explore';
 
@@ -34,6 +35,7 @@ export class App {
   private practice: { controller: PracticeViewController; element: HTMLElement } | null = null;
   private explore: { controller: ExploreViewController; element: HTMLElement } | null = null;
   private readonly menu: LeftViewController;
+  private readonly videos: ReturnType<typeof recommendedVideos>;
 
   constructor(root: HTMLElement, private readonly core: UnitCircleCore, private readonly store: CalcStore) {
     this.root = root;
@@ -55,6 +57,7 @@ export class App {
     });
     const calls = new ConfigCalls(core);
     const config = new RemoteConfig({ decodes: (key, json) => calls.decodes(key, json), storage: browserStorage() });
+    this.videos = recommendedVideos(calls, config);
     this.menu = new LeftViewController(calls, config, {
       calculate: () => undefined,
       history: () => void this.openHistory(),
@@ -74,6 +77,8 @@ export class App {
       calls: new ChartCalls(this.core),
       onHint: (bText) => this.retypeB(bText),
       onCalculateAngle: (alpha) => void this.calculateAngle(alpha),
+      toast: this.toast,
+      videos: this.videos,
     });
     this.calculate = new CalculateViewController({
       core: this.core,

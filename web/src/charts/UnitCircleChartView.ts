@@ -18,6 +18,8 @@ export interface UnitCircleChartView {
   readonly element: HTMLElement;
   // Starts the run, unless one runs or an angle is set by hand.
   start(): void;
+  // The solution's final state at once, nothing moving (for a picture of the solution).
+  showFinal(): Promise<void>;
   setHighlight(highlight: StepHighlight | null): void;
   destroy(): void;
 }
@@ -445,6 +447,10 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
     element,
     start() {
       if (!setAngle) void run.start(reducedMotion());
+    },
+    showFinal() {
+      drop(false);
+      return run.showFinal(false);
     },
     setHighlight(next) {
       highlight = next;

@@ -14,6 +14,7 @@ import { type AnswerEdit, PracticeCalls, type PracticeQuestion, type SittingKind
 import { practiceKeypad } from './PracticeKeypad';
 import { localDayNumber, type PracticeRoute } from './practiceRoute';
 import { PracticeStore } from './practiceStore';
+import { printWorksheet, removeWorksheet } from './printWorksheet';
 import './practice.css';
 
 export interface PracticeOptions {
@@ -44,6 +45,8 @@ export class PracticeViewController {
   private readonly chartCalls: ChartCalls;
   private schedule = '';
   private level = 1;
+  // The seed of a link's fixed questions, whose worksheet the sitting can print.
+  private worksheetSeed: string | null = null;
   private stage: Stage = 'map';
   private session: number | null = null;
   private question: PracticeQuestion | null = null;
@@ -92,6 +95,7 @@ export class PracticeViewController {
     this.store.onNotice = null;
     this.chartRow?.destroy();
     if (this.session !== null) void this.calls.end(this.session);
+    removeWorksheet();
     this.element.remove();
   }
 
@@ -168,6 +172,7 @@ export class PracticeViewController {
 
   async begin(kind: SittingKind): Promise<void> {
     if (this.session !== null) void this.calls.end(this.session);
+    this.worksheetSeed = 'fixedSeed' in kind ? kind.fixedSeed : null;
     this.show(await this.calls.start(this.schedule, this.level, kind));
   }
 
@@ -208,7 +213,20 @@ export class PracticeViewController {
   private sittingHeader(progress: string): HTMLElement {
     return h('div', { class: 'practice-header' },
       h('button', { type: 'button', class: 'tool-button practice-back', id: 'practiceMapButton', 'aria-label': tr('SideMenu', 'Practice'), onclick: () => void this.backToMap() }, icon('back')),
-      h('p', { class: 'practice-progress' }, progress));
+      h('p', { class: 'practice-progress' }, progress),
+      this.worksheetSeed !== null
+        ? h('button', { type: 'button', class: 'practice-button practice-print', id: 'practicePrint', onclick: () => void this.print() }, tr('PracticeView', 'Print worksheet'))
+        : null);
+  }
+
+  // The command line's worksheet of the link's seed and level, on paper.
+  private async print(): Promise<void> {
+    if (this.worksheetSeed === null) return;
+    try {
+      await printWorksheet(await this.calls.worksheet(this.worksheetSeed, this.level));
+    } catch {
+      this.toast.show(tr('PracticeView', 'The worksheet could not be made. Please try again.'));
+    }
   }
 
   private async backToMap(): Promise<void> {

@@ -54,6 +54,15 @@ export interface Verdict {
   solutionAngle?: string;
 }
 
+// The command line's PDF worksheet of a seed and level, for the page to print: its texts in the
+// learner's language, each question with its answers as one formula.
+export interface PrintedWorksheet {
+  title: string;
+  webAddress: string;
+  answerKey: string;
+  questions: { prompt: string; given: string; answers: string }[];
+}
+
 export type AnswerEdit = 'keypad' | 'keyboard' | 'delete';
 
 // How a sitting begins: the due questions, one angle's cards, or the fixed questions of a seed.
@@ -78,6 +87,10 @@ export class PracticeCalls {
     if ('angle' in kind) return this.core.call('practiceStart', { ...base, angle: kind.angle, seed: randomSeed() });
     if ('fixedSeed' in kind) return this.core.call('practiceStart', { ...base, fixed: true, seed: kind.fixedSeed });
     return this.core.call('practiceStart', { ...base, seed: randomSeed() });
+  }
+
+  worksheet(seed: string, level: number): Promise<PrintedWorksheet> {
+    return this.core.call('practiceWorksheet', { seed, level, language: this.language() });
   }
 
   answer(session: number, answer: string): Promise<Verdict> {

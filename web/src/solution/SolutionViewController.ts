@@ -7,12 +7,23 @@ import { exactValuesCard } from './ExactValuesCard';
 import { markStep, solutionStepTableViewCell } from './SolutionStepTableViewCell';
 import { nextMarkedStep, scrollToContain, stepNumber, twoPanes } from './solutionLayout';
 import { loadMath } from '../math/mathLabel';
+import { icon } from '../shell/icons';
+import type { Toast } from '../shell/Toast';
+import { ShareFlow, browserShareTarget } from './shareSolution';
+import type { VideoItem } from '../menu/configCalls';
+import { manualButton, solutionHelpPages } from '../videos/ManualViewController';
+import { videoStrip } from '../videos/recommendedVideos';
+import type { VideoCollectionTableViewCell } from '../videos/VideoCollectionTableViewCell';
 
 export interface SolutionDependencies {
   calls: ChartCalls;
   onHint(bText: string): void;
   // "Calculate α = …" under the unit circle: the angle set by hand, as α's input.
   onCalculateAngle(alphaInput: string): void;
+  // Where sharing tells how it went.
+  toast: Pick<Toast, 'show' | 'showWithAction'>;
+  // The recommended videos under the charts; none without.
+  videos?(): Promise<VideoItem[]>;
 }
 
 const reducedMotion = () => window.matchMedia?.('(prefers-reduced-motion: reduce)').matches ?? false;
@@ -29,8 +40,17 @@ export class SolutionViewController {
   private readonly stepsPane = h('div', { class: 'solution-pane steps-pane', tabindex: 0 });
   private readonly chartsPane = h('div', { class: 'solution-pane charts-pane', tabindex: 0 });
   private readonly backButton = h('button', { type: 'button', class: 'back-to-step', hidden: true });
+  // Shares the whole solution as one picture; there while there is a solution.
+  private readonly shareButton = h('button', {
+    type: 'button', class: 'share-button', id: 'shareButton', hidden: true,
+    'aria-label': tr('SolutionView', 'Share'), title: tr('SolutionView', 'Share'),
+  }, icon('share'));
+  private readonly sharing: ShareFlow;
+  // The help picture of the keypad and the solution, as in the app.
+  private readonly helpButton = manualButton('manualButton', tr('ManualView', 'Assistance'), 'help', solutionHelpPages);
+  private strip: VideoCollectionTableViewCell | null = null;
   private solution: Solution | null = null;
-  private parts: { hint: HTMLElement | null; card: HTMLElement | null; steps: HTMLElement; charts: HTMLElement } | null = null;
+  private parts: { hint: HTMLElement | null; card: HTMLElement | null; steps: HTMLElement; charts: HTMLElement; videos: HTMLElement } | null = null;
   private stepRows: HTMLElement[] = [];
   private chartRows: ChartRow[] = [];
   // Asked with the first tapped step: the chart calls' module need not load with the result.
@@ -45,7 +65,27 @@ export class SolutionViewController {
 
   constructor(private readonly deps: SolutionDependencies) {
     this.backButton.addEventListener('click', () => this.scrollBackToMark());
-    this.element.append(this.content, h('div', { class: 'back-to-step-dock' }, this.backButton));
+    this.sharing = new ShareFlow({
+      makePicture: async () => {
+        const solution = this.solution;
+        if (!solution) throw new Error('no solution to share');
+        const { solutionPicture } = await import('./shareSolutionPicture');
+        return await solutionPicture(solution, this.deps.calls);
+      },
+      target: browserShareTarget(),
+      notify: (message) => this.deps.toast.show(message),
+      notifyWithAction: (message, action) => this.deps.toast.showWithAction(message, action),
+      setBusy: (busy) => {
+        this.shareButton.setAttribute('aria-busy', String(busy));
+        this.shareButton.setAttribute('aria-disabled', String(busy));
+      },
+    });
+    this.shareButton.addEventListener('click', () => void this.sharing.share());
+    this.element.append(
+      h('div', { class: 'solution-actions' }, this.shareButton, this.helpButton),
+      this.content,
+      h('div', { class: 'back-to-step-dock' }, this.backButton),
+    );
     window.addEventListener('resize', () => this.arrange());
   }
 
@@ -67,8 +107,10 @@ export class SolutionViewController {
     this.stepRows = solution.steps.map((step, i) => solutionStepTableViewCell(step, () => void this.tappedStep(i)));
     const steps = h('ol', { class: 'steps', 'aria-label': tr('SolutionView', 'Result') }, ...this.stepRows);
     const charts = h('div', { class: 'charts' });
-    this.parts = { hint, card: solution.card ? exactValuesCard(solution.card) : null, steps, charts };
+    const videos = h('div', { class: 'solution-videos' });
+    this.parts = { hint, card: solution.card ? exactValuesCard(solution.card) : null, steps, charts, videos };
     this.highlights = null;
+    this.shareButton.hidden = solution.steps.length === 0;
     this.arrange(true);
     // A new result starts at its top, wherever the last one was read to.
     this.scrollers().forEach((scroller) => scroller.scrollTo({ top: 0 }));
@@ -76,6 +118,15 @@ export class SolutionViewController {
     // (Clear and the keys would be ignored meanwhile).
     // Charts whose code cannot load leave the steps as they are.
     if (solution.chartSteps.length > 0) void this.addCharts(solution, charts).catch(() => undefined);
+    void this.addVideos(solution, videos);
+  }
+
+  // The strip of videos under the charts, when the configuration has some.
+  private async addVideos(solution: Solution, holder: HTMLElement): Promise<void> {
+    const items = (await this.deps.videos?.()) ?? [];
+    if (this.solution !== solution) return;
+    this.strip = videoStrip(items);
+    if (this.strip) holder.append(this.strip.element);
   }
 
   // Where the focus goes once a result shows: the card's heading at the top of one column, the
@@ -99,6 +150,8 @@ export class SolutionViewController {
   clearSolution(): void {
     this.chartRows.forEach((row) => row.destroy());
     this.chartRows = [];
+    this.strip?.destroy();
+    this.strip = null;
     this.stepRows = [];
     this.solution = null;
     this.parts = null;
@@ -106,6 +159,7 @@ export class SolutionViewController {
     this.sightOfMark.disconnect();
     this.markedInSight = true;
     this.content.replaceChildren();
+    this.shareButton.hidden = true;
     this.showBackButton();
   }
 
@@ -122,14 +176,14 @@ export class SolutionViewController {
     }
     this.twoPanes = wide;
     this.element.classList.toggle('two-panes', wide);
-    const { hint, card, steps, charts } = this.parts;
+    const { hint, card, steps, charts, videos } = this.parts;
     const top = [hint, card].filter((part): part is HTMLElement => part !== null);
     if (wide) {
       this.stepsPane.replaceChildren(steps);
-      this.chartsPane.replaceChildren(...top, charts);
+      this.chartsPane.replaceChildren(...top, charts, videos);
       this.content.replaceChildren(this.stepsPane, this.chartsPane);
     } else {
-      this.content.replaceChildren(...top, steps, charts);
+      this.content.replaceChildren(...top, steps, charts, videos);
     }
     this.showBackButton();
   }

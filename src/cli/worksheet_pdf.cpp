@@ -1,0 +1,505 @@
+#include "cli/worksheet_pdf.h"
+
+#include <QColor>
+#include <QFile>
+#include <QFileInfo>
+#include <QFont>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRawFont>
+#include <QString>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "cli/practice_command.h"
+#include "cli/solve_command.h"
+#include "core/localization.h"
+#include "core/practice/printed_worksheet.h"
+#include "core/practice/question.h"
+#include "ui/math/display_list.h"
+#include "ui/math/math_font.h"
+#include "ui/math/qt/embedded_font.h"
+#include "ui/math/qt/qt_painter.h"
+
+namespace uc::cli {
+namespace {
+
+// The writer draws at 1200 dots per inch, so fraction bars snapped to whole device dots keep
+// their true thickness; everything below is measured in points and scaled by kPoint.
+constexpr int kResolution = 1200;
+constexpr double kPoint = kResolution / 72.0;
+
+constexpr double kMargin = 54;      // three quarters of an inch all round
+constexpr double kFooterRoom = 14;  // the page number's line inside the bottom margin
+constexpr double kTitleSize = 17;
+constexpr double kNoteSize = 9.5;
+constexpr double kTextSize = 11.5;
+constexpr double kMathSize = 13;       // Latin Modern's x-height is smaller than the text font's
+constexpr double kNumberWidth = 24;    // the question numbers end here, right-aligned
+constexpr double kTextIndent = 30;     // where prompts and answers begin
+constexpr double kQuestionPitch = 60;  // a question and the room to write its answer
+constexpr double kWriteLineGap = 12;   // from the line to write on to the next question
+constexpr double kAnswerPitch = 27;
+constexpr double kRunGap = 4;  // between a prompt and its formula
+
+const QColor kInk(0, 0, 0);
+const QColor kQuiet(85, 85, 85);
+const QColor kWriteLine(170, 170, 170);
+
+// A piece of a line: words in the text font, or a formula from the app's typesetter.
+struct Run {
+  QString text;
+  QFont font;
+  QColor color = kInk;
+  std::optional<math::DisplayList> formula;
+  double gapBefore = kRunGap * kPoint;  // from the run before it on the line
+  double width = 0;                     // device units
+  double ascent = 0;
+  double descent = 0;
+};
+
+struct PlacedRun {
+  Run run;
+  double x;
+  double baseline;
+};
+
+struct WriteLine {
+  double left;
+  double right;
+  double y;
+};
+
+struct Page {
+  std::vector<PlacedRun> runs;
+  std::vector<WriteLine> lines;
+};
+
+QFont textFont(double points, bool bold = false) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setStyleHint(QFont::SansSerif);
+  // Without shaping there are no ligatures, which would copy as "ﬁ" rather than "fi".
+  font.setStyleStrategy(QFont::PreferNoShaping);
+  font.setPointSizeF(points);
+  font.setBold(bold);
+  return font;
+}
+
+Run textRun(const QString& text, const QFont& font, QPaintDevice& device,
+            const QColor& color = kInk) {
+  const QFontMetricsF metrics(font, &device);
+  Run run;
+  run.text = text;
+  run.font = font;
+  run.color = color;
+  run.width = metrics.horizontalAdvance(text);
+  run.ascent = metrics.ascent();
+  run.descent = metrics.descent();
+  return run;
+}
+
+// A practice formula; "\text{undefined}" is the localised word in the text font, as on the
+// text worksheet.
+Run formulaRun(const std::string& latex, QPaintDevice& device) {
+  if (latex == "\\text{undefined}") {
+    return textRun(QString::fromStdString(localized("practiceUndefined")), textFont(kTextSize),
+                   device);
+  }
+  Run run;
+  run.formula = math::layoutFormula(practice::printedLatex(latex), *math::embeddedMathFont(),
+                                    math::MathStyle::Display);
+  const float px = static_cast<float>(kMathSize * kPoint);
+  run.width = run.formula->pixels(run.formula->width, px);
+  run.ascent = run.formula->pixels(run.formula->height, px);
+  run.descent = run.formula->pixels(run.formula->depth, px);
+  return run;
+}
+
+// The characters of the glyphs that no character of the Basic Multilingual Plane maps to.
+std::unordered_map<math::GlyphId, QString> unmappedGlyphTexts(const QRawFont& font) {
+  QList<QChar> plane;
+  for (char32_t c = 1; c < 0x10000; ++c) {
+    if (c < 0xD800 || c > 0xDFFF) plane.append(QChar(static_cast<char16_t>(c)));
+  }
+  QList<quint32> reached = font.glyphIndexesForString(QString(plane.data(), plane.size()));
+  const std::unordered_set<math::GlyphId> mapped(reached.begin(), reached.end());
+
+  const math::MathFont& math = *math::embeddedMathFont();
+  std::unordered_map<math::GlyphId, QString> texts;
+  const auto add = [&](math::GlyphId glyph, const QString& text) {
+    if (glyph != 0 && !mapped.count(glyph)) texts.emplace(glyph, text);
+  };
+  // A character, its script sizes, and for the ones that grow their taller forms.
+  const auto addCharacter = [&](char32_t cp, const QString& text) {
+    const math::GlyphId glyph = math.glyph(cp);
+    add(glyph, text);
+    for (int level : {1, 2}) add(math.scriptGlyph(glyph, cp, level), text);
+    for (const math::GlyphVariant& variant : math.verticalVariants(glyph)) {
+      add(variant.glyph, text);
+    }
+  };
+  for (char32_t i = 0; i < 26; ++i) {
+    addCharacter(0x1D434 + i, QChar(static_cast<char16_t>(u'A' + i)));  // math italic
+    if (i != 7) addCharacter(0x1D44E + i, QChar(static_cast<char16_t>(u'a' + i)));
+  }
+  for (char32_t i = 0; i < 25; ++i) {
+    addCharacter(0x1D6E2 + i, QChar(static_cast<char16_t>(0x0391 + i)));  // math italic Greek
+    addCharacter(0x1D6FC + i, QChar(static_cast<char16_t>(0x03B1 + i)));
+  }
+  for (const char16_t c : std::u16string_view(u"0123456789+\u2212=()[]|{}\u221A\u2218\u2032.,")) {
+    addCharacter(c, QChar(c));
+  }
+  return texts;
+}
+
+// The math font as the PDF engine embeds it, and the characters of the glyphs its character
+// map leaves out. Made after the QGuiApplication and dropped before it, as fonts must be.
+struct MathGlyphFonts {
+  QRawFont math;
+  QFont text;
+  std::unordered_map<math::GlyphId, QString> hiddenText;
+
+  static MathGlyphFonts load() {
+    MathGlyphFonts f;
+    const int id = QFontDatabase::addApplicationFont(
+        QStringLiteral(":/unitcircle/fonts/latinmodern-math.otf"));
+    const QStringList families = QFontDatabase::applicationFontFamilies(id);
+    if (families.isEmpty()) return f;
+    QFont font(families.front());
+    font.setStyleStrategy(QFont::NoFontMerging);
+    f.math = QRawFont::fromFont(font);
+    f.text = QFont(QStringLiteral("DejaVu Sans"));
+    if (f.math.isValid()) f.hiddenText = unmappedGlyphTexts(f.math);
+    return f;
+  }
+};
+
+// The app's backend draws with a QRawFont made from the font's bytes, which Qt's PDF engine
+// cannot embed: it would draw the formulas as outlines, and no reader could find or copy their
+// text. The same font registered with the font database embeds, with its character map.
+//
+// That map only names glyphs that a character of the Basic Multilingual Plane reaches; the
+// math italic letters (𝜋 is U+1D70B), the taller radical signs and the script-size digits are
+// reached by none, so they would copy as nothing. Each of those is followed by its character in
+// invisible text, in drawing order, which is what readers copy and search.
+class PdfMathPainter final : public math::Painter {
+ public:
+  PdfMathPainter(QPainter& painter, const MathGlyphFonts& fonts)
+      : painter_(painter), fonts_(fonts), fallback_(painter) {}
+
+  void drawGlyphs(std::span<const math::GlyphId> glyphs, std::span<const math::PointF> positions,
+                  float pixelSize, math::Argb color) override {
+    const MathGlyphFonts& fonts = fonts_;
+    if (!fonts.math.isValid()) {
+      fallback_.drawGlyphs(glyphs, positions, pixelSize, color);
+      return;
+    }
+    QRawFont font = fonts.math;
+    font.setPixelSize(pixelSize);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < glyphs.size(); ++i) {
+      const auto hidden = fonts.hiddenText.find(glyphs[i]);
+      if (hidden == fonts.hiddenText.end()) continue;
+      drawRun(font, glyphs.subspan(start, i + 1 - start), positions.subspan(start, i + 1 - start),
+              color);
+      start = i + 1;
+      QFont text = fonts.text;
+      text.setPixelSize(std::max(1, qRound(pixelSize)));
+      painter_.setFont(text);
+      painter_.setPen(QColor(0, 0, 0, 0));
+      painter_.drawText(QPointF(positions[i].x, positions[i].y), hidden->second);
+    }
+    drawRun(font, glyphs.subspan(start), positions.subspan(start), color);
+  }
+
+  void fillRect(float x, float y, float width, float height, math::Argb color) override {
+    fallback_.fillRect(x, y, width, height, color);
+  }
+
+ private:
+  void drawRun(const QRawFont& font, std::span<const math::GlyphId> glyphs,
+               std::span<const math::PointF> positions, math::Argb color) {
+    if (glyphs.empty()) return;
+    QList<quint32> ids(glyphs.begin(), glyphs.end());
+    QList<QPointF> points;
+    points.reserve(static_cast<qsizetype>(positions.size()));
+    for (const math::PointF& p : positions) points.append(QPointF(p.x, p.y));
+    QGlyphRun run;
+    run.setRawFont(font);
+    run.setGlyphIndexes(ids);
+    run.setPositions(points);
+    painter_.setPen(QColor::fromRgba(color));
+    painter_.drawGlyphRun(QPointF(0, 0), run);
+  }
+
+  QPainter& painter_;
+  const MathGlyphFonts& fonts_;
+  math::QtMathPainter fallback_;
+};
+
+void paintRun(QPainter& painter, const MathGlyphFonts& fonts, const PlacedRun& placed) {
+  const Run& run = placed.run;
+  if (run.formula) {
+    PdfMathPainter backend(painter, fonts);
+    math::PaintOptions options;
+    options.pixelSize = static_cast<float>(kMathSize * kPoint);
+    options.originX = static_cast<float>(placed.x);
+    options.baselineY = static_cast<float>(placed.baseline);
+    options.color = run.color.rgba();
+    math::paint(*run.formula, backend, options);
+    return;
+  }
+  painter.setFont(run.font);
+  painter.setPen(run.color);
+  painter.drawText(QPointF(placed.x, placed.baseline), run.text);
+}
+
+// Lays the sheet out page by page before anything is drawn, so that every page knows how many
+// there are.
+class SheetLayout {
+ public:
+  SheetLayout(QPaintDevice& device, double pageWidth, double pageHeight)
+      : device_(device),
+        left_(kMargin * kPoint),
+        right_(pageWidth - kMargin * kPoint),
+        top_(kMargin * kPoint),
+        bottom_(pageHeight - (kMargin + kFooterRoom) * kPoint) {
+    newPage();
+  }
+
+  void heading(const QString& text) {
+    const Run run = textRun(text, textFont(kTitleSize, true), device_);
+    place(run, left_, y_ + run.ascent);
+    y_ += run.ascent + run.descent + 6 * kPoint;
+  }
+
+  void note(const QString& text) {
+    const Run run = textRun(text, textFont(kNoteSize), device_, kQuiet);
+    place(run, left_, y_ + run.ascent);
+    y_ += run.ascent + run.descent;
+  }
+
+  void space(double points) { y_ += points * kPoint; }
+
+  // "12." then the runs, wrapped at run boundaries; with room to write under it when asked.
+  void item(int number, const std::vector<Run>& runs, bool roomToWrite) {
+    const Run label =
+        textRun(QString::number(number) + QLatin1Char('.'), textFont(kTextSize), device_);
+    std::vector<std::vector<const Run*>> lines(1);
+    const double indent = left_ + kTextIndent * kPoint;
+    double x = indent;
+    for (const Run& run : runs) {
+      if (!lines.back().empty()) x += run.gapBefore;
+      if (x + run.width > right_ && !lines.back().empty()) {
+        lines.emplace_back();
+        x = indent;
+      }
+      lines.back().push_back(&run);
+      x += run.width;
+    }
+    double height = 0;
+    std::vector<std::pair<double, double>> extents;  // ascent and descent of each line
+    for (const auto& line : lines) {
+      double ascent = label.ascent;
+      double descent = label.descent;
+      for (const Run* run : line) {
+        ascent = std::max(ascent, run->ascent);
+        descent = std::max(descent, run->descent);
+      }
+      extents.emplace_back(ascent, descent);
+      height += ascent + descent;
+    }
+    const double pitch = (roomToWrite ? kQuestionPitch : kAnswerPitch) * kPoint;
+    const double writeRoom = roomToWrite ? kQuestionPitch * kPoint * 0.5 : 0;
+    const double block = std::max(pitch, height + writeRoom + (roomToWrite ? 0 : 10 * kPoint));
+    if (y_ + block > bottom_ && !pages_.back().runs.empty() && y_ > top_) newPage();
+
+    // A question sits at the top of its room to write; an answer in the middle of its row, so
+    // that a fraction keeps as much space above as below.
+    double top = roomToWrite ? y_ : y_ + (block - height) / 2;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+      const double baseline = top + extents[i].first;
+      if (i == 0) place(label, left_ + kNumberWidth * kPoint - label.width, baseline);
+      double runX = left_ + kTextIndent * kPoint;
+      for (const Run* run : lines[i]) {
+        if (run != lines[i].front()) runX += run->gapBefore;
+        place(*run, runX, baseline);
+        runX += run->width;
+      }
+      top = baseline + extents[i].second;
+    }
+    if (roomToWrite) {
+      pages_.back().lines.push_back({indent, right_, y_ + block - kWriteLineGap * kPoint});
+    }
+    y_ += block;
+  }
+
+  void newPage() {
+    pages_.emplace_back();
+    y_ = top_;
+  }
+
+  const std::vector<Page>& pages() const { return pages_; }
+  double centre() const { return (left_ + right_) / 2; }
+  double footerBaseline() const { return bottom_ + kFooterRoom * kPoint; }
+
+ private:
+  void place(const Run& run, double x, double baseline) {
+    pages_.back().runs.push_back({run, x, baseline});
+  }
+
+  QPaintDevice& device_;
+  double left_;
+  double right_;
+  double top_;
+  double bottom_;
+  double y_ = 0;
+  std::vector<Page> pages_;
+};
+
+void layOutSheet(SheetLayout& layout, const std::vector<practice::Question>& questions,
+                 const PracticeOptions& options, QPaintDevice& device) {
+  const auto qs = [](const std::string& text) { return QString::fromStdString(text); };
+  layout.heading(qs(localizedWithArguments("practiceWorksheet", std::to_string(options.seed),
+                                           std::to_string(options.level))));
+  layout.note(qs(localizedWithArguments(
+      "practiceWebAddress", practice::practiceWebAddress(options.seed, options.level))));
+  layout.space(18);
+  for (std::size_t i = 0; i < questions.size(); ++i) {
+    const practice::Question& q = questions[i];
+    layout.item(
+        static_cast<int>(i + 1),
+        {textRun(qs(q.prompt()), textFont(kTextSize), device), formulaRun(q.givenLatex, device)},
+        true);
+  }
+
+  layout.newPage();
+  layout.heading(qs(localized("practiceAnswerKey")));
+  layout.space(10);
+  Run separator = textRun(QStringLiteral(";"), textFont(kTextSize), device);
+  separator.gapBefore = 0.5 * kPoint;  // right after the answer before it
+  for (std::size_t i = 0; i < questions.size(); ++i) {
+    const practice::Question& q = questions[i];
+    std::vector<Run> runs;
+    for (const practice::CanonicalAnswer& answer : q.answers) {
+      if (!runs.empty()) runs.push_back(separator);
+      runs.push_back(formulaRun(answer.latex, device));
+    }
+    if (runs.empty())
+      runs.push_back(textRun(qs(localized("practiceNoSolution")), textFont(kTextSize), device));
+    layout.item(static_cast<int>(i + 1), runs, false);
+  }
+}
+
+QPageSize pageSize(PaperSize paper) {
+  return QPageSize(paper == PaperSize::letter ? QPageSize::Letter : QPageSize::A4);
+}
+
+// Qt's complaint about a missing XDG_RUNTIME_DIR, which scripts and cron jobs do not set, says
+// nothing about the worksheet; every other message goes through.
+QtMessageHandler previousHandler = nullptr;
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
+  if (previousHandler) {
+    previousHandler(type, context, message);
+  } else {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
+}
+
+}  // namespace
+
+int writeWorksheetPdf(const PracticeOptions& options, std::ostream& err) {
+  // Fonts and glyph runs need a QGuiApplication; a script has no display, nor needs one.
+  static int argc = 1;
+  static char name[] = "unitcircle";
+  static char* argv[] = {name, nullptr};
+  std::unique_ptr<QGuiApplication> application;
+  if (!QCoreApplication::instance()) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousHandler = qInstallMessageHandler(quietHandler);
+    application = std::make_unique<QGuiApplication>(argc, argv);
+  } else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+    err << "unitcircle: the PDF worksheet needs a QGuiApplication\n";
+    return kExitUsage;
+  }
+
+  const MathGlyphFonts mathFonts = MathGlyphFonts::load();
+  const QString path = QString::fromStdString(*options.pdfPath);
+  QFile file(path);
+  const auto cannotWrite = [&](const QString& reason) {
+    err << "unitcircle: "
+        << localizedWithArguments("practicePdfCannotWrite", *options.pdfPath, reason.toStdString())
+        << "\n";
+    return kExitUsage;
+  };
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    return cannotWrite(file.errorString());
+  }
+
+  const std::vector<practice::Question> questions =
+      practice::generateQuestions(options.seed, options.count, options.level);
+  const QString title = QString::fromStdString(localizedWithArguments(
+      "practiceWorksheet", std::to_string(options.seed), std::to_string(options.level)));
+  {
+    QPdfWriter writer(&file);
+    writer.setResolution(kResolution);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("unitcircle"));
+    writer.setPageLayout(
+        QPageLayout(pageSize(options.paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    const QSizeF points = pageSize(options.paper).size(QPageSize::Point);
+
+    SheetLayout layout(writer, points.width() * kPoint, points.height() * kPoint);
+    layOutSheet(layout, questions, options, writer);
+
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+      file.close();
+      if (QFileInfo(file).isFile()) file.remove();
+      return cannotWrite(QStringLiteral("PDF"));
+    }
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const std::vector<Page>& pages = layout.pages();
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+      if (p > 0) writer.newPage();
+      for (const WriteLine& line : pages[p].lines) {
+        painter.setPen(QPen(kWriteLine, 0.6 * kPoint));
+        painter.drawLine(QPointF(line.left, line.y), QPointF(line.right, line.y));
+      }
+      for (const PlacedRun& run : pages[p].runs) paintRun(painter, mathFonts, run);
+      const Run number = textRun(QStringLiteral("%1 / %2").arg(p + 1).arg(pages.size()),
+                                 textFont(kNoteSize), writer, kQuiet);
+      paintRun(painter, mathFonts,
+               {number, layout.centre() - number.width / 2, layout.footerBaseline()});
+    }
+    painter.end();
+  }
+  if (!file.flush() || file.error() != QFileDevice::NoError) {
+    // A half-written sheet goes; a device such as /dev/full stays where it is.
+    const QString reason = file.errorString();
+    file.close();
+    if (QFileInfo(file).isFile()) file.remove();
+    return cannotWrite(reason);
+  }
+  file.close();
+  return kExitSolved;
+}
+
+}  // namespace uc::cli
