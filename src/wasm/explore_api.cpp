@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -5,6 +6,7 @@
 #include "core/explore/explore_graph.h"
 #include "core/explore/explore_point.h"
 #include "core/explore/inverse_solutions.h"
+#include "core/practice/answer_typing.h"
 #include "wasm/web_api_arguments.h"
 
 // The Explore screen's calls: where the point goes, what moves with it, the graph traced in
@@ -36,9 +38,7 @@ Json valueJson(const explore::ShownValue& value) {
           {"exact", value.exact}};
 }
 
-Json explorePoint(const Json& args) {
-  useLanguage(args);
-  const explore::PointState state = explore::pointState(angle(args, "degrees"));
+Json pointJson(const explore::PointState& state) {
   Json shared = Json::array();
   for (const explore::SharedAngle& a : state.sharedAngles) {
     shared.push_back({{"degrees", a.degrees},
@@ -63,6 +63,11 @@ Json explorePoint(const Json& args) {
           {"axis", state.axis ? Json(explore::rawValue(*state.axis)) : Json(nullptr)},
           {"sharedAngles", shared},
           {"valueText", state.valueText}};
+}
+
+Json explorePoint(const Json& args) {
+  useLanguage(args);
+  return pointJson(explore::pointState(angle(args, "degrees")));
 }
 
 Json exploreFollow(const Json& args) {
@@ -126,30 +131,77 @@ Json ticksJson(const std::vector<AxisTick>& ticks) {
   return list;
 }
 
-Json exploreGraph(const Json& args) {
-  const explore::TrigFunction chosen = function(args);
-  std::optional<explore::InverseReading> inverse;
-  if (args.contains("value") || args.contains("number")) inverse = inverseReading(chosen, args);
-  const explore::ExploreGraph graph = explore::exploreGraph(
-      chosen, angle(args, "degrees"), angle(args, "sweptFrom"), angle(args, "sweptTo"),
-      inverse ? inverse->solutions : std::nullopt, inverse ? inverse->value : std::nullopt);
+// The graph; the curve and the ticks only when withCurve, as they change only with the
+// function and the turn.
+Json graphJson(const explore::ExploreGraph& graph, bool withCurve) {
   Json crossings = Json::array();
   for (const explore::GraphCrossing& c : graph.crossings) {
     crossings.push_back({{"degrees", c.degrees}, {"latex", c.latex}});
   }
-  return {{"function", std::string(explore::rawValue(graph.function))},
-          {"xMin", graph.xMin},
-          {"xMax", graph.xMax},
-          {"yMin", graph.yMin},
-          {"yMax", graph.yMax},
-          {"xTicks", ticksJson(graph.xTicks)},
-          {"yTicks", ticksJson(graph.yTicks)},
-          {"curve", linesJson(graph.curve)},
-          {"trail", linesJson(graph.trail)},
-          {"tracer", graph.tracer ? Json{(*graph.tracer)[0], (*graph.tracer)[1]} : Json(nullptr)},
-          {"color", graph.colorHex},
-          {"lineY", graph.lineY ? Json(*graph.lineY) : Json(nullptr)},
-          {"crossings", crossings}};
+  Json json = {
+      {"function", std::string(explore::rawValue(graph.function))},
+      {"xMin", graph.xMin},
+      {"xMax", graph.xMax},
+      {"yMin", graph.yMin},
+      {"yMax", graph.yMax},
+      {"trail", linesJson(graph.trail)},
+      {"tracer", graph.tracer ? Json{(*graph.tracer)[0], (*graph.tracer)[1]} : Json(nullptr)},
+      {"color", graph.colorHex},
+      {"lineY", graph.lineY ? Json(*graph.lineY) : Json(nullptr)},
+      {"crossings", crossings}};
+  if (withCurve) {
+    json["xTicks"] = ticksJson(graph.xTicks);
+    json["yTicks"] = ticksJson(graph.yTicks);
+    json["curve"] = linesJson(graph.curve);
+  }
+  return json;
+}
+
+explore::ExploreGraph graphOf(const Json& args, int degrees, int sweptFrom, int sweptTo) {
+  const explore::TrigFunction chosen = function(args);
+  std::optional<explore::InverseReading> inverse;
+  if (args.contains("value") || args.contains("number")) inverse = inverseReading(chosen, args);
+  return explore::exploreGraph(chosen, degrees, sweptFrom, sweptTo,
+                               inverse ? inverse->solutions : std::nullopt,
+                               inverse ? inverse->value : std::nullopt);
+}
+
+Json exploreGraph(const Json& args) {
+  return graphJson(
+      graphOf(args, angle(args, "degrees"), angle(args, "sweptFrom"), angle(args, "sweptTo")),
+      true);
+}
+
+// One pointer move of a drag in one call: where the point goes, the swept range grown to it,
+// the point's values and the graph. The curve comes only when the turn shown differs from
+// curveFrom (the xMin of the curve the page drew), or always without it. Null when the point
+// stays (the pointer at the centre, or on the same angle).
+Json exploreMove(const Json& args) {
+  useLanguage(args);
+  const int previous = angle(args, "previous");
+  const auto degrees =
+      explore::followPointer(previous, number(args, "dx"), number(args, "dy"), flag(args, "snap"));
+  if (!degrees || *degrees == previous) return nullptr;
+  const int sweptFrom = std::min(angle(args, "sweptFrom"), *degrees);
+  const int sweptTo = std::max(angle(args, "sweptTo"), *degrees);
+  const explore::ExploreGraph graph = graphOf(args, *degrees, sweptFrom, sweptTo);
+  const std::optional<double> curveFrom = optionalNumber(args, "curveFrom");
+  return {{"degrees", *degrees},
+          {"sweptFrom", sweptFrom},
+          {"sweptTo", sweptTo},
+          {"point", pointJson(explore::pointState(*degrees))},
+          {"graph", graphJson(graph, !curveFrom || *curveFrom != graph.xMin)}};
+}
+
+// The inverse question's value after one key, by the practice answer's editing rules: a keypad
+// key, a character from a keyboard, or a deletion.
+Json exploreType(const Json& args) {
+  const std::string value = text(args, "value");
+  const std::string how = text(args, "how");
+  if (how == "delete") return practice::deleteBackward(value);
+  if (how == "keypad") return practice::typeKey(value, text(args, "key"));
+  if (how != "keyboard") throw BadArguments{"how"};
+  return practice::typeOnKeyboard(value, text(args, "key"), {}, flag(args, "decimalComma"));
 }
 
 }  // namespace
@@ -159,6 +211,7 @@ const MethodTable& exploreMethods() {
       {"explorePoint", explorePoint}, {"exploreFollow", exploreFollow},
       {"exploreStep", exploreStep},   {"exploreInverse", exploreInverse},
       {"exploreGraph", exploreGraph}, {"exploreDragValue", exploreDragValue},
+      {"exploreMove", exploreMove},   {"exploreType", exploreType},
   };
   return table;
 }

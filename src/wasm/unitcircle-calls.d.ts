@@ -8,7 +8,8 @@ export interface UnitCircleCalls {
    * graph, readableTicks and stepHighlights; practice's practiceQuestions, practiceMap,
    * practiceStart, practiceAnswer, practiceContinue, practiceState, practiceEnd and
    * practiceReset; the Explore screen's explorePoint, exploreFollow, exploreStep,
-   * exploreInverse and exploreGraph. Its result, or an Error when the method is unknown or the
+   * exploreInverse, exploreGraph, exploreMove (a drag's move in one call), exploreDragValue
+   * and exploreType. Its result, or an Error when the method is unknown or the
    * arguments do not fit.
    */
   call(method: string, args?: object): unknown;

@@ -170,6 +170,58 @@ TEST(WebApi, ExploreAnswersTheShapesThePageDraws) {
   EXPECT_EQ(dragged["limit"], 1.25);
 }
 
+// A drag's move in one call: the point, the swept range grown to it, and the graph, whose curve
+// comes again only when the turn shown changes.
+TEST(WebApi, ExploreMovesThePointAndTheGraphInOneCall) {
+  const Json args = {{"previous", 30},   {"dx", -1},       {"dy", 1},
+                     {"snap", true},     {"function", "sin"}, {"sweptFrom", 30},
+                     {"sweptTo", 30},    {"value", "1/2"},  {"curveFrom", 0}};
+  const Json move = result("exploreMove", args);
+  EXPECT_EQ(move["degrees"], 135);
+  EXPECT_EQ(move["sweptFrom"], 30);
+  EXPECT_EQ(move["sweptTo"], 135);
+  EXPECT_EQ(move["point"]["sin"]["latex"], "\\frac{\\sqrt{2}}{2}");
+  EXPECT_EQ(move["graph"]["tracer"][0], 135.0);
+  EXPECT_EQ(move["graph"]["lineY"], 0.5);
+  EXPECT_EQ(move["graph"]["trail"].size(), 1u);
+  EXPECT_FALSE(move["graph"].contains("curve"));
+
+  // Clockwise past 0° the point enters the turn below: its curve and ticks come with it.
+  Json below = args;
+  below["previous"] = 10;
+  below["dx"] = 1;
+  below["dy"] = -0.2;
+  below["sweptFrom"] = below["sweptTo"] = 10;
+  const Json turned = result("exploreMove", below);
+  EXPECT_LT(turned["degrees"], 0);
+  EXPECT_EQ(turned["sweptFrom"], turned["degrees"]);
+  EXPECT_EQ(turned["graph"]["xMin"], -360.0);
+  EXPECT_FALSE(turned["graph"]["curve"].empty());
+  EXPECT_FALSE(turned["graph"]["xTicks"].empty());
+
+  // Staying on the same angle, or at the centre, moves nothing.
+  Json still = args;
+  still["previous"] = 135;
+  EXPECT_TRUE(result("exploreMove", still).is_null());
+  still["dx"] = still["dy"] = 0;
+  EXPECT_TRUE(result("exploreMove", still).is_null());
+  EXPECT_EQ(error("exploreMove", R"({"previous": 0, "dx": 1, "dy": 1, "function": "sec",
+                                     "sweptFrom": 0, "sweptTo": 0})"),
+            "bad argument: function");
+}
+
+// The inverse value typed on the practice keypad and keyboard, by the same editing rules.
+TEST(WebApi, ExploreTypesTheInverseValueAsPracticeDoes) {
+  EXPECT_EQ(result("exploreType", {{"value", "1/"}, {"how", "keypad"}, {"key", "√"}}), "1/√");
+  EXPECT_EQ(result("exploreType", {{"value", "√3/2"}, {"how", "delete"}}), "√3/");
+  EXPECT_EQ(result("exploreType", {{"value", ""}, {"how", "keyboard"}, {"key", "r"}}), "√");
+  EXPECT_EQ(result("exploreType",
+                   {{"value", "0"}, {"how", "keyboard"}, {"key", ","}, {"decimalComma", true}}),
+            "0.");
+  EXPECT_EQ(error("exploreType", R"({"value": "", "how": "paste", "key": "1"})"),
+            "bad argument: how");
+}
+
 TEST(WebApi, ExploreRefusesWhatDoesNotFit) {
   EXPECT_EQ(error("explorePoint", R"({"degrees": 1e12})"), "bad argument: degrees");
   EXPECT_EQ(error("exploreGraph", R"({"function": "cot", "degrees": 0, "sweptFrom": 0,
@@ -231,6 +283,56 @@ TEST(WebApi, VideosComeAsTheAppReadsThem) {
                        none,
                    }));
   EXPECT_TRUE(result("configVideos", {{"videos", "[]"}, {"language", "en"}}).is_null());
+}
+
+// The printed worksheet: the command line's title, address line and heading in the learner's
+// language, the questions of the seed in order, and the answers as the sheet sets them.
+TEST(WebApi, TheWorksheetToPrintIsTheCommandLinesSheet) {
+  const Json sheet = result("practiceWorksheet", {{"seed", 7}, {"level", 2}, {"language", "en"}});
+  EXPECT_EQ(sheet["title"], "Worksheet 7, level 2");
+  EXPECT_EQ(sheet["webAddress"],
+            "The same questions in the web edition: #/practice?seed=7&level=2");
+  EXPECT_EQ(sheet["answerKey"], "Answers");
+  const Json asked = result("practiceQuestions", {{"seed", 7}, {"level", 2}})["questions"];
+  ASSERT_EQ(sheet["questions"].size(), 10u);  // the command line's count
+  for (std::size_t i = 0; i < asked.size(); ++i) {
+    EXPECT_EQ(sheet["questions"][i]["prompt"], asked[i]["prompt"]);
+    EXPECT_EQ(sheet["questions"][i]["given"], asked[i]["given"]);
+  }
+
+  const Json german =
+      result("practiceWorksheet",
+             {{"seed", "18446744073709551615"}, {"level", 3}, {"count", 400}, {"language", "de"}});
+  EXPECT_EQ(german["title"], "Arbeitsblatt 18446744073709551615, Stufe 3");
+  EXPECT_EQ(german["webAddress"],
+            "Dieselben Aufgaben in der Web-Ausgabe: #/practice?seed=18446744073709551615&level=3");
+  EXPECT_EQ(german["answerKey"], "Lösungen");
+  const Json raw = result("practiceQuestions", {{"seed", "18446744073709551615"},
+                                                {"level", 3},
+                                                {"count", 400},
+                                                {"language", "de"}})["questions"];
+  ASSERT_EQ(german["questions"].size(), raw.size());
+  bool undefinedSeen = false, noneSeen = false, quadrantSeen = false, severalSeen = false;
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    const Json& answers = raw[i]["answers"];
+    const std::string printed = german["questions"][i]["answers"];
+    if (answers.empty()) {
+      noneSeen = true;
+      EXPECT_EQ(printed, "\\text{keine Lösung}");
+    } else if (answers[0] == "\\text{undefined}") {
+      undefinedSeen = true;
+      EXPECT_EQ(printed, "\\text{nicht definiert}");
+    } else if (raw[i]["kind"] == "quadrant") {
+      quadrantSeen = true;
+      EXPECT_EQ(printed, "\\text{" + answers[0].get<std::string>() + "}");
+    } else if (answers.size() == 2) {
+      severalSeen = true;
+      EXPECT_EQ(printed, answers[0].get<std::string>() + ";\\ " + answers[1].get<std::string>());
+    }
+  }
+  EXPECT_TRUE(undefinedSeen && noneSeen && quadrantSeen && severalSeen);
+  EXPECT_FALSE(error("practiceWorksheet", R"({"seed": 7, "level": 2, "count": 0})").empty());
+  EXPECT_FALSE(error("practiceWorksheet", R"({"seed": -1, "level": 2})").empty());
 }
 
 }  // namespace

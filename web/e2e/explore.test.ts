@@ -11,10 +11,10 @@ async function openExplore(page: Page): Promise<void> {
   await expect(page.locator('.explore-circle')).toBeVisible();
 }
 
-// The typeset formula's source, as KaTeX keeps it for screen readers (after the display style
-// the page typesets in).
+// The typeset formula shown: its source, as KaTeX keeps it for screen readers (after the display
+// style the page typesets in). A cell keeps the formulas it showed before, hidden.
 async function expectLatex(page: Page, testId: string, latex: string): Promise<void> {
-  await expect(page.getByTestId(testId).locator('annotation')).toHaveText('\\displaystyle ' + latex);
+  await expect(page.getByTestId(testId).locator('.shown annotation')).toHaveText('\\displaystyle ' + latex);
 }
 
 // Drags the point from where it is along the circle to `degrees`, the pointer kept at 0.8 of
@@ -33,10 +33,34 @@ async function dragTo(page: Page, fromDegrees: number, degrees: number): Promise
   await page.mouse.up();
 }
 
+// Asks on a keyboard: each character goes through the core's typing rules, as a key does.
 async function askInverse(page: Page, fn: 'sin' | 'cos' | 'tan', value: string): Promise<void> {
   await page.getByTestId('explore-inverse-function').selectOption(fn);
-  await page.getByTestId('explore-inverse-input').fill(value);
+  await page.locator('#exploreClearQuestion').click();
+  const input = page.getByTestId('explore-inverse-input');
+  await expect(input).toHaveValue('');
+  await input.click();
+  await page.keyboard.type(value);
+  await expect(input).toHaveValue(value);
   await page.getByTestId('explore-inverse-show').click();
+}
+
+// Drags the value line's handle to `value` in circle units along the line's direction (up for
+// sin and tan, right for cos).
+async function dragValueLine(page: Page, value: number): Promise<void> {
+  const circle = (await page.locator('.explore-circle').boundingBox())!;
+  const radius = circle.width / 2 / 1.35;
+  const handle = (await page.getByTestId('explore-value-handle').locator('.explore-value-handle-target').boundingBox())!;
+  const [x, y] = [handle.x + handle.width / 2, handle.y + handle.height / 2];
+  const horizontal = (await page.getByTestId('explore-value-handle').getAttribute('data-function')) === 'cos';
+  const target = horizontal ? circle.x + circle.width / 2 + value * radius : circle.y + circle.height / 2 - value * radius;
+  await page.mouse.move(x, y);
+  await page.mouse.down();
+  for (let i = 1; i <= 8; ++i) {
+    const t = (horizontal ? x : y) + ((target - (horizontal ? x : y)) * i) / 8;
+    await page.mouse.move(horizontal ? t : x, horizontal ? y : t);
+  }
+  await page.mouse.up();
 }
 
 test.describe('explore', () => {
@@ -80,7 +104,7 @@ test.describe('explore', () => {
     // From 30°: sixty single degrees.
     for (let i = 0; i < 60; ++i) await page.keyboard.press('ArrowUp');
     await expect(circle).toHaveAttribute('aria-valuenow', '90');
-    await expect(page.getByTestId('explore-tan')).toHaveText('undefined');
+    await expect(page.getByTestId('explore-tan').locator('.shown')).toHaveText('undefined');
     await expect(page.getByTestId('explore-quadrant')).toHaveText('on the positive y-axis');
     await expect(page.locator('.explore-tan')).toBeHidden();
 
@@ -119,7 +143,7 @@ test.describe('explore', () => {
     await expect(solutions).toHaveText('no solution');
     await expect(page.locator('.explore-solution-point')).toHaveCount(0);
 
-    await askInverse(page, 'cos', 'half');
+    await askInverse(page, 'cos', '1//2');
     await expect(page.getByRole('alert')).not.toBeEmpty();
     await expect(solutions.locator('li')).toHaveCount(0);
 
@@ -153,6 +177,58 @@ test.describe('explore', () => {
     await expect(page.getByTestId('explore-solutions').locator('li')).toHaveCount(2);
     const overflow = await page.locator('.explore-overlay').evaluate((el) => el.scrollWidth - el.clientWidth);
     expect(overflow).toBeLessThanOrEqual(0);
+  });
+
+  test('the sin line dragged: snapped to 1/2, or a decimal with approximate angles, or beyond the circle', async ({ page }) => {
+    await openExplore(page);
+    const solutions = page.getByTestId('explore-solutions');
+    const input = page.getByTestId('explore-inverse-input');
+    const handle = page.getByTestId('explore-value-handle');
+    await expect(handle).toHaveAttribute('data-function', 'sin');
+    // A finger's target: at least 44 px across.
+    const target = (await handle.locator('.explore-value-handle-target').boundingBox())!;
+    expect(Math.min(target.width, target.height)).toBeGreaterThanOrEqual(44);
+
+    await dragValueLine(page, 0.52);
+    await expect(input).toHaveValue('1/2');
+    await expect(solutions.locator('li')).toHaveCount(2);
+    await expect(solutions.locator('li').nth(0)).toHaveAttribute('data-degrees', '30');
+    await expect(solutions.locator('li').nth(1)).toHaveAttribute('data-degrees', '150');
+    await expect(solutions.locator('annotation').nth(0)).not.toContainText('approx');
+    await expect(page.locator('.explore-inverse-line')).toHaveCount(1);
+    await expect(page.locator('.explore-solution-point')).toHaveCount(2);
+
+    await page.locator('#exploreSnap').uncheck();
+    await dragValueLine(page, 0.37);
+    await expect(input).toHaveValue(/^0\.\d\d$/);
+    await expect(solutions.locator('li')).toHaveCount(2);
+    await expect(solutions.locator('annotation').nth(0)).toContainText('approx');
+    await expect(solutions.locator('annotation').nth(1)).toContainText('approx');
+
+    await dragValueLine(page, 1.6);
+    await expect(solutions).toHaveText('no solution');
+    await expect(page.locator('.explore-solution-point')).toHaveCount(0);
+  });
+
+  test('the keypad types the value: cos α = √3/2 at 30° and 330°', async ({ page }) => {
+    await openExplore(page);
+    await page.getByTestId('explore-inverse-function').selectOption('cos');
+    const keypad = page.getByTestId('explore-keypad');
+    await expect(keypad).toBeHidden();
+    await page.getByTestId('explore-inverse-input').click();
+    await expect(keypad).toBeVisible();
+    for (const key of ['√', '3', '/', '2', '2']) await keypad.locator(`[data-key="${key}"]`).click();
+    await keypad.locator('[data-key="delete"]').click();
+    await expect(page.getByTestId('explore-inverse-input')).toHaveValue('√3/2');
+    await keypad.locator('[data-key="check"]').click();
+    const solutions = page.getByTestId('explore-solutions');
+    await expect(solutions.locator('li')).toHaveCount(2);
+    await expect(solutions.locator('li').nth(0)).toHaveAttribute('data-degrees', '30');
+    await expect(solutions.locator('li').nth(1)).toHaveAttribute('data-degrees', '330');
+    await expect(keypad).toBeHidden();
+    // The cos line stands at x = √3/2, its handle below the circle.
+    await expect(page.getByTestId('explore-value-handle')).toHaveAttribute('data-function', 'cos');
+    await expect(page.locator('.explore-inverse-line')).toHaveCount(1);
   });
 
   for (const colorScheme of ['light', 'dark'] as const) {

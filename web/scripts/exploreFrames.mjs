@@ -112,6 +112,15 @@ function summarizeTrace(events) {
     const ms = (list) => list.reduce((sum, e) => sum + e.dur / 1000, 0).toFixed(0);
     console.log(`  ${name} on the main thread: ${all.length} times, ${ms(all)} ms; forced inside script: ${forced.length} times, ${ms(forced)} ms`);
   }
+  // How much each layout had to do: the objects it found dirty of all it holds.
+  const layouts = onMain.filter((e) => e.name === 'Layout' && e.args?.beginData);
+  if (layouts.length) {
+    const median = (values) => [...values].sort((a, b) => a - b)[values.length >> 1];
+    const dirty = layouts.map((e) => e.args.beginData.dirtyObjects ?? 0);
+    const total = layouts.map((e) => e.args.beginData.totalObjects ?? 0);
+    const ms = layouts.map((e) => e.dur / 1000);
+    console.log(`  each layout: median ${median(ms).toFixed(1)} ms, ${median(dirty)} dirty of ${median(total)} objects; partial ${layouts.filter((e) => e.args.beginData.partialLayout).length} of ${layouts.length}`);
+  }
   const span = begin !== undefined && end !== undefined ? (end - begin) / 1000 : NaN;
   console.log(`  trace of the drag (${span.toFixed(0)} ms), busy time by thread (RunTask) and its largest parts (inclusive, nested parts overlap):`);
   const wanted = /^(FunctionCall|v8\.callFunction|EventDispatch|TimerFire|FireAnimationFrame|RunMicrotasks|UpdateLayoutTree|Layout|PrePaint|Paint|Layerize|Commit|MinorGC|MajorGC|V8\.GC_SCAVENGER|HitTest|ParseHTML|RasterTask|ScheduleStyleRecalculation|ProxyMain::BeginMainFrame::commit|ThreadProxy::BeginMainFrame|BeginMainThreadFrame|v8\.run|EvaluateScript|UpdateLayer|PaintImage|Decode Image)$/;
@@ -252,6 +261,12 @@ async function dragRun(label, { throttle = 4, snap = true, trace = false } = {})
   if (profile) summarizeProfile(profile);
 }
 
+if (process.env.EXPLORE_TRACE_ONLY) {
+  await dragRun('Explore drag, phone, CPU 4x slower, snapping, traced and profiled (both slow it)', { trace: true });
+  await browser.close();
+  server?.kill();
+  process.exit(0);
+}
 await dragRun('Explore drag, phone, CPU 4x slower, snapping (as it opens)');
 await dragRun('Explore drag, phone, CPU 4x slower, not snapping', { snap: false });
 await dragRun('Explore drag, phone, CPU not throttled, snapping (for comparison)', { throttle: 1 });

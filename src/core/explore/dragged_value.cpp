@@ -74,8 +74,10 @@ DraggedValue draggedValue(TrigFunction function, double raw, bool snap) {
   const std::string typed = twoPlaces(value);
   const double rounded = std::strtod(typed.c_str(), nullptr);
   // A rounded 0.5 or -1 is as special as a snapped one.
-  const bool special = std::ranges::any_of(
-      specialValues(function), [&](const SpecialValue& s) { return s.value == rounded; });
+  // std::any_of: the WebAssembly build's libc++ has no ranges algorithms.
+  const auto specials = specialValues(function);
+  const bool special = std::any_of(specials.begin(), specials.end(),
+                                   [&](const SpecialValue& s) { return s.value == rounded; });
   return {typed, rounded, special};
 }
 

@@ -12,9 +12,11 @@ import { s, set } from './svg';
 export interface CircleScene {
   point: ExplorePoint;
   showShared: boolean;
-  // An inverse question's answers and its value as a line (null: not drawn).
+  // An inverse question's answers.
   solutions: InverseAngle[] | null;
-  line: { fn: TrigFunction; value: number } | null;
+  // The value line of the inverse question's function, to drag: at the question's value, or
+  // resting at 0 before one is asked (value null).
+  line: { fn: TrigFunction; value: number | null };
 }
 
 export interface ExploreCircleOptions {
@@ -22,6 +24,8 @@ export interface ExploreCircleOptions {
   onPointer(dx: number, dy: number): void;
   // An arrow key: +1 counter-clockwise, -1 clockwise.
   onStep(direction: number): void;
+  // The value line's handle dragged to raw, in radii: y for sin and tan, x for cos.
+  onValueDrag(raw: number): void;
 }
 
 const numerals = ['I', 'II', 'III', 'IV'];
@@ -48,7 +52,18 @@ export class ExploreCircle {
   private readonly tanLine = s('line', { class: 'explore-tan' });
   private readonly tanPoint = s('circle', { class: 'explore-tan-point', r: 5 });
   private readonly point = s('circle', { class: 'explore-point', r: 9 });
+  // The value line's grab handle: a dot within a larger, invisible target for a finger.
+  private readonly handle = s('g', { class: 'explore-value-handle', 'data-testid': 'explore-value-handle' },
+    s('circle', { class: 'explore-value-handle-target', r: 28 }),
+    s('circle', { class: 'explore-value-handle-dot', r: 10 }));
   private dragging: number | null = null;
+  private draggingValue: number | null = null;
+  private lineFn: TrigFunction = 'sin';
+  // The drawing's box, read once as a drag begins: reading it at every move forced a layout.
+  private box: DOMRect | null = null;
+  // What the shared angles and the inverse marks were last drawn from.
+  private drawnShared = '';
+  private drawnInverse = '';
 
   constructor(private readonly options: ExploreCircleOptions) {
     const f = this.frame;
@@ -76,7 +91,7 @@ export class ExploreCircle {
       text('explore-axis-name', 0.09, edge - 0.04, 'y'),
       text('explore-axis-number', 1.07, -0.09, '1'),
       this.halfAxis, ...this.quadrants, this.shared, this.inverse, this.alphaArc, this.referenceArc,
-      this.tanRay, this.radius, this.cosLine, this.sinLine, this.tanLine, this.tanPoint, this.point,
+      this.tanRay, this.radius, this.cosLine, this.sinLine, this.tanLine, this.tanPoint, this.point, this.handle,
     );
     this.element = h('div', {
       class: 'explore-circle', role: 'slider', tabindex: 0, 'aria-label': tr('ExploreView', 'exploreCircleName'),
@@ -88,17 +103,19 @@ export class ExploreCircle {
   private listen(): void {
     const el = this.element;
     const follow = (event: PointerEvent) => {
-      const [dx, dy] = pointerOffset(el.getBoundingClientRect(), event.clientX, event.clientY);
+      const [dx, dy] = pointerOffset(this.box ?? el.getBoundingClientRect(), event.clientX, event.clientY);
       this.options.onPointer(dx, dy);
     };
     el.addEventListener('pointerdown', (event) => {
-      if (this.dragging !== null || (event.pointerType === 'mouse' && event.button !== 0)) return;
+      if (this.dragging !== null || this.draggingValue !== null || (event.pointerType === 'mouse' && event.button !== 0)) return;
       event.preventDefault();
       el.setPointerCapture(event.pointerId);
       el.focus({ preventScroll: true });
       this.dragging = event.pointerId;
+      this.box = el.getBoundingClientRect();
       follow(event);
     });
+    this.listenToHandle();
     el.addEventListener('pointermove', (event) => {
       if (event.pointerId === this.dragging) follow(event);
     });
@@ -113,6 +130,34 @@ export class ExploreCircle {
       event.preventDefault();
       this.options.onStep(direction);
     });
+  }
+
+  // The value line follows its handle; the page turns where it is into the question's value.
+  private listenToHandle(): void {
+    const handle = this.handle;
+    const drag = (event: PointerEvent) => {
+      const [dx, dy] = pointerOffset(this.box ?? this.element.getBoundingClientRect(), event.clientX, event.clientY);
+      this.options.onValueDrag(this.lineFn === 'cos' ? dx : dy);
+    };
+    handle.addEventListener('pointerdown', (event) => {
+      event.stopPropagation();
+      if (this.dragging !== null || this.draggingValue !== null || (event.pointerType === 'mouse' && event.button !== 0)) return;
+      event.preventDefault();
+      handle.setPointerCapture(event.pointerId);
+      this.draggingValue = event.pointerId;
+      this.box = this.element.getBoundingClientRect();
+      handle.classList.add('dragging');
+    });
+    handle.addEventListener('pointermove', (event) => {
+      if (event.pointerId === this.draggingValue) drag(event);
+    });
+    const release = (event: PointerEvent) => {
+      if (event.pointerId !== this.draggingValue) return;
+      this.draggingValue = null;
+      handle.classList.remove('dragging');
+    };
+    handle.addEventListener('pointerup', release);
+    handle.addEventListener('pointercancel', release);
   }
 
   render(scene: CircleScene): void {
@@ -174,6 +219,9 @@ export class ExploreCircle {
   private renderShared(scene: CircleScene): void {
     const f = this.frame;
     const p = scene.point;
+    const key = scene.showShared ? String(p.positionDegrees) : '';
+    if (key === this.drawnShared) return;
+    this.drawnShared = key;
     const marks: Element[] = [];
     if (scene.showShared) {
       const [cx, cy] = toSvg(f, 0, 0);
@@ -189,26 +237,43 @@ export class ExploreCircle {
 
   private renderInverse(scene: CircleScene): void {
     const f = this.frame;
-    const marks: Element[] = [];
     const line = scene.line;
-    if (line && Math.abs(line.value) <= edge) {
-      const c = line.value;
-      const segment = (a: [number, number], b: [number, number]) => {
-        const [x1, y1] = toSvg(f, ...a);
-        const [x2, y2] = toSvg(f, ...b);
-        return s('line', { class: 'explore-inverse-line', x1, y1, x2, y2 });
-      };
-      if (line.fn === 'sin') marks.push(segment([-edge, c], [edge, c]));
-      else if (line.fn === 'cos') marks.push(segment([c, -edge], [c, edge]));
-      else {
+    this.lineFn = line.fn;
+    const key = `${line.fn} ${line.value} ${(scene.solutions ?? []).map((angle) => angle.degrees).join(' ')}`;
+    if (key === this.drawnInverse) return;
+    this.drawnInverse = key;
+    const marks: Element[] = [];
+    // Resting at 0 before a question; a value beyond the drawing keeps its handle at the edge.
+    const c = Math.max(-edge, Math.min(edge, line.value ?? 0));
+    const beyond = line.value !== null && Math.abs(line.value) > edge;
+    const cls = line.value === null ? 'explore-value-rest' : 'explore-inverse-line';
+    const segment = (a: [number, number], b: [number, number]) => {
+      const [x1, y1] = toSvg(f, ...a);
+      const [x2, y2] = toSvg(f, ...b);
+      return s('line', { class: cls, x1, y1, x2, y2 });
+    };
+    let handleAt: [number, number];
+    if (line.fn === 'sin') {
+      if (!beyond) marks.push(segment([-edge, c], [edge, c]));
+      handleAt = [-1.2, c];
+    } else if (line.fn === 'cos') {
+      if (!beyond) marks.push(segment([c, -edge], [c, edge]));
+      handleAt = [c, -1.2];
+    } else {
+      marks.push(segment([0, 0], clipToBand([0, 0], [1, line.value ?? 0], edge)));
+      if (line.value !== null && !beyond) {
         const [tx, ty] = toSvg(f, 1, c);
-        marks.push(segment([0, 0], [1, c]), s('circle', { class: 'explore-inverse-tan', cx: tx, cy: ty, r: 6 }));
+        marks.push(s('circle', { class: 'explore-inverse-tan', cx: tx, cy: ty, r: 6 }));
       }
+      handleAt = [1, c];
     }
     for (const angle of scene.solutions ?? []) {
       const [x, y] = toSvg(f, angle.x, angle.y);
       marks.push(s('circle', { class: 'explore-solution-point', cx: x, cy: y, r: 7, 'data-degrees': angle.degrees }));
     }
     this.inverse.replaceChildren(...marks);
+    const [hx, hy] = toSvg(f, ...handleAt);
+    this.handle.setAttribute('transform', `translate(${hx} ${hy})`);
+    this.handle.dataset.function = line.fn;
   }
 }

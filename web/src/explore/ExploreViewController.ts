@@ -3,10 +3,13 @@ import { tr } from '../i18n/texts';
 import { loadMath, mathLabel } from '../math/mathLabel';
 import { h } from '../shell/dom';
 import { icon } from '../shell/icons';
+import { practiceKeypad } from '../practice/PracticeKeypad';
+import '../practice/practice.css';
 import { CallQueue } from './callQueue';
-import { ExploreCalls, type ExplorePoint, type HalfAxis, type InverseAngle, type InverseValue, type Sign, type TrigFunction } from './exploreCalls';
+import { ExploreCalls, type ExploreGraph, type ExplorePoint, type ValueEdit, type HalfAxis, type InverseAngle, type InverseValue, type Sign, type TrigFunction } from './exploreCalls';
 import { ExploreCircle } from './ExploreCircle';
 import { ExploreGraphView } from './ExploreGraphView';
+import { FormulaCell } from './FormulaCell';
 import './explore.css';
 
 export interface ExploreOptions {
@@ -52,15 +55,30 @@ export class ExploreViewController {
   private question: Question | null = null;
   private point: ExplorePoint | null = null;
   private destroyed = false;
+  // The answers waiting for the next frame, drawn there together (a drag's answers come faster
+  // than frames).
+  private pending: { point?: ExplorePoint; graph?: ExploreGraph } = {};
+  private frame = 0;
+  // The turn whose curve the last answer brought, for the function: a move brings the curve
+  // again only for another turn.
+  private curve: { fn: TrigFunction; xMin: number } | null = null;
+  // The inverse question's value as typed, edited by the core's typing rules only.
+  private inverseText = '';
 
   private readonly values = new Map<string, HTMLElement>();
+  private readonly formulas = new Map<string, FormulaCell>();
+  // While the point is dragged, one new formula a frame.
+  private typesetOnePerFrame = false;
   private readonly sharedTable = h('div', { class: 'explore-shared-table', hidden: true });
   private readonly graphChoices = new Map<TrigFunction, HTMLInputElement>();
   private readonly inverseFunction = h('select', { class: 'explore-select', 'data-testid': 'explore-inverse-function', id: 'exploreInverseFunction' });
+  // The keypad types the value; a keyboard still does, through the same rules. No phone
+  // keyboard opens over the keypad.
   private readonly inverseInput = h('input', {
-    type: 'text', class: 'explore-input', 'data-testid': 'explore-inverse-input', id: 'exploreInverseInput',
+    type: 'text', class: 'explore-input', 'data-testid': 'explore-inverse-input', id: 'exploreInverseInput', inputmode: 'none',
     'aria-label': tr('ExploreView', 'exploreInverseValue'), autocomplete: 'off', autocapitalize: 'off', spellcheck: 'false', enterkeyhint: 'go', placeholder: '1/2',
   });
+  private readonly keypad = h('div', { class: 'explore-keypad', 'data-testid': 'explore-keypad', hidden: true });
   private readonly inverseMessage = h('p', { class: 'explore-message', role: 'alert' });
   private readonly solutions = h('div', { class: 'explore-solutions', 'data-testid': 'explore-solutions' });
   private readonly onKey = (event: KeyboardEvent) => {
@@ -75,6 +93,7 @@ export class ExploreViewController {
     this.circle = new ExploreCircle({
       onPointer: (dx, dy) => this.queue.push(() => this.follow(dx, dy), 'drag'),
       onStep: (direction) => this.queue.push(() => this.step(direction)),
+      onValueDrag: (raw) => this.queue.push(() => this.dragValue(raw), 'value'),
     });
     this.build();
     document.addEventListener('keydown', this.onKey);
@@ -85,10 +104,12 @@ export class ExploreViewController {
     await loadMath();
     this.queue.push(() => this.refresh(), 'refresh');
     await this.queue.idle();
+    this.draw();
   }
 
   destroy(): void {
     this.destroyed = true;
+    cancelAnimationFrame(this.frame);
     this.queue.clear();
     this.graphView.destroy();
     document.removeEventListener('keydown', this.onKey);
@@ -132,6 +153,7 @@ export class ExploreViewController {
     const row = (key: string, name: string, cls = '') => {
       const value = h('dd', { 'data-testid': `explore-${key}` });
       this.values.set(key, value);
+      if (key !== 'quadrant') this.formulas.set(key, new FormulaCell(value));
       return h('div', { class: `explore-value ${cls}` }, h('dt', {}, name), value);
     };
     return h('dl', { class: 'explore-values' },
@@ -172,24 +194,92 @@ export class ExploreViewController {
       h('div', { class: 'explore-actions' },
         h('button', { type: 'submit', class: 'explore-button primary', 'data-testid': 'explore-inverse-show' }, tr('ExploreView', 'exploreShowSolutions')),
         h('button', { type: 'button', class: 'explore-button', id: 'exploreClearQuestion', onclick: () => this.queue.push(() => this.clearQuestion()) }, tr('ExploreView', 'exploreClearInverse'))),
+      // Below the buttons, so that showing or hiding it moves none of them.
+      this.keypad,
       this.inverseMessage,
       this.solutions);
     form.addEventListener('submit', (event) => {
       event.preventDefault();
-      const fn = this.inverseFunction.value as TrigFunction;
-      const text = this.inverseInput.value;
-      this.queue.push(() => this.ask(fn, text));
+      this.submit();
     });
+    // The line to drag is the chosen function's.
+    this.inverseFunction.addEventListener('change', () => this.renderPoint());
+    this.keypad.append(practiceKeypad({
+      keyTapped: (key) => this.queue.push(() => this.edit('keypad', key)),
+      deleteTapped: () => this.queue.push(() => this.edit('delete')),
+      checkTapped: () => this.submit(),
+    }, { label: tr('ExploreView', 'exploreInverseValue'), checkLabel: tr('ExploreView', 'exploreShowSolutions') }));
+    this.listenToTyping(form);
     return form;
+  }
+
+  private submit(): void {
+    this.keypad.hidden = true;
+    const fn = this.inverseFunction.value as TrigFunction;
+    this.queue.push(() => this.ask(fn, this.inverseText));
+  }
+
+  // Every character typed, pasted or deleted goes through the core's typing rules, as the
+  // keypad's keys do; the keypad shows while the value is edited.
+  private listenToTyping(form: HTMLElement): void {
+    const input = this.inverseInput;
+    input.addEventListener('beforeinput', (event) => {
+      event.preventDefault();
+      if (event.inputType.startsWith('delete')) {
+        this.queue.push(() => this.edit('delete'));
+        return;
+      }
+      const text = event.data ?? event.dataTransfer?.getData('text/plain') ?? '';
+      for (const character of text) this.queue.push(() => this.edit('keyboard', character));
+    });
+    input.addEventListener('focus', () => {
+      this.keypad.hidden = false;
+      this.keypad.scrollIntoView({ block: 'nearest' });
+    });
+    form.addEventListener('focusout', (event) => {
+      const next = event.relatedTarget;
+      if (!(next instanceof Node) || !form.contains(next)) this.keypad.hidden = true;
+    });
   }
 
   // --- the jobs, one at a time in the queue
 
+  // One call per move: the point, its values and the graph (its curve only for a new turn).
   private async follow(dx: number, dy: number): Promise<void> {
-    const degrees = await this.calls.follow(this.degrees, dx, dy, this.snap);
-    if (degrees === null || degrees === this.degrees) return;
-    this.moveTo(degrees);
-    await this.refresh();
+    const fn = this.graphFunction;
+    const move = await this.calls.move({
+      previous: this.degrees, dx, dy, snap: this.snap, fn, sweptFrom: this.sweptFrom, sweptTo: this.sweptTo,
+      value: this.questionOnGraph()?.value ?? null, curveFrom: this.curve?.fn === fn ? this.curve.xMin : null,
+    });
+    if (!move || this.destroyed) return;
+    this.degrees = move.degrees;
+    this.sweptFrom = move.sweptFrom;
+    this.sweptTo = move.sweptTo;
+    this.show(move.point, move.graph, true);
+  }
+
+  // The value line's handle dragged: its value as the core types it, asked as if typed.
+  private async dragValue(raw: number): Promise<void> {
+    const fn = this.inverseFunction.value as TrigFunction;
+    const dragged = await this.calls.dragValue(fn, raw, this.snap);
+    if (this.destroyed || (dragged.typed === this.inverseText && this.question?.fn === fn)) return;
+    this.setInverseText(dragged.typed);
+    await this.ask(fn, dragged.typed);
+  }
+
+  private async edit(how: ValueEdit, key = ''): Promise<void> {
+    const text = await this.calls.type(this.inverseText, how, key);
+    if (!this.destroyed) this.setInverseText(text);
+  }
+
+  private setInverseText(text: string): void {
+    this.inverseText = text;
+    this.inverseInput.value = text;
+    this.inverseInput.setSelectionRange(text.length, text.length);
+  }
+
+  private questionOnGraph(): Question | null {
+    return this.question?.fn === this.graphFunction ? this.question : null;
   }
 
   private async step(direction: number): Promise<void> {
@@ -236,23 +326,47 @@ export class ExploreViewController {
 
   private async clearQuestion(): Promise<void> {
     this.question = null;
-    this.inverseInput.value = '';
+    this.setInverseText('');
     this.inverseMessage.textContent = '';
     this.solutions.replaceChildren();
     await this.refresh();
   }
 
   private async refresh(): Promise<void> {
-    const question = this.question?.fn === this.graphFunction ? this.question : null;
     const [point, graph] = await Promise.all([
       this.calls.point(this.degrees),
-      this.calls.graph(this.graphFunction, this.degrees, this.sweptFrom, this.sweptTo, question?.value ?? null),
+      this.calls.graph(this.graphFunction, this.degrees, this.sweptFrom, this.sweptTo, this.questionOnGraph()?.value ?? null),
     ]);
-    if (this.destroyed) return;
-    this.point = point;
+    if (!this.destroyed) this.show(point, graph);
+  }
+
+  // Answers in; drawn at the next frame, all of them at once.
+  private show(point: ExplorePoint, graph: ExploreGraph, moved = false): void {
+    this.typesetOnePerFrame = moved;
     if (this.question && graph.function === this.question.fn) this.question.lineY = graph.lineY;
-    this.renderPoint();
-    this.graphView.render(graph);
+    if (graph.curve) this.curve = { fn: graph.function, xMin: graph.xMin };
+    // A curve not drawn yet stays with the graph that replaces it.
+    const waiting = this.pending.graph;
+    if (!graph.curve && waiting?.curve && waiting.function === graph.function && waiting.xMin === graph.xMin) {
+      graph = { ...graph, curve: waiting.curve, xTicks: waiting.xTicks, yTicks: waiting.yTicks };
+    }
+    this.pending = { point, graph };
+    this.frame ||= requestAnimationFrame(() => this.draw());
+  }
+
+  private draw(): void {
+    cancelAnimationFrame(this.frame);
+    this.frame = 0;
+    const { point, graph } = this.pending;
+    this.pending = {};
+    if (point) {
+      this.point = point;
+      this.renderPoint();
+    } else if (this.point) {
+      // Only formulas left behind by the last move.
+      this.setFormulas(this.point);
+    }
+    if (graph) this.graphView.render(graph);
   }
 
   // --- showing the answers
@@ -261,34 +375,48 @@ export class ExploreViewController {
     const p = this.point;
     if (!p) return;
     const question = this.question;
-    const lineY = question?.lineY ?? null;
+    const lineFn = this.inverseFunction.value as TrigFunction;
     this.circle.render({
       point: p,
       showShared: this.showShared,
       solutions: question?.angles ?? null,
-      line: question && lineY !== null ? { fn: question.fn, value: lineY } : null,
+      line: { fn: lineFn, value: question?.fn === lineFn ? question.lineY : null },
     });
-    this.setMath('alpha', p.alphaLatex);
-    this.setMath('radians', p.radiansLatex);
-    this.setMath('sin', p.sin.latex);
-    this.setMath('cos', p.cos.latex);
-    this.setMath('tan', p.tan.latex);
-    this.setMath('reference', p.referenceLatex);
+    this.setFormulas(p);
     const quadrant = this.values.get('quadrant')!;
-    quadrant.dataset.quadrant = String(p.quadrant);
-    quadrant.textContent = p.axis ? tr('Core', axisKeys[p.axis]) : numerals[p.quadrant - 1] ?? '';
+    const quadrantText = p.axis ? tr('Core', axisKeys[p.axis]) : numerals[p.quadrant - 1] ?? '';
+    if (quadrant.textContent !== quadrantText) {
+      quadrant.dataset.quadrant = String(p.quadrant);
+      quadrant.textContent = quadrantText;
+    }
     if (this.showShared) this.renderSharedTable(p);
   }
 
-  // A value's formula, typeset again only when it changed; "undefined" where there is none.
-  private setMath(key: string, latex: string): void {
-    const cell = this.values.get(key)!;
-    if (cell.dataset.latex === latex && cell.childNodes.length > 0) return;
-    cell.dataset.latex = latex;
-    cell.replaceChildren(latex ? mathLabel(latex, 'math explore-math') : h('span', { class: 'explore-undefined' }, tr('Core', 'undefined')));
+  // The values' formulas. While the point is dragged, one formula changes a frame (the others
+  // follow in the next frames): changing all of them at once took a slow phone's whole frame in
+  // style and layout.
+  private setFormulas(p: ExplorePoint): void {
+    const wanted: [string, string][] = [
+      ['alpha', p.alphaLatex], ['sin', p.sin.latex], ['cos', p.cos.latex], ['tan', p.tan.latex],
+      ['radians', p.radiansLatex], ['reference', p.referenceLatex],
+    ];
+    let budget = this.typesetOnePerFrame ? 1 : wanted.length;
+    let behind = false;
+    for (const [key, latex] of wanted) {
+      const cell = this.formulas.get(key)!;
+      if (cell.latex === latex) continue;
+      if (budget > 0) {
+        cell.show(latex);
+        budget -= 1;
+      } else behind = true;
+    }
+    if (behind) this.frame ||= requestAnimationFrame(() => this.draw());
   }
 
   private renderSharedTable(p: ExplorePoint): void {
+    const key = String(p.positionDegrees);
+    if (this.sharedTable.dataset.degrees === key) return;
+    this.sharedTable.dataset.degrees = key;
     const head = h('tr', {}, h('th', { scope: 'col' }, 'α'), ...['sin α', 'cos α', 'tan α'].map((name) => h('th', { scope: 'col' }, name)));
     const rows = p.sharedAngles.map((angle) =>
       h('tr', { class: angle.isPoint ? 'current' : '', 'aria-current': angle.isPoint ? 'true' : null, 'data-degrees': angle.degrees },

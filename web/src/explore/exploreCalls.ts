@@ -73,16 +73,37 @@ export interface ExploreGraph {
   xMax: number;
   yMin: number;
   yMax: number;
-  xTicks: GraphTick[];
-  yTicks: GraphTick[];
+  // The curve and its ticks; a move leaves them out while the turn shown stays the same.
+  xTicks?: GraphTick[];
+  yTicks?: GraphTick[];
   // Polylines: a tangent comes in pieces between its poles.
-  curve: GraphPoint[][];
+  curve?: GraphPoint[][];
   trail: GraphPoint[][];
   tracer: GraphPoint | null;
   color: string;
   lineY: number | null;
   crossings: { degrees: number; latex: string }[];
 }
+
+// One move of a drag: the point, the swept range grown to it and the graph.
+export interface ExploreMove {
+  degrees: number;
+  sweptFrom: number;
+  sweptTo: number;
+  point: ExplorePoint;
+  graph: ExploreGraph;
+}
+
+// A dragged value line's value, as a learner would type it.
+export interface DraggedValue {
+  typed: string;
+  value: number;
+  special: boolean;
+  // How far the line may go either way.
+  limit: number;
+}
+
+export type ValueEdit = 'keypad' | 'keyboard' | 'delete';
 
 // A value as typed ("√3/2"), or a number (a dragged line).
 export type InverseValue = { text: string } | { number: number };
@@ -111,6 +132,26 @@ export class ExploreCalls {
 
   inverse(fn: TrigFunction, value: InverseValue): Promise<InverseAnswer> {
     return this.core.call('exploreInverse', { function: fn, ...valueArgs(value) });
+  }
+
+  // A pointer move of a drag, all in one call; null when the point stays. curveFrom: the xMin of
+  // the curve drawn (it comes again only for another turn).
+  move(args: { previous: number; dx: number; dy: number; snap: boolean; fn: TrigFunction; sweptFrom: number; sweptTo: number; value: InverseValue | null; curveFrom: number | null }): Promise<ExploreMove | null> {
+    const { fn, value, curveFrom, ...rest } = args;
+    return this.core.call('exploreMove', {
+      ...rest, function: fn, ...valueArgs(value), ...(curveFrom === null ? {} : { curveFrom }), language: currentLanguage(),
+    });
+  }
+
+  // The value of the inverse question's line dragged to raw (y for sin, x for cos, the height
+  // on x = 1 for tan), snapped to the special values when snap.
+  dragValue(fn: TrigFunction, raw: number, snap: boolean): Promise<DraggedValue> {
+    return this.core.call('exploreDragValue', { function: fn, raw, snap });
+  }
+
+  // The typed value after one key, by the practice answer's editing rules.
+  type(value: string, how: ValueEdit, key = ''): Promise<string> {
+    return this.core.call('exploreType', { value, how, key, decimalComma: currentLanguage() === 'de' });
   }
 
   graph(fn: TrigFunction, degrees: number, sweptFrom: number, sweptTo: number, value: InverseValue | null): Promise<ExploreGraph> {

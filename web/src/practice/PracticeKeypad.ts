@@ -22,9 +22,15 @@ const spokenKeys: Record<string, string> = {
   '(': 'open bracket', ')': 'close bracket',
 };
 
+// Other screens typing with it name the group and the Check key for their own use.
+export interface PracticeKeypadLabels {
+  label?: string;
+  checkLabel?: string;
+}
+
 // The answer's keypad: digits, brackets, √, π, °, ";" between solutions, Delete and Check.
-export function practiceKeypad(actions: PracticeKeypadActions): HTMLElement {
-  const grid = h('div', { class: 'practice-keypad', role: 'group', 'aria-label': tr('PracticeView', 'Answer') });
+export function practiceKeypad(actions: PracticeKeypadActions, labels: PracticeKeypadLabels = {}): HTMLElement {
+  const grid = h('div', { class: 'practice-keypad', role: 'group', 'aria-label': labels.label ?? tr('PracticeView', 'Answer') });
   for (const [title, row, column, span] of keys) {
     const button = h('button', {
       type: 'button',
@@ -36,7 +42,7 @@ export function practiceKeypad(actions: PracticeKeypadActions): HTMLElement {
       button.setAttribute('aria-label', tr('CalculateView', 'Delete'));
       button.append(icon('backspace'));
     } else if (title === 'check') {
-      button.setAttribute('aria-label', tr('PracticeView', 'Check'));
+      button.setAttribute('aria-label', labels.checkLabel ?? tr('PracticeView', 'Check'));
       button.append(icon('check'));
     } else {
       button.textContent = title === '-' ? '−' : title;
