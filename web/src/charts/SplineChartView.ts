@@ -1,6 +1,8 @@
 // Drawn with uPlot: a small library that draws on a canvas and finds the cursor's nearest sample
 // itself, so no axes or hit-testing are written by hand here. Only the chart row imports this
 // module, and only dynamically, so uPlot stays out of the first load.
+// First: it makes the browser's language safe for uPlot to read as it loads.
+import './browserLanguageGuard';
 import uPlot from 'uplot';
 import 'uplot/dist/uPlot.min.css';
 import './SplineChartView.css';
