@@ -1,6 +1,6 @@
 import { currentLanguage, tr } from '../i18n/texts';
 import { h } from '../shell/dom';
-import { videoIcon } from './videoIcons';
+import { icon } from '../shell/icons';
 import { clampedZoom, scrollForZoom, wheelZoom, zoomStep } from './manualZoom';
 import kvInfo from '../../../resources/images/kv_info.svg?url';
 import kvInfoGerman from '../../../resources/images/kv_info_de.svg?url';
@@ -36,8 +36,8 @@ export class ManualViewController {
   readonly element: HTMLDialogElement;
   private readonly scroller = h('div', { class: 'manual-scroll', id: 'manualScrollView', tabindex: 0 });
   private readonly content = h('div', { class: 'manual-content' });
-  private readonly zoomIn = h('button', { type: 'button', class: 'tool-button', id: 'manualZoomIn', 'aria-label': tr('ManualView', 'zoomIn') }, videoIcon('zoomIn'));
-  private readonly zoomOut = h('button', { type: 'button', class: 'tool-button', id: 'manualZoomOut', 'aria-label': tr('ManualView', 'zoomOut') }, videoIcon('zoomOut'));
+  private readonly zoomIn = h('button', { type: 'button', class: 'tool-button', id: 'manualZoomIn', 'aria-label': tr('ManualView', 'zoomIn') }, icon('zoomIn'));
+  private readonly zoomOut = h('button', { type: 'button', class: 'tool-button', id: 'manualZoomOut', 'aria-label': tr('ManualView', 'zoomOut') }, icon('zoomOut'));
   private zoom = 1;
   private readonly touches = new Map<number, { x: number; y: number }>();
   private pinch: { distance: number; zoom: number } | null = null;
@@ -46,7 +46,7 @@ export class ManualViewController {
     const closeButton = h('button', {
       type: 'button', class: 'tool-button', id: 'closeManualButton', 'aria-label': tr('ManualView', 'closeManual'),
       onclick: () => this.element.close(),
-    }, videoIcon('close'));
+    }, icon('close'));
     this.zoomIn.addEventListener('click', () => this.zoomTo(this.zoom * zoomStep));
     this.zoomOut.addEventListener('click', () => this.zoomTo(this.zoom / zoomStep));
     for (const page of pages) this.content.append(this.page(page));
@@ -149,7 +149,7 @@ export class ManualViewController {
 
 // The question-mark button that opens a help sheet.
 export function manualButton(id: string, label: string, iconName: 'help' | 'videoHelp', pages: () => HelpPage[]): HTMLButtonElement {
-  const button = h('button', { type: 'button', class: 'tool-button manual-button', id, 'aria-label': label, title: label }, videoIcon(iconName));
+  const button = h('button', { type: 'button', class: 'tool-button manual-button', id, 'aria-label': label, title: label }, icon(iconName));
   button.addEventListener('click', () => new ManualViewController(pages(), button).open());
   return button;
 }

@@ -5,7 +5,7 @@ import type { VideoItem } from '../menu/configCalls';
 import { setVideoConsent, videoConsentGiven } from './videoConsent';
 import { VideoCollectionViewCell, type ConnectionCheck } from './VideoCollectionViewCell';
 import { manualButton, ManualViewController, videoHelpPages } from './ManualViewController';
-import { videoIcon } from './videoIcons';
+import { icon } from '../shell/icons';
 import './videos.css';
 
 const text = (key: string) => tr('VideoStrip', key);
@@ -38,7 +38,7 @@ export class VideoCollectionTableViewCell {
     this.privacyButton.addEventListener('click', () => this.tappedPrivacyButton());
     const unlockButton = h('button', { type: 'button', class: 'unlock-button', id: 'unlockButton', onclick: () => this.tappedLockingViewButton() },
       text('touchTounlock'));
-    this.lockingView = h('div', { class: 'locking-view', id: 'lockingView' }, videoIcon('lock'), unlockButton);
+    this.lockingView = h('div', { class: 'locking-view', id: 'lockingView' }, icon('lock'), unlockButton);
     this.element = h(
       'section',
       { class: 'video-strip', id: 'videoCollectionTableViewCell', 'aria-labelledby': 'videoStripTitle' },
@@ -83,7 +83,7 @@ export class VideoCollectionTableViewCell {
     // Under the cover nothing is reached by keys or read out.
     this.list.inert = this.locked;
     this.element.classList.toggle('locked', this.locked);
-    this.privacyButton.replaceChildren(videoIcon(this.locked ? 'lock' : 'lockOpen'));
+    this.privacyButton.replaceChildren(icon(this.locked ? 'lock' : 'lockOpen'));
     this.privacyButton.setAttribute('aria-label', text('videoConsent'));
     this.privacyButton.setAttribute('aria-pressed', String(!this.locked));
     this.privacyButton.title = text('videoConsent');

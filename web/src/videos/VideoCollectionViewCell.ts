@@ -1,7 +1,7 @@
 import { tr } from '../i18n/texts';
 import { h } from '../shell/dom';
 import type { VideoItem } from '../menu/configCalls';
-import { videoIcon } from './videoIcons';
+import { icon } from '../shell/icons';
 
 // What an item shows: no video at the address; waiting for the consent; its still image on its
 // way; ready to play; no connection; playing in the embedded player.
@@ -72,7 +72,7 @@ export class VideoCollectionViewCell {
         // The image loads under the cover; when it is there the item can play.
         const image = h('img', { class: 'video-thumbnail', alt: '', src: this.item.thumbnail ?? '', draggable: 'false' });
         const play = h('button', { type: 'button', class: 'video-play', 'aria-label': text('playVideo'), disabled: true,
-          onclick: () => void this.play() }, image, h('span', { class: 'video-play-mark' }, videoIcon('play')));
+          onclick: () => void this.play() }, image, h('span', { class: 'video-play-mark' }, icon('play')));
         image.addEventListener('load', () => {
           if (generation === this.generation) this.showReady(play);
         }, { once: true });
@@ -90,7 +90,7 @@ export class VideoCollectionViewCell {
           allow: 'autoplay; encrypted-media; picture-in-picture; fullscreen', allowfullscreen: true,
         });
         const stop = h('button', { type: 'button', class: 'tool-button video-stop', 'aria-label': text('closeVideo'),
-          onclick: () => this.setState('ready') }, videoIcon('close'));
+          onclick: () => this.setState('ready') }, icon('close'));
         this.card.replaceChildren(player, stop);
         break;
       }
@@ -112,7 +112,7 @@ export class VideoCollectionViewCell {
   private covering(state: VideoState): HTMLElement {
     const cover = h('div', { class: 'video-covering' });
     const iconName = state === 'unavailable' ? 'videoOff' : state === 'offline' ? 'cloudOff' : state === 'waiting' ? 'play' : null;
-    if (iconName) cover.append(videoIcon(iconName));
+    if (iconName) cover.append(icon(iconName));
     else cover.append(h('span', { class: 'video-busy', 'aria-hidden': 'true' }));
     const status = { unavailable: 'videoUnavailable', loading: 'videoLoading', offline: 'videoOffline' }[state as string];
     if (status) cover.append(h('p', { class: 'video-status', role: 'status' }, text(status)));
