@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <span>
 
@@ -45,13 +44,17 @@ std::span<const SpecialValue> specialValues(TrigFunction function) {
   return kSineValues;
 }
 
-std::string twoPlaces(double value) {
-  const double rounded = std::round(value * 100) / 100;
-  char text[32];
-  std::snprintf(text, sizeof text, "%.2f", rounded == 0 ? 0.0 : rounded);
-  std::string typed = text;
-  while (typed.back() == '0') typed.pop_back();
-  if (typed.back() == '.') typed.pop_back();
+// The value rounded to hundredths, as typed: "0.49", "-4", "0.3". Written by hand, since
+// printf and strtod would follow the C locale's decimal comma.
+std::string typedHundredths(long hundredths) {
+  const long whole = std::labs(hundredths) / 100;
+  const long part = std::labs(hundredths) % 100;
+  std::string typed = (hundredths < 0 ? "-" : "") + std::to_string(whole);
+  if (part != 0) {
+    typed += '.';
+    typed += static_cast<char>('0' + part / 10);
+    if (part % 10 != 0) typed += static_cast<char>('0' + part % 10);
+  }
   return typed;
 }
 
@@ -71,8 +74,9 @@ DraggedValue draggedValue(TrigFunction function, double raw, bool snap) {
       if (std::abs(value - special.value) <= reach) return {special.typed, special.value, true};
     }
   }
-  const std::string typed = twoPlaces(value);
-  const double rounded = std::strtod(typed.c_str(), nullptr);
+  const long hundredths = std::lround(value * 100);
+  const std::string typed = typedHundredths(hundredths);
+  const double rounded = static_cast<double>(hundredths) / 100;
   // A rounded 0.5 or -1 is as special as a snapped one.
   // std::any_of: the WebAssembly build's libc++ has no ranges algorithms.
   const auto specials = specialValues(function);
