@@ -61,11 +61,10 @@ export function journey({ baseUrl, firstAnswer, stopServer }) {
       }
     }],
     ['draws the unit circle at its final state', async (driver) => {
-      await driver.evaluate(() => {
-        document.querySelector('.chart-row[data-kind="unitCircle"]')?.scrollIntoView();
-        return true;
-      });
+      // Scrolled to at every look: the circle runs once it is in sight, and its row may come
+      // after the steps have been drawn.
       await until(driver, 'α = 135° on the circle', () =>
+        (document.querySelector('.chart-row[data-kind="unitCircle"]')?.scrollIntoView({ block: 'center' }), true) &&
         document.querySelector('.circle-label[data-part="alpha"]')?.textContent === 'α = 135°' &&
         document.querySelector('.unit-circle-view')?.getAttribute('aria-valuenow') === '135' &&
         document.querySelector('.circle-quadrant[data-shown="true"]')?.textContent === 'II', null, 30_000);
