@@ -53,10 +53,16 @@ class TestExploreView : public QObject {
     QQuickItem* scroll = driver_.item("exploreScroll");
     if (!target || !scroll) return false;
     auto* content = qvariant_cast<QQuickItem*>(scroll->property("contentItem"));
-    const double top = content->mapFromItem(target, QPointF(0, 0)).y();
-    const double most =
-        std::max(0.0, scroll->property("contentHeight").toDouble() - scroll->height());
-    scroll->setProperty("contentY", std::clamp(top - 16, 0.0, most));
+    const auto scrollTo = [&] {
+      const double top = content->mapFromItem(target, QPointF(0, 0)).y();
+      const double most =
+          std::max(0.0, scroll->property("contentHeight").toDouble() - scroll->height());
+      scroll->setProperty("contentY", std::clamp(top - 16, 0.0, most));
+    };
+    scrollTo();
+    // A keypad just opened still grows the page and scrolls it itself: let that settle first.
+    QTest::qWait(50);
+    scrollTo();
     return driver_.tap(name);
   }
 
