@@ -1,12 +1,13 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "core/explore/dragged_value.h"
 #include "core/explore/explore_graph.h"
 #include "core/explore/explore_point.h"
 #include "core/explore/inverse_solutions.h"
-#include "core/practice/answer_typing.h"
+#include "wasm/typing_call.h"
 #include "wasm/web_api_arguments.h"
 
 // The Explore screen's calls: where the point goes, what moves with it, the graph traced in
@@ -196,12 +197,7 @@ Json exploreMove(const Json& args) {
 // The inverse question's value after one key, by the practice answer's editing rules: a keypad
 // key, a character from a keyboard, or a deletion.
 Json exploreType(const Json& args) {
-  const std::string value = text(args, "value");
-  const std::string how = text(args, "how");
-  if (how == "delete") return practice::deleteBackward(value);
-  if (how == "keypad") return practice::typeKey(value, text(args, "key"));
-  if (how != "keyboard") throw BadArguments{"how"};
-  return practice::typeOnKeyboard(value, text(args, "key"), {}, flag(args, "decimalComma"));
+  return typedAfterKey(args, text(args, "value"), [] { return std::vector<std::string>{}; });
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "core/practice/practice_session.h"
 #include "core/practice/printed_worksheet.h"
 #include "wasm/bundled_core_texts.h"
+#include "wasm/typing_call.h"
 #include "wasm/web_api_arguments.h"
 
 // Practice: sittings kept here by id between calls, the schedule's JSON in at the start and out
@@ -247,16 +248,12 @@ Json practiceAnswer(const Json& args) {
 // The answer after one key: "keypad" adds a key, "delete" takes the last character (a chosen word
 // whole), "keyboard" reads a character typed on a keyboard for the sitting's question.
 Json practiceType(const Json& args) {
-  const std::string answer = text(args, "answer");
-  const std::string how = text(args, "how");
-  if (how == "delete") return deleteBackward(answer);
-  if (how == "keypad") return typeKey(answer, text(args, "key"));
-  if (how != "keyboard") throw BadArguments{"how"};
-  useLanguage(args);
-  const Question* current = sittingOf(args).session->current();
-  if (!current) throw BadArguments{"session"};
-  return typeOnKeyboard(answer, text(args, "key"), keyboardWords(*current),
-                        flag(args, "decimalComma"));
+  return typedAfterKey(args, text(args, "answer"), [&] {
+    useLanguage(args);
+    const Question* current = sittingOf(args).session->current();
+    if (!current) throw BadArguments{"session"};
+    return keyboardWords(*current);
+  });
 }
 
 // After a graded answer has been seen: the next question, or the summary.
