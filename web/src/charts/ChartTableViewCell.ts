@@ -22,11 +22,17 @@ export interface ChartRowOptions {
 
 export const drawDelayMs = 500;
 
-export function chartTableViewCell(calls: ChartCalls, step: ChartData[], options: ChartRowOptions): ChartRow {
-  const data = step[0] ?? null;
+// The row and the frame a chart's view goes in, as tall as the data's frame ratio says.
+export function chartRowFrame(data: ChartData | null): { element: HTMLElement; frame: HTMLElement } {
   const frame = h('div', { class: 'chart-frame' });
   const element = h('div', { class: 'chart-row', 'data-kind': data?.kind ?? '' }, frame);
   if (data) element.style.setProperty('--ratio', String(data.frameRatio > 0 ? data.frameRatio : 1));
+  return { element, frame };
+}
+
+export function chartTableViewCell(calls: ChartCalls, step: ChartData[], options: ChartRowOptions): ChartRow {
+  const data = step[0] ?? null;
+  const { element, frame } = chartRowFrame(data);
   let circle: UnitCircleChartView | null = null;
   let graph: SplineChartView | null = null;
   let highlight: StepHighlight | null = null;

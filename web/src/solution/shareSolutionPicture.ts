@@ -1,6 +1,7 @@
 import { domToBlob } from 'modern-screenshot';
 import type { ChartData, Solution } from '../core/solution';
 import type { ChartCalls } from '../charts/chartCalls';
+import { chartRowFrame } from '../charts/ChartTableViewCell';
 import { h } from '../shell/dom';
 import { tr } from '../i18n/texts';
 import { loadMath } from '../math/mathLabel';
@@ -42,9 +43,7 @@ interface DrawnChart {
 }
 
 async function drawChart(calls: ChartCalls, data: ChartData, width: number): Promise<DrawnChart> {
-  const chartFrame = h('div', { class: 'chart-frame' });
-  const element = h('div', { class: 'chart-row', 'data-kind': data.kind }, chartFrame);
-  element.style.setProperty('--ratio', String(data.frameRatio > 0 ? data.frameRatio : 1));
+  const { element, frame: chartFrame } = chartRowFrame(data);
   if (data.kind === 'unitCircle') {
     const { unitCircleChartView } = await import('../charts/UnitCircleChartView');
     const circle = unitCircleChartView(calls, data, { onCalculateAngle: () => undefined, large: width >= 560 });
