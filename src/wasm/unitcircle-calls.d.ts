@@ -9,8 +9,8 @@ export interface UnitCircleCalls {
    * practiceStart, practiceAnswer, practiceContinue, practiceState, practiceEnd and
    * practiceReset; the Explore screen's explorePoint, exploreFollow, exploreStep,
    * exploreInverse, exploreGraph, exploreMove (a drag's move in one call), exploreDragValue
-   * and exploreType. Its result, or an Error when the method is unknown or the
-   * arguments do not fit.
+   * and exploreType; the presentation's presentationKey. Its result, or an Error when the
+   * method is unknown or the arguments do not fit.
    */
   call(method: string, args?: object): unknown;
 }

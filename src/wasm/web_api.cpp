@@ -9,7 +9,7 @@ const MethodTable& methods() {
   static const MethodTable table = [] {
     MethodTable all;
     for (const MethodTable* part : {&chartMethods(), &practiceMethods(), &exploreMethods(),
-                                     &configMethods()}) {
+                                     &configMethods(), &presentationMethods()}) {
       all.insert(part->begin(), part->end());
     }
     return all;

@@ -35,5 +35,6 @@ const MethodTable& chartMethods();
 const MethodTable& practiceMethods();
 const MethodTable& exploreMethods();
 const MethodTable& configMethods();
+const MethodTable& presentationMethods();
 
 }  // namespace uc::web

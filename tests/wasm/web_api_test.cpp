@@ -104,6 +104,32 @@ TEST(WebApi, StepsSayWhatTheyStress) {
   EXPECT_EQ(steps[2]["parts"]["x"], 0);
 }
 
+// A presentation walks the steps with what a clicker sends and never leaves the solution's
+// range: the first step always shows, the last is as far as it goes.
+TEST(WebApi, PresentationKeysWalkTheStepsWithinTheSolution) {
+  const auto press = [](const std::string& key, int revealed, int count) {
+    return result("presentationKey", {{"key", key}, {"revealed", revealed}, {"stepCount", count}});
+  };
+  for (const char* key : {" ", "Enter", "ArrowRight", "ArrowDown", "PageDown"}) {
+    EXPECT_EQ(press(key, 3, 9), (Json{{"command", "next"}, {"revealed", 4}})) << key;
+    EXPECT_EQ(press(key, 9, 9)["revealed"], 9) << key;
+  }
+  for (const char* key : {"ArrowLeft", "ArrowUp", "PageUp", "Backspace"}) {
+    EXPECT_EQ(press(key, 3, 9), (Json{{"command", "previous"}, {"revealed", 2}})) << key;
+    EXPECT_EQ(press(key, 1, 9)["revealed"], 1) << key;
+  }
+  EXPECT_EQ(press("Home", 7, 9)["revealed"], 1);
+  EXPECT_EQ(press("End", 2, 9)["revealed"], 9);
+  EXPECT_EQ(press("Escape", 4, 9), (Json{{"command", "leave"}, {"revealed", 4}}));
+  EXPECT_EQ(press("a", 4, 9), (Json{{"command", "none"}, {"revealed", 4}}));
+  // A count that shrank under a stale position, and a solution without steps.
+  EXPECT_EQ(press("ArrowRight", 12, 9)["revealed"], 9);
+  EXPECT_EQ(press("ArrowLeft", 0, 9)["revealed"], 1);
+  EXPECT_EQ(press("ArrowRight", 0, 0)["revealed"], 0);
+  EXPECT_EQ(error("presentationKey", R"({"key": 32, "revealed": 1, "stepCount": 2})"),
+            "bad argument: key");
+}
+
 TEST(WebApi, BadCallsAnswerWithAnErrorNeverAnException) {
   EXPECT_EQ(error("noSuchMethod", "{}"), "unknown method");
   EXPECT_EQ(error("graph", "[1, 2]"), "arguments are not an object");
