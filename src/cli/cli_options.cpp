@@ -7,6 +7,8 @@ namespace uc::cli {
 const char* usageText() {
   return "Usage: unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] "
          "[--lang CODE]\n"
+         "       unitcircle solve [--alpha TEXT] [--b TEXT] --pdf FILE [--paper a4|letter]\n"
+         "                        [--no-translate] [--lang CODE]\n"
          "       unitcircle solve --batch [--json] [--no-translate] [--lang CODE]\n"
          "       unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]\n"
          "       unitcircle practice --seed N [--count K] [--level L] [--json] [--no-translate]\n"
@@ -18,7 +20,8 @@ const char* usageText() {
          "solve: solves the unit circle for an angle alpha in degrees or an arc length b in\n"
          "radians (signs, decimals, one \"/\", π or e: --alpha 45, --b 3π/4, --b=-π/4) and prints\n"
          "every step. With --batch, reads lines ALPHA<TAB>B from standard input, one solution\n"
-         "each.\n"
+         "each. With --pdf, writes the worked solution to FILE as a PDF to print (A4, or Letter\n"
+         "with --paper letter): the exact values, the unit circle and every step.\n"
          "history: lists the calculations stored in the app's settings file FILE, newest first;\n"
          "reads it without changing it. A damaged file lists every entry that can be read and\n"
          "exits with 3.\n"
@@ -69,6 +72,12 @@ std::variant<Option, UsageError> nextOption(const std::vector<std::string>& argu
 
 bool isHelp(const std::string& name) { return name == "--help" || name == "-h"; }
 
+std::optional<PaperSize> paperSize(const std::string& name) {
+  if (name == "a4" || name == "A4") return PaperSize::a4;
+  if (name == "letter") return PaperSize::letter;
+  return std::nullopt;
+}
+
 // The options of the output that every command takes; false when option is none of them.
 template <typename Options>
 bool takeOutputOption(const Option& option, Options& options) {
@@ -84,15 +93,40 @@ bool takeOutputOption(const Option& option, Options& options) {
   return true;
 }
 
+// --pdf FILE and --paper a4|letter, which the commands that print take: nothing when option is
+// neither, else what is wrong with its value, if anything.
+template <typename Options>
+std::optional<std::optional<UsageError>> takePdfOption(const Option& option, Options& options,
+                                                       bool& paperGiven) {
+  if (option.name == "--pdf") {
+    if (option.value->empty()) return UsageError{"--pdf needs the name of the file to write"};
+    options.pdfPath = *option.value;
+  } else if (option.name == "--paper") {
+    const auto paper = paperSize(*option.value);
+    if (!paper) return UsageError{"--paper takes a4 or letter, not '" + *option.value + "'"};
+    options.paper = *paper;
+    paperGiven = true;
+  } else {
+    return std::nullopt;
+  }
+  return std::optional<UsageError>{};
+}
+
 ParsedCommandLine parseSolve(const std::vector<std::string>& arguments) {
   SolveOptions options;
+  bool paperGiven = false;
   for (std::size_t i = 1; i < arguments.size(); ++i) {
     auto next = nextOption(arguments, i, [](const std::string& name) {
-      return name == "--alpha" || name == "--b" || name == "--lang";
+      return name == "--alpha" || name == "--b" || name == "--lang" || name == "--pdf" ||
+             name == "--paper";
     });
     if (auto* error = std::get_if<UsageError>(&next)) return *error;
     const auto& [name, value] = std::get<Option>(next);
     if (takeOutputOption(std::get<Option>(next), options)) continue;
+    if (auto taken = takePdfOption(std::get<Option>(next), options, paperGiven)) {
+      if (*taken) return **taken;
+      continue;
+    }
     if (name == "--alpha") {
       options.alpha = value;
     } else if (name == "--b") {
@@ -107,6 +141,11 @@ ParsedCommandLine parseSolve(const std::vector<std::string>& arguments) {
   }
   if (options.batch && (options.alpha || options.b)) {
     return UsageError{"--batch reads its inputs from standard input; drop --alpha and --b"};
+  }
+  if (paperGiven && !options.pdfPath) return UsageError{"--paper goes with --pdf FILE"};
+  if (options.json && options.pdfPath) return UsageError{"choose one of --json and --pdf"};
+  if (options.batch && options.pdfPath) {
+    return UsageError{"--pdf writes one solution; drop --batch"};
   }
   return options;
 }
@@ -159,6 +198,10 @@ ParsedCommandLine parsePractice(const std::vector<std::string>& arguments) {
     if (auto* error = std::get_if<UsageError>(&next)) return *error;
     const auto& [name, value] = std::get<Option>(next);
     if (takeOutputOption(std::get<Option>(next), options)) continue;
+    if (auto taken = takePdfOption(std::get<Option>(next), options, paperGiven)) {
+      if (*taken) return **taken;
+      continue;
+    }
     if (name == "--seed") {
       const auto seed = wholeNumber(*value, 0, UINT64_MAX);
       if (!seed) return UsageError{"--seed takes a whole number from 0 to 18446744073709551615"};
@@ -172,18 +215,6 @@ ParsedCommandLine parsePractice(const std::vector<std::string>& arguments) {
       const auto level = wholeNumber(*value, 1, 3);
       if (!level) return UsageError{"--level takes 1, 2 or 3"};
       options.level = static_cast<int>(*level);
-    } else if (name == "--pdf") {
-      if (value->empty()) return UsageError{"--pdf needs the name of the file to write"};
-      options.pdfPath = *value;
-    } else if (name == "--paper") {
-      if (*value == "a4" || *value == "A4") {
-        options.paper = PaperSize::a4;
-      } else if (*value == "letter") {
-        options.paper = PaperSize::letter;
-      } else {
-        return UsageError{"--paper takes a4 or letter, not '" + *value + "'"};
-      }
-      paperGiven = true;
     } else if (isHelp(name)) {
       return HelpRequest{};
     } else {

@@ -10,6 +10,8 @@
 
 namespace uc::cli {
 
+enum class PaperSize { a4, letter };
+
 struct SolveOptions {
   std::optional<std::string> alpha;
   std::optional<std::string> b;
@@ -17,6 +19,8 @@ struct SolveOptions {
   bool translate = true;
   std::string language = "en";
   bool batch = false;
+  std::optional<std::string> pdfPath;  // the worked solution as a PDF file instead of text
+  PaperSize paper = PaperSize::a4;
 };
 
 struct HistoryOptions {
@@ -27,8 +31,6 @@ struct HistoryOptions {
 };
 
 inline constexpr int kMostPracticeQuestions = 1000;
-
-enum class PaperSize { a4, letter };
 
 struct PracticeOptions {
   std::uint64_t seed = 0;
@@ -59,7 +61,8 @@ using ParsedCommandLine =
     std::variant<SolveOptions, HistoryOptions, PracticeOptions, InverseOptions, HelpRequest,
                  UsageError>;
 
-// `unitcircle solve [--alpha TEXT] [--b TEXT] [--json] [--no-translate] [--lang CODE] [--batch]`
+// `unitcircle solve [--alpha TEXT] [--b TEXT] [--json | --pdf FILE [--paper a4|letter]]
+// [--no-translate] [--lang CODE] [--batch]`
 // or `unitcircle history --settings FILE [--json] [--no-translate] [--lang CODE]`
 // or `unitcircle practice --seed N [--count K] [--level L] [--json | --pdf FILE
 // [--paper a4|letter]] [--no-translate] [--lang CODE]`

@@ -12,6 +12,7 @@
 #include "cli/history_command.h"
 #endif
 #ifdef UC_WITH_PDF
+#include "cli/solution_pdf_command.h"
 #include "cli/worksheet_pdf.h"
 #endif
 
@@ -42,9 +43,11 @@ int main(int argc, char** argv) {
 #endif
 #ifdef UC_WITH_PDF
   const uc::cli::WorksheetPdfCommand pdf = uc::cli::writeWorksheetPdf;
+  const uc::cli::SolutionPdfCommand solutionPdf = uc::cli::writeSolutionPdf;
 #else
   const uc::cli::WorksheetPdfCommand pdf;
+  const uc::cli::SolutionPdfCommand solutionPdf;
 #endif
   return uc::cli::runCommandLine(arguments, std::cin, std::cout, std::cerr, installLanguage,
-                                 history, pdf);
+                                 history, pdf, solutionPdf);
 }

@@ -68,7 +68,8 @@ bool chooseLanguage(bool translate, const std::string& language,
 
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                    std::ostream& err, const LanguageInstaller& installLanguage,
-                   const HistoryCommand& history, const WorksheetPdfCommand& pdf) {
+                   const HistoryCommand& history, const WorksheetPdfCommand& pdf,
+                   const SolutionPdfCommand& solutionPdf) {
   const ParsedCommandLine parsed = parseCommandLine(arguments);
   if (std::holds_alternative<HelpRequest>(parsed)) {
     out << usageText();
@@ -110,9 +111,15 @@ int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, 
     return runInverse(*inverseOptions, out, err);
   }
   const auto& options = std::get<SolveOptions>(parsed);
+  if (options.pdfPath && !solutionPdf) {
+    err << "unitcircle: this build cannot write PDF files (it was built without Qt); leave out "
+           "--pdf for the solution as text\n";
+    return kExitUsage;
+  }
   if (!chooseLanguage(options.translate, options.language, installLanguage, err)) {
     return kExitUsage;
   }
+  if (options.pdfPath) return solutionPdf(options, err);
   return options.batch ? solveBatch(options, in, out, err) : solveOne(options, out, err);
 }
 

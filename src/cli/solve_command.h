@@ -25,9 +25,13 @@ using HistoryCommand =
 // passes it in where it exists.
 using WorksheetPdfCommand = std::function<int(const PracticeOptions& options, std::ostream& err)>;
 
+// Writes a worked solution as a PDF file, the same way.
+using SolutionPdfCommand = std::function<int(const SolveOptions& options, std::ostream& err)>;
+
 // Runs the command line; returns the exit status.
 int runCommandLine(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out,
                    std::ostream& err, const LanguageInstaller& installLanguage,
-                   const HistoryCommand& history = {}, const WorksheetPdfCommand& pdf = {});
+                   const HistoryCommand& history = {}, const WorksheetPdfCommand& pdf = {},
+                   const SolutionPdfCommand& solutionPdf = {});
 
 }  // namespace uc::cli

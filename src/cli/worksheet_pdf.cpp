@@ -4,26 +4,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
-#include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QGlyphRun>
-#include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QRawFont>
 #include <QString>
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 #include <optional>
 #include <ostream>
-#include <span>
 #include <string>
-#include <string_view>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "cli/practice_command.h"
@@ -34,15 +24,16 @@
 #include "ui/math/display_list.h"
 #include "ui/math/math_font.h"
 #include "ui/math/qt/embedded_font.h"
-#include "ui/math/qt/qt_painter.h"
+#include "ui/math/qt/pdf_math_painter.h"
+#include "ui/print/print_application.h"
+#include "ui/print/print_style.h"
 
 namespace uc::cli {
 namespace {
 
-// The writer draws at 1200 dots per inch, so fraction bars snapped to whole device dots keep
-// their true thickness; everything below is measured in points and scaled by kPoint.
-constexpr int kResolution = 1200;
-constexpr double kPoint = kResolution / 72.0;
+using print::kPoint;
+using print::kResolution;
+using print::textFont;
 
 constexpr double kMargin = 54;      // three quarters of an inch all round
 constexpr double kFooterRoom = 14;  // the page number's line inside the bottom margin
@@ -57,8 +48,8 @@ constexpr double kWriteLineGap = 12;   // from the line to write on to the next 
 constexpr double kAnswerPitch = 27;
 constexpr double kRunGap = 4;  // between a prompt and its formula
 
-const QColor kInk(0, 0, 0);
-const QColor kQuiet(85, 85, 85);
+using print::kInk;
+using print::kQuiet;
 const QColor kWriteLine(170, 170, 170);
 
 // A piece of a line: words in the text font, or a formula from the app's typesetter.
@@ -90,16 +81,6 @@ struct Page {
   std::vector<WriteLine> lines;
 };
 
-QFont textFont(double points, bool bold = false) {
-  QFont font(QStringLiteral("DejaVu Sans"));
-  font.setStyleHint(QFont::SansSerif);
-  // Without shaping there are no ligatures, which would copy as "ﬁ" rather than "fi".
-  font.setStyleStrategy(QFont::PreferNoShaping);
-  font.setPointSizeF(points);
-  font.setBold(bold);
-  return font;
-}
-
 Run textRun(const QString& text, const QFont& font, QPaintDevice& device,
             const QColor& color = kInk) {
   const QFontMetricsF metrics(font, &device);
@@ -130,132 +111,10 @@ Run formulaRun(const std::string& latex, QPaintDevice& device) {
   return run;
 }
 
-// The characters of the glyphs that no character of the Basic Multilingual Plane maps to.
-std::unordered_map<math::GlyphId, QString> unmappedGlyphTexts(const QRawFont& font) {
-  QList<QChar> plane;
-  for (char32_t c = 1; c < 0x10000; ++c) {
-    if (c < 0xD800 || c > 0xDFFF) plane.append(QChar(static_cast<char16_t>(c)));
-  }
-  QList<quint32> reached = font.glyphIndexesForString(QString(plane.data(), plane.size()));
-  const std::unordered_set<math::GlyphId> mapped(reached.begin(), reached.end());
-
-  const math::MathFont& math = *math::embeddedMathFont();
-  std::unordered_map<math::GlyphId, QString> texts;
-  const auto add = [&](math::GlyphId glyph, const QString& text) {
-    if (glyph != 0 && !mapped.count(glyph)) texts.emplace(glyph, text);
-  };
-  // A character, its script sizes, and for the ones that grow their taller forms.
-  const auto addCharacter = [&](char32_t cp, const QString& text) {
-    const math::GlyphId glyph = math.glyph(cp);
-    add(glyph, text);
-    for (int level : {1, 2}) add(math.scriptGlyph(glyph, cp, level), text);
-    for (const math::GlyphVariant& variant : math.verticalVariants(glyph)) {
-      add(variant.glyph, text);
-    }
-  };
-  for (char32_t i = 0; i < 26; ++i) {
-    addCharacter(0x1D434 + i, QChar(static_cast<char16_t>(u'A' + i)));  // math italic
-    if (i != 7) addCharacter(0x1D44E + i, QChar(static_cast<char16_t>(u'a' + i)));
-  }
-  for (char32_t i = 0; i < 25; ++i) {
-    addCharacter(0x1D6E2 + i, QChar(static_cast<char16_t>(0x0391 + i)));  // math italic Greek
-    addCharacter(0x1D6FC + i, QChar(static_cast<char16_t>(0x03B1 + i)));
-  }
-  for (const char16_t c : std::u16string_view(u"0123456789+\u2212=()[]|{}\u221A\u2218\u2032.,")) {
-    addCharacter(c, QChar(c));
-  }
-  return texts;
-}
-
-// The math font as the PDF engine embeds it, and the characters of the glyphs its character
-// map leaves out. Made after the QGuiApplication and dropped before it, as fonts must be.
-struct MathGlyphFonts {
-  QRawFont math;
-  QFont text;
-  std::unordered_map<math::GlyphId, QString> hiddenText;
-
-  static MathGlyphFonts load() {
-    MathGlyphFonts f;
-    const int id = QFontDatabase::addApplicationFont(
-        QStringLiteral(":/unitcircle/fonts/latinmodern-math.otf"));
-    const QStringList families = QFontDatabase::applicationFontFamilies(id);
-    if (families.isEmpty()) return f;
-    QFont font(families.front());
-    font.setStyleStrategy(QFont::NoFontMerging);
-    f.math = QRawFont::fromFont(font);
-    f.text = QFont(QStringLiteral("DejaVu Sans"));
-    if (f.math.isValid()) f.hiddenText = unmappedGlyphTexts(f.math);
-    return f;
-  }
-};
-
-// The app's backend draws with a QRawFont made from the font's bytes, which Qt's PDF engine
-// cannot embed: it would draw the formulas as outlines, and no reader could find or copy their
-// text. The same font registered with the font database embeds, with its character map.
-//
-// That map only names glyphs that a character of the Basic Multilingual Plane reaches; the
-// math italic letters (𝜋 is U+1D70B), the taller radical signs and the script-size digits are
-// reached by none, so they would copy as nothing. Each of those is followed by its character in
-// invisible text, in drawing order, which is what readers copy and search.
-class PdfMathPainter final : public math::Painter {
- public:
-  PdfMathPainter(QPainter& painter, const MathGlyphFonts& fonts)
-      : painter_(painter), fonts_(fonts), fallback_(painter) {}
-
-  void drawGlyphs(std::span<const math::GlyphId> glyphs, std::span<const math::PointF> positions,
-                  float pixelSize, math::Argb color) override {
-    const MathGlyphFonts& fonts = fonts_;
-    if (!fonts.math.isValid()) {
-      fallback_.drawGlyphs(glyphs, positions, pixelSize, color);
-      return;
-    }
-    QRawFont font = fonts.math;
-    font.setPixelSize(pixelSize);
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < glyphs.size(); ++i) {
-      const auto hidden = fonts.hiddenText.find(glyphs[i]);
-      if (hidden == fonts.hiddenText.end()) continue;
-      drawRun(font, glyphs.subspan(start, i + 1 - start), positions.subspan(start, i + 1 - start),
-              color);
-      start = i + 1;
-      QFont text = fonts.text;
-      text.setPixelSize(std::max(1, qRound(pixelSize)));
-      painter_.setFont(text);
-      painter_.setPen(QColor(0, 0, 0, 0));
-      painter_.drawText(QPointF(positions[i].x, positions[i].y), hidden->second);
-    }
-    drawRun(font, glyphs.subspan(start), positions.subspan(start), color);
-  }
-
-  void fillRect(float x, float y, float width, float height, math::Argb color) override {
-    fallback_.fillRect(x, y, width, height, color);
-  }
-
- private:
-  void drawRun(const QRawFont& font, std::span<const math::GlyphId> glyphs,
-               std::span<const math::PointF> positions, math::Argb color) {
-    if (glyphs.empty()) return;
-    QList<quint32> ids(glyphs.begin(), glyphs.end());
-    QList<QPointF> points;
-    points.reserve(static_cast<qsizetype>(positions.size()));
-    for (const math::PointF& p : positions) points.append(QPointF(p.x, p.y));
-    QGlyphRun run;
-    run.setRawFont(font);
-    run.setGlyphIndexes(ids);
-    run.setPositions(points);
-    painter_.setPen(QColor::fromRgba(color));
-    painter_.drawGlyphRun(QPointF(0, 0), run);
-  }
-
-  QPainter& painter_;
-  const MathGlyphFonts& fonts_;
-  math::QtMathPainter fallback_;
-};
-
-void paintRun(QPainter& painter, const MathGlyphFonts& fonts, const PlacedRun& placed) {
+void paintRun(QPainter& painter, const math::PdfMathFonts& fonts, const PlacedRun& placed) {
   const Run& run = placed.run;
   if (run.formula) {
-    PdfMathPainter backend(painter, fonts);
+    math::PdfMathPainter backend(painter, fonts);
     math::PaintOptions options;
     options.pixelSize = static_cast<float>(kMathSize * kPoint);
     options.originX = static_cast<float>(placed.x);
@@ -406,40 +265,20 @@ void layOutSheet(SheetLayout& layout, const std::vector<practice::Question>& que
   }
 }
 
-QPageSize pageSize(PaperSize paper) {
-  return QPageSize(paper == PaperSize::letter ? QPageSize::Letter : QPageSize::A4);
-}
-
-// Qt's complaint about a missing XDG_RUNTIME_DIR, which scripts and cron jobs do not set, says
-// nothing about the worksheet; every other message goes through.
-QtMessageHandler previousHandler = nullptr;
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (type == QtWarningMsg && message.startsWith(QLatin1String("QStandardPaths:"))) return;
-  if (previousHandler) {
-    previousHandler(type, context, message);
-  } else {
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-  }
+print::Paper paperOf(PaperSize paper) {
+  return paper == PaperSize::letter ? print::Paper::letter : print::Paper::a4;
 }
 
 }  // namespace
 
 int writeWorksheetPdf(const PracticeOptions& options, std::ostream& err) {
-  // Fonts and glyph runs need a QGuiApplication; a script has no display, nor needs one.
-  static int argc = 1;
-  static char name[] = "unitcircle";
-  static char* argv[] = {name, nullptr};
-  std::unique_ptr<QGuiApplication> application;
-  if (!QCoreApplication::instance()) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    previousHandler = qInstallMessageHandler(quietHandler);
-    application = std::make_unique<QGuiApplication>(argc, argv);
-  } else if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+  const print::PrintApplication application;
+  if (!application.canDraw()) {
     err << "unitcircle: the PDF worksheet needs a QGuiApplication\n";
     return kExitUsage;
   }
 
-  const MathGlyphFonts mathFonts = MathGlyphFonts::load();
+  const math::PdfMathFonts mathFonts = math::PdfMathFonts::load();
   const QString path = QString::fromStdString(*options.pdfPath);
   QFile file(path);
   const auto cannotWrite = [&](const QString& reason) {
@@ -461,9 +300,9 @@ int writeWorksheetPdf(const PracticeOptions& options, std::ostream& err) {
     writer.setResolution(kResolution);
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("unitcircle"));
-    writer.setPageLayout(
-        QPageLayout(pageSize(options.paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    const QSizeF points = pageSize(options.paper).size(QPageSize::Point);
+    writer.setPageLayout(QPageLayout(print::pageSize(paperOf(options.paper)), QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0)));
+    const QSizeF points = print::pageSize(paperOf(options.paper)).size(QPageSize::Point);
 
     SheetLayout layout(writer, points.width() * kPoint, points.height() * kPoint);
     layOutSheet(layout, questions, options, writer);

@@ -1,44 +1,20 @@
 // The printed worksheet as a teacher's script makes it: the installed program writes the PDF,
 // and poppler's tools (poppler-utils) read it back the way any reader would.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
+#include "shell_command.h"
+
 namespace {
 
 namespace fs = std::filesystem;
-
-struct Output {
-  int status;
-  std::string text;  // standard output and standard error together
-};
-
-Output shell(const std::string& command) {
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return {-1, {}};
-  std::string text;
-  char buffer[4096];
-  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-  const int status = pclose(pipe);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, text};
-}
-
-std::string quoted(const std::string& text) {
-  std::string q = "'";
-  for (char c : text) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
-
-Output unitcircle(const std::string& arguments) {
-  return shell(quoted(UC_UNITCIRCLE_PROGRAM) + " " + arguments);
-}
+using namespace uc::cli::testing;
 
 // What a reader copies out of a formula, glyph by glyph in drawing order: a fraction's
 // numerator before its denominator, a radical sign before what it covers, and the typesetter's
@@ -62,14 +38,6 @@ std::string drawnText(const std::string& latex) {
     if (!replaced) text += latex[i++];
   }
   return text;
-}
-
-std::string withoutSpaces(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c != ' ' && c != '\n' && c != '\f' && c != '\t') out += c;
-  }
-  return out;
 }
 
 class WorksheetPdf : public ::testing::Test {

@@ -119,6 +119,37 @@ TEST(CommandLine, HistoryWithoutAStoreReaderSaysSo) {
   EXPECT_NE(r.err.find("cannot read settings files"), std::string::npos);
 }
 
+// Builds without Qt cannot draw the solution; the program that can passes its writer in, which
+// gets the options, paper included, once the language is in place.
+TEST(CommandLine, SolutionPdfNeedsTheWriterOfTheProgram) {
+  const Outcome without = run({"solve", "--alpha", "135", "--pdf", "s.pdf"});
+  EXPECT_EQ(without.status, kExitUsage);
+  EXPECT_NE(without.err.find("cannot write PDF files (it was built without Qt)"),
+            std::string::npos);
+  EXPECT_TRUE(without.out.empty());
+
+  std::vector<SolveOptions> written;
+  const SolutionPdfCommand writer = [&](const SolveOptions& options, std::ostream&) {
+    written.push_back(options);
+    return kExitSolved;
+  };
+  std::istringstream in;
+  std::ostringstream out;
+  std::ostringstream err;
+  const auto english = [](const std::string& language) { return language == "en"; };
+  EXPECT_EQ(runCommandLine({"solve", "--b=-π/4", "--pdf", "s.pdf", "--paper", "letter"}, in, out,
+                           err, english, {}, {}, writer),
+            kExitSolved);
+  EXPECT_EQ(runCommandLine({"solve", "--alpha", "1", "--lang", "xx", "--pdf", "s.pdf"}, in, out,
+                           err, english, {}, {}, writer),
+            kExitUsage);
+  ASSERT_EQ(written.size(), 1u);
+  EXPECT_EQ(written[0].b, "-π/4");
+  EXPECT_EQ(written[0].pdfPath, "s.pdf");
+  EXPECT_EQ(written[0].paper, PaperSize::letter);
+  EXPECT_TRUE(out.str().empty()) << "the solution goes to the file only";
+}
+
 TEST(CommandLine, BatchPrintsOneJsonLinePerInputLine) {
   const Outcome r = run({"solve", "--batch", "--json"}, "45\t\r\n\t3π/4\nabc\n90\n");
   EXPECT_EQ(r.status, kExitSolved);

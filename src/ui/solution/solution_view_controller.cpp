@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,6 +21,7 @@
 #include "services/analytics.h"
 #include "services/remote_config_manager.h"
 #include "ui/charts/chart_manager.h"
+#include "ui/print/solution_pdf.h"
 #include "ui/shell/app_state.h"
 #include "ui/shell/color_manager.h"
 #include "ui/shell/navigation.h"
@@ -37,6 +39,8 @@ constexpr int kOverlayFrameMs = 50;
 QString solutionViewText(const char* key) {
   return QCoreApplication::translate("SolutionView", key);
 }
+
+QString pdfText(const char* key) { return QCoreApplication::translate("SolutionPdf", key); }
 
 QVariantMap analyticsParams(const QList<QVariantMap>& steps) {
   QVariantList list;
@@ -198,6 +202,7 @@ void SolutionViewController::showSolution(
             : QString());
   }
   chartSteps_ = chartSteps;
+  typedArcLatex_ = typedArcLatex;
   exactValuesCard_ = exactValuesCardLines(chartSteps, typedArcLatex);
   setPiHintInput({});
   setChartHighlight(StepHighlight::None);
@@ -213,6 +218,7 @@ void SolutionViewController::clearSolution() {
   solutionSteps_.clear();
   displayForms_.clear();
   chartSteps_.clear();
+  typedArcLatex_.reset();
   exactValuesCard_.clear();
   setPiHintInput({});
   setChartHighlight(StepHighlight::None);
@@ -274,6 +280,57 @@ void SolutionViewController::tappedPiHint() {
   store.setCurrentCalculation(std::nullopt);
   store.setCurrentSelectedCalculation(calculationForStoring({}, piHintInput_));
   Navigation::shared().goToCalculation();
+}
+
+QString SolutionViewController::pdfDirectory() const {
+  if (!pdfDirectory_.isEmpty()) return pdfDirectory_;
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void SolutionViewController::savePdf() {
+  if (solutionSteps_.isEmpty()) return;
+  print::SolutionPdfContent content;
+  for (const QVariantMap& step : solutionSteps_) {
+    content.steps.push_back({step.value(kTitleKey).toString().toStdString(),
+                             step.value(kLatexKey).toString().toStdString()});
+  }
+  content.chartSteps = chartSteps_;
+  content.typedArcLatex = typedArcLatex_;
+
+  const QString directory = pdfDirectory();
+  const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+  QString path = QDir(directory).filePath(QStringLiteral("unitcircle-solution-%1.pdf").arg(stamp));
+  for (int n = 2; QFileInfo::exists(path); ++n) {
+    path =
+        QDir(directory).filePath(QStringLiteral("unitcircle-solution-%1-%2.pdf").arg(stamp).arg(n));
+  }
+  // A folder that cannot be made fails the write below, which says why.
+  QDir().mkpath(directory);
+  const std::optional<QString> failure = print::writeSolutionPdf(content, path);
+
+  ViewManager& views = ViewManager::shared();
+  if (failure) {
+    qWarning().noquote() << "PDF: could not write" << path << *failure;
+    views.showToast(pdfText("pdfNotSaved")
+                        .replace(QLatin1String("%1"), QDir::toNativeSeparators(directory))
+                        .replace(QLatin1String("%2"), *failure));
+    emit pdfFinished({});
+    return;
+  }
+  // The folder's own name and the file's: a whole path does not fit a phone's toast.
+  const QString shown = QDir::toNativeSeparators(QDir(directory).dirName() + QLatin1Char('/') +
+                                                 QFileInfo(path).fileName());
+  views.showToast(pdfText("pdfSaved").replace(QLatin1String("%1"), shown),
+                  {pdfText("Open"), [opener = fileOpener_, path, shown] {
+                     const QUrl url = QUrl::fromLocalFile(path);
+                     const bool opened = opener ? opener(url) : QDesktopServices::openUrl(url);
+                     if (!opened) {
+                       ViewManager::shared().showToast(
+                           pdfText("pdfNotOpened").replace(QLatin1String("%1"), shown));
+                     }
+                   }});
+  emit pdfFinished(path);
 }
 
 QString SolutionViewController::shareDirectory() const {

@@ -11,7 +11,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QUrl>
 #include <QVariantMap>
+#include <functional>
 #include <optional>
 
 #include "core/solver/chart_data.h"
@@ -122,6 +124,17 @@ class SolutionViewController : public QAbstractListModel {
   Q_INVOKABLE void tappedShareButton() { share(); }
   void share();
 
+  // Writes the worked solution as a PDF to print (the command line's `solve --pdf` file) into
+  // the documents folder, made when missing, and tells where in a toast with an "Open"
+  // button; a failure is told in a toast of its own and changes nothing on the page.
+  Q_INVOKABLE void tappedSavePdfButton() { savePdf(); }
+  void savePdf();
+  // Where PDFs go; the platform's documents folder unless set (tests).
+  void setPdfDirectory(const QString& directory) { pdfDirectory_ = directory; }
+  QString pdfDirectory() const;
+  // What the toast's "Open" runs; QDesktopServices::openUrl unless set (tests).
+  void setFileOpener(std::function<bool(const QUrl&)> opener) { fileOpener_ = std::move(opener); }
+
   // Where shared images go; the platform's pictures folder unless set (tests).
   void setShareDirectory(const QString& directory) { shareDirectory_ = directory; }
   QString shareDirectory() const;
@@ -148,6 +161,8 @@ class SolutionViewController : public QAbstractListModel {
   void scrollToTopRequested();
   // A share finished: the image file (empty when it could not be written).
   void shareFinished(const QString& filePath);
+  // A PDF was written to filePath, or could not be (empty).
+  void pdfFinished(const QString& filePath);
   // A share asks the view for the charts in their final state, drawn into a row of the
   // given width in layout pixels and at the given device pixel scale; the view answers with
   // chartImagesCaptured.
@@ -181,6 +196,9 @@ class SolutionViewController : public QAbstractListModel {
   std::optional<QHash<int, double>> configuredRowHeight_;
   double rowHeight_ = 100;
   QList<Row> rows_;
+  std::optional<std::string> typedArcLatex_;
+  QString pdfDirectory_;
+  std::function<bool(const QUrl&)> fileOpener_;
   QString shareDirectory_;
   QString lastSharedFile_;
   QList<QImage> pendingStepImages_;
