@@ -18,6 +18,7 @@ export default defineConfig({
     translations(resolve(here, '../resources/translations'), [
       'Main', 'Core', 'CalculateView', 'SolutionView', 'HistoryView', 'ExactValues', 'SideMenu', 'PracticeView',
       'UnitCircleChartView', 'ChartTableViewCell', 'Store', 'TextScale', 'Onboarding', 'Consent', 'ExploreView', 'VideoStrip', 'ManualView',
+      'Presentation',
     ]),
     katexWoff2Only(),
     serviceWorker({

@@ -284,6 +284,14 @@
         <source>practiceSessionOver</source>
         <translation>Diese Übung ist zu Ende.</translation>
     </message>
+    <message>
+        <source>solutionPdfTitle</source>
+        <translation>Lösungsweg</translation>
+    </message>
+    <message>
+        <source>solutionPdfCannotWrite</source>
+        <translation>Die Lösung lässt sich nicht nach %0 schreiben: %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1201,6 +1209,56 @@
     <message>
         <source>The worksheet could not be made. Please try again.</source>
         <translation>Das Arbeitsblatt konnte nicht erstellt werden. Bitte versuche es noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>Presentation</name>
+    <message>
+        <source>Present</source>
+        <translation>Präsentieren</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Präsentation</translation>
+    </message>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 von %2 gezeigt</translation>
+    </message>
+    <message>
+        <source>Close presentation</source>
+        <translation>Präsentation schließen</translation>
+    </message>
+    <message>
+        <source>This solution has no steps to present.</source>
+        <translation>Diese Lösung hat keine Schritte zum Präsentieren.</translation>
+    </message>
+    <message>
+        <source>The solution cannot be shown step by step just now. Press Escape or the close button to return to it.</source>
+        <translation>Die Lösung kann gerade nicht Schritt für Schritt gezeigt werden. Mit Escape oder der Schließen-Taste kommst du zu ihr zurück.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionPdf</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF sichern</translation>
+    </message>
+    <message>
+        <source>pdfSaved</source>
+        <translation>Lösung als PDF gesichert: %1</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>pdfNotSaved</source>
+        <translation>Das PDF ließ sich nicht in %1 sichern: %2</translation>
+    </message>
+    <message>
+        <source>pdfNotOpened</source>
+        <translation>Kein Programm konnte %1 öffnen.</translation>
     </message>
 </context>
 </TS>

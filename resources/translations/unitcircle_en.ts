@@ -284,6 +284,14 @@
         <source>practiceSessionOver</source>
         <translation>This practice is over.</translation>
     </message>
+    <message>
+        <source>solutionPdfTitle</source>
+        <translation>Worked solution</translation>
+    </message>
+    <message>
+        <source>solutionPdfCannotWrite</source>
+        <translation>The solution cannot be written to %0: %1</translation>
+    </message>
 </context>
 <context>
     <name>Main</name>
@@ -1201,6 +1209,56 @@
     <message>
         <source>The worksheet could not be made. Please try again.</source>
         <translation>The worksheet could not be made. Please try again.</translation>
+    </message>
+</context>
+<context>
+    <name>Presentation</name>
+    <message>
+        <source>Present</source>
+        <translation>Present</translation>
+    </message>
+    <message>
+        <source>Presentation</source>
+        <translation>Presentation</translation>
+    </message>
+    <message>
+        <source>%1 of %2 shown</source>
+        <translation>%1 of %2 shown</translation>
+    </message>
+    <message>
+        <source>Close presentation</source>
+        <translation>Close presentation</translation>
+    </message>
+    <message>
+        <source>This solution has no steps to present.</source>
+        <translation>This solution has no steps to present.</translation>
+    </message>
+    <message>
+        <source>The solution cannot be shown step by step just now. Press Escape or the close button to return to it.</source>
+        <translation>The solution cannot be shown step by step just now. Press Escape or the close button to return to it.</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionPdf</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>pdfSaved</source>
+        <translation>Solution saved as PDF: %1</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>pdfNotSaved</source>
+        <translation>The PDF could not be saved in %1: %2</translation>
+    </message>
+    <message>
+        <source>pdfNotOpened</source>
+        <translation>No program could open %1.</translation>
     </message>
 </context>
 </TS>

@@ -508,9 +508,9 @@ class TestMainWindow : public QObject {
       order << focused->objectName();
       if (i > 0 && focused->objectName() == QLatin1String("shareButton")) break;
     }
-    const QStringList expectedStart{"shareButton", "manualButton", "exactValuesCard",
-                                    "solutionStepCell"};
-    QCOMPARE(order.mid(0, 4), expectedStart);
+    const QStringList expectedStart{"shareButton",   "manualButton",    "presentButton",
+                                    "savePdfButton", "exactValuesCard", "solutionStepCell"};
+    QCOMPARE(order.mid(0, 6), expectedStart);
     QCOMPARE(order.count(QStringLiteral("solutionStepCell")), 23);
     QVERIFY2(circle && order.indexOf("unitCircleView") > order.lastIndexOf("solutionStepCell"),
              qPrintable(order.join(' ')));
@@ -519,7 +519,7 @@ class TestMainWindow : public QObject {
     // Back: from the share button to the end of the page, and from the first step to the card.
     QTest::keyClick(window_, Qt::Key_Backtab);
     QVERIFY(window_->activeFocusItem()->objectName() != QLatin1String("manualButton"));
-    for (int i = 0; i < 4; ++i) QTest::keyClick(window_, Qt::Key_Tab);  // share … first step
+    for (int i = 0; i < 6; ++i) QTest::keyClick(window_, Qt::Key_Tab);  // share … first step
     QCOMPARE(window_->activeFocusItem()->objectName(), QStringLiteral("solutionStepCell"));
     QTest::keyClick(window_, Qt::Key_Tab);  // the chosen formula
     QObject* controller = qvariant_cast<QObject*>(page->property("controller"));

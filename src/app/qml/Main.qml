@@ -115,6 +115,17 @@ ApplicationWindow {
         function onDrawerCloseRequested() {
             window.closeDrawer()
         }
+        function onPresentationRequested(solution) {
+            if (presentationLoader.active)
+                return
+            window.closeDrawer()
+            presentationLoader.solution = solution
+            presentationLoader.active = true
+        }
+        function onPresentationEnded() {
+            // Once the key or tap that ended it has been handled.
+            Qt.callLater(() => presentationLoader.active = false)
+        }
     }
 
     Loader {
@@ -190,6 +201,23 @@ ApplicationWindow {
                 ratingLoader.fadingOut = false
             }
         }
+    }
+
+    // A solution presented to a class, full screen, over everything but the messages.
+    Loader {
+        id: presentationLoader
+
+        property QtObject solution
+
+        objectName: "presentationLoader"
+        anchors.fill: parent
+        active: false
+        source: "qrc:/qt/qml/UnitCircle/Presentation/PresentationViewController.qml"
+        onLoaded: {
+            item.controller.solution = solution
+            item.controller.enter()
+        }
+        onActiveChanged: if (!active) solution = null
     }
 
     ToastLayer {}

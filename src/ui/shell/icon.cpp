@@ -76,6 +76,17 @@ const QHash<QString, QString>& iconPaths() {
        QStringLiteral("M12 3L18.36 5.64 21 12 18.36 18.36 12 21 5.64 18.36 3 12 5.64 5.64 12 "
                       "3zm0 2L7.05 7.05 5 12 7.05 16.95 12 19 16.95 16.95 19 12 16.95 7.05 12 "
                       "5zm-1 2h2v4.59l3.2 3.2-1.41 1.41L11 12.41V7z")},
+      // A framed slide with a play symbol: presenting a solution.
+      {QStringLiteral("present"),
+       QStringLiteral("M10 8v8l5-4-5-4zm9-5H5c-1.1 0-2 .9-2 2v14c0 1.1.9 2 2 2h14c1.1 0 2-.9 "
+                      "2-2V5c0-1.1-.9-2-2-2zm0 16H5V5h14v14z")},
+      // A page marked "PDF" over the pages behind it: saving a printable file.
+      {QStringLiteral("pdf"),
+       QStringLiteral("M20 2H8c-1.1 0-2 .9-2 2v12c0 1.1.9 2 2 2h12c1.1 0 2-.9 2-2V4c0-1.1-.9-2-2-"
+                      "2zm-8.5 7.5c0 .83-.67 1.5-1.5 1.5H9v2H7.5V7H10c.83 0 1.5.67 1.5 1.5v1zm5 "
+                      "2c0 .83-.67 1.5-1.5 1.5h-2.5V7H15c.83 0 1.5.67 1.5 1.5v3zm4-3H19v1h1.5V11H19"
+                      "v2h-1.5V7h3v1.5zM9 9.5h1v-1H9v1zM4 6H2v14c0 1.1.9 2 2 2h14v-2H4V6zm10 "
+                      "5.5h1v-3h-1v3z")},
   };
   return paths;
 }

@@ -20,7 +20,8 @@ class Icon : public QQuickPaintedItem {
   Q_OBJECT
   QML_ELEMENT
   // "menu", "backspace", "check", "share", "edit", "delete", "clear", "drag", "history",
-  // "lock.fill", "lock.open.fill", "play", "help", "videoHelp", "close", "videoOff" or "cloudOff".
+  // "lock.fill", "lock.open.fill", "play", "help", "videoHelp", "close", "videoOff", "cloudOff",
+  // "present" or "pdf".
   Q_PROPERTY(QString name READ name WRITE setName NOTIFY nameChanged)
   Q_PROPERTY(QColor color READ color WRITE setColor NOTIFY colorChanged)
 

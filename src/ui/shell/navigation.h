@@ -32,6 +32,10 @@ class Navigation : public QObject {
   Q_INVOKABLE void calculateAngle(const QString& alphaText) {
     emit angleCalculationRequested(alphaText);
   }
+  // The solution page asks for its solution to be presented full screen, handing itself
+  // over; when the presentation ends, the page takes the focus back.
+  Q_INVOKABLE void presentSolution(QObject* solution) { emit presentationRequested(solution); }
+  Q_INVOKABLE void endPresentation() { emit presentationEnded(); }
 
  signals:
   void calculationRequested();
@@ -41,6 +45,8 @@ class Navigation : public QObject {
   void drawerOpenRequested();
   void drawerCloseRequested();
   void angleCalculationRequested(const QString& alphaText);
+  void presentationRequested(QObject* solution);
+  void presentationEnded();
 
  private:
   Navigation() = default;

@@ -2,6 +2,7 @@ import { CalculateViewController } from '../calculate/CalculateViewController';
 import { HistoryViewController } from '../history/HistoryViewController';
 import { SolutionViewController } from '../solution/SolutionViewController';
 import { ChartCalls } from '../charts/chartCalls';
+import { PresentationCalls } from '../presentation/presentationCalls';
 import { parsePracticeRoute, type PracticeRoute } from '../practice/practiceRoute';
 import type { PracticeViewController } from '../practice/PracticeViewController';
 import type { ExploreViewController } from '../explore/ExploreViewController';
@@ -75,6 +76,7 @@ export class App {
   async buildMainScreen(): Promise<void> {
     this.solution = new SolutionViewController({
       calls: new ChartCalls(this.core),
+      presentationCalls: new PresentationCalls(this.core),
       onHint: (bText) => this.retypeB(bText),
       onCalculateAngle: (alpha) => void this.calculateAngle(alpha),
       toast: this.toast,

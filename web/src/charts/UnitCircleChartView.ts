@@ -28,6 +28,8 @@ export interface UnitCircleOptions {
   onCalculateAngle(alphaInput: string): void;
   // A tablet's larger labels.
   large: boolean;
+  // How much of a part not stressed by the marked step still shows; 0.25 when left out.
+  fadedOpacity?: number;
 }
 
 const svgNs = 'http://www.w3.org/2000/svg';
@@ -294,7 +296,7 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
     quadrants.forEach((q, i) => {
       const shown = scene.quadrant === 0 || scene.quadrant === i + 1;
       q.style.transition = `opacity ${scene.quadrantFadeMs}ms linear`;
-      q.style.opacity = shown ? String(partStyle(stress).opacity) : '0';
+      q.style.opacity = shown ? String(partStyle(stress, options.fadedOpacity).opacity) : '0';
       q.dataset.shown = String(shown);
       q.dataset.stress = String(stress);
     });
@@ -331,7 +333,7 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
     slider.dataset.highlight = highlight?.highlight ?? 'none';
     const arcGroups = [...arcs.children] as SVGGElement[];
     arcGroups.forEach((group, i) => {
-      const style = partStyle(arcStress(highlight, i, arcGroups.length));
+      const style = partStyle(arcStress(highlight, i, arcGroups.length), options.fadedOpacity);
       group.dataset.stress = String(arcStress(highlight, i, arcGroups.length));
       group.style.opacity = String(style.opacity);
       group.firstElementChild!.setAttribute('stroke-width', String(style.width));
@@ -342,13 +344,13 @@ export function unitCircleChartView(calls: ChartCalls, data: UnitCircleChartData
     ];
     for (const [part, name] of parts) {
       const stress = labelStress(highlight, name);
-      const style = partStyle(stress);
+      const style = partStyle(stress, options.fadedOpacity);
       part.setAttribute('data-stress', String(stress));
       part.style.opacity = String(style.opacity);
       if (part instanceof SVGElement) part.setAttribute('stroke-width', String(style.width));
       else part.style.fontWeight = style.bold ? '700' : '';
     }
-    const quadrantStyle = partStyle(labelStress(highlight, 'quadrant'));
+    const quadrantStyle = partStyle(labelStress(highlight, 'quadrant'), options.fadedOpacity);
     for (const q of quadrants) q.style.transform = quadrantStyle.stressed ? 'scale(1.4)' : '';
     showQuadrants();
     placeLabels();

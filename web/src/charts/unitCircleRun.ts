@@ -247,8 +247,9 @@ export interface PartStyle {
   stressed: boolean;
 }
 
-export function partStyle(stress: number): PartStyle {
-  return { width: stress > 0 ? 9 : 5, opacity: stress < 0 ? 0.25 : 1, bold: stress > 0, stressed: stress > 0 };
+// A faded part keeps a quarter of its ink on the page; a projected dark screen asks for more.
+export function partStyle(stress: number, fadedOpacity = 0.25): PartStyle {
+  return { width: stress > 0 ? 9 : 5, opacity: stress < 0 ? fadedOpacity : 1, bold: stress > 0, stressed: stress > 0 };
 }
 
 // An arc's stress: every arc but the last is a full circle.

@@ -1,4 +1,4 @@
-import type { Solution } from '../core/solution';
+import type { Solution, UnitCircleChartData } from '../core/solution';
 import type { ChartCalls, StepHighlight } from '../charts/chartCalls';
 import type { ChartRow } from '../charts/ChartTableViewCell';
 import { h } from '../shell/dom';
@@ -7,6 +7,7 @@ import { exactValuesCard } from './ExactValuesCard';
 import { markStep, solutionStepTableViewCell } from './SolutionStepTableViewCell';
 import { nextMarkedStep, scrollToContain, stepNumber, twoPanes } from './solutionLayout';
 import { loadMath } from '../math/mathLabel';
+import { stepTitle } from './stepTitle';
 import { icon } from '../shell/icons';
 import type { Toast } from '../shell/Toast';
 import { ShareFlow, browserShareTarget } from './shareSolution';
@@ -14,9 +15,12 @@ import type { VideoItem } from '../menu/configCalls';
 import { manualButton, solutionHelpPages } from '../videos/ManualViewController';
 import { videoStrip } from '../videos/recommendedVideos';
 import type { VideoCollectionTableViewCell } from '../videos/VideoCollectionTableViewCell';
+import type { PresentationCalls } from '../presentation/presentationCalls';
+import { PresentationViewController } from '../presentation/PresentationViewController';
 
 export interface SolutionDependencies {
   calls: ChartCalls;
+  presentationCalls: PresentationCalls;
   onHint(bText: string): void;
   // "Calculate α = …" under the unit circle: the angle set by hand, as α's input.
   onCalculateAngle(alphaInput: string): void;
@@ -46,6 +50,12 @@ export class SolutionViewController {
     'aria-label': tr('SolutionView', 'Share'), title: tr('SolutionView', 'Share'),
   }, icon('share'));
   private readonly sharing: ShareFlow;
+  // Shows the solution on a projector, one step at a time.
+  private readonly presentButton = h('button', {
+    type: 'button', class: 'present-button', id: 'presentButton', hidden: true,
+    'aria-label': tr('Presentation', 'Present'), title: tr('Presentation', 'Present'),
+  }, icon('slideshow'), h('span', {}, tr('Presentation', 'Present')));
+  private presentation: PresentationViewController | null = null;
   // The help picture of the keypad and the solution, as in the app.
   private readonly helpButton = manualButton('manualButton', tr('ManualView', 'Assistance'), 'help', solutionHelpPages);
   private strip: VideoCollectionTableViewCell | null = null;
@@ -53,7 +63,8 @@ export class SolutionViewController {
   private parts: { hint: HTMLElement | null; card: HTMLElement | null; steps: HTMLElement; charts: HTMLElement; videos: HTMLElement } | null = null;
   private stepRows: HTMLElement[] = [];
   private chartRows: ChartRow[] = [];
-  // Asked with the first tapped step: the chart calls' module need not load with the result.
+  // Asked with the first tapped step or presentation: the chart calls' module need not load
+  // with the result.
   private highlights: Promise<StepHighlight[]> | null = null;
   private marked = -1;
   private markedInSight = true;
@@ -81,8 +92,9 @@ export class SolutionViewController {
       },
     });
     this.shareButton.addEventListener('click', () => void this.sharing.share());
+    this.presentButton.addEventListener('click', () => this.present());
     this.element.append(
-      h('div', { class: 'solution-actions' }, this.shareButton, this.helpButton),
+      h('div', { class: 'solution-actions' }, this.presentButton, this.shareButton, this.helpButton),
       this.content,
       h('div', { class: 'back-to-step-dock' }, this.backButton),
     );
@@ -111,6 +123,7 @@ export class SolutionViewController {
     this.parts = { hint, card: solution.card ? exactValuesCard(solution.card) : null, steps, charts, videos };
     this.highlights = null;
     this.shareButton.hidden = solution.steps.length === 0;
+    this.presentButton.hidden = solution.steps.length === 0;
     this.arrange(true);
     // A new result starts at its top, wherever the last one was read to.
     this.scrollers().forEach((scroller) => scroller.scrollTo({ top: 0 }));
@@ -148,6 +161,7 @@ export class SolutionViewController {
   }
 
   clearSolution(): void {
+    this.presentation?.close();
     this.chartRows.forEach((row) => row.destroy());
     this.chartRows = [];
     this.strip?.destroy();
@@ -160,7 +174,39 @@ export class SolutionViewController {
     this.markedInSight = true;
     this.content.replaceChildren();
     this.shareButton.hidden = true;
+    this.presentButton.hidden = true;
     this.showBackButton();
+  }
+
+  // Full screen from this press, the steps one at a time; back here with the focus on Present.
+  private present(): void {
+    const solution = this.solution;
+    if (!solution || solution.steps.length === 0 || this.presentation) return;
+    const circle = solution.chartSteps.map((step) => step[0])
+      .find((data): data is UnitCircleChartData => data?.kind === 'unitCircle') ?? null;
+    this.presentation = new PresentationViewController({
+      steps: solution.steps.map((step) => {
+        const { text, bold } = stepTitle(step.title);
+        return { title: text, bold, latex: step.displayLatex ?? step.latexString, message: step.messageString };
+      }),
+      circle,
+      highlights: this.stepHighlights(),
+      calls: this.deps.presentationCalls,
+      chartCalls: this.deps.calls,
+      onClose: () => {
+        this.presentation = null;
+        this.presentButton.focus();
+      },
+    });
+    this.presentation.open();
+  }
+
+  // What each step stresses on the circle, asked once a solution: by the first tapped step
+  // or the first presentation.
+  private stepHighlights(): Promise<StepHighlight[]> {
+    const steps = this.solution?.steps ?? [];
+    this.highlights ??= this.deps.calls.stepHighlights(steps.map((step) => step.latexString ?? '')).catch(() => []);
+    return this.highlights;
   }
 
   // One column (hint, card, steps, charts) or two panes; the elements move, so the keyboard
@@ -194,9 +240,7 @@ export class SolutionViewController {
   }
 
   private async tappedStep(index: number): Promise<void> {
-    const steps = this.solution?.steps ?? [];
-    this.highlights ??= this.deps.calls.stepHighlights(steps.map((step) => step.latexString ?? '')).catch(() => []);
-    const highlight = (await this.highlights)[index] ?? null;
+    const highlight = (await this.stepHighlights())[index] ?? null;
     const showsSomething = highlight !== null && highlight.highlight !== 'none';
     this.marked = nextMarkedStep(this.marked, index, showsSomething);
     this.stepRows.forEach((row, i) => markStep(row, i === this.marked));

@@ -6,7 +6,9 @@ import UnitCircle.Style
 Item {
     id: card
 
-    readonly property var shadow: ColorManager.cardShadow()
+    // The palette it is drawn in.
+    property QtObject colors: ColorManager
+    readonly property var shadow: colors.cardShadow()
     readonly property real cornerRadius: 10
     readonly property int rings: Math.max(1, Math.round(shadow.radius * 2))
 
@@ -33,6 +35,6 @@ Item {
     Rectangle {
         anchors.fill: parent
         radius: card.cornerRadius
-        color: ColorManager.systemBackgroundColor
+        color: card.colors.systemBackgroundColor
     }
 }

@@ -16,6 +16,10 @@ Item {
     property alias chartStep: controller.chartStep
     property alias captureMode: controller.captureMode
     property bool large
+    // The palette it is drawn in: the app's, or another's (the presentation's dark one).
+    property QtObject colors: ColorManager
+    // Off, the point cannot be dragged and there is no replay button (the presentation).
+    property bool interactive: true
     readonly property alias controller: controller
     // What the row adds below the circle: the counting labels when they are stacked there,
     // and, while an angle is set by hand, the room of the button that calculates it. The
@@ -41,10 +45,10 @@ Item {
     // Line widths and marks grow a little with the picture, so a tablet's figure isn't spidery.
     readonly property real unit: Math.max(1, Math.sqrt(height / 140))
     readonly property real tick: 4 * unit
-    readonly property color axisColor: ColorManager.labelColor
+    readonly property color axisColor: colors.labelColor
     // cos in blue and sin in red, as in the graphs below; a lighter blue on black.
-    readonly property color xColor: ColorManager.darkAppearance ? "#4f86ff" : "#1f5fff"
-    readonly property color yColor: ColorManager.redColor
+    readonly property color xColor: colors.darkAppearance ? "#4f86ff" : "#1f5fff"
+    readonly property color yColor: colors.redColor
     // Where the arrow points now, counter-clockwise from the positive x axis, in degrees.
     property real arrowAngle: 0
     // What a tapped step works out (a StepHighlight): stressed, the rest faded.
@@ -58,7 +62,10 @@ Item {
             return 0
         return controller.stress(highlight, part, index === undefined ? 0 : index)
     }
-    function stressOpacity(part, index) { return stress(part, index) < 0 ? 0.25 : 1 }
+    // How much of a part that the marked step does not stress still shows; a projected dark
+    // screen asks for more than the page.
+    property real fadedOpacity: 0.25
+    function stressOpacity(part, index) { return stress(part, index) < 0 ? fadedOpacity : 1 }
     function stressWidth(part, index) { return stress(part, index) > 0 ? 9 : 5 }
 
     // Not while an angle is set by hand: a replay would throw it away.
@@ -175,6 +182,7 @@ Item {
     }
 
     ChartCard {
+        colors: view.colors
         width: parent.width
         height: parent.height + view.labelsBelowHeight
     }
@@ -258,7 +266,7 @@ Item {
                 anchors.fill: parent
 
                 ShapePath {
-                    strokeColor: ColorManager.systemGrayColor
+                    strokeColor: view.colors.systemGrayColor
                     strokeWidth: 1.5 * view.unit
                     fillColor: "transparent"
 
@@ -476,7 +484,7 @@ Item {
         // the point.
         x: view.cx + Math.SQRT2 * Math.cos(direction) * view.radius * 0.97 - width / 2
         y: view.cy - Math.SQRT2 * Math.sin(direction) * view.radius * 0.97 - height / 2
-        color: ColorManager.systemGrayColor
+        color: view.colors.systemGrayColor
         font.pixelSize: view.labelSize
         font.bold: true
         font.family: "serif"
@@ -560,7 +568,7 @@ Item {
             opacity: view.stressOpacity("n")
             font.pixelSize: angleColumn.size
             text: "n = " + controller.fullCirclesText
-            color: ColorManager.systemGrayColor
+            color: view.colors.systemGrayColor
         }
     }
     Column {
@@ -608,7 +616,7 @@ Item {
 
         objectName: "angleGrip"
         anchors.fill: parent
-        enabled: !view.captureMode
+        enabled: !view.captureMode && view.interactive
         preventStealing: grabbed
         pressAndHoldInterval: 500
         onPressed: mouse => {
@@ -667,7 +675,7 @@ Item {
         height: width
         padding: 0
         // Nothing to replay in a shared image.
-        visible: !view.captureMode
+        visible: !view.captureMode && view.interactive
         enabled: controller.animateAgainEnabled
         opacity: controller.animateAgainOpacity
         focusPolicy: Qt.NoFocus
@@ -689,7 +697,7 @@ Item {
                     height: width
                     radius: width / 2
                     color: "black"
-                    opacity: (ColorManager.darkAppearance ? 0.35 : 0.16) / (index + 1)
+                    opacity: (view.colors.darkAppearance ? 0.35 : 0.16) / (index + 1)
                 }
             }
             Rectangle {

@@ -45,7 +45,8 @@ Item {
     // steps' pane, then the other).
     function moveFocus(forward) {
         const current = ApplicationWindow.window ? ApplicationWindow.window.activeFocusItem : null
-        const fixed = [shareLoader.item, manualButton].filter(stop => stop && stop.visible)
+        const fixed = [shareLoader.item, manualButton, presentLoader.item, pdfLoader.item]
+            .filter(stop => stop && stop.visible)
         const focusFixed = index => {
             fixed[index].forceActiveFocus(forward ? Qt.TabFocusReason : Qt.BacktabFocusReason)
             return true
@@ -96,6 +97,24 @@ Item {
         } else if (event.key === Qt.Key_End) {
             tableView.positionViewAtEnd()
             event.accepted = true
+        } else if (event.key === Qt.Key_F5 && controller.hasSteps) {
+            // As presentation programs start a show.
+            page.present()
+            event.accepted = true
+        }
+    }
+
+    function present() {
+        Navigation.presentSolution(controller)
+    }
+
+    // Back from the presentation, on the button that started it.
+    Connections {
+        target: Navigation
+
+        function onPresentationEnded() {
+            if (presentLoader.item)
+                presentLoader.item.forceActiveFocus(Qt.TabFocusReason)
         }
     }
 
@@ -254,6 +273,61 @@ Item {
                 color: ColorManager.labelColor
             }
             onClicked: controller.tappedShareButton()
+        }
+    }
+
+    // Under the help button: the solution shown to a class, one step at a time.
+    Loader {
+        id: presentLoader
+
+        anchors.top: manualButton.bottom
+        anchors.right: parent.right
+        anchors.topMargin: 4
+        anchors.rightMargin: 1
+        active: controller.hasSteps
+        sourceComponent: ToolButton {
+            objectName: "presentButton"
+            width: 48
+            height: 48
+            focusPolicy: Qt.NoFocus
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
+            Accessible.name: qsTranslate("Presentation", "Present")
+            ToolTip.visible: hovered
+            ToolTip.text: Accessible.name + " (F5)"
+            contentItem: Icon {
+                name: "present"
+                color: ColorManager.labelColor
+            }
+            onClicked: page.present()
+        }
+    }
+
+    // Under the presentation button: the worked solution as a PDF to print, in the documents
+    // folder.
+    Loader {
+        id: pdfLoader
+
+        anchors.top: presentLoader.bottom
+        anchors.right: parent.right
+        anchors.topMargin: 4
+        anchors.rightMargin: 1
+        active: controller.shareButtonVisible
+        sourceComponent: ToolButton {
+            objectName: "savePdfButton"
+            width: 48
+            height: 48
+            focusPolicy: Qt.NoFocus
+            Keys.onReturnPressed: clicked()
+            Keys.onEnterPressed: clicked()
+            Accessible.name: qsTranslate("SolutionPdf", "Save as PDF")
+            ToolTip.visible: hovered
+            ToolTip.text: Accessible.name
+            contentItem: Icon {
+                name: "pdf"
+                color: ColorManager.labelColor
+            }
+            onClicked: controller.tappedSavePdfButton()
         }
     }
 }
