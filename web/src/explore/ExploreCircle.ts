@@ -2,7 +2,7 @@ import { h } from '../shell/dom';
 import { tr } from '../i18n/texts';
 import type { ExplorePoint, HalfAxis, InverseAngle, TrigFunction } from './exploreCalls';
 import { arcPath, circleFrame, circleReach, clipToBand, pointerOffset, toSvg } from './exploreGeometry';
-import { s, set } from './svg';
+import { display, s, set } from './svg';
 
 // The large unit circle of the Explore screen: the point, its radius, sin α up from the x axis,
 // cos α along it, tan α on the tangent line x = 1, the angle's and the reference angle's arcs,
@@ -170,9 +170,7 @@ export class ExploreCircle {
       set(line, { x1, y1, x2, y2 });
     };
     const { pointX: x, pointY: y } = p;
-    this.element.setAttribute('aria-valuenow', String(p.degrees));
-    this.element.setAttribute('aria-valuetext', p.valueText);
-    this.element.dataset.degrees = String(p.degrees);
+    set(this.element, { 'aria-valuenow': p.degrees, 'aria-valuetext': p.valueText, 'data-degrees': p.degrees });
 
     place(this.radius, [0, 0], [x, y]);
     place(this.cosLine, [0, 0], [x, 0]);
@@ -182,33 +180,32 @@ export class ExploreCircle {
 
     // tan α on the tangent line, and the radius' line through the centre up to it.
     const tan = p.tan.decimal;
-    const shown = tan !== null;
-    for (const part of [this.tanLine, this.tanRay, this.tanPoint]) part.style.display = shown ? '' : 'none';
+    const inside = tan !== null && Math.abs(tan) <= edge;
+    display(this.tanLine, tan !== null);
+    display(this.tanRay, tan !== null);
+    display(this.tanPoint, inside);
     if (tan !== null) {
-      const end = clipToBand([1, 0], [1, tan], edge);
-      place(this.tanLine, [1, 0], end);
+      place(this.tanLine, [1, 0], clipToBand([1, 0], [1, tan], edge));
       place(this.tanRay, [x, y], clipToBand([x, y], [1, tan], edge));
-      const inside = Math.abs(tan) <= edge;
-      this.tanPoint.style.display = inside ? '' : 'none';
       const [tx, ty] = at(1, tan);
       if (inside) set(this.tanPoint, { cx: tx, cy: ty });
     }
 
     // The angle from the positive x axis; the reference angle from the nearer half of the x axis.
     const position = p.positionDegrees;
-    this.alphaArc.style.display = position === 0 ? 'none' : '';
-    if (position !== 0) this.alphaArc.setAttribute('d', arcPath(f, 0.16, [1, 0], [x, y], true, position > 180));
+    display(this.alphaArc, position !== 0);
+    if (position !== 0) set(this.alphaArc, { d: arcPath(f, 0.16, [1, 0], [x, y], true, position > 180) });
     const onAxis = p.axis !== null;
-    this.referenceArc.style.display = onAxis ? 'none' : '';
+    display(this.referenceArc, !onAxis);
     if (!onAxis) {
       const from: [number, number] = [Math.sign(x), 0];
       // Counter-clockwise from the x axis in quadrants I and III.
       const ccw = p.quadrant === 1 || p.quadrant === 3;
-      this.referenceArc.setAttribute('d', arcPath(f, 0.3, from, [x, y], ccw, false));
+      set(this.referenceArc, { d: arcPath(f, 0.3, from, [x, y], ccw, false) });
     }
 
     this.quadrants.forEach((numeral, i) => numeral.classList.toggle('current', p.quadrant === i + 1));
-    this.halfAxis.style.display = onAxis ? '' : 'none';
+    display(this.halfAxis, onAxis);
     if (p.axis) place(this.halfAxis, [0, 0], axisEnds[p.axis]);
 
     this.renderShared(scene);

@@ -2,7 +2,7 @@ import { h } from '../shell/dom';
 import { textSizeChanged } from '../shell/textSize';
 import type { ExploreGraph } from './exploreCalls';
 import { labelStep, plotX, plotY, polylinePoints, type PlotBox } from './exploreGeometry';
-import { s, set } from './svg';
+import { display, s, set } from './svg';
 
 // The graph of the chosen function over the point's turn: the whole curve faint, the part the
 // point has swept strong in the function's colour, the tracer at the point, and an inverse
@@ -108,10 +108,11 @@ export class ExploreGraphView {
     const pieces = g.trail.filter((piece) => piece.length > 1);
     while (this.trail.childElementCount > pieces.length) this.trail.lastElementChild!.remove();
     while (this.trail.childElementCount < pieces.length) this.trail.append(s('polyline', { class: 'explore-graph-trail', fill: 'none' }));
-    pieces.forEach((piece, i) => this.trail.children[i].setAttribute('points', polylinePoints(box, piece)));
+    pieces.forEach((piece, i) => set(this.trail.children[i], { points: polylinePoints(box, piece) }));
 
     const tracer = g.tracer !== null && g.tracer[1] >= c.yMin && g.tracer[1] <= c.yMax ? g.tracer : null;
-    this.tracerLine.style.display = this.tracer.style.display = tracer ? '' : 'none';
+    display(this.tracerLine, tracer !== null);
+    display(this.tracer, tracer !== null);
     if (tracer) {
       const [x, y] = tracer;
       set(this.tracerLine, { x1: X(x), y1: Y(0), x2: X(x), y2: Y(y) });

@@ -10,6 +10,7 @@ import { ExploreCalls, type ExploreGraph, type ExplorePoint, type ValueEdit, typ
 import { ExploreCircle } from './ExploreCircle';
 import { ExploreGraphView } from './ExploreGraphView';
 import { FormulaCell } from './FormulaCell';
+import { RestGate } from './restGate';
 import './explore.css';
 
 export interface ExploreOptions {
@@ -67,8 +68,14 @@ export class ExploreViewController {
 
   private readonly values = new Map<string, HTMLElement>();
   private readonly formulas = new Map<string, FormulaCell>();
-  // While the point is dragged, one new formula a frame.
-  private typesetOnePerFrame = false;
+  // While the point is dragged its formulas wait until it rests: typesetting even one of them
+  // took most of a slow phone's frame. The numbers are the core's either way.
+  // Meanwhile the tiles are dimmed, so that no one reads the last rest's values as the point's.
+  private readonly rest = new RestGate(150, () => {
+    this.valuesList?.classList.remove('settling');
+    this.frame ||= requestAnimationFrame(() => this.draw());
+  });
+  private valuesList: HTMLElement | null = null;
   private readonly sharedTable = h('div', { class: 'explore-shared-table', hidden: true });
   private readonly graphChoices = new Map<TrigFunction, HTMLInputElement>();
   private readonly inverseFunction = h('select', { class: 'explore-select', 'data-testid': 'explore-inverse-function', id: 'exploreInverseFunction' });
@@ -110,6 +117,7 @@ export class ExploreViewController {
   destroy(): void {
     this.destroyed = true;
     cancelAnimationFrame(this.frame);
+    this.rest.stop();
     this.queue.clear();
     this.graphView.destroy();
     document.removeEventListener('keydown', this.onKey);
@@ -156,7 +164,7 @@ export class ExploreViewController {
       if (key !== 'quadrant') this.formulas.set(key, new FormulaCell(value));
       return h('div', { class: `explore-value ${cls}` }, h('dt', {}, name), value);
     };
-    return h('dl', { class: 'explore-values' },
+    this.valuesList = h('dl', { class: 'explore-values' },
       row('alpha', `α (${tr('ExploreView', 'exploreDegrees')})`),
       row('radians', `α (${tr('ExploreView', 'exploreRadians')})`),
       row('sin', 'sin α', 'sin'),
@@ -164,6 +172,7 @@ export class ExploreViewController {
       row('tan', 'tan α', 'tan'),
       row('reference', tr('Core', 'referenceAngle')),
       row('quadrant', tr('Core', 'quadrant')));
+    return this.valuesList;
   }
 
   private graphControls(): HTMLElement {
@@ -342,7 +351,13 @@ export class ExploreViewController {
 
   // Answers in; drawn at the next frame, all of them at once.
   private show(point: ExplorePoint, graph: ExploreGraph, moved = false): void {
-    this.typesetOnePerFrame = moved;
+    if (moved) {
+      if (!this.rest.moving) this.valuesList?.classList.add('settling');
+      this.rest.moved();
+    } else {
+      this.rest.stop();
+      this.valuesList?.classList.remove('settling');
+    }
     if (this.question && graph.function === this.question.fn) this.question.lineY = graph.lineY;
     if (graph.curve) this.curve = { fn: graph.function, xMin: graph.xMin };
     // A curve not drawn yet stays with the graph that replaces it.
@@ -363,7 +378,7 @@ export class ExploreViewController {
       this.point = point;
       this.renderPoint();
     } else if (this.point) {
-      // Only formulas left behind by the last move.
+      // The formulas that waited for the point to rest.
       this.setFormulas(this.point);
     }
     if (graph) this.graphView.render(graph);
@@ -392,25 +407,14 @@ export class ExploreViewController {
     if (this.showShared) this.renderSharedTable(p);
   }
 
-  // The values' formulas. While the point is dragged, one formula changes a frame (the others
-  // follow in the next frames): changing all of them at once took a slow phone's whole frame in
-  // style and layout.
+  // The values' formulas, once the point rests.
   private setFormulas(p: ExplorePoint): void {
+    if (this.rest.moving) return;
     const wanted: [string, string][] = [
       ['alpha', p.alphaLatex], ['sin', p.sin.latex], ['cos', p.cos.latex], ['tan', p.tan.latex],
       ['radians', p.radiansLatex], ['reference', p.referenceLatex],
     ];
-    let budget = this.typesetOnePerFrame ? 1 : wanted.length;
-    let behind = false;
-    for (const [key, latex] of wanted) {
-      const cell = this.formulas.get(key)!;
-      if (cell.latex === latex) continue;
-      if (budget > 0) {
-        cell.show(latex);
-        budget -= 1;
-      } else behind = true;
-    }
-    if (behind) this.frame ||= requestAnimationFrame(() => this.draw());
+    for (const [key, latex] of wanted) this.formulas.get(key)!.show(latex);
   }
 
   private renderSharedTable(p: ExplorePoint): void {
