@@ -56,9 +56,10 @@ test('opens from the toolbar over the inert pages, and Escape, a tap beside it a
   await openMenu(page);
   await expect(menu(page).getByRole('button', { name: 'Calculation' })).toBeFocused();
   await expect(page.locator('.main-screen')).toHaveAttribute('inert', '');
+  // The drawer slides in: measured once it is in place, not on its way.
+  await expect.poll(async () => (await menu(page).boundingBox())?.x).toBe(0);
   const box = (await menu(page).boundingBox())!;
   const width = page.viewportSize()!.width;
-  expect(box.x).toBe(0);
   expect(box.width).toBeGreaterThanOrEqual(Math.min(0.8 * width, 300));
   expect(box.width).toBeLessThan(width);
 
