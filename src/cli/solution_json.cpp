@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <ostream>
 
 #include "core/localization.h"
 #include "core/number/number_text.h"
@@ -177,6 +178,18 @@ std::string solutionText(const SolveResult& result) {
     text += steps[i].title + "\n" + steps[i].latexString + "\n";
   }
   return text;
+}
+
+void printSolveError(const SolveResult& result, std::ostream& err) {
+  // A solution without steps and without a key is still an input the solver refused.
+  const std::string key = result.errorKey.value_or("inputParameterError");
+  std::string fields;
+  for (int tag : result.errorTags.value_or(std::vector<int>{})) {
+    fields += (fields.empty() ? "" : ", ") + std::string(fieldName(tag));
+  }
+  err << "error: " << key << ": " << localized(key);
+  if (!fields.empty()) err << " (" << fields << ")";
+  err << "\n";
 }
 
 }  // namespace uc::cli

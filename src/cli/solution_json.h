@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,9 @@ std::string solutionJson(const SolveResult& result);
 
 // Each step's title and formula on lines of their own, a blank line between steps.
 std::string solutionText(const SolveResult& result);
+
+// "error: KEY: message (fields)", as a failed solve reports it on stderr.
+void printSolveError(const SolveResult& result, std::ostream& err);
 
 std::string jsonString(std::string_view text);
 

@@ -14,15 +14,7 @@ namespace uc::cli {
 int writeSolutionPdf(const SolveOptions& options, std::ostream& err) {
   const SolveResult result = calculate(options.alpha, options.b);
   if (result.errorKey || !result.solutionSteps) {
-    // As `solve` reports it.
-    const std::string key = result.errorKey.value_or("inputParameterError");
-    std::string fields;
-    for (int tag : result.errorTags.value_or(std::vector<int>{})) {
-      fields += (fields.empty() ? "" : ", ") + std::string(fieldName(tag));
-    }
-    err << "error: " << key << ": " << localized(key);
-    if (!fields.empty()) err << " (" << fields << ")";
-    err << "\n";
+    printSolveError(result, err);
     return kExitInputError;
   }
 

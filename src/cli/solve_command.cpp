@@ -11,22 +11,12 @@
 namespace uc::cli {
 namespace {
 
-void printError(const SolveResult& result, std::ostream& err) {
-  std::string fields;
-  for (int tag : result.errorTags.value_or(std::vector<int>{})) {
-    fields += (fields.empty() ? "" : ", ") + std::string(fieldName(tag));
-  }
-  err << "error: " << *result.errorKey << ": " << localized(*result.errorKey);
-  if (!fields.empty()) err << " (" << fields << ")";
-  err << "\n";
-}
-
 int solveOne(const SolveOptions& options, std::ostream& out, std::ostream& err) {
   const SolveResult result = calculate(options.alpha, options.b);
   if (options.json) {
     out << solutionJson(result) << "\n";
   } else if (result.errorKey) {
-    printError(result, err);
+    printSolveError(result, err);
   } else {
     out << solutionText(result);
   }

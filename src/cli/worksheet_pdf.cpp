@@ -1,11 +1,8 @@
 #include "cli/worksheet_pdf.h"
 
 #include <QColor>
-#include <QFile>
-#include <QFileInfo>
 #include <QFont>
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -25,6 +22,7 @@
 #include "ui/math/math_font.h"
 #include "ui/math/qt/embedded_font.h"
 #include "ui/math/qt/pdf_math_painter.h"
+#include "ui/print/pdf_file.h"
 #include "ui/print/print_application.h"
 #include "ui/print/print_style.h"
 
@@ -279,65 +277,37 @@ int writeWorksheetPdf(const PracticeOptions& options, std::ostream& err) {
   }
 
   const math::PdfMathFonts mathFonts = math::PdfMathFonts::load();
-  const QString path = QString::fromStdString(*options.pdfPath);
-  QFile file(path);
-  const auto cannotWrite = [&](const QString& reason) {
-    err << "unitcircle: "
-        << localizedWithArguments("practicePdfCannotWrite", *options.pdfPath, reason.toStdString())
-        << "\n";
-    return kExitUsage;
-  };
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-    return cannotWrite(file.errorString());
-  }
-
   const std::vector<practice::Question> questions =
       practice::generateQuestions(options.seed, options.count, options.level);
   const QString title = QString::fromStdString(localizedWithArguments(
       "practiceWorksheet", std::to_string(options.seed), std::to_string(options.level)));
-  {
-    QPdfWriter writer(&file);
-    writer.setResolution(kResolution);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("unitcircle"));
-    writer.setPageLayout(QPageLayout(print::pageSize(paperOf(options.paper)), QPageLayout::Portrait,
-                                     QMarginsF(0, 0, 0, 0)));
-    const QSizeF points = print::pageSize(paperOf(options.paper)).size(QPageSize::Point);
-
-    SheetLayout layout(writer, points.width() * kPoint, points.height() * kPoint);
-    layOutSheet(layout, questions, options, writer);
-
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      file.close();
-      if (QFileInfo(file).isFile()) file.remove();
-      return cannotWrite(QStringLiteral("PDF"));
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const std::vector<Page>& pages = layout.pages();
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-      if (p > 0) writer.newPage();
-      for (const WriteLine& line : pages[p].lines) {
-        painter.setPen(QPen(kWriteLine, 0.6 * kPoint));
-        painter.drawLine(QPointF(line.left, line.y), QPointF(line.right, line.y));
-      }
-      for (const PlacedRun& run : pages[p].runs) paintRun(painter, mathFonts, run);
-      const Run number = textRun(QStringLiteral("%1 / %2").arg(p + 1).arg(pages.size()),
-                                 textFont(kNoteSize), writer, kQuiet);
-      paintRun(painter, mathFonts,
-               {number, layout.centre() - number.width / 2, layout.footerBaseline()});
-    }
-    painter.end();
+  const print::Paper paper = paperOf(options.paper);
+  std::optional<SheetLayout> layout;
+  const std::optional<QString> failure = print::writePdfFile(
+      QString::fromStdString(*options.pdfPath), paper, title,
+      [&](QPdfWriter& writer) {
+        const QSizeF points = print::pageSize(paper).size(QPageSize::Point);
+        layout.emplace(writer, points.width() * kPoint, points.height() * kPoint);
+        layOutSheet(*layout, questions, options, writer);
+        return static_cast<int>(layout->pages().size());
+      },
+      [&](QPainter& painter, int page, int pageCount) {
+        const Page& sheet = layout->pages()[page];
+        for (const WriteLine& line : sheet.lines) {
+          painter.setPen(QPen(kWriteLine, 0.6 * kPoint));
+          painter.drawLine(QPointF(line.left, line.y), QPointF(line.right, line.y));
+        }
+        for (const PlacedRun& run : sheet.runs) paintRun(painter, mathFonts, run);
+        print::paintPageNumber(painter, page, pageCount,
+                               QPointF(layout->centre(), layout->footerBaseline()));
+      });
+  if (failure) {
+    err << "unitcircle: "
+        << localizedWithArguments("practicePdfCannotWrite", *options.pdfPath,
+                                  failure->toStdString())
+        << "\n";
+    return kExitUsage;
   }
-  if (!file.flush() || file.error() != QFileDevice::NoError) {
-    // A half-written sheet goes; a device such as /dev/full stays where it is.
-    const QString reason = file.errorString();
-    file.close();
-    if (QFileInfo(file).isFile()) file.remove();
-    return cannotWrite(reason);
-  }
-  file.close();
   return kExitSolved;
 }
 

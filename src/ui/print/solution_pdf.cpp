@@ -1,12 +1,7 @@
 #include "ui/print/solution_pdf.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QRegularExpression>
 #include <algorithm>
 #include <variant>
 #include <vector>
@@ -17,6 +12,7 @@
 #include "ui/math/display_list.h"
 #include "ui/math/qt/embedded_font.h"
 #include "ui/math/qt/pdf_math_painter.h"
+#include "ui/print/pdf_file.h"
 #include "ui/print/unit_circle_painter.h"
 
 namespace uc::print {
@@ -36,7 +32,6 @@ constexpr double kSmallestMath = 7;   // a formula wider than its column shrinks
 constexpr double kTitleColumn = 150;
 constexpr double kColumnGap = 10;
 constexpr double kRowPadding = 6;
-constexpr double kNoteSize = 9.5;
 
 const QColor kCardFill(244, 244, 246);
 const QColor kCardBorder(209, 209, 214);
@@ -306,63 +301,27 @@ void paintItem(QPainter& painter, const math::PdfMathFonts& fonts, const Item& i
 std::optional<QString> writeSolutionPdf(const SolutionPdfContent& content, const QString& path,
                                         Paper paper) {
   const math::PdfMathFonts fonts = math::PdfMathFonts::load();
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return file.errorString();
-  const auto removeHalfWritten = [&file] {
-    // A half-written file goes; a device such as /dev/full stays where it is.
-    file.close();
-    if (QFileInfo(file).isFile()) file.remove();
-  };
-
   const QString title = qs(localized("solutionPdfTitle"));
-  {
-    QPdfWriter writer(&file);
-    writer.setResolution(kResolution);
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("unitcircle"));
-    writer.setPageLayout(
-        QPageLayout(pageSize(paper), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    const QSizeF points = pageSize(paper).size(QPageSize::Point);
-
-    SolutionLayout layout(writer, points * kPoint);
-    // The first row is the input as the learner gave it.
-    std::optional<std::string> input;
-    if (!content.steps.empty()) input = displayForm(content.steps.front().latexString);
-    layout.heading(title, input);
-    layout.overview(qs(exactValuesCardTitle()),
-                    exactValuesCardLines(content.chartSteps, content.typedArcLatex),
-                    finalCircleState(content.chartSteps));
-    for (const SolutionStep& step : content.steps) layout.step(step);
-
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-      removeHalfWritten();
-      return QStringLiteral("PDF");
-    }
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const std::vector<Page>& pages = layout.pages();
-    const QFont numberFont = textFont(kNoteSize);
-    const QFontMetricsF numberMetrics(numberFont, &writer);
-    for (std::size_t p = 0; p < pages.size(); ++p) {
-      if (p > 0) writer.newPage();
-      for (const Item& item : pages[p]) paintItem(painter, fonts, item);
-      const QString number = QStringLiteral("%1 / %2").arg(p + 1).arg(pages.size());
-      painter.setFont(numberFont);
-      painter.setPen(kQuiet);
-      painter.drawText(QPointF(layout.centre() - numberMetrics.horizontalAdvance(number) / 2,
-                               layout.footerBaseline()),
-                       number);
-    }
-    painter.end();
-  }
-  if (!file.flush() || file.error() != QFileDevice::NoError) {
-    const QString reason = file.errorString();
-    removeHalfWritten();
-    return reason;
-  }
-  file.close();
-  return std::nullopt;
+  std::optional<SolutionLayout> layout;
+  return writePdfFile(
+      path, paper, title,
+      [&](QPdfWriter& writer) {
+        layout.emplace(writer, pageSize(paper).size(QPageSize::Point) * kPoint);
+        // The first row is the input as the learner gave it.
+        std::optional<std::string> input;
+        if (!content.steps.empty()) input = displayForm(content.steps.front().latexString);
+        layout->heading(title, input);
+        layout->overview(qs(exactValuesCardTitle()),
+                         exactValuesCardLines(content.chartSteps, content.typedArcLatex),
+                         finalCircleState(content.chartSteps));
+        for (const SolutionStep& step : content.steps) layout->step(step);
+        return static_cast<int>(layout->pages().size());
+      },
+      [&](QPainter& painter, int page, int pageCount) {
+        for (const Item& item : layout->pages()[page]) paintItem(painter, fonts, item);
+        paintPageNumber(painter, page, pageCount,
+                        QPointF(layout->centre(), layout->footerBaseline()));
+      });
 }
 
 }  // namespace uc::print

@@ -19,7 +19,8 @@ export interface UnitCircleChartView {
   // Starts the run, unless one runs or an angle is set by hand.
   start(): void;
   // The solution's final state at once, nothing moving (for a picture of the solution).
-  showFinal(): Promise<void>;
+  // The final state at once; false when the core gave none to draw.
+  showFinal(): Promise<boolean>;
   setHighlight(highlight: StepHighlight | null): void;
   destroy(): void;
 }

@@ -178,16 +178,20 @@ export class UnitCircleRun {
 
   // The end of the solution's run at once: after motion is turned off, or a set angle dropped
   // (then the numeral and the projections still come in, unless motion is off).
-  async showFinal(animated: boolean): Promise<void> {
+  // False when the core gave no final state, so that nothing could be drawn.
+  async showFinal(animated: boolean): Promise<boolean> {
     const generation = this.stop();
     let state: CircleState | null;
     try {
       state = await this.calls.circleFinal(this.data);
     } catch {
-      return;
+      return false;
     }
-    if (generation !== this.generation || !state) return;
+    if (!state) return false;
+    // Overtaken by a later run or angle: that one draws.
+    if (generation !== this.generation) return true;
     this.showState(state, animated ? quadrantFadeInMs : 0, animated);
+    return true;
   }
 
   // An angle set by hand, drawn whole at once; a run in progress ends.

@@ -177,19 +177,15 @@ export class PresentationViewController {
   }
 
   // The circle's code loads with the first presentation. A circle that cannot be drawn is left
-  // out rather than shown empty (the view itself draws nothing then, and says nothing): the
-  // steps take the whole screen.
+  // out rather than shown empty: the steps take the whole screen.
   private async addCircle(data: UnitCircleChartData): Promise<void> {
     try {
-      const [{ unitCircleChartView }, final] = await Promise.all([
-        import('../charts/UnitCircleChartView'), this.deps.chartCalls.circleFinal(data),
-      ]);
-      if (!final) throw new Error('no final state to draw');
+      const { unitCircleChartView } = await import('../charts/UnitCircleChartView');
       if (this.closed) return;
       this.circle = unitCircleChartView(this.deps.chartCalls, data, { onCalculateAngle: () => undefined, large: true, fadedOpacity: 0.5 });
       this.circle.setHighlight(this.highlight);
       this.circleHolder.append(this.circle.element);
-      await this.circle.showFinal();
+      if (!(await this.circle.showFinal())) throw new Error('no final state to draw');
     } catch {
       this.circle?.destroy();
       this.circle = null;

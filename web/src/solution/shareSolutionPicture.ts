@@ -49,7 +49,7 @@ async function drawChart(calls: ChartCalls, data: ChartData, width: number): Pro
     const circle = unitCircleChartView(calls, data, { onCalculateAngle: () => undefined, large: width >= 560 });
     chartFrame.append(circle.element);
     // Its final state at once; a resize observer lays it out once it is on the stage.
-    return { element, ready: circle.showFinal(), destroy: () => circle.destroy() };
+    return { element, ready: circle.showFinal().then(() => undefined), destroy: () => circle.destroy() };
   }
   const { splineChartView } = await import('../charts/SplineChartView');
   const graph = splineChartView(calls, data);
